@@ -6,7 +6,16 @@
 #include <QFile>
 #include <QPalette>
 
+void InitResources() {
+    static const bool done = [] {
+        Q_INIT_RESOURCE(resources);
+        return true;
+    }();
+    Q_UNUSED(done);
+}
+
 QString LoadStyleSheet(const QString& path) {
+    InitResources();
     QFile file(path);
     if (!file.exists() || !file.open(QIODevice::ReadOnly)) {
         qDebug().noquote() << QStringLiteral("CSS File") + path + QStringLiteral(" is not found!");
@@ -20,6 +29,7 @@ QString LoadStyleSheet(const QString& path) {
 }
 
 bool ApplyApplicationStyleSheet() {
+    InitResources();
     const QString path = QStringLiteral(":/new/prefix1/Black_Common.css");
     if (!QFile::exists(path)) {
         qDebug() << "CSS File is not found!";
