@@ -14,6 +14,14 @@ void InitResources() {
     Q_UNUSED(done);
 }
 
+namespace {
+// Registers the bundle when the program loads, for every program that uses the style sheets
+// (the main window does): pictures read before the first sheet are found too.
+struct ResourceRegistration {
+    ResourceRegistration() { InitResources(); }
+} g_resourceRegistration;
+}  // namespace
+
 QString LoadStyleSheet(const QString& path) {
     InitResources();
     QFile file(path);

@@ -31,7 +31,12 @@ class TestResources : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { InitResources(); }
+    void initTestCase() {
+        // No explicit registration: linking the style-sheet code registers the bundle at load.
+        QVERIFY(QFile::exists(":/new/prefix1/Res/NOLP.png"));
+        InitResources();
+        QVERIFY(QFile::exists(":/Black_Title.css"));
+    }
 
     void everyPictureAtItsSize() {
         struct Group {
