@@ -322,8 +322,10 @@ QWidget* MainWindow::buildImageListPage() {
     pListWidget_Images = new QListWidget(page);
     pListWidget_Images->setObjectName("pListWidget_Images");
     pListWidget_Images->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    pListWidget_Images->setDragEnabled(false);  // the list runs its own drag of new files
+    // Icon mode switches dragging on, so it is switched off afterwards: the window runs its own
+    // drag of newly saved files.
     pListWidget_Images->setViewMode(QListView::IconMode);
+    pListWidget_Images->setDragEnabled(false);
     pListWidget_Images->installEventFilter(this);
     pListWidget_Images->setStyleSheet(
         "QListWidget::item:selected{background:white; color:#28A4FF; border:1px solid white }");
