@@ -3,6 +3,7 @@
 
 #include "app/CrashHandler.h"
 #include "app/Language.h"
+#include "ui/FirstPaintProbe.h"
 #include "ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
@@ -25,6 +26,7 @@ int main(int argc, char* argv[]) {
     int result = 0;
     {
         MainWindow window;
+        FirstPaintProbe::installIfRequested(&window);
         window.show();
         result = app.exec();
     }
