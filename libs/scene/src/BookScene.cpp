@@ -286,6 +286,19 @@ cv::Mat BookScene::render(BookSceneTruth* truthOut) const {
         return cv::Vec3d(centre[0] + std::cos(phi) * bx - std::sin(phi) * by,
                          centre[1] + std::sin(phi) * bx + std::cos(phi) * by, -h);
     };
+    // The whole book stays in the frame, with a margin: shorten the lens until it does.
+    for (int iter = 0; iter < 40; ++iter) {
+        bool fits = true;
+        for (double sx : {-1.0, 1.0})
+            for (double sy : {-1.0, 1.0}) {
+                cv::Point2f q = cam.project(
+                    world(sx * (halfSpan + coverMargin), sy * (pageH / 2 + coverMargin), 0));
+                fits = fits && q.x > 0.03 * W && q.x < 0.97 * W && q.y > 0.03 * H && q.y < 0.97 * H;
+            }
+        if (fits)
+            break;
+        cam.f *= 0.96;
+    }
     auto proj = [&](double bx, double by, double h) {
         cv::Point2f q = cam.project(world(bx, by, h));
         return cv::Point(int(std::lround(q.x * 16)), int(std::lround(q.y * 16)));
