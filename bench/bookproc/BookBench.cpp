@@ -153,6 +153,8 @@ int main(int argc, char** argv) {
             iouR = quadIoU(qr, truth.right.corners);
             gerr = 0.5 * (cv::norm(qr[0] - truth.gutterTop) + cv::norm(qr[3] - truth.gutterBottom));
             gutterErr.push_back(gerr);
+            if (std::getenv("BOOKBENCH_VERBOSE"))
+                std::printf("  gutter found (%.0f,%.0f)-(%.0f,%.0f) true (%.0f,%.0f)-(%.0f,%.0f)\n", qr[0].x, qr[0].y, qr[3].x, qr[3].y, truth.gutterTop.x, truth.gutterTop.y, truth.gutterBottom.x, truth.gutterBottom.y);
         }
         ious.push_back(iouL);
         ious.push_back(iouR);

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <vector>
 
 namespace bookproc {
@@ -85,6 +86,72 @@ PageQuad refineSides(const PageQuad& q, const std::vector<cv::Point>& contour, d
     return r;
 }
 
+// Moves each side of the spread onto the paper's own edge. The page stack shows as a band of
+// sheet edges outside the paper: lighter than desk or cover, darker than the page. Along normals
+// to each side, the innermost strong dark-to-light step is where the paper begins.
+PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey) {
+    const cv::Point2f c[4] = {q.tl, q.tr, q.br, q.bl};
+    const cv::Point2f centre = (q.tl + q.tr + q.br + q.bl) * 0.25f;
+    cv::Vec4f lines[4];
+    for (int s = 0; s < 4; ++s) {
+        cv::Point2f a = c[s], b = c[(s + 1) % 4];
+        cv::Point2f d = b - a;
+        float len = float(std::hypot(d.x, d.y));
+        if (len < 20)
+            return q;
+        d *= 1.f / len;
+        cv::Point2f nrm(-d.y, d.x);
+        if ((centre - a).dot(nrm) < 0)
+            nrm = -nrm;  // pointing into the book
+        const int outside = std::max(2, int(0.01 * len)), inside = std::max(4, int(0.035 * len));
+        std::vector<cv::Point2f> pts;
+        for (int k = 1; k < 24; ++k) {
+            float t = 0.1f + 0.8f * k / 24.f;
+            cv::Point2f base = a + d * (t * len);
+            std::vector<float> prof;
+            for (int i = -outside; i <= inside; ++i) {
+                cv::Point2f p = base + nrm * float(i);
+                int x = cvRound(p.x), y = cvRound(p.y);
+                if (x < 0 || y < 0 || x >= grey.cols || y >= grey.rows) {
+                    prof.clear();
+                    break;
+                }
+                prof.push_back(grey.at<uchar>(y, x));
+            }
+            if (prof.size() < 4)
+                continue;
+            float maxStep = 0;
+            std::vector<float> step(prof.size(), 0.f);
+            for (size_t i = 1; i + 1 < prof.size(); ++i) {
+                step[i] = prof[i + 1] - prof[i - 1];
+                maxStep = std::max(maxStep, step[i]);
+            }
+            if (maxStep < 12)
+                continue;
+            int pick = -1;
+            for (size_t i = 1; i + 1 < prof.size(); ++i)
+                if (step[i] >= 0.45f * maxStep && step[i] >= step[i - 1] && step[i] >= step[i + 1])
+                    pick = int(i);
+            if (pick >= 0)
+                pts.push_back(base + nrm * float(pick - outside));
+        }
+        if (pts.size() < 8) {
+            lines[s] = cv::Vec4f(d.x, d.y, a.x, a.y);
+            continue;
+        }
+        cv::fitLine(pts, lines[s], cv::DIST_HUBER, 0, 0.01, 0.01);
+    }
+    PageQuad r;
+    cv::Point2f* out[4] = {&r.tl, &r.tr, &r.br, &r.bl};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        *out[i] = lineIntersection(lines[(i + 3) % 4], lines[i], &ok);
+        if (!ok || cv::norm(*out[i] - c[i]) > 0.06 * cv::norm(q.br - q.tl))
+            return q;
+    }
+    return r;
+}
+
 // Robust minimum of a 1-D profile within [lo, hi).
 int argMin(const std::vector<float>& v, int lo, int hi) {
     int best = lo;
@@ -127,6 +194,7 @@ bool SpreadDetector::detect(const cv::Mat& rgb, PageQuad& left, PageQuad& right)
         return false;
     cv::Mat grey;
     cv::cvtColor(small, grey, cv::COLOR_RGB2GRAY);
+    spread = snapToPaper(spread, grey);
     cv::Point2f gTop, gBottom;
     if (!findGutter(grey, mask, spread, gTop, gBottom))
         return false;
@@ -182,6 +250,7 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
 
     // On a light desk the desk joins the paper at Otsu's level; raise the level until the paper
     // stands alone (it is nearly always the brightest large thing in the picture).
+    double bestFill = -1;
     for (double t = std::max(60.0, otsu); t < 245; t += 10) {
         cv::Mat mask = (grey > t) & colourless;
         cv::morphologyEx(mask, mask, cv::MORPH_CLOSE, closeKernel);
@@ -198,7 +267,7 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
             }
         }
         if (best < 0 || bestArea < 0.08 * imageArea)
-            return false;
+            break;  // higher levels only shrink the paper further
         // A deep gutter shadow can cut the spread in two: take the other page too when it is of
         // similar size and sits beside the first.
         cv::Rect box(stats.at<int>(best, cv::CC_STAT_LEFT), stats.at<int>(best, cv::CC_STAT_TOP),
@@ -227,7 +296,7 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
         std::vector<std::vector<cv::Point>> contours;
         cv::findContours(comp, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE);
         if (contours.empty())
-            return false;
+            continue;
         std::vector<cv::Point> outline;
         for (const auto& c : contours)
             outline.insert(outline.end(), c.begin(), c.end());
@@ -242,20 +311,46 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
         }
         // A book's outline is a quadrilateral; a blob that is not roughly one is not a book.
         if (approx.size() != 4)
-            return false;
+            continue;
         std::vector<cv::Point2f> pts(approx.begin(), approx.end());
         PageQuad q = orderCorners(pts);
         q = refineSides(q, outline, std::max(2.0, std::max(W, H) * 0.004));
         double quadArea = q.signedArea2() / 2;
         // The blob must fill its outline (a spread, not a ring or a scatter of bright things).
         if (!q.isConvex(0.05 * imageArea) || compArea < 0.8 * quadArea)
-            return false;
-        spread = q;
-        maskOut = comp;
-        DebugDump::write("paper_mask", comp);
-        return true;
+            continue;
+        // Of all levels, keep the largest paper that fills its outline well: a desk that still
+        // clings to the pages bulges the outline and leaves it half empty, while too high a level
+        // loses the dimmer page. Without a well-filled outline, the best-filled one.
+        // The gutter shadow between the pages is part of the book: close it before measuring
+        // how well the paper fills its outline.
+        cv::Mat bridged;
+        cv::morphologyEx(comp, bridged, cv::MORPH_CLOSE,
+                         cv::getStructuringElement(cv::MORPH_RECT,
+                                                   cv::Size(std::max(3, W / 10) | 1, 1)));
+        double fillRatio = cv::countNonZero(bridged) / quadArea;
+        if (fillRatio > 1.03)
+            continue;  // the outline cuts through the paper: a poor fit
+        if (DebugDump::enabled()) {
+            cv::Mat shown;
+            cv::cvtColor(comp, shown, cv::COLOR_GRAY2RGB);
+            std::vector<cv::Point> poly = {q.tl, q.tr, q.br, q.bl};
+            cv::polylines(shown, poly, true, cv::Scalar(255, 0, 0), 2);
+            DebugDump::write("level_" + std::to_string(int(t)) + "_fill_" +
+                                 std::to_string(int(fillRatio * 100)),
+                             shown);
+        }
+        double score = fillRatio >= 0.93 ? 1.0 + compArea / imageArea : fillRatio;
+        if (score > bestFill) {
+            bestFill = score;
+            spread = q;
+            maskOut = comp;
+        }
     }
-    return false;
+    if (bestFill < 0)
+        return false;
+    DebugDump::write("paper_mask", maskOut);
+    return true;
 }
 
 bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const PageQuad& spread,
@@ -328,19 +423,29 @@ bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const 
         gBot = argMin(lower, std::max(lo, g - win), std::min(hi, g + win));
     }
     // The gutter corner sits at the bottom of the notch, not on the straight outline.
+    // The gutter column itself may be all shadow; the paper on either side of it, where the
+    // page edges reach down into the notch, gives the depth.
     auto notchDepth = [&](const std::vector<int>& rows, int x, bool fromTop) {
+        auto hasPaper = [&](int xx) { return fromTop ? rows[xx] < RH / 4 : rows[xx] > RH * 3 / 4; };
         int best = fromTop ? 0 : RH - 1;
-        for (int dx = -3; dx <= 3; ++dx) {
-            int xx = std::clamp(x + dx, 0, RW - 1);
-            best = fromTop ? std::max(best, rows[xx]) : std::min(best, rows[xx]);
+        const int reach = RW / 20;
+        for (int dir = -1; dir <= 1; dir += 2) {
+            for (int d = 0; d <= reach; ++d) {
+                int xx = std::clamp(x + dir * d, 0, RW - 1);
+                if (!hasPaper(xx))
+                    continue;
+                best = fromTop ? std::max(best, rows[xx]) : std::min(best, rows[xx]);
+                break;
+            }
         }
         return best;
     };
     float yTop = float(notchDepth(firstRow, gTop, true));
     float yBot = float(notchDepth(lastRow, gBot, false));
-    if (yTop > RH * 0.12f)
+    // Deeper than a real notch: the shadow, not the paper's edge, ended the paper there.
+    if (yTop > RH * 0.05f)
         yTop = 0;
-    if (yBot < RH * 0.88f)
+    if (yBot < RH * 0.95f)
         yBot = RH - 1.f;
 
     cv::Mat Hinv = Hm.inv();
