@@ -31,13 +31,13 @@ double quadIoU(const cv::Point2f* a, const cv::Point2f* b) {
     return i / (areaA + areaB - i);
 }
 
-// Library order (1 TL, 2 BR, 3 BL, 4 TR) to TL, TR, BR, BL.
+// Library order (1 TR, 2 BL, 3 TL, 4 BR) to TL, TR, BR, BL.
 void toQuad(const int* c, cv::Point2f* q) {
     auto pt = [&](int i) { return cv::Point2f(float(c[2 * i]), float(c[2 * i + 1])); };
-    q[0] = pt(0);
-    q[1] = pt(3);
-    q[2] = pt(1);
-    q[3] = pt(2);
+    q[0] = pt(2);
+    q[1] = pt(0);
+    q[2] = pt(3);
+    q[3] = pt(1);
 }
 
 // RMS deviation (page pixels) of text lines from straight lines in a page image whose frame
@@ -154,7 +154,9 @@ int main(int argc, char** argv) {
             gerr = 0.5 * (cv::norm(qr[0] - truth.gutterTop) + cv::norm(qr[3] - truth.gutterBottom));
             gutterErr.push_back(gerr);
             if (std::getenv("BOOKBENCH_VERBOSE"))
-                std::printf("  gutter found (%.0f,%.0f)-(%.0f,%.0f) true (%.0f,%.0f)-(%.0f,%.0f)\n", qr[0].x, qr[0].y, qr[3].x, qr[3].y, truth.gutterTop.x, truth.gutterTop.y, truth.gutterBottom.x, truth.gutterBottom.y);
+                std::printf("  gutter found (%.0f,%.0f)-(%.0f,%.0f) true (%.0f,%.0f)-(%.0f,%.0f)\n",
+                            qr[0].x, qr[0].y, qr[3].x, qr[3].y, truth.gutterTop.x,
+                            truth.gutterTop.y, truth.gutterBottom.x, truth.gutterBottom.y);
         }
         ious.push_back(iouL);
         ious.push_back(iouR);

@@ -46,9 +46,10 @@ cv::Mat wrap(const SImage& s) {
     return cv::Mat(s.height, s.width, CV_8UC3, s.data, size_t(s.width) * 3);
 }
 
-// Contract order: point 1 top-left, 2 bottom-right, 3 bottom-left, 4 top-right.
+// Point 1 top-right, 2 bottom-left, 3 top-left, 4 bottom-right: the order of the document
+// outline of the image-processing library, so one drawing routine serves both.
 void toCorners(const PageQuad& q, int* c) {
-    const cv::Point2f p[4] = {q.tl, q.br, q.bl, q.tr};
+    const cv::Point2f p[4] = {q.tr, q.bl, q.tl, q.br};
     for (int i = 0; i < 4; ++i) {
         c[2 * i] = cvRound(p[i].x);
         c[2 * i + 1] = cvRound(p[i].y);
@@ -57,7 +58,7 @@ void toCorners(const PageQuad& q, int* c) {
 
 PageQuad fromCorners(const int* c) {
     auto pt = [&](int i) { return cv::Point2f(float(c[2 * i]), float(c[2 * i + 1])); };
-    return {pt(0), pt(3), pt(1), pt(2)};
+    return {pt(2), pt(0), pt(3), pt(1)};
 }
 
 }  // namespace

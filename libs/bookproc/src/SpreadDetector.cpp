@@ -325,9 +325,9 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
         // The gutter shadow between the pages is part of the book: close it before measuring
         // how well the paper fills its outline.
         cv::Mat bridged;
-        cv::morphologyEx(comp, bridged, cv::MORPH_CLOSE,
-                         cv::getStructuringElement(cv::MORPH_RECT,
-                                                   cv::Size(std::max(3, W / 10) | 1, 1)));
+        cv::morphologyEx(
+            comp, bridged, cv::MORPH_CLOSE,
+            cv::getStructuringElement(cv::MORPH_RECT, cv::Size(std::max(3, W / 10) | 1, 1)));
         double fillRatio = cv::countNonZero(bridged) / quadArea;
         if (fillRatio > 1.03)
             continue;  // the outline cuts through the paper: a poor fit
@@ -336,9 +336,9 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
             cv::cvtColor(comp, shown, cv::COLOR_GRAY2RGB);
             std::vector<cv::Point> poly = {q.tl, q.tr, q.br, q.bl};
             cv::polylines(shown, poly, true, cv::Scalar(255, 0, 0), 2);
-            DebugDump::write("level_" + std::to_string(int(t)) + "_fill_" +
-                                 std::to_string(int(fillRatio * 100)),
-                             shown);
+            DebugDump::write(
+                "level_" + std::to_string(int(t)) + "_fill_" + std::to_string(int(fillRatio * 100)),
+                shown);
         }
         double score = fillRatio >= 0.93 ? 1.0 + compArea / imageArea : fillRatio;
         if (score > bestFill) {

@@ -18,23 +18,23 @@ extern "C" {
 #ifndef MIRAVELO_SIMAGE_DEFINED
 #define MIRAVELO_SIMAGE_DEFINED
 // 24-bit RGB, rows of exactly width * 3 bytes.
-struct SImage {
+typedef struct SImage {
     unsigned char* data;
     int width;
     int height;
-};
+} SImage;
 #endif
 
 #define KELM_BOOK_API __attribute__((visibility("default")))
 
 // Finds the two pages of an open spread. corners1 receives the left page, corners2 the right page,
-// each as four points (x, y) in image pixels: point 1 top-left, point 2 bottom-right, point 3
-// bottom-left, point 4 top-right, so the outline is convex when drawn through points 3, 1, 4, 2,
-// as for the document outline of the image-processing library. The gutter is the shared side:
-// the left page's top-right and bottom-right are the right page's top-left and bottom-left.
-// params: in {0, 1}; params[0] is passed on to the split and the flattening (0 = default
-// processing) and left as it is, params[1] = 1 asks for two pages. Returns 1 when a spread was
-// found, 0 when none (all 16 values 0).
+// each as four points (x, y) in image pixels: point 1 top-right, point 2 bottom-left, point 3
+// top-left, point 4 bottom-right, so the outline drawn through points 3, 1, 4, 2 runs clockwise
+// around the page, as for the document outline of the image-processing library. The gutter is the
+// shared side: the left page's top-right and bottom-right are the right page's top-left and
+// bottom-left. params: in {0, 1}; params[0] is passed on to the split and the flattening (0 =
+// default processing) and left as it is, params[1] = 1 asks for two pages. Returns 1 when a spread
+// was found, 0 when none (all 16 values 0).
 KELM_BOOK_API short KELM_GetBookCornerPoint(SImage src, int* corners1, int* corners2, int* params);
 
 // Cuts each page out of the spread and straightens it (perspective). left and right come in with
