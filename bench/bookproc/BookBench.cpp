@@ -9,6 +9,7 @@
 
 #include "bookproc/BookProcessing.h"
 #include "scene/BookScene.h"
+#include "scene/BookScore.h"
 
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
@@ -22,15 +23,6 @@
 
 namespace {
 
-double quadIoU(const cv::Point2f* a, const cv::Point2f* b) {
-    std::vector<cv::Point2f> pa(a, a + 4), pb(b, b + 4), inter;
-    double areaA = std::fabs(cv::contourArea(pa)), areaB = std::fabs(cv::contourArea(pb));
-    if (areaA <= 0 || areaB <= 0)
-        return 0;
-    double i = cv::intersectConvexConvex(pa, pb, inter, true);
-    return i / (areaA + areaB - i);
-}
-
 // Library order (1 TR, 2 BL, 3 TL, 4 BR) to TL, TR, BR, BL.
 void toQuad(const int* c, cv::Point2f* q) {
     auto pt = [&](int i) { return cv::Point2f(float(c[2 * i]), float(c[2 * i + 1])); };
@@ -38,62 +30,6 @@ void toQuad(const int* c, cv::Point2f* q) {
     q[1] = pt(0);
     q[2] = pt(3);
     q[3] = pt(1);
-}
-
-// RMS deviation (page pixels) of text lines from straight lines in a page image whose frame
-// matches the flat content's frame. Each true line is looked for in a band around where it
-// should be; its ink centre is taken in column bins and a straight line fitted through them.
-bool straightness(const cv::Mat& page, const scene::BookPageTruth& t, double* rms) {
-    if (page.empty())
-        return false;
-    cv::Mat grey, ink;
-    cv::cvtColor(page, grey, cv::COLOR_RGB2GRAY);
-    cv::adaptiveThreshold(grey, ink, 1, cv::ADAPTIVE_THRESH_MEAN_C, cv::THRESH_BINARY_INV, 31, 25);
-    const double sx = double(page.cols) / t.content.cols, sy = double(page.rows) / t.content.rows;
-    double pitch = 1e9;
-    for (size_t i = 1; i < t.lineY.size(); ++i)
-        pitch = std::min(pitch, double(t.lineY[i] - t.lineY[i - 1]));
-    if (t.lineY.size() < 2)
-        return false;
-    const int half = std::max(2, int(0.45 * pitch * sy));
-    double sum = 0;
-    int n = 0;
-    for (size_t i = 0; i < t.lineY.size(); ++i) {
-        const int yc = int(t.lineY[i] * sy);
-        const int x0 = int(t.lineX[i][0] * sx), x1 = int(t.lineX[i][1] * sx);
-        const int bins = 12;
-        std::vector<cv::Point2d> pts;
-        for (int b = 0; b < bins; ++b) {
-            int bx0 = x0 + (x1 - x0) * b / bins, bx1 = x0 + (x1 - x0) * (b + 1) / bins;
-            double m = 0, w = 0;
-            for (int y = std::max(0, yc - half); y <= std::min(page.rows - 1, yc + half); ++y) {
-                const uchar* r = ink.ptr<uchar>(y);
-                for (int x = std::max(0, bx0); x < std::min(page.cols, bx1); ++x)
-                    if (r[x]) {
-                        m += y;
-                        w += 1;
-                    }
-            }
-            if (w > 0.02 * (bx1 - bx0) * half)
-                pts.push_back({0.5 * (bx0 + bx1), m / w});
-        }
-        if (pts.size() < 6)
-            continue;
-        cv::Vec4f line;
-        std::vector<cv::Point2f> pf(pts.begin(), pts.end());
-        cv::fitLine(pf, line, cv::DIST_L2, 0, 0.01, 0.01);
-        double ss = 0;
-        for (const auto& p : pf) {
-            double d = (p.x - line[2]) * line[1] - (p.y - line[3]) * line[0];
-            ss += d * d;
-        }
-        sum += std::sqrt(ss / pf.size());
-        ++n;
-    }
-    if (!n)
-        return false;
-    *rms = sum / n;
-    return true;
 }
 
 double median(std::vector<double> v) {
@@ -149,8 +85,8 @@ int main(int argc, char** argv) {
             cv::Point2f ql[4], qr[4];
             toQuad(c1, ql);
             toQuad(c2, qr);
-            iouL = quadIoU(ql, truth.left.corners);
-            iouR = quadIoU(qr, truth.right.corners);
+            iouL = scene::quadIoU(ql, truth.left.corners);
+            iouR = scene::quadIoU(qr, truth.right.corners);
             gerr = 0.5 * (cv::norm(qr[0] - truth.gutterTop) + cv::norm(qr[3] - truth.gutterBottom));
             gutterErr.push_back(gerr);
             if (std::getenv("BOOKBENCH_VERBOSE"))
@@ -161,9 +97,11 @@ int main(int argc, char** argv) {
         ious.push_back(iouL);
         ious.push_back(iouR);
         double b = NAN, a = NAN, x;
-        if (straightness(splitL, truth.left, &x) && straightness(splitR, truth.right, &b))
+        if (scene::lineStraightness(splitL, truth.left, &x) &&
+            scene::lineStraightness(splitR, truth.right, &b))
             b = 0.5 * (b + x);
-        if (straightness(flatL, truth.left, &x) && straightness(flatR, truth.right, &a))
+        if (scene::lineStraightness(flatL, truth.left, &x) &&
+            scene::lineStraightness(flatR, truth.right, &a))
             a = 0.5 * (a + x);
         if (!std::isnan(a) && !std::isnan(b)) {
             before.push_back(b);

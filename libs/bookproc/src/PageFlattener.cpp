@@ -306,6 +306,8 @@ PageFlattener::Model PageFlattener::estimate(const cv::Mat& grey, cv::Mat* gainO
 bool PageFlattener::flatten(const cv::Mat& src, bool grey, size_t capacityBytes,
                             unsigned char* buffer, int* width, int* height) const {
     const int W = src.cols, H = src.rows;
+    if (size_t(W) * size_t(H) * 3 > capacityBytes)
+        return false;
     cv::Mat g;
     cv::cvtColor(src, g, cv::COLOR_RGB2GRAY);
     cv::Mat gainSmall;
@@ -369,19 +371,9 @@ bool PageFlattener::flatten(const cv::Mat& src, bool grey, size_t capacityBytes,
     }
     DebugDump::write("flattened", result);
 
-    int ow = W, oh = H;
-    if (size_t(ow) * oh * 3 > capacityBytes) {
-        double s = std::sqrt(double(capacityBytes) / (double(ow) * oh * 3)) * 0.999;
-        ow = int(ow * s);
-        oh = int(oh * s);
-    }
-    if (ow < 1 || oh < 1 || size_t(ow) * oh * 3 > capacityBytes)
-        return false;
+    const int ow = W, oh = H;
     cv::Mat dst(oh, ow, CV_8UC3, buffer, size_t(ow) * 3);
-    if (ow == W && oh == H)
-        result.copyTo(dst);
-    else
-        cv::resize(result, dst, dst.size(), 0, 0, cv::INTER_AREA);
+    result.copyTo(dst);
     *width = ow;
     *height = oh;
     return true;

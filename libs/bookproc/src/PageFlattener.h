@@ -27,8 +27,8 @@ public:
         int lines = 0;
     };
 
-    // srcRgb: the straightened page (CV_8UC3). Writes a page of at most the source's width and
-    // height, and at most capacityBytes, into buffer (width * 3 bytes per row).
+    // srcRgb: the straightened page (CV_8UC3). Writes the flattened page, of the source's size,
+    // into buffer (width * 3 bytes per row); false when capacityBytes cannot hold it.
     bool flatten(const cv::Mat& srcRgb, bool grey, size_t capacityBytes, unsigned char* buffer,
                  int* width, int* height) const;
 

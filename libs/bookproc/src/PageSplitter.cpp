@@ -18,11 +18,18 @@ bool PageSplitter::pageSize(const PageQuad& q, size_t capacityBytes, int* width,
     if (!(w >= 2 && h >= 2))
         return false;
     int iw = int(std::lround(w)), ih = int(std::lround(h));
-    // Callers pad the rows in place afterwards, so the padded page must fit as well.
-    for (int tries = 0; tries < 64 && paddedBytes(iw, ih) > capacityBytes; ++tries) {
-        double s = std::sqrt(double(capacityBytes) / double(paddedBytes(iw, ih))) * 0.999;
-        iw = std::max(1, int(iw * s));
-        ih = std::max(1, int(ih * s));
+    // Callers pad the rows in place afterwards, so the padded page must fit as well. A page
+    // within its capture always fits a capture-sized buffer up to that padding; a buffer much
+    // smaller than the page is the caller's mistake, not a reason to hand back a thumbnail.
+    if (paddedBytes(iw, ih) > capacityBytes) {
+        double s = std::sqrt(double(capacityBytes) / double(paddedBytes(iw, ih)));
+        if (s < 0.95)
+            return false;
+        for (int tries = 0; tries < 8 && paddedBytes(iw, ih) > capacityBytes; ++tries) {
+            iw = std::max(1, int(iw * s * 0.999));
+            ih = std::max(1, int(ih * s * 0.999));
+            s = std::sqrt(double(capacityBytes) / double(paddedBytes(iw, ih)));
+        }
     }
     if (iw < 2 || ih < 2 || paddedBytes(iw, ih) > capacityBytes)
         return false;

@@ -40,15 +40,16 @@ KELM_BOOK_API short KELM_GetBookCornerPoint(SImage src, int* corners1, int* corn
 // Cuts each page out of the spread and straightens it (perspective). left and right come in with
 // their buffer's capacity as width x height (width * height * 3 bytes) and go out with the page's
 // size. A page always leaves room for its rows to be padded to 4-byte multiples afterwards
-// (height * ((width * 3 + 3) & ~3) <= capacity). Returns 1, or <= 0 without writing anything.
+// (height * ((width * 3 + 3) & ~3) <= capacity); a buffer too small for a page is an error.
+// All-zero corners (no spread found) give 0. Returns 1, or <= 0 without writing anything.
 KELM_BOOK_API short KELM_GetSplitBook(SImage src, SImage* left, SImage* right, int* corners1,
                                       int* corners2, int param);
 
 // Flattens one page: removes the curl near the gutter so text lines come out straight, evens the
 // gutter shadow and, with grey = 1, renders the page in grey (R = G = B). out comes in with its
-// buffer's capacity as width x height and goes out with the result's size, which never exceeds
-// that capacity. The gutter side is found from the page itself. Returns 1 (also when the page
-// has no curl to remove), or <= 0 without writing anything.
+// buffer's capacity as width x height (at least the page's pixels) and goes out with the
+// result's size, the page's own. The gutter side is found from the page itself. Returns 1 (also
+// when the page has no curl to remove), or <= 0 without writing anything.
 KELM_BOOK_API short KELM_OptimizeBook(SImage src, SImage* out, int param, int grey);
 
 typedef short (*KELM_GetBookCornerPoint_t)(SImage, int*, int*, int*);
