@@ -18,6 +18,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTransform>
 #include <cmath>
 #include <cstdio>
 #include <dlfcn.h>
@@ -172,10 +173,84 @@ qint64 totalSize(const QStringList& files) {
     return sum;
 }
 
+// Opens Word documents in LibreOffice: the camera series (one page per picture), and a mixed set
+// of shapes and formats whose pages are rendered to see that each picture is fitted and centred.
+void checkWithLibreOffice(KELM_JpgintoWord_Fn wordFn, const QStringList& files,
+                          const QString& data) {
+    const QString office = QStandardPaths::findExecutable("libreoffice");
+    if (office.isEmpty()) {
+        std::printf("LibreOffice: not installed\n");
+        return;
+    }
+    const QString outDir = data + "/libreoffice";
+    QDir(outDir).removeRecursively();
+    QDir().mkpath(outDir);
+
+    const QImage first(files.first());
+    const QString portrait = outDir + "/portrait.png";
+    first.transformed(QTransform().rotate(90)).scaled(612, 816).save(portrait);
+    const QString square = outDir + "/square.bmp";
+    first.copy(0, 0, 800, 800).scaled(300, 300).save(square);
+    const QString wide = outDir + "/band.tif";
+    first.copy(0, 0, 3264, 600).scaled(1088, 200).save(wide, "TIFF");
+    const QStringList mixed = {files.first(), portrait, square, wide};
+
+    struct Doc {
+        QString name;
+        QStringList pictures;
+    };
+    for (const Doc& doc : {Doc{"camera", files}, Doc{"mixed", mixed}}) {
+        std::vector<QByteArray> bytes;
+        std::vector<const char*> table;
+        for (const QString& f : doc.pictures)
+            bytes.push_back(QFile::encodeName(f));
+        for (const QByteArray& b : bytes)
+            table.push_back(b.constData());
+        const QString docx = outDir + "/" + doc.name + ".docx";
+        if (wordFn(table.data(), int(table.size()), 0, QFile::encodeName(docx).constData()) < 1) {
+            std::printf("LibreOffice: %s.docx could not be written\n", qPrintable(doc.name));
+            continue;
+        }
+        QElapsedTimer t;
+        t.start();
+        const int rc = run(office, {"--headless", "--convert-to", "pdf", "--outdir", outDir, docx});
+        const QString pdf = outDir + "/" + doc.name + ".pdf";
+        QByteArray out;
+        run("pdfinfo", {"-f", "1", "-l", QString::number(doc.pictures.size()), pdf}, &out);
+        const QString info = QString::fromUtf8(out);
+        std::printf(
+            "LibreOffice %s.docx (%d pictures): exit %d in %.1f s, %s, %d pages A4\n",
+            qPrintable(doc.name), int(doc.pictures.size()), rc, t.nsecsElapsed() / 1e9,
+            qPrintable(QRegularExpression("Pages:\\s+\\d+").match(info).captured(0)),
+            int(info.count(QRegularExpression("size:\\s+595.[23]\\d* x 841.[89]\\d* pts"))));
+        if (doc.name != "mixed")
+            continue;
+        for (int page = 1; page <= doc.pictures.size(); ++page) {
+            const QString prefix = outDir + "/page";
+            run("pdftoppm", {"-r", "50", "-f", QString::number(page), "-l", QString::number(page),
+                             "-singlefile", "-png", pdf, prefix});
+            const QImage rendered = QImage(prefix + ".png").convertToFormat(QImage::Format_RGB32);
+            QRect box;
+            for (int y = 0; y < rendered.height(); ++y)
+                for (int x = 0; x < rendered.width(); ++x)
+                    if (qGray(rendered.pixel(x, y)) < 250)
+                        box |= QRect(x, y, 1, 1);
+            const QImage source(doc.pictures[page - 1]);
+            std::printf(
+                "  page %d: picture %dx%d px of page %dx%d, centre off by (%d, %d) px, "
+                "aspect %.3f (source %.3f)\n",
+                page, box.width(), box.height(), rendered.width(), rendered.height(),
+                box.center().x() - rendered.width() / 2, box.center().y() - rendered.height() / 2,
+                double(box.width()) / std::max(1, box.height()),
+                double(source.width()) / source.height());
+        }
+    }
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    setvbuf(stdout, nullptr, _IOLBF, 0);
     const QStringList args = app.arguments();
     auto option = [&](const QString& name, const QString& fallback) {
         const int i = args.indexOf(name);
@@ -304,24 +379,7 @@ int main(int argc, char** argv) {
     std::printf("KELM_JpgintoWord: %d pages in %.3f s, %lld bytes\n", wordPages,
                 t.nsecsElapsed() / 1e9, static_cast<long long>(QFileInfo(docx).size()));
 
-    if (libreoffice) {
-        const QString office = QStandardPaths::findExecutable("libreoffice");
-        if (office.isEmpty()) {
-            std::printf("LibreOffice: not installed\n");
-        } else {
-            const QString outDir = data + "/libreoffice";
-            QDir(outDir).removeRecursively();
-            t.restart();
-            const int rc =
-                run(office, {"--headless", "--convert-to", "pdf", "--outdir", outDir, docx});
-            const QString pdf = outDir + "/ours.pdf";
-            run("pdfinfo", {"-f", "1", "-l", QString::number(count), pdf}, &out);
-            const QString loInfo = QString::fromUtf8(out);
-            std::printf(
-                "LibreOffice: exit %d in %.1f s, %s, %d pages A4\n", rc, t.nsecsElapsed() / 1e9,
-                qPrintable(QRegularExpression("Pages:\\s+\\d+").match(loInfo).captured(0)),
-                int(loInfo.count(QRegularExpression("size:\\s+595.3\\d* x 841.8\\d* pts"))));
-        }
-    }
+    if (libreoffice)
+        checkWithLibreOffice(wordFn, files, data);
     return 0;
 }
