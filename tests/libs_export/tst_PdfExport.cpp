@@ -2,6 +2,9 @@
 #include "JPGtoPDF.h"
 
 #include <QImageWriter>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLibrary>
 #include <QPainter>
 #include <QRandomGenerator>
@@ -201,6 +204,96 @@ private slots:
         QVERIFY2(qRed(centre) > 180 && qGreen(centre) < 90 && qBlue(centre) < 90,
                  qPrintable(QString::number(centre, 16)));
         checkPage(pdf, 4, photo);
+    }
+
+    // Pictures that are not JPEG go in without losing a single sample: the decoded image streams
+    // equal the source pixels, 16-bit ones included, and transparency travels as a soft mask.
+    void rasterPicturesAreLossless() {
+        QRandomGenerator noise(11);
+        auto noisy = [&](int w, int h, QImage::Format format) {
+            QImage img(w, h, format);
+            for (int y = 0; y < h; ++y)
+                for (int x = 0; x < w; ++x)
+                    img.setPixelColor(
+                        x, y,
+                        QColor::fromRgba64(
+                            quint16(noise.generate()), quint16(noise.generate()),
+                            quint16(noise.generate()),
+                            img.hasAlphaChannel() ? quint16(noise.generate()) : quint16(0xFFFF)));
+            return img;
+        };
+        QList<QImage> sources;
+        QStringList files;
+        auto add = [&](const QImage& img, const QString& name, const char* format) {
+            QVERIFY2(img.save(path(name), format), qPrintable(name));
+            files << path(name);
+            sources << QImage(path(name));  // as decoded from the file
+        };
+        add(noisy(61, 47, QImage::Format_RGB32), "noise.png", "PNG");
+        add(noisy(33, 20, QImage::Format_RGBX64), "deep.png", "PNG");
+        add(noisy(40, 30, QImage::Format_RGB32).convertToFormat(QImage::Format_Grayscale16),
+            "deepgrey.png", "PNG");
+        add(noisy(29, 31, QImage::Format_ARGB32), "alpha.png", "PNG");
+        add(noisy(50, 22, QImage::Format_RGB32), "noise.bmp", "BMP");
+        add(noisy(27, 35, QImage::Format_RGB32), "noise.tif", "TIFF");
+        QVERIFY(ExportTestImages::writeGif(path("noise.gif"), noisy(45, 25, QImage::Format_RGB32)));
+        files << path("noise.gif");
+        sources << QImage(path("noise.gif"));
+        QCOMPARE(sources[1].depth(), 64);
+        QCOMPARE(sources[2].format(), QImage::Format_Grayscale16);
+
+        const QString pdf = path("lossless.pdf");
+        QCOMPARE(convert(files, pdf), files.size());
+        checkValidPdf(pdf, files.size(), kA4W, kA4H);
+        QByteArray json;
+        QCOMPARE(ExportTestImages::run("qpdf", {"--json", "--json-key=pages", pdf}, &json), 0);
+        const QJsonArray pages = QJsonDocument::fromJson(json).object().value("pages").toArray();
+        QCOMPARE(pages.size(), files.size());
+
+        auto stream = [&](const QString& object) {
+            QByteArray data;
+            ExportTestImages::run(
+                "qpdf",
+                {"--show-object=" + object.section(' ', 0, 0), "--filtered-stream-data", pdf},
+                &data);
+            return data;
+        };
+        for (int i = 0; i < pages.size(); ++i) {
+            const QImage& src = sources[i];
+            const QJsonObject info = pages[i].toObject().value("images").toArray()[0].toObject();
+            const bool deep = src.depth() == 64 || src.format() == QImage::Format_Grayscale16;
+            const bool grey = !src.hasAlphaChannel() && src.isGrayscale();
+            QCOMPARE(info.value("width").toInt(), src.width());
+            QCOMPARE(info.value("height").toInt(), src.height());
+            QCOMPARE(info.value("bitspercomponent").toInt(), deep ? 16 : 8);
+            QCOMPARE(info.value("colorspace").toString(), grey ? "/DeviceGray" : "/DeviceRGB");
+
+            QByteArray expected;
+            QByteArray expectedAlpha;
+            for (int y = 0; y < src.height(); ++y) {
+                for (int x = 0; x < src.width(); ++x) {
+                    const QRgba64 c = src.pixelColor(x, y).rgba64();
+                    const quint16 v[3] = {c.red(), c.green(), c.blue()};
+                    for (int k = 0; k < (grey ? 1 : 3); ++k) {
+                        if (deep)
+                            expected += char(v[k] >> 8);
+                        expected += char(deep ? (v[k] & 0xFF) : (v[k] >> 8));
+                    }
+                    expectedAlpha += char(c.alpha() >> 8);
+                }
+            }
+            const QString object = info.value("object").toString();
+            QVERIFY2(stream(object) == expected, qPrintable(files[i]));
+            if (src.hasAlphaChannel()) {
+                QByteArray dict;
+                ExportTestImages::run("qpdf", {"--show-object=" + object.section(' ', 0, 0), pdf},
+                                      &dict);
+                const QRegularExpressionMatch m =
+                    QRegularExpression("/SMask (\\d+ 0 R)").match(QString::fromLatin1(dict));
+                QVERIFY2(m.hasMatch(), dict.constData());
+                QVERIFY(stream(m.captured(1)) == expectedAlpha);
+            }
+        }
     }
 
     // Any page size in inches, landscape included; many pages stay in order.

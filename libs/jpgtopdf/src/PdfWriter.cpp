@@ -102,7 +102,7 @@ void PdfWriter::beginObject(int number) {
 
 void PdfWriter::begin(const QString& title) {
     // The comment with high bytes tells transfer tools that the file is binary.
-    sink_.write("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
+    sink_.write("%PDF-1.5\n%\xE2\xE3\xCF\xD3\n");
     beginObject(kCatalog);
     sink_.write("<< /Type /Catalog /Pages " + ref(kPages) + " >>\nendobj\n");
 
@@ -223,71 +223,89 @@ bool PdfWriter::addRasterPage(const QImage& source, std::string* error) {
     // isGrayscale() also recognises indexed images with a grey palette and RGB images whose
     // pixels are all grey, which then take a third of the space.
     const bool grey = !alpha && source.isGrayscale();
-    const QImage image = source.convertToFormat(grey    ? QImage::Format_Grayscale8
-                                                : alpha ? QImage::Format_RGBA8888
-                                                        : QImage::Format_RGB888);
+    // 16-bit PNG and TIFF keep their 16 bits: anything less would not be lossless.
+    const bool deep = source.depth() == 64 || source.format() == QImage::Format_Grayscale16;
+    QImage::Format format;
+    if (grey)
+        format = deep ? QImage::Format_Grayscale16 : QImage::Format_Grayscale8;
+    else if (alpha)
+        format = deep ? QImage::Format_RGBA64 : QImage::Format_RGBA8888;
+    else
+        format = deep ? QImage::Format_RGBX64 : QImage::Format_RGB888;
+    const QImage image = source.convertToFormat(format);
     if (image.isNull()) {
         *error = "out of memory converting the image";
         return false;
     }
     const int w = image.width();
     const int h = image.height();
-    const std::string size =
-        " /Width " + std::to_string(w) + " /Height " + std::to_string(h) + " /BitsPerComponent 8";
-    auto parms = [w](int colours) {
-        return " /DecodeParms << /Predictor 15 /Colors " + std::to_string(colours) +
-               " /BitsPerComponent 8 /Columns " + std::to_string(w) + " >>";
+    const int bits = deep ? 16 : 8;
+    const int colours = grey ? 1 : 3;
+    const int sampleBytes = bits / 8;
+    const std::string size = " /Width " + std::to_string(w) + " /Height " + std::to_string(h) +
+                             " /BitsPerComponent " + std::to_string(bits);
+    auto parms = [w, bits](int n) {
+        return " /DecodeParms << /Predictor 15 /Colors " + std::to_string(n) +
+               " /BitsPerComponent " + std::to_string(bits) + " /Columns " + std::to_string(w) +
+               " >>";
+    };
+
+    // Rows are repacked into PDF sample order (colour and alpha apart, 16-bit samples big-endian)
+    // in two alternating buffers, because the predictor still needs the previous row.
+    std::vector<unsigned char> rows[2];
+    int flip = 0;
+    auto packed = [&](int y, bool alphaPlane) {
+        const int n = alphaPlane ? 1 : colours;
+        std::vector<unsigned char>& out = rows[flip];
+        flip ^= 1;
+        out.resize(std::size_t(w) * std::size_t(n * sampleBytes));
+        const uchar* line = image.constScanLine(y);
+        unsigned char* o = out.data();
+        if (!deep) {
+            const int stride = alpha ? 4 : colours;
+            for (int x = 0; x < w; ++x) {
+                const uchar* px = line + std::size_t(x) * std::size_t(stride);
+                if (alphaPlane)
+                    *o++ = px[3];
+                else
+                    for (int c = 0; c < n; ++c)
+                        *o++ = px[c];
+            }
+        } else if (grey) {
+            const quint16* px = reinterpret_cast<const quint16*>(line);
+            for (int x = 0; x < w; ++x) {
+                *o++ = uchar(px[x] >> 8);
+                *o++ = uchar(px[x] & 0xFF);
+            }
+        } else {
+            const QRgba64* px = reinterpret_cast<const QRgba64*>(line);
+            for (int x = 0; x < w; ++x) {
+                const quint16 v[4] = {px[x].red(), px[x].green(), px[x].blue(), px[x].alpha()};
+                for (int c = alphaPlane ? 3 : 0; c < (alphaPlane ? 4 : 3); ++c) {
+                    *o++ = uchar(v[c] >> 8);
+                    *o++ = uchar(v[c] & 0xFF);
+                }
+            }
+        }
+        return static_cast<const unsigned char*>(out.data());
     };
 
     const int imageObject = reserveObject();
-    int maskObject = 0;
-    if (alpha) {
-        maskObject = reserveObject();
-        // Colour and alpha go into separate streams; split them row by row.
-        std::vector<unsigned char> rgb(std::size_t(w) * 3);
-        std::vector<unsigned char> a(static_cast<std::size_t>(w));
-        auto rgbRow = [&](int y) {
-            const uchar* p = image.constScanLine(y);
-            for (int x = 0; x < w; ++x) {
-                rgb[std::size_t(x) * 3] = p[x * 4];
-                rgb[std::size_t(x) * 3 + 1] = p[x * 4 + 1];
-                rgb[std::size_t(x) * 3 + 2] = p[x * 4 + 2];
-            }
-            return rgb.data();
-        };
-        // The predictor keeps a pointer to the previous row, so alternate between two buffers.
-        std::vector<unsigned char> rgbPrev(rgb.size()), aPrev(a.size());
-        auto rgbRowStable = [&](int y) {
-            rgbRow(y);
-            rgb.swap(rgbPrev);
-            return rgbPrev.data();
-        };
-        auto alphaRow = [&](int y) {
-            const uchar* p = image.constScanLine(y);
-            for (int x = 0; x < w; ++x)
-                a[std::size_t(x)] = p[x * 4 + 3];
-            a.swap(aPrev);
-            return aPrev.data();
-        };
-        if (!writeFlateImage(imageObject,
-                             "<< /Type /XObject /Subtype /Image" + size +
-                                 " /ColorSpace /DeviceRGB /SMask " + ref(maskObject) + parms(3),
-                             w * 3, h, rgbRowStable, error))
-            return false;
-        if (!writeFlateImage(
-                maskObject,
-                "<< /Type /XObject /Subtype /Image" + size + " /ColorSpace /DeviceGray" + parms(1),
-                w, h, alphaRow, error))
-            return false;
-    } else {
-        const int colours = grey ? 1 : 3;
-        auto row = [&image](int y) { return image.constScanLine(y); };
-        if (!writeFlateImage(imageObject,
-                             "<< /Type /XObject /Subtype /Image" + size + " /ColorSpace " +
-                                 (grey ? "/DeviceGray" : "/DeviceRGB") + parms(colours),
-                             w * colours, h, row, error))
-            return false;
-    }
+    const int maskObject = alpha ? reserveObject() : 0;
+    std::string dictionary = "<< /Type /XObject /Subtype /Image" + size + " /ColorSpace " +
+                             (grey ? "/DeviceGray" : "/DeviceRGB");
+    if (alpha)
+        dictionary += " /SMask " + ref(maskObject);
+    if (!writeFlateImage(
+            imageObject, dictionary + parms(colours), w * colours * sampleBytes, h,
+            [&](int y) { return packed(y, false); }, error))
+        return false;
+    if (alpha &&
+        !writeFlateImage(
+            maskObject,
+            "<< /Type /XObject /Subtype /Image" + size + " /ColorSpace /DeviceGray" + parms(1),
+            w * sampleBytes, h, [&](int y) { return packed(y, true); }, error))
+        return false;
     writePage(imageObject, w, h, 1);
     return sink_.ok();
 }
