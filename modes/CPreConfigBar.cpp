@@ -118,8 +118,16 @@ void CPreConfigBar::HandleTakePhoto(QImage* img) {
         return;
     }
     releaseKeptCopy();
-    // A private full-resolution copy for the modes that save later, on a button press.
-    keptCopy = new QImage(img->convertToFormat(QImage::Format_RGB888).copy());
+    const bool direct = currentMode == DocMode && pCheck_DocSaveDirectly->isChecked();
+    if (direct && img->format() == QImage::Format_RGB888) {
+        // The capture would be deleted right after the copy: keep it as the copy instead and
+        // spare the GUI thread a full-resolution copy.
+        keptCopy = img;
+        img = new QImage;
+    } else {
+        // A private full-resolution copy for the modes that save later, on a button press.
+        keptCopy = new QImage(img->convertToFormat(QImage::Format_RGB888).copy());
+    }
     copyReleased = false;
     incomingImage = img;
 
