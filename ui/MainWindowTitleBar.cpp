@@ -22,6 +22,7 @@
 #include "app/Language.h"
 #include "app/StyleSheet.h"
 #include "ui/MainWindow.h"
+#include "modes/CPreConfigBar.h"
 
 namespace {
 QPushButton* titleButton(QWidget* parent, const char* objectName) {
@@ -145,8 +146,8 @@ void MainWindow::buildHelpTip() {
 }
 
 void MainWindow::buildScanModeBar() {
-    // SCAN-MODE BAR: CPreConfigBar replaces this container (same cell, same size policy).
-    pPreConfigBar = new QWidget(centralWidget_);
+    m_preConfigBar = new CPreConfigBar(centralWidget_);
+    pPreConfigBar = m_preConfigBar;
     pPreConfigBar->setObjectName("pCPreConfigBar");
     pPreConfigBar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     pPreConfigBar->setAttribute(Qt::WA_StyledBackground, true);
