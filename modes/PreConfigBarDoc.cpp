@@ -18,7 +18,7 @@ QImage takeResult(QImage* wrapped) {
     if (!wrapped)
         return QImage();
     QImage owned = wrapped->copy();
-    ImageProcessor::ReleaseImage(wrapped);
+    ImageProcessor::Release(wrapped);
     return owned;
 }
 
