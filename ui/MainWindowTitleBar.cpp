@@ -34,14 +34,9 @@ QPushButton* titleButton(QWidget* parent, const char* objectName) {
 }  // namespace
 
 void MainWindow::buildCentreWidgets() {
-    // PREVIEW: CCameraPreview replaces this container; until a camera shows, it shows the
-    // no-device picture.
-    auto* preview = new QLabel(centralWidget_);
-    preview->setObjectName("pCCameraPreview");
-    preview->setAlignment(Qt::AlignCenter);
-    preview->setPixmap(QPixmap(":/new/prefix1/Res/UI/NoDevice.png"));
-    preview->setStyleSheet("background-color:#1F242A;");
-    pPreview = preview;
+    pPreview = new QWidget(centralWidget_);
+    pPreview->setObjectName("pCCameraPreview");
+    pPreview->setStyleSheet("background-color:#1F242A;");
 
     pBtn_TakePhoto = new QPushButton(centralWidget_);
     pBtn_TakePhoto->setObjectName("pBtn_TakePhoto");
