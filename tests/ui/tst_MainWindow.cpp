@@ -113,6 +113,7 @@ private slots:
     void languageMenuAndAboutBox();
     void closeFadesOutThenCloses();
     void firstPaintIsStampedOnlyWhenAsked();
+    void startUpStepsFollowTheFirstPaint();
 
 private:
     void writeIni(const QByteArray& content);
@@ -696,6 +697,25 @@ void TestMainWindow::firstPaintIsStampedOnlyWhenAsked() {
     window->repaint();
     QTest::qWait(50);
     QVERIFY(!QFile::exists(stamp));
+}
+
+void TestMainWindow::startUpStepsFollowTheFirstPaint() {
+    writeIni("[Software]\nisFristStart=1\nJPGRate=55\nBaseDir=" + m_dir->path().toUtf8() + "\n");
+
+    // Shown: the window paints with its construction values, the settings arrive afterwards.
+    m_window = std::make_unique<MainWindow>();
+    auto* jpg = child<QSlider>("pSlider_JPGRate");
+    int valueAtFirstPaint = -1;
+    connect(new FirstPaintProbe(m_window.get()), &FirstPaintProbe::painted, this,
+            [&] { valueAtFirstPaint = jpg->value(); });
+    m_window->show();
+    QTRY_COMPARE(jpg->value(), 55);
+    QCOMPARE(valueAtFirstPaint, 80);
+
+    // Never shown: nothing to wait for, the start-up runs on the first turn of the loop.
+    m_window = std::make_unique<MainWindow>();
+    QTest::qWait(1);
+    QCOMPARE(child<QSlider>("pSlider_JPGRate")->value(), 55);
 }
 
 QTEST_MAIN(TestMainWindow)
