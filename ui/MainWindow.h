@@ -186,6 +186,11 @@ private:
     QTimer* m_loadTimer = nullptr;
     QPropertyAnimation* m_fadeIn = nullptr;
     QPropertyAnimation* m_fadeOut = nullptr;
+    // Start-up steps wait for the first paint, at most kMaxLoadWaits x kLoadWaitMs.
+    static constexpr int kLoadWaitMs = 5;
+    static constexpr int kMaxLoadWaits = 100;
+    bool m_windowPainted = false;
+    int m_loadWaits = 0;
 
     // --------------------------------------------------------------------- frame state
     bool m_dragging = false;
