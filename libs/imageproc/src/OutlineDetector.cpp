@@ -173,24 +173,18 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     if (contrastSamples == 0 || contrast / contrastSamples < 12)
         return 0;
 
-    // Pages have plain margins and cards a printed but even rim: just inside the outline most
-    // samples share one colour.
+    // Pages have plain margins and cards a printed but even rim: just inside the outline the
+    // colour changes only slowly along each side (light and shadow change it, print does not).
     if (rim.size() < 9)
         return 0;
-    cv::Vec3i med;
-    for (int c = 0; c < 3; ++c) {
-        std::vector<int> v;
-        for (const auto& px : rim)
-            v.push_back(px[c]);
-        std::nth_element(v.begin(), v.begin() + long(v.size() / 2), v.end());
-        med[c] = v[v.size() / 2];
-    }
     int plain = 0;
-    for (const auto& px : rim)
-        if (std::abs(px[0] - med[0]) + std::abs(px[1] - med[1]) + std::abs(px[2] - med[2]) < 45)
+    for (size_t k = 1; k < rim.size(); ++k) {
+        const cv::Vec3b &p = rim[k - 1], &c = rim[k];
+        if (std::abs(p[0] - c[0]) + std::abs(p[1] - c[1]) + std::abs(p[2] - c[2]) < 40)
             ++plain;
-    const double plainShare = double(plain) / rim.size();
-    if (plainShare < (kind == OutlineDetector::Card ? 0.3 : 0.6))
+    }
+    const double plainShare = double(plain) / (rim.size() - 1);
+    if (plainShare < (kind == OutlineDetector::Card ? 0.5 : 0.7))
         return 0;
     const double area = quadArea(q);
     // A card's proportions are known: a candidate that misses its coloured title band is longer.
@@ -341,6 +335,20 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
             dump.write(th.first < 50 ? "2_edges_low" : "2_edges_high", edges, false);
         std::vector<std::vector<cv::Point>> contours;
         cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+        for (const auto& c : contours)
+            quadsFromContour(c, minArea, maxArea, small.size(), quads);
+        // View 1b: what the edges enclose, filled, then opened, so that lines running into
+        // the outline from outside (a desk seam, a cable, wood grain) fall away.
+        cv::Mat filled = edges.clone();
+        cv::rectangle(filled, cv::Rect(0, 0, filled.cols, filled.rows), cv::Scalar(0), 1);
+        cv::floodFill(filled, cv::Point(0, 0), cv::Scalar(128));
+        cv::Mat enclosed = filled != 128;
+        cv::morphologyEx(enclosed, enclosed, cv::MORPH_OPEN,
+                         cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(7, 7)));
+        if (dump.enabled())
+            dump.write(th.first < 50 ? "2_enclosed_low" : "2_enclosed_high", enclosed, false);
+        contours.clear();
+        cv::findContours(enclosed, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
         for (const auto& c : contours)
             quadsFromContour(c, minArea, maxArea, small.size(), quads);
     }
