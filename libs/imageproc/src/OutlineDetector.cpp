@@ -165,7 +165,19 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
             }
         }
     }
-    if (borderSides > 2 || samples == 0)
+    if (borderSides > 2 || samples < 40)
+        return 0;
+    // An outline hugging all four frame corners is the frame seen through a textured desk
+    // (a closed grid of tablecloth lines), not an object laid on it.
+    const cv::Point2f frameCorners[4] = {{0, 0},
+                                         {float(size.width), 0},
+                                         {float(size.width), float(size.height)},
+                                         {0, float(size.height)}};
+    int hugging = 0;
+    for (int i = 0; i < 4; ++i)
+        if (cv::norm(q[size_t(i)] - frameCorners[i]) < 0.08 * size.width)
+            ++hugging;
+    if (hugging == 4)
         return 0;
     const double support = double(supported) / samples;
     if (support < (kind == OutlineDetector::Card ? 0.7 : 0.75))
@@ -323,7 +335,8 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
 
     const double frameArea = double(small.cols) * small.rows;
     const double minArea = frameArea * (kind == Card ? 0.004 : 0.04);
-    const double maxArea = frameArea * 0.985;
+    // A card is small beside the frame of a document camera; a page may nearly fill it.
+    const double maxArea = frameArea * (kind == Card ? 0.35 : 0.985);
     std::vector<Quad> quads;
 
     // View 1: closed colour edges at two sensitivities.
