@@ -387,6 +387,30 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
             quadsFromContour(c, minArea, maxArea, small.size(), quads);
     }
 
+    if (kind == Card) {
+        // A card whose coloured title band melts into the desk is found without it, too long
+        // for its known proportions: offer the outline grown back on either long side.
+        const size_t found = quads.size();
+        for (size_t k = 0; k < found; ++k) {
+            const Quad q = quads[k];
+            const double a = cv::norm(q[1] - q[0]) + cv::norm(q[2] - q[3]);
+            const double b = cv::norm(q[2] - q[1]) + cv::norm(q[3] - q[0]);
+            const int s = a >= b ? 0 : 1;  // the long sides are s and s + 2
+            const double ratio = std::max(a, b) / std::max(1e-9, std::min(a, b));
+            if (ratio < 1.7 || ratio > 2.6)
+                continue;
+            const float t = float(ratio / 1.586 - 1.0);
+            const size_t i0 = size_t(s), i1 = size_t(s + 1), i2 = size_t((s + 2) % 4),
+                         i3 = size_t((s + 3) % 4);
+            Quad grownA = q, grownB = q;
+            grownA[i0] = q[i0] + (q[i0] - q[i3]) * t;
+            grownA[i1] = q[i1] + (q[i1] - q[i2]) * t;
+            grownB[i3] = q[i3] + (q[i3] - q[i0]) * t;
+            grownB[i2] = q[i2] + (q[i2] - q[i1]) * t;
+            quads.push_back(orderQuad(grownA));
+            quads.push_back(orderQuad(grownB));
+        }
+    }
     std::vector<Candidate> cands;
     for (const auto& q : quads) {
         const double s = scoreQuad(q, mag, small, kind, 60);
