@@ -410,7 +410,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         cv::floodFill(filled, cv::Point(0, 0), cv::Scalar(128));
         cv::Mat enclosed = filled != 128;
         cv::morphologyEx(enclosed, enclosed, cv::MORPH_OPEN,
-                         cv::getStructuringElement(cv::MORPH_RECT, cv::Size(5, 5)));
+                         cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
         if (dump.enabled())
             dump.write(th.first < 50 ? "2_enclosed_low" : "2_enclosed_high", enclosed, false);
         contours.clear();
