@@ -96,7 +96,7 @@ void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, dou
             // goes, and the two sides next to it meet where the corner really is.
             for (int i = 0; i < 5; ++i) {
                 const cv::Point2f a(poly[size_t(i)]), b(poly[size_t((i + 1) % 5)]);
-                if (!nearBorder(a, b, frame, 3.f))
+                if (!nearBorder(a, b, frame, 6.f))
                     continue;
                 const cv::Point2f p0(poly[size_t((i + 4) % 5)]), p1(poly[size_t((i + 2) % 5)]);
                 const cv::Vec3f l0 = cv::Vec3f(p0.x, p0.y, 1).cross(cv::Vec3f(a.x, a.y, 1));
@@ -151,7 +151,7 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     std::vector<cv::Vec3b> rim;
     for (int i = 0; i < 4; ++i) {
         const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
-        if (nearBorder(a, b, size, 3.f)) {
+        if (nearBorder(a, b, size, 6.f)) {
             ++borderSides;
             onBorder[i] = true;
             continue;
