@@ -208,12 +208,16 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     for (int i = 0; i < 4; ++i) {
         const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
         const cv::Point2f d = (b - a) * (1.0f / float(len[i]));
+        const cv::Point2f nrm(-d.y, d.x);
         for (const auto& end : {std::make_pair(b, d), std::make_pair(a, -d)}) {
-            int on = 0, n = 0;
+            int on = 0, n = 0, beside = 0;
             for (int k = 0; k < 10; ++k) {
                 const cv::Point2f p = end.first + end.second * float(len[i] * (0.025 + 0.012 * k));
                 const cv::Point r(cvRound(p.x), cvRound(p.y));
-                if (r.x < 1 || r.y < 1 || r.x >= size.width - 1 || r.y >= size.height - 1)
+                const cv::Point r1(cvRound(p.x + 5 * nrm.x), cvRound(p.y + 5 * nrm.y));
+                const cv::Point r2(cvRound(p.x - 5 * nrm.x), cvRound(p.y - 5 * nrm.y));
+                const cv::Rect inner(1, 1, size.width - 2, size.height - 2);
+                if (!inner.contains(r) || !inner.contains(r1) || !inner.contains(r2))
                     continue;
                 ++n;
                 int best = 0;
@@ -221,9 +225,14 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
                     for (int dx = -1; dx <= 1; ++dx)
                         best = std::max(best, int(mag.at<ushort>(r.y + dy, r.x + dx)));
                 on += best >= edgeThreshold;
+                beside +=
+                    mag.at<ushort>(r1) >= edgeThreshold && mag.at<ushort>(r2) >= edgeThreshold;
             }
             // Near the frame edge only a few samples fit; then all of them must be on the line.
-            if ((n >= 6 && on >= n * 8 / 10) || (n >= 2 && on == n))
+            // Edges on both sides of the line as well are a dense texture (wood grain), which
+            // says nothing about where the object ends.
+            const bool line = (n >= 6 && on >= n * 8 / 10) || (n >= 2 && on == n);
+            if (line && beside <= n / 3)
                 ++continuing;
         }
     }
