@@ -1,6 +1,6 @@
 // Accuracy and speed of the book-page library on rendered spreads with known truth.
 //
-//   bookproc_bench [scenes] [first-seed] [width height]
+//   bookproc_bench [scenes] [first-seed] [width height] [content pixels per mm]
 //
 // For every scene: page-outline IoU of both pages, gutter error (mean distance of the detected
 // gutter ends from the true ones, in pixels), text-line straightness of the pages before and
@@ -49,6 +49,8 @@ int main(int argc, char** argv) {
         params.width = std::atoi(argv[3]);
         params.height = std::atoi(argv[4]);
     }
+    if (argc > 5)
+        params.contentScale = std::atof(argv[5]);
     std::vector<double> ious, gutterErr, before, after, times;
     int found = 0;
     for (int i = 0; i < scenes; ++i) {

@@ -255,6 +255,7 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
         cv::Mat mask = (grey > t) & colourless;
         cv::morphologyEx(mask, mask, cv::MORPH_CLOSE, closeKernel);
         cv::morphologyEx(mask, mask, cv::MORPH_OPEN, openKernel);
+        DebugDump::write("raw_" + std::to_string(int(t)), mask);
         cv::Mat labels, stats, centroids;
         int n = cv::connectedComponentsWithStats(mask, labels, stats, centroids, 8, CV_32S);
         int best = -1;
@@ -275,17 +276,30 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
                      stats.at<int>(best, cv::CC_STAT_HEIGHT));
         cv::Mat comp = labels == best;
         double compArea = bestArea;
-        for (int i = 1; i < n; ++i) {
-            if (i == best || stats.at<int>(i, cv::CC_STAT_AREA) < 0.35 * bestArea)
-                continue;
-            cv::Rect b(stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
-                       stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT));
-            int overlapY = std::min(box.br().y, b.br().y) - std::max(box.y, b.y);
-            int gapX = std::max(b.x - box.br().x, box.x - b.br().x);
-            if (overlapY > 0.5 * std::min(box.height, b.height) && gapX < 0.08 * W) {
+        // Grow the union with pieces beside or within it: the other page, or a page cut in two
+        // by a wide figure. Pieces that reach the frame's edge are desk, not book.
+        std::vector<char> taken(size_t(n), 0);
+        taken[size_t(best)] = 1;
+        for (bool grew = true; grew;) {
+            grew = false;
+            cv::Rect reach(box.x - int(0.15 * W), box.y - int(0.02 * H), box.width + int(0.3 * W),
+                           box.height + int(0.04 * H));
+            for (int i = 1; i < n; ++i) {
+                if (taken[size_t(i)] || stats.at<int>(i, cv::CC_STAT_AREA) < 0.02 * imageArea)
+                    continue;
+                cv::Rect b(stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
+                           stats.at<int>(i, cv::CC_STAT_WIDTH),
+                           stats.at<int>(i, cv::CC_STAT_HEIGHT));
+                const bool atEdge =
+                    b.x <= 1 || b.y <= 1 || b.br().x >= W - 1 || b.br().y >= H - 1;
+                const int overlapY = std::min(box.br().y, b.br().y) - std::max(box.y, b.y);
+                if (atEdge || (b & reach).area() == 0 || overlapY < 0.5 * b.height)
+                    continue;
+                taken[size_t(i)] = 1;
                 comp |= labels == i;
                 compArea += stats.at<int>(i, cv::CC_STAT_AREA);
                 box |= b;
+                grew = true;
             }
         }
         int x = box.x, y = box.y, w = box.width, h = box.height;
