@@ -146,7 +146,7 @@ private:
 void ImageProcessorBookTest::initTestCase() {
     AppPaths::setApplicationDir(QStringLiteral(MIRAVELO_BIN_DIR));
     QCOMPARE(ip.Load(), 1);
-    capture = toQImage(renderBook(51, 1632, 1224, &truth));
+    capture = toQImage(renderBook(101, 1632, 1224, &truth));
 }
 
 void ImageProcessorBookTest::splitsSpreadIntoPaddedPages() {
@@ -241,7 +241,7 @@ void ImageProcessorBookTest::failedOptimisationFailsTheCapture() {
 void ImageProcessorBookTest::oddWidthCapture() {
     // 1001 * 3 is not a multiple of 4: the QImage's rows are padded, the library's must not be.
     scene::BookSceneTruth t;
-    QImage odd = toQImage(renderBook(52, 1001, 751, &t));
+    QImage odd = toQImage(renderBook(102, 1001, 751, &t));
     QVERIFY(odd.bytesPerLine() != odd.width() * 3);
     int a[8] = {0}, b[8] = {0};
     QCOMPARE(ip.DetectBookCorners(&odd, a, b), 1);

@@ -152,6 +152,52 @@ PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey) {
     return r;
 }
 
+// When only one page stood out from the desk (a desk as bright as paper swallowed the other),
+// the outline is a single portrait page. Its partner lies beside it, mirrored across the gutter
+// side; the side whose mirror looks like the found page (paper with print) is taken.
+PageQuad completeSpread(const PageQuad& q, const cv::Mat& grey) {
+    const double w = 0.5 * (cv::norm(q.tr - q.tl) + cv::norm(q.br - q.bl));
+    const double h = 0.5 * (cv::norm(q.bl - q.tl) + cv::norm(q.br - q.tr));
+    if (w > 0.95 * h)
+        return q;  // already wider than a page: a spread
+    auto stats = [&](const PageQuad& r, double* mean, double* sd, double* inside) {
+        cv::Mat m(grey.size(), CV_8U, cv::Scalar(0));
+        std::vector<cv::Point> poly = {r.tl, r.tr, r.br, r.bl};
+        cv::fillConvexPoly(m, poly, cv::Scalar(255));
+        cv::Scalar mu, sigma;
+        cv::meanStdDev(grey, mu, sigma, m);
+        *mean = mu[0];
+        *sd = sigma[0];
+        double full = std::fabs(cv::contourArea(poly));
+        *inside = full > 0 ? cv::countNonZero(m) / full : 0;
+    };
+    double pm, ps, pin;
+    stats(q, &pm, &ps, &pin);
+    const PageQuad toRight{q.tl, q.tr + (q.tr - q.tl), q.br + (q.br - q.bl), q.bl};
+    const PageQuad toLeft{q.tl - (q.tr - q.tl), q.tr, q.br, q.bl - (q.br - q.bl)};
+    const PageQuad mirrorRight{q.tr, q.tr + (q.tr - q.tl), q.br + (q.br - q.bl), q.br};
+    const PageQuad mirrorLeft{q.tl - (q.tr - q.tl), q.tl, q.bl, q.bl - (q.br - q.bl)};
+    double best = 1e9;
+    PageQuad result = q;
+    for (int side = 0; side < 2; ++side) {
+        double m, sd, in;
+        stats(side ? mirrorRight : mirrorLeft, &m, &sd, &in);
+        // Mostly in the frame, as bright as the page and with as much print.
+        if (in < 0.85 || m < 0.85 * pm || sd < 0.5 * ps)
+            continue;
+        const double cost = std::fabs(m - pm) / std::max(1.0, pm) + std::fabs(sd - ps) / ps;
+        if (cost < best) {
+            best = cost;
+            result = side ? toRight : toLeft;
+        }
+    }
+    for (cv::Point2f* p : {&result.tl, &result.tr, &result.br, &result.bl}) {
+        p->x = std::clamp(p->x, 0.f, float(grey.cols - 1));
+        p->y = std::clamp(p->y, 0.f, float(grey.rows - 1));
+    }
+    return result;
+}
+
 // Robust minimum of a 1-D profile within [lo, hi).
 int argMin(const std::vector<float>& v, int lo, int hi) {
     int best = lo;
@@ -194,6 +240,7 @@ bool SpreadDetector::detect(const cv::Mat& rgb, PageQuad& left, PageQuad& right)
         return false;
     cv::Mat grey;
     cv::cvtColor(small, grey, cv::COLOR_RGB2GRAY);
+    spread = completeSpread(spread, grey);
     spread = snapToPaper(spread, grey);
     cv::Point2f gTop, gBottom;
     if (!findGutter(grey, mask, spread, gTop, gBottom))
