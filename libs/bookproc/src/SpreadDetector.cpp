@@ -337,8 +337,7 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
                 cv::Rect b(stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
                            stats.at<int>(i, cv::CC_STAT_WIDTH),
                            stats.at<int>(i, cv::CC_STAT_HEIGHT));
-                const bool atEdge =
-                    b.x <= 1 || b.y <= 1 || b.br().x >= W - 1 || b.br().y >= H - 1;
+                const bool atEdge = b.x <= 1 || b.y <= 1 || b.br().x >= W - 1 || b.br().y >= H - 1;
                 const int overlapY = std::min(box.br().y, b.br().y) - std::max(box.y, b.y);
                 if (atEdge || (b & reach).area() == 0 || overlapY < 0.5 * b.height)
                     continue;
