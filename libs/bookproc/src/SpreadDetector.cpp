@@ -406,6 +406,10 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
             spread = q;
             maskOut = comp;
         }
+        // The paper only shrinks as the level rises, so the first well-filled outline is the
+        // largest one there will be.
+        if (fillRatio >= 0.93)
+            break;
     }
     if (bestFill < 0)
         return false;
