@@ -297,6 +297,12 @@ PageFlattener::Model PageFlattener::estimate(const cv::Mat& grey, cv::Mat* gainO
         m.A[s] = 0.25f * A[s - 1] + 0.5f * A[s] + 0.25f * A[s + 1];
         m.B[s] = 0.25f * B[s - 1] + 0.5f * B[s] + 0.25f * B[s + 1];
     }
+    // A curl bends lines by a few per cent of the page at most; a model that asks for more was
+    // fitted to mislinked lines, and resampling with it would damage a page that may be fine.
+    for (int s = 0; s < S; ++s)
+        for (double y : {0.0, double(Hw)})
+            if (std::fabs(m.A[s] + m.B[s] * y) > 0.06 * Hw)
+                return m;
     m.curled = true;
     m.lines = int(lines.size());
 

@@ -285,7 +285,13 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
     cv::Mat hi = cv::max(cv::max(ch[0], ch[1]), ch[2]);
     cv::Mat lo = cv::min(cv::min(ch[0], ch[1]), ch[2]);
     cv::Mat sat = hi - lo;
-    cv::Mat colourless = sat < 45;
+    // Old or recycled paper is cream to yellowish: allow some colour in proportion to the
+    // brightness, which a saturated desk or cover does not reach.
+    cv::Mat hiF;
+    hi.convertTo(hiF, CV_32F, 0.28);
+    cv::Mat satF;
+    sat.convertTo(satF, CV_32F);
+    cv::Mat colourless = (satF < 45) | (satF < hiF);
 
     cv::Mat tmp;
     double otsu = cv::threshold(grey, tmp, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
