@@ -60,7 +60,8 @@ int main(int argc, char** argv) {
     }
     if (argc > 5)
         params.contentScale = std::atof(argv[5]);
-    std::vector<double> ious, gutterErr, before, after, times, stageTimes[3], cpuTimes;
+    std::vector<double> ious, gutterErr, before, after, times, stageTimes[3], cpuTimes, simBefore,
+        simAfter;
     int found = 0;
     for (int i = 0; i < scenes; ++i) {
         params.seed = uint32_t(firstSeed + i);
@@ -134,6 +135,12 @@ int main(int argc, char** argv) {
             before.push_back(b);
             after.push_back(a);
         }
+        if (!flatL.empty() && !flatR.empty()) {
+            simBefore.push_back(0.5 * (scene::pageSimilarity(splitL, truth.left.content) +
+                                       scene::pageSimilarity(splitR, truth.right.content)));
+            simAfter.push_back(0.5 * (scene::pageSimilarity(flatL, truth.left.content) +
+                                      scene::pageSimilarity(flatR, truth.right.content)));
+        }
         std::printf("seed %5u  IoU %.3f %.3f  gutter %6.1f px  lines %.2f -> %.2f px  %6.0f ms\n",
                     params.seed, iouL, iouR, gerr, b, a, ms);
         if (std::getenv("BOOKBENCH_SAVE")) {
@@ -180,6 +187,17 @@ int main(int argc, char** argv) {
                 100.0 * meanG / params.width);
     std::printf("text-line RMS deviation: split only %.2f px, flattened %.2f px (%zu scenes)\n", mb,
                 ma, before.size());
+    double sb = 0, sa = 0;
+    for (size_t i = 0; i < simBefore.size(); ++i) {
+        sb += simBefore[i];
+        sa += simAfter[i];
+    }
+    sb /= std::max<size_t>(1, simBefore.size());
+    sa /= std::max<size_t>(1, simAfter.size());
+    std::printf(
+        "likeness to the flat page (correlation of 80 x 112 thumbnails): split only %.3f, "
+        "flattened %.3f\n",
+        sb, sa);
     std::printf(
         "corners + split + flattening of both pages: median %.0f ms wall (corners %.0f, "
         "split %.0f, flattening %.0f), median %.0f ms CPU over all threads\n",

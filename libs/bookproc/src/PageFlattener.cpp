@@ -12,6 +12,8 @@ namespace bookproc {
 namespace {
 
 constexpr double kWorkWidth = 900.0;
+// Height of a document camera above the desk, in page widths: the scale of the page's relief.
+constexpr double kCameraHeightInPageWidths = 3.0;
 
 struct TracedLine {
     std::vector<cv::Point2f> pts;  // one per strip, working pixels
@@ -357,13 +359,35 @@ bool PageFlattener::flatten(const cv::Mat& src, bool grey, size_t capacityBytes,
             colA[x] = float(a / k);
             colB[x] = b;
         }
+        // Where the surface rises above the plane of the page's corners it appears enlarged by
+        // about its height over the camera's height (B), and where it slopes its print is
+        // foreshortened. With the camera about three page widths up, the height profile is
+        // 3 W B(x); the page is stretched back to its arc length along that profile, within
+        // the same width.
+        const double camHeight = kCameraHeightInPageWidths * W;
+        std::vector<double> arc(W, 0.0);
+        for (int x = 1; x < W; ++x) {
+            const double dh = camHeight * (colB[x] - colB[x - 1]);
+            arc[x] = arc[x - 1] + std::sqrt(1.0 + dh * dh);
+        }
+        std::vector<float> srcX(W);
+        const double total = arc[W - 1] > 0 ? arc[W - 1] : 1.0;
+        for (int x = 0, j = 0; x < W; ++x) {
+            const double target = total * x / std::max(1, W - 1);
+            while (j + 1 < W - 1 && arc[j + 1] < target)
+                ++j;
+            const double span = arc[j + 1] - arc[j];
+            const double t = span > 0 ? (target - arc[j]) / span : 0.0;
+            srcX[x] = float(std::clamp(j + t, 0.0, double(W - 1)));
+        }
         cv::Mat mapX(H, W, CV_32F), mapY(H, W, CV_32F);
         for (int y = 0; y < H; ++y) {
             float* mx = mapX.ptr<float>(y);
             float* my = mapY.ptr<float>(y);
             for (int x = 0; x < W; ++x) {
-                mx[x] = float(x);
-                my[x] = y + colA[x] + colB[x] * y;
+                const int xs = std::min(W - 1, int(srcX[x]));
+                mx[x] = srcX[x];
+                my[x] = y + colA[xs] + colB[xs] * y;
             }
         }
         cv::remap(lit, result, mapX, mapY, cv::INTER_LINEAR, cv::BORDER_REPLICATE);
