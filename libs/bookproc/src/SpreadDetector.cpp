@@ -152,13 +152,36 @@ PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey) {
     return r;
 }
 
+// Where print is, and the margins around it: dark strokes on a bright ground (a black-hat
+// response), gathered into text blocks and grown by a page margin.
+cv::Mat nearPrint(const cv::Mat& grey) {
+    const int side = std::max(grey.cols, grey.rows);
+    const int k = std::max(3, (side / 100) | 1);
+    cv::Mat hat;
+    cv::morphologyEx(grey, hat, cv::MORPH_BLACKHAT,
+                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(k, k)));
+    cv::Mat ink = hat > 30;
+    cv::Mat density;
+    const int win = std::max(5, (side / 40) | 1);
+    cv::boxFilter(ink, density, CV_32F, cv::Size(win, win), cv::Point(-1, -1), true);
+    cv::Mat text = density > 255 * 0.04;
+    const int grow = std::max(5, int(side * 0.06) | 1);
+    cv::dilate(text, text, cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(grow, grow)));
+    DebugDump::write("near_print", text);
+    return text;
+}
+
+bool portrait(const PageQuad& q) {
+    const double w = 0.5 * (cv::norm(q.tr - q.tl) + cv::norm(q.br - q.bl));
+    const double h = 0.5 * (cv::norm(q.bl - q.tl) + cv::norm(q.br - q.tr));
+    return w < 0.95 * h;
+}
+
 // When only one page stood out from the desk (a desk as bright as paper swallowed the other),
 // the outline is a single portrait page. Its partner lies beside it, mirrored across the gutter
 // side; the side whose mirror looks like the found page (paper with print) is taken.
 PageQuad completeSpread(const PageQuad& q, const cv::Mat& grey) {
-    const double w = 0.5 * (cv::norm(q.tr - q.tl) + cv::norm(q.br - q.bl));
-    const double h = 0.5 * (cv::norm(q.bl - q.tl) + cv::norm(q.br - q.tr));
-    if (w > 0.95 * h)
+    if (!portrait(q))
         return q;  // already wider than a page: a spread
     auto stats = [&](const PageQuad& r, double* mean, double* sd, double* inside) {
         cv::Mat m(grey.size(), CV_8U, cv::Scalar(0));
@@ -236,10 +259,25 @@ bool SpreadDetector::detect(const cv::Mat& rgb, PageQuad& left, PageQuad& right)
 
     PageQuad spread;
     cv::Mat mask;
-    if (!findSpread(small, spread, mask))
-        return false;
+    double quality = -1;
+    bool found = findSpread(small, cv::Mat(), spread, mask, &quality);
     cv::Mat grey;
     cv::cvtColor(small, grey, cv::COLOR_RGB2GRAY);
+    // A desk nearly as bright as paper clings to the pages at every level. Paper around print
+    // is then told from desk by the print itself: look again only near the text.
+    if (!found || portrait(spread)) {
+        PageQuad gated;
+        cv::Mat gatedMask;
+        double gatedQuality = -1;
+        if (findSpread(small, nearPrint(grey), gated, gatedMask, &gatedQuality) &&
+            (!found || (gatedQuality >= 1.0 && !portrait(gated)))) {
+            spread = gated;
+            mask = gatedMask;
+            found = true;
+        }
+    }
+    if (!found)
+        return false;
     spread = completeSpread(spread, grey);
     spread = snapToPaper(spread, grey);
     cv::Point2f gTop, gBottom;
@@ -275,7 +313,8 @@ bool SpreadDetector::detect(const cv::Mat& rgb, PageQuad& left, PageQuad& right)
     return true;
 }
 
-bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat& maskOut) const {
+bool SpreadDetector::findSpread(const cv::Mat& small, const cv::Mat& gate, PageQuad& spread,
+                                cv::Mat& maskOut, double* quality) const {
     cv::Mat grey;
     cv::cvtColor(small, grey, cv::COLOR_RGB2GRAY);
     cv::GaussianBlur(grey, grey, cv::Size(3, 3), 0);
@@ -292,6 +331,8 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
     cv::Mat satF;
     sat.convertTo(satF, CV_32F);
     cv::Mat colourless = (satF < 45) | (satF < hiF);
+    if (!gate.empty())
+        colourless &= gate;
 
     cv::Mat tmp;
     double otsu = cv::threshold(grey, tmp, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
@@ -419,6 +460,7 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
     }
     if (bestFill < 0)
         return false;
+    *quality = bestFill;
     DebugDump::write("paper_mask", maskOut);
     return true;
 }
