@@ -357,7 +357,7 @@ private slots:
             QCOMPARE(convertFn_(one, 1, kA4W, bad, t.constData()), KELM_PDF_ERR_ARGUMENT);
         }
         for (const QString& bad : {path("missing.jpg"), path("cut.jpg"), path("text.jpg"),
-                                   path("headless.jpg"), dir_.path()}) {
+                                   path("headless.jpg"), dir_.path(), QString("/dev/zero")}) {
             QCOMPARE(convert({path("good.jpg"), bad}, target), KELM_PDF_ERR_INPUT);
             QCOMPARE(convert({path("good.jpg"), bad}, old), KELM_PDF_ERR_INPUT);
         }
