@@ -1,9 +1,34 @@
 #include <QApplication>
-#include <QLabel>
+#include <QTranslator>
+
+#include "app/CrashHandler.h"
+#include "app/Language.h"
+#include "ui/FirstPaintProbe.h"
+#include "ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
+    // First of all, so that a fault anywhere later is reported. The same executable doubles as the
+    // process that shows the box for a crashed instance.
+    CrashHandler::install();
+    const int reportResult = CrashHandler::runReportModeIfRequested(argc, argv);
+    if (reportResult >= 0)
+        return reportResult;
+
+    // Must be set before the application object exists.
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
-    QLabel label("Miravelo");
-    label.show();
-    return app.exec();
+    QTranslator translator;
+    // Installed before the window is built, so every text is translated once, at construction.
+    // A missing or broken translation leaves the source texts, silently.
+    Language::loadInto(translator);
+    app.installTranslator(&translator);
+
+    int result = 0;
+    {
+        MainWindow window;
+        FirstPaintProbe::installIfRequested(&window);
+        window.show();
+        result = app.exec();
+    }
+    return result;
 }

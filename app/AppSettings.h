@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QString>
+
+// The in-memory settings record. MainWindow owns the one instance for the whole run and hands a
+// pointer to the scan-mode bar, which reads it live at capture time. Fields are public on purpose:
+// every writer changes a field and then calls Save() at once.
+//
+// Tesmora.ini lives beside the executable and is never created by the program: without it the
+// run uses the built-in values below and every Save() answers -2.
+class AppSettings {
+public:
+    // Results of Load() and Save().
+    enum Result { Ok = 1, FileAbsent = -2, FileUnusable = -1 };
+
+    AppSettings();
+
+    // Reads every stored key in the fixed order. An absent key reads as 0 / empty text, text that
+    // is not a decimal number reads as 0. Then checks the output directory (see
+    // resolveOutputDirectory()). Returns Ok, FileAbsent (record untouched) or FileUnusable
+    // (the file cannot be read; record untouched).
+    int Load();
+
+    // Writes every stored key in the fixed order into the existing file, keeping any other keys
+    // and groups that are in it. The new content is written to a temporary file and renamed over
+    // the old one, so a failed save (full disk, read-only file or folder) leaves the old file as
+    // it was. Returns Ok, FileAbsent (nothing written) or FileUnusable.
+    int Save() const;
+
+    // The settings file path: application directory + "/Tesmora.ini".
+    static QString filePath();
+
+    // Built-in output directory and the last fallback: home + "/OutPut/".
+    static QString builtInOutputDirectory();
+    // First fallback: the user's pictures folder + "/OutPut/" (empty when the desktop names none).
+    static QString picturesOutputDirectory();
+    // The output-directory fallback chain applied after loading. A value that is not an absolute
+    // path on this platform (a Windows drive path such as "C:\OutPut\", or a relative path) is
+    // unusable and is never created, so no directory named after a drive letter appears. A leading
+    // "~/" stands for the home folder.
+    static QString resolveOutputDirectory(const QString& stored);
+
+    // --- Stored in Tesmora.ini, group Camera ---
+    QString mainCamera = QStringLiteral("Document Camera");
+    QString subCamera = QStringLiteral("Sub Camera");
+    int mainResWidth = 3264;
+    int mainResHeight = 2448;
+    int subResWidth = 800;
+    int subResHeight = 600;
+    int mainCompress = 0;
+    int subCompress = 0;
+
+    // --- group WaterMark ---
+    int wmType = 0;     // 0 none, 1 date and time, 2 text, 3 picture
+    QString wmContent;  // starts as a copy of makerShortName
+    int wmPosition = 0;
+    int wmColorR = 255;
+    int wmColorG = 0;
+    int wmColorB = 0;
+    int wmOpacity = 80;
+    int wmWidth = 100;
+    int wmHeight = 100;
+    int wmFontSize = 50;
+    QString wmImgPath;
+
+    // --- group Software ---
+    int imageType = 0;
+    bool isFirstStart = true;
+    int nameType = 0;
+    int jpgRate = 90;
+    int docRotateAngle = 0;
+    QString baseDir;  // starts as builtInOutputDirectory()
+    QString namePre = QStringLiteral("IMG");
+
+    // --- Only in memory ---
+    QString productName = QStringLiteral("Miravelo");
+    QString makerShortName = QStringLiteral("ZR");
+    // Read by the scan-mode bar when the scan mode changes: set camera parameters per mode.
+    bool cameraParamsPerMode = true;
+    // While off, the scan-mode bar hides its face-comparison widgets.
+    bool faceDetectionEnabled = false;
+    // Resolution substitution for camera models whose largest size is offered under a larger
+    // listed size; the device control rewrites these at run time.
+    int resolutionSubstitution = 1;
+    bool listedOffered = false;
+    int listedResWidth = 4472;
+    int listedResHeight = 3354;
+    int requestedResWidth = 3840;
+    int requestedResHeight = 2880;
+};

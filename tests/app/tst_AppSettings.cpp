@@ -1,0 +1,341 @@
+#include "app/AppPaths.h"
+#include "app/AppSettings.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+#include <signal.h>
+#include <sys/resource.h>
+
+class TestAppSettings : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTemporaryDir> tmp_;
+    QTemporaryDir& dir() { return *tmp_; }
+    QString ini() { return dir().path() + "/Tesmora.ini"; }
+    void writeIni(const QByteArray& bytes) {
+        QFile::remove(ini());
+        QFile f(ini());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray readIni() {
+        QFile f(ini());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Keys in file order, as "Group/Key".
+    QStringList keysInFile() {
+        QStringList keys;
+        QString group;
+        for (const QByteArray& raw : readIni().split('\n')) {
+            const QString line = QString::fromUtf8(raw).trimmed();
+            if (line.startsWith('['))
+                group = line.mid(1, line.indexOf(']') - 1);
+            else if (line.contains('='))
+                keys << group + "/" + line.left(line.indexOf('='));
+        }
+        return keys;
+    }
+
+private slots:
+    void initTestCase() {
+        // These cases create folders under the home folder; only a private home will do.
+        QVERIFY2(qEnvironmentVariableIsSet("MIRAVELO_TEST_ROOT"), "run through ctest");
+    }
+
+    void init() {
+        tmp_ = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir().isValid());
+        QFile::remove(ini());
+        AppPaths::setApplicationDir(dir().path());
+        QDir::setCurrent(dir().path());
+    }
+
+    void builtInsWithoutFile() {
+        AppSettings s;
+        QCOMPARE(s.Load(), int(AppSettings::FileAbsent));
+        QCOMPARE(s.jpgRate, 90);
+        QCOMPARE(s.namePre, QString("IMG"));
+        QCOMPARE(s.wmOpacity, 80);
+        QCOMPARE(s.wmContent, QString("ZR"));
+        QCOMPARE(s.wmColorR, 255);
+        QCOMPARE(s.mainCamera, QString("Document Camera"));
+        QCOMPARE(s.subResWidth, 800);
+        QCOMPARE(s.mainResHeight, 2448);
+        QVERIFY(s.isFirstStart);
+        QCOMPARE(s.baseDir, QDir::homePath() + "/OutPut/");
+        QCOMPARE(s.productName, QString("Miravelo"));
+        QVERIFY(s.cameraParamsPerMode);
+        QVERIFY(!s.faceDetectionEnabled);
+        QCOMPARE(s.listedResWidth, 4472);
+        QCOMPARE(s.requestedResHeight, 2880);
+        // Changing and saving leaves no file behind.
+        s.jpgRate = 50;
+        QCOMPARE(s.Save(), int(AppSettings::FileAbsent));
+        QVERIFY(!QFile::exists(ini()));
+        QCOMPARE(AppSettings::filePath(), ini());
+    }
+
+    void shippedFileHoldsTheBuiltIns() {
+        QVERIFY(QFile::copy(QStringLiteral(MIRAVELO_SOURCE_DIR) + "/Res/Tesmora.ini", ini()));
+        QVERIFY(QFile::setPermissions(ini(), QFile::ReadOwner | QFile::WriteOwner));
+        const QByteArray shipped = readIni();
+        AppSettings builtIn;
+        AppSettings s;
+        QCOMPARE(s.Load(), int(AppSettings::Ok));
+        QCOMPARE(s.mainCamera, builtIn.mainCamera);
+        QCOMPARE(s.subCamera, builtIn.subCamera);
+        QCOMPARE(s.mainResWidth, builtIn.mainResWidth);
+        QCOMPARE(s.mainResHeight, builtIn.mainResHeight);
+        QCOMPARE(s.subResWidth, builtIn.subResWidth);
+        QCOMPARE(s.subResHeight, builtIn.subResHeight);
+        QCOMPARE(s.mainCompress, builtIn.mainCompress);
+        QCOMPARE(s.subCompress, builtIn.subCompress);
+        QCOMPARE(s.wmType, builtIn.wmType);
+        QCOMPARE(s.wmContent, builtIn.wmContent);
+        QCOMPARE(s.wmPosition, builtIn.wmPosition);
+        QCOMPARE(s.wmColorR, builtIn.wmColorR);
+        QCOMPARE(s.wmColorG, builtIn.wmColorG);
+        QCOMPARE(s.wmColorB, builtIn.wmColorB);
+        QCOMPARE(s.wmOpacity, builtIn.wmOpacity);
+        QCOMPARE(s.wmWidth, builtIn.wmWidth);
+        QCOMPARE(s.wmHeight, builtIn.wmHeight);
+        QCOMPARE(s.wmFontSize, builtIn.wmFontSize);
+        QCOMPARE(s.wmImgPath, builtIn.wmImgPath);
+        QCOMPARE(s.imageType, builtIn.imageType);
+        QCOMPARE(s.isFirstStart, builtIn.isFirstStart);
+        QCOMPARE(s.nameType, builtIn.nameType);
+        QCOMPARE(s.jpgRate, builtIn.jpgRate);
+        QCOMPARE(s.docRotateAngle, builtIn.docRotateAngle);
+        QCOMPARE(s.baseDir, builtIn.baseDir);
+        QCOMPARE(s.namePre, builtIn.namePre);
+        // The shipped file is already in the order a save writes, so only BaseDir changes.
+        QCOMPARE(s.Save(), int(AppSettings::Ok));
+        QByteArray expected = shipped;
+        expected.replace("BaseDir=~/OutPut/", "BaseDir=" + QDir::homePath().toUtf8() + "/OutPut/");
+        QCOMPARE(readIni(), expected);
+    }
+
+    void saveWritesEveryKeyInOrderAndKeepsForeignLines() {
+        writeIni(
+            "; installed by the vendor\n[Extra]\nFoo=bar\n\n[Software]\nUnknownKey=42\n"
+            "JPGRate=10\n");
+        AppSettings s;
+        QCOMPARE(s.Load(), int(AppSettings::Ok));
+        QCOMPARE(s.jpgRate, 10);
+        s.jpgRate = 77;
+        s.isFirstStart = true;
+        // Texts that need every kind of escaping must come back unchanged.
+        s.wmContent =
+            "a, b; c=d \"q\" \\ back\ttab\n\xc3\xa9t\xc3\xa9 \xe4\xb8\xad 1\x01"
+            "2";
+        s.namePre = "@Variant(x)";
+        s.mainCamera = " padded ";
+        s.baseDir = dir().path() + "/out dir,1/";
+        QVERIFY(QDir().mkpath(s.baseDir));
+        s.subCamera = QString::fromUtf8("\xf0\x9f\x93\xb7 cam");
+        QCOMPARE(s.Save(), int(AppSettings::Ok));
+
+        const QStringList expected = {"Camera/MainCamera",       "Camera/SubCamera",
+                                      "Camera/MainResWidth",     "Camera/MainResHeight",
+                                      "Camera/SubResWidth",      "Camera/SubResHeight",
+                                      "Camera/MainCompress",     "Camera/SubCompress",
+                                      "WaterMark/WMType",        "WaterMark/WMContent",
+                                      "WaterMark/WMPosition",    "WaterMark/WMColorR",
+                                      "WaterMark/WMColorG",      "WaterMark/WMColorB",
+                                      "WaterMark/WMOpacity",     "WaterMark/WMWidth",
+                                      "WaterMark/WMHeight",      "WaterMark/WMFontsize",
+                                      "WaterMark/WMImgpath",     "Software/Imagetype",
+                                      "Software/Nametype",       "Software/JPGRate",
+                                      "Software/DocRotateAngle", "Software/BaseDir",
+                                      "Software/NamePre",        "Software/isFristStart",
+                                      "Software/UnknownKey",     "Extra/Foo"};
+        QCOMPARE(keysInFile(), expected);
+        QVERIFY(readIni().startsWith("; installed by the vendor\n"));
+
+        // Another reader of the INI format sees the same values.
+        QSettings qs(ini(), QSettings::IniFormat);
+        qs.setIniCodec("UTF-8");
+        QCOMPARE(qs.value("WaterMark/WMContent").toString(), s.wmContent);
+        QCOMPARE(qs.value("Software/NamePre").toString(), s.namePre);
+        QCOMPARE(qs.value("Software/isFristStart").toInt(), 1);
+        QCOMPARE(qs.value("Extra/Foo").toString(), QString("bar"));
+
+        AppSettings back;
+        QCOMPARE(back.Load(), int(AppSettings::Ok));
+        QCOMPARE(back.jpgRate, 77);
+        QCOMPARE(back.wmContent, s.wmContent);
+        QCOMPARE(back.namePre, s.namePre);
+        QCOMPARE(back.mainCamera, s.mainCamera);
+        QCOMPARE(back.subCamera, s.subCamera);
+        QCOMPARE(back.baseDir, s.baseDir);
+        QVERIFY(back.isFirstStart);
+        // Absent from the first file, so read as 0 and written back as 0.
+        QCOMPARE(back.mainResWidth, 0);
+
+        // Saving twice gives the same bytes: nothing accumulates.
+        const QByteArray once = readIni();
+        QCOMPARE(back.Save(), int(AppSettings::Ok));
+        QCOMPARE(readIni(), once);
+    }
+
+    void absentKeysAndParsing() {
+        writeIni("[Software]\nBaseDir=\n");
+        AppSettings s;
+        QCOMPARE(s.Load(), int(AppSettings::Ok));
+        QCOMPARE(s.jpgRate, 0);
+        QCOMPARE(s.wmOpacity, 0);
+        QCOMPARE(s.namePre, QString());
+        QCOMPARE(s.mainCamera, QString());
+        QCOMPARE(s.mainResWidth, 0);
+        QVERIFY(!s.isFirstStart);
+        QCOMPARE(s.baseDir, AppSettings::picturesOutputDirectory());
+        QVERIFY(QFileInfo(s.baseDir).isDir());
+
+        writeIni(
+            "[Software]\nisFristStart=true\nJPGRate=12abc\nImagetype=-3\nNametype= 4 \n"
+            "DocRotateAngle=0x5a\n[WaterMark]\nWMOpacity=3.5\nWMContent=a, b\nWMWidth=\n");
+        AppSettings p;
+        QCOMPARE(p.Load(), int(AppSettings::Ok));
+        QVERIFY(!p.isFirstStart);
+        QCOMPARE(p.jpgRate, 0);
+        QCOMPARE(p.imageType, -3);
+        QCOMPARE(p.nameType, 4);
+        QCOMPARE(p.docRotateAngle, 0);
+        QCOMPARE(p.wmOpacity, 0);
+        QCOMPARE(p.wmContent, QString("a, b"));
+        QCOMPARE(p.wmWidth, 0);
+
+        writeIni("[Software]\nisFristStart=1\n");
+        AppSettings one;
+        one.Load();
+        QVERIFY(one.isFirstStart);
+    }
+
+    void outputDirectoryFallbackChain() {
+        const QString pictures = AppSettings::picturesOutputDirectory();
+        QVERIFY(!pictures.isEmpty());
+        const QString appDir = dir().path();
+        // A Windows drive path is unusable here and must not become a folder anywhere.
+        writeIni("[Software]\nBaseDir=C:\\\\OutPut\\\\\n");
+        AppSettings s;
+        QCOMPARE(s.Load(), int(AppSettings::Ok));
+        QCOMPARE(s.baseDir, pictures);
+        const QStringList litter = QDir(appDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        QVERIFY2(litter.isEmpty(), qPrintable(litter.join(",")));
+        // The replacement is written with the next save.
+        QCOMPARE(s.Save(), int(AppSettings::Ok));
+        QSettings qs(ini(), QSettings::IniFormat);
+        QCOMPARE(qs.value("Software/BaseDir").toString(), pictures);
+
+        // A folder on a drive that is gone is not rebuilt.
+        QCOMPARE(AppSettings::resolveOutputDirectory("/no-such-drive-miravelo/OutPut/"), pictures);
+        QVERIFY(!QFileInfo::exists("/no-such-drive-miravelo"));
+        QCOMPARE(AppSettings::resolveOutputDirectory("relative/out"), pictures);
+        QVERIFY(!QFileInfo::exists(appDir + "/relative"));
+        // An existing folder, and one missing level below an existing one, are used as they are.
+        QCOMPARE(AppSettings::resolveOutputDirectory(appDir), appDir);
+        const QString fresh = appDir + "/fresh";
+        QCOMPARE(AppSettings::resolveOutputDirectory(fresh), fresh);
+        QVERIFY(QFileInfo(fresh).isDir());
+        // A plain file is not a folder.
+        QFile f(appDir + "/plain");
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.close();
+        QCOMPARE(AppSettings::resolveOutputDirectory(appDir + "/plain"), pictures);
+
+        // When even the pictures folder cannot be made, the home folder is the last resort.
+        QDir(pictures).removeRecursively();
+        const QString picturesRoot = QFileInfo(pictures.chopped(1)).path();
+        QDir(picturesRoot).removeRecursively();
+        QFile blocker(picturesRoot);
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QCOMPARE(AppSettings::resolveOutputDirectory(""), QDir::homePath() + "/OutPut/");
+        QVERIFY(QFileInfo(QDir::homePath() + "/OutPut").isDir());
+        QFile::remove(picturesRoot);
+    }
+
+    void brokenFilesNeverCrash() {
+        // Binary garbage, a file cut in the middle of a line, NUL bytes, a lone header.
+        QByteArray garbage;
+        for (int i = 0; i < 4096; ++i)
+            garbage.append(char((i * 131 + 7) & 0xff));
+        const QList<QByteArray> samples = {garbage,
+                                           "[Software]\nJPGRate=8",
+                                           "[Soft",
+                                           QByteArray("[Software]\nJPG\0Rate=5\n", 22),
+                                           "[Software]\nJPGRate=\"unterminated\n",
+                                           "=\n==\n[]\n[Software\nJPGRate=9\n"};
+        for (const QByteArray& sample : samples) {
+            writeIni(sample);
+            AppSettings s;
+            const int r = s.Load();
+            QVERIFY(r == AppSettings::Ok || r == AppSettings::FileUnusable);
+            // Saving over such a file still works and keeps its foreign lines.
+            QCOMPARE(s.Save(), int(AppSettings::Ok));
+            AppSettings again;
+            QCOMPARE(again.Load(), int(AppSettings::Ok));
+            QCOMPARE(again.jpgRate, s.jpgRate);
+        }
+        // The truncated "JPGRate=8" still counts.
+        writeIni("[Software]\nJPGRate=8");
+        AppSettings t;
+        t.Load();
+        QCOMPARE(t.jpgRate, 8);
+
+        // A folder in the file's place cannot be read or written.
+        QFile::remove(ini());
+        QVERIFY(QDir().mkdir(ini()));
+        AppSettings d;
+        QCOMPARE(d.Load(), int(AppSettings::FileUnusable));
+        QCOMPARE(d.jpgRate, 90);
+        QCOMPARE(d.Save(), int(AppSettings::FileUnusable));
+        QVERIFY(QDir().rmdir(ini()));
+    }
+
+    void failedSaveLosesNothing() {
+        const QByteArray original = "[Software]\nJPGRate=33\nNamePre=KEEP\n[Mine]\nx=1\n";
+        writeIni(original);
+        AppSettings s;
+        QCOMPARE(s.Load(), int(AppSettings::Ok));
+        s.jpgRate = 99;
+
+        // A read-only file stays as it is.
+        QVERIFY(QFile::setPermissions(ini(), QFile::ReadOwner | QFile::ReadUser));
+        QCOMPARE(s.Save(), int(AppSettings::FileUnusable));
+        QCOMPARE(readIni(), original);
+        QVERIFY(QFile::setPermissions(ini(), QFile::ReadOwner | QFile::WriteOwner));
+
+        // A write that runs out of space (here: the file size limit) leaves the old file whole.
+        struct rlimit old;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit tiny = old;
+        tiny.rlim_cur = 64;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+        const int r = s.Save();
+        setrlimit(RLIMIT_FSIZE, &old);
+        QCOMPARE(r, int(AppSettings::FileUnusable));
+        QCOMPARE(readIni(), original);
+        QCOMPARE(QDir(dir().path()).entryList({"Tesmora.ini*"}, QDir::Files | QDir::Hidden),
+                 QStringList{"Tesmora.ini"});
+
+        QCOMPARE(s.Save(), int(AppSettings::Ok));
+        AppSettings back;
+        back.Load();
+        QCOMPARE(back.jpgRate, 99);
+        QSettings qs(ini(), QSettings::IniFormat);
+        QCOMPARE(qs.value("Mine/x").toInt(), 1);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestAppSettings)
+#include "tst_AppSettings.moc"

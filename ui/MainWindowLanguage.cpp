@@ -1,0 +1,53 @@
+// The nine language slots. A language is applied by restarting: the running process never
+// retranslates itself, so every text is translated once, at construction.
+#include "ui/MainWindow.h"
+
+#include <QCoreApplication>
+
+#include "app/Language.h"
+
+void MainWindow::changeLanguage(const QString& storedValue) {
+    // CAMERA: stop the preview frame timer and the main camera's preview, and stop the sub camera
+    // when it runs, so that the next instance can open both cameras.
+    Language::store(storedValue);
+    // The loop ends once this slot returns; the new instance starts meanwhile. Picking the
+    // active language restarts all the same.
+    QCoreApplication::quit();
+    Language::startNewInstance();
+}
+
+void MainWindow::Handle_ChangeLanguage_en_us() {
+    changeLanguage("English");
+}
+
+void MainWindow::Handle_ChangeLanguage_french() {
+    changeLanguage("French");
+}
+
+void MainWindow::Handle_ChangeLanguage_zh_trd() {
+    changeLanguage("TrdChina");
+}
+
+void MainWindow::Handle_ChangeLanguage_German() {
+    changeLanguage("German");
+}
+
+void MainWindow::Handle_ChangeLanguage_Spanish() {
+    changeLanguage("Spanish");
+}
+
+void MainWindow::Handle_ChangeLanguage_Italian() {
+    changeLanguage("Italian");
+}
+
+void MainWindow::Handle_ChangeLanguage_Japanese() {
+    changeLanguage("Japanese");
+}
+
+void MainWindow::Handle_ChangeLanguage_Russian() {
+    changeLanguage("Russian");
+}
+
+void MainWindow::Handle_ChangeLanguage_zh_cn() {
+    changeLanguage("SChina");
+}
