@@ -17,7 +17,8 @@ namespace {
 // described over its own pixels when its rows are packed (widths whose rows need no padding),
 // otherwise over a packed copy. -1 when the book library is not there.
 int detectBookCorners(ImageProcessor* processor, QImage* frame, int* a, int* b) {
-    if (!processor->fnGetBookCornerPoint) return -1;
+    if (!processor->fnGetBookCornerPoint)
+        return -1;
     processor->bookParams[0] = 0;
     processor->bookParams[1] = 1;
     QByteArray packed;
