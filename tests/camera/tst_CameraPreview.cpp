@@ -54,6 +54,22 @@ private slots:
         QCOMPARE(label->scale(), 4.0);
         QCOMPARE(label->pixmap()->size(), QSize(816, 612));
 
+        // Colours and positions survive the scaling: red left, blue right, a green bottom row band.
+        QImage coloured(3264, 2448, QImage::Format_RGB888);
+        {
+            QPainter p(&coloured);
+            p.fillRect(0, 0, 1632, 2448, QColor(200, 20, 10));
+            p.fillRect(1632, 0, 1632, 2448, QColor(10, 30, 220));
+            p.fillRect(0, 2400, 3264, 48, QColor(0, 255, 0));
+        }
+        label->SetImage(&coloured);
+        const QImage shown = label->pixmap()->toImage();
+        QCOMPARE(shown.size(), QSize(816, 612));
+        QCOMPARE(shown.pixelColor(100, 300), QColor(200, 20, 10));
+        QCOMPARE(shown.pixelColor(700, 300), QColor(10, 30, 220));
+        QCOMPARE(shown.pixelColor(400, 611), QColor(0, 255, 0));
+        QCOMPARE(shown.pixelColor(400, 590).green(), 20);  // above the band, still red
+
         // Smaller than the label: shown at its own size, then enlarged by the wheel.
         QImage small(640, 480, QImage::Format_RGB888);
         small.fill(Qt::darkGreen);
