@@ -65,6 +65,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() {
+    releaseCamera();  // camera/MainWindowDevice.cpp
     delete m_settings;
     delete m_log;
 }
@@ -102,6 +103,7 @@ void MainWindow::placeWindow() {
 void MainWindow::Handle_LoadTimerout() {
     // CAMERA: create the camera interface, the preview frame timer, the 500 ms tick timer and the
     // window's image-processing object, and load the camera and document libraries here.
+    loadCameraComponents();
 
     // Filled before any connection exists, so filling runs no slot and writes nothing.
     fillSettingsPanel();
@@ -109,6 +111,7 @@ void MainWindow::Handle_LoadTimerout() {
     connectFrame();
     connectSettingsPanel();
     // CAMERA: device, resolution, open, slider, focus and reset connections; frame and tick timer.
+    connectDeviceControl();
     // CAPTURE: capture button, OnTakePhoto, Signal_GotTakePhoto, scan-mode bar signals, timed
     // capture timer, the three preview buttons.
     connectCapture();
@@ -118,6 +121,7 @@ void MainWindow::Handle_LoadTimerout() {
     announceSettings();
 
     // CAMERA: initialise the camera library (InitCamera) when the camera interface exists.
+    initCameraLibrary();
     // LIST: build the image-list context menu.
     buildImageListMenu();
 
@@ -125,4 +129,6 @@ void MainWindow::Handle_LoadTimerout() {
 
     // HELP TIPS: first-start navigation dialog, then the help-tip rotation timer.
     // CAMERA: device search, then start the 500 ms tick timer.
+    searchDevices();
+    m_tickTimer->start(500);
 }

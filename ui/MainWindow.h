@@ -9,6 +9,10 @@
 class AppSettings;
 class CPreConfigBar;
 class QListWidgetItem;
+class CCameraInterface;
+class CCameraPreview;
+class ImageProcessor;
+class QStringList;
 class Log;
 class QCheckBox;
 class QComboBox;
@@ -104,6 +108,19 @@ public slots:
     void Handle_ChangeLanguage_zh_cn();
 
     // ======================================================== device control (camera/)
+    // Defined in camera/MainWindowDevice.cpp.
+    void DeviceSelectChanged(int index);
+    void ResolutionSelectChanged(int index);
+    void Qbtn_Opendevice_Clicked();
+    void GetFrameBuffer();
+    void Handle_Timer_1000_Timeout();
+    void SetBrightnessValue(int value);
+    void SetContrastValue(int value);
+    void SetSaturationValue(int value);
+    void Handle_CameraParaChangedManual(int value);
+    void Handle_VideoParaReset();
+    void Handle_VideoParaFouce();
+    void ResolutionProcess(QStringList* devicelist);
 
     // ======================================================= capture triggers (camera/)
     // Defined in camera/MainWindowCapture.cpp.
@@ -112,6 +129,8 @@ public slots:
     void Handle_Timer_TakePhoto_Timeout();
     void Handle_StopTakePhotoOnTimer();
     void Handle_CurrentControlModeChanged(ControlMode m);
+    void Handle_Doc_Preview_TurnLeft();
+    void Handle_Doc_Preview_TurnRight();
 
     // ========================================================= image list (output/)
     // Defined in output/MainWindowImageList.cpp.
@@ -265,6 +284,28 @@ private:
     QPushButton* pQbtn_ImageItemsDelete = nullptr;
 
     // ============================================= device control members (camera/)
+    // Defined in camera/MainWindowDevice.cpp.
+    CCameraInterface* m_camera = nullptr;       // the main camera, created at start-up
+    CCameraPreview* m_cameraPreview = nullptr;  // also pPreview, in the preview's grid cell
+    ImageProcessor* m_imageProcessor = nullptr; // the window's own, used by the preview
+    QTimer* m_frameTimer = nullptr;             // GetFrameBuffer(), interval by stream format
+    QTimer* m_tickTimer = nullptr;              // Handle_Timer_1000_Timeout(), 500 ms
+    int autoOpen = -1;         // while non-zero a device or resolution change reopens the preview
+    int deviceChanging = 0;    // while non-zero resolution-selector changes are ignored
+    int focusCountdown = 0;    // 500 ms ticks left of the automatic-focus hold after an open
+    int blinkCount = 0;        // ticks, for the help-icon blink
+    // Start-up steps, called from Handle_LoadTimerout().
+    void createCameraPreview();
+    void loadCameraComponents();
+    void connectDeviceControl();
+    void initCameraLibrary();
+    void searchDevices();
+    // The close half shared by a device or resolution change while running.
+    void stopPreviewForChange();
+    void initPictureSliders();
+    void zeroPictureSliders();
+    // Stops the preview and frees the camera objects; called by the destructor.
+    void releaseCamera();
 
     // ============================================ capture trigger members (camera/)
     // The scan-mode bar that receives every capture (it also sits in pPreConfigBar's cell).
@@ -282,6 +323,15 @@ private:
     // Whether a capture request can reach a running preview.
     bool capturePreviewRunning() const;
     void requestCapture();
+    // Quarter turns of the document preview (0..3), starting at 0 on every run.
+    int m_previewTurn = 0;
+    void setPreviewTurn(int turn);
+    // Picture parameters kept on entering identity-card mode, restored on leaving it.
+    bool m_modeParamsSaved = false;
+    int m_savedBrightness = 0;
+    int m_savedContrast = 0;
+    int m_savedSaturation = 0;
+    void applyModeCameraParameters(ControlMode m);
 
     // ================================================== image list members (output/)
     QMenu* pQmenu_ImageList = nullptr;

@@ -33,9 +33,7 @@ QPushButton* titleButton(QWidget* parent, const char* objectName) {
 }  // namespace
 
 void MainWindow::buildCentreWidgets() {
-    pPreview = new QWidget(centralWidget_);
-    pPreview->setObjectName("pCCameraPreview");
-    pPreview->setStyleSheet("background-color:#1F242A;");
+    createCameraPreview();
 
     pBtn_TakePhoto = new QPushButton(centralWidget_);
     pBtn_TakePhoto->setObjectName("pBtn_TakePhoto");

@@ -152,7 +152,7 @@ cv::Mat qrSheet(int pageWidth, std::mt19937& rng) {
 // An open book: two text pages whose lines bow toward the spine and whose paper darkens there,
 // laid straight onto the canvas through a remap so the page edges curve like a real spread.
 void drawBook(cv::Mat& canvas, std::mt19937& rng) {
-    const int spreadW = int(canvas.cols * 0.80);
+    const int spreadW = std::min(int(canvas.cols * 0.80), int(canvas.rows * 0.85 / 0.70));
     const int spreadH = int(spreadW * 0.70);
     cv::Mat spread(spreadH, spreadW, CV_8UC3, cv::Scalar(232, 238, 240));
     const double f = spreadW / 2000.0;
