@@ -332,7 +332,7 @@ void MainWindow::Handle_VideoParaReset() {
             def = 0;
         p.slider->setValue(def);
     }
-    // SCAN-MODE BAR: clear its saved identity-card slider values here.
+    m_modeParamsSaved = false;
 }
 
 void MainWindow::Handle_VideoParaFouce() {

@@ -15,6 +15,7 @@
 #include "app/AppSettings.h"
 #include "app/StyleSheet.h"
 #include "app/Log.h"
+#include "modes/CPreConfigBar.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(QIcon(":/new/prefix1/Res/NOLP.ico"));
@@ -113,13 +114,16 @@ void MainWindow::Handle_LoadTimerout() {
     connectDeviceControl();
     // CAPTURE: capture button, OnTakePhoto, Signal_GotTakePhoto, scan-mode bar signals, timed
     // capture timer, the three preview buttons.
+    connectCapture();
     // LIST: image list double-click and context menu, list action buttons.
+    connectImageList();
 
     announceSettings();
 
     // CAMERA: initialise the camera library (InitCamera) when the camera interface exists.
     initCameraLibrary();
     // LIST: build the image-list context menu.
+    buildImageListMenu();
 
     m_loadTimer->stop();
 

@@ -4,7 +4,11 @@
 #include <QPoint>
 #include <QString>
 
+#include "modes/ControlMode.h"
+
 class AppSettings;
+class CPreConfigBar;
+class QListWidgetItem;
 class CCameraInterface;
 class CCameraPreview;
 class ImageProcessor;
@@ -119,8 +123,23 @@ public slots:
     void ResolutionProcess(QStringList* devicelist);
 
     // ======================================================= capture triggers (camera/)
+    // Defined in camera/MainWindowCapture.cpp.
+    void Qbtn_TakePhoto_Clicked();
+    void Handle_GotTakePhoto(QImage* img);
+    void Handle_Timer_TakePhoto_Timeout();
+    void Handle_StopTakePhotoOnTimer();
+    void Handle_CurrentControlModeChanged(ControlMode m);
+    void Handle_Doc_Preview_TurnLeft();
+    void Handle_Doc_Preview_TurnRight();
 
     // ========================================================= image list (output/)
+    // Defined in output/MainWindowImageList.cpp.
+    void TakePhotoFinish(QString path);
+    void Handle_DoubleClickImageItem(QListWidgetItem* item);
+    void Handle_SelectAllImageItems();
+    void Handle_UnSelectAllImageItems();
+    void Handle_DeleteSelectedImageItems();
+    void Handle_Right_Zoom_Show_menu(QPoint pos);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -289,6 +308,39 @@ private:
     void releaseCamera();
 
     // ============================================ capture trigger members (camera/)
+    // The scan-mode bar that receives every capture (it also sits in pPreConfigBar's cell).
+    CPreConfigBar* m_preConfigBar = nullptr;
+    QTimer* m_takePhotoTimer = nullptr;  // 1000 ms ticks of a timed capture series
+    int m_seriesInterval = 0;            // seconds between captures, -1 when stopped
+    int m_seriesElapsed = 0;             // seconds counted in the current period
+    int m_dragState = 0;                 // capture gesture: 0 idle, 1 armed, 2 fired
+    QPoint m_gesturePressPoint;
+    void connectCapture();
+    // Capture gesture parts of the window's mouse handlers; true when the event was used.
+    bool capturePress(QMouseEvent* event);
+    void captureMove(QMouseEvent* event);
+    void captureRelease();
+    // Whether a capture request can reach a running preview.
+    bool capturePreviewRunning() const;
+    void requestCapture();
+    // Quarter turns of the document preview (0..3), starting at 0 on every run.
+    int m_previewTurn = 0;
+    void setPreviewTurn(int turn);
+    // Picture parameters kept on entering identity-card mode, restored on leaving it.
+    bool m_modeParamsSaved = false;
+    int m_savedBrightness = 0;
+    int m_savedContrast = 0;
+    int m_savedSaturation = 0;
+    void applyModeCameraParameters(ControlMode m);
 
     // ================================================== image list members (output/)
+    QMenu* pQmenu_ImageList = nullptr;
+    void connectImageList();
+    void buildImageListMenu();
+    // Opens the list menu when the pointer is over the image list tab; true when it opened.
+    bool showImageListMenu(const QPoint& windowPos, const QPoint& globalPos);
+    // Drags a file just saved into another application (the capture gesture's second half).
+    void dragOutFile(const QString& path);
+    // The resolution rescale of a saved file for cameras with a substituted resolution.
+    void rescaleSavedFile(const QString& path);
 };

@@ -20,6 +20,7 @@
 #include "app/AppSettings.h"
 #include "app/StyleSheet.h"
 #include "ui/MainWindow.h"
+#include "modes/CPreConfigBar.h"
 
 namespace {
 QPushButton* titleButton(QWidget* parent, const char* objectName) {
@@ -152,8 +153,8 @@ void MainWindow::buildHelpTip() {
 }
 
 void MainWindow::buildScanModeBar() {
-    // SCAN-MODE BAR: CPreConfigBar replaces this container (same cell, same size policy).
-    pPreConfigBar = new QWidget(centralWidget_);
+    m_preConfigBar = new CPreConfigBar(centralWidget_);
+    pPreConfigBar = m_preConfigBar;
     pPreConfigBar->setObjectName("pCPreConfigBar");
     pPreConfigBar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     pPreConfigBar->setAttribute(Qt::WA_StyledBackground, true);
