@@ -70,6 +70,17 @@ private slots:
         QCOMPARE(shown.pixelColor(400, 611), QColor(0, 255, 0));
         QCOMPARE(shown.pixelColor(400, 590).green(), 20);  // above the band, still red
 
+        // Up to twice the label: halved, so that the whole picture stays visible.
+        QImage medium(1280, 720, QImage::Format_RGB888);
+        medium.fill(Qt::darkRed);
+        label->SetImage(&medium);
+        QCOMPARE(label->scale(), 2.0);
+        QCOMPARE(label->pixmap()->size(), QSize(640, 360));
+        QImage exact(1000, 700, QImage::Format_RGB888);
+        exact.fill(Qt::darkRed);
+        label->SetImage(&exact);
+        QCOMPARE(label->scale(), 1.0);
+
         // Smaller than the label: shown at its own size, then enlarged by the wheel.
         QImage small(640, 480, QImage::Format_RGB888);
         small.fill(Qt::darkGreen);
