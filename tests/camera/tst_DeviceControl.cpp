@@ -281,6 +281,25 @@ private slots:
         m_window.reset();
     }
 
+    void noDeviceLeavesThePreviewWaiting() {
+        if (!QDir("/dev").entryList({"video*"}, QDir::System).isEmpty())
+            QSKIP("this machine has video devices");
+        QTemporaryDir dir;
+        linkLibraries(dir.path(), true);
+        qputenv("MIRAVELO_CAMERA", "v4l2");
+        startWindow(dir.path());
+        QTRY_VERIFY_WITH_TIMEOUT(logged("load DLL KELM_Camctl.dll Success!\n\r"), 15000);
+        QTest::qWait(300);
+        qputenv("MIRAVELO_CAMERA", "virtual");
+        QCOMPARE(devices()->count(), 0);
+        QCOMPARE(resolutions()->count(), 0);
+        QVERIFY(preview()->label()->text() != "Opening Device...");
+        QCOMPARE(openButton()->text(), QString("Open"));
+        openButton()->click();
+        QCOMPARE(openButton()->text(), QString("Open"));
+        m_window.reset();
+    }
+
     void missingLibraryShowsTheNotice() {
         QTemporaryDir dir;
         linkLibraries(dir.path(), false);
