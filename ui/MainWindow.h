@@ -7,12 +7,12 @@
 #include "modes/ControlMode.h"
 
 class AppSettings;
-class CPreConfigBar;
-class QListWidgetItem;
 class CCameraInterface;
 class CCameraPreview;
 class ImageProcessor;
 class QStringList;
+class CPreConfigBar;
+class QListWidgetItem;
 class Log;
 class QCheckBox;
 class QComboBox;
@@ -129,8 +129,6 @@ public slots:
     void Handle_Timer_TakePhoto_Timeout();
     void Handle_StopTakePhotoOnTimer();
     void Handle_CurrentControlModeChanged(ControlMode m);
-    void Handle_Doc_Preview_TurnLeft();
-    void Handle_Doc_Preview_TurnRight();
 
     // ========================================================= image list (output/)
     // Defined in output/MainWindowImageList.cpp.
@@ -323,15 +321,6 @@ private:
     // Whether a capture request can reach a running preview.
     bool capturePreviewRunning() const;
     void requestCapture();
-    // Quarter turns of the document preview (0..3), starting at 0 on every run.
-    int m_previewTurn = 0;
-    void setPreviewTurn(int turn);
-    // Picture parameters kept on entering identity-card mode, restored on leaving it.
-    bool m_modeParamsSaved = false;
-    int m_savedBrightness = 0;
-    int m_savedContrast = 0;
-    int m_savedSaturation = 0;
-    void applyModeCameraParameters(ControlMode m);
 
     // ================================================== image list members (output/)
     QMenu* pQmenu_ImageList = nullptr;
