@@ -61,7 +61,11 @@ QString AppSettings::picturesOutputDirectory() {
     return pictures + QStringLiteral("/OutPut/");
 }
 
-QString AppSettings::resolveOutputDirectory(const QString& stored) {
+QString AppSettings::resolveOutputDirectory(const QString& storedValue) {
+    // The shipped settings file names the home folder as "~/", since it cannot know the user.
+    QString stored = storedValue;
+    if (stored.startsWith(QLatin1String("~/")))
+        stored = QDir::homePath() + stored.mid(1);
     // Only an absolute path of this platform is ever looked at or created: "C:\OutPut\" is a
     // relative name here and creating it would litter the working directory.
     if (!stored.isEmpty() && QDir::isAbsolutePath(stored)) {

@@ -36,7 +36,8 @@ public:
     static QString picturesOutputDirectory();
     // The output-directory fallback chain applied after loading. A value that is not an absolute
     // path on this platform (a Windows drive path such as "C:\OutPut\", or a relative path) is
-    // unusable and is never created, so no directory named after a drive letter appears.
+    // unusable and is never created, so no directory named after a drive letter appears. A leading
+    // "~/" stands for the home folder.
     static QString resolveOutputDirectory(const QString& stored);
 
     // --- Stored in Tesmora.ini, group Camera ---

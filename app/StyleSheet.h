@@ -2,6 +2,11 @@
 
 #include <QString>
 
+// Registers the resource bundle. The bundle lives in a static library, whose registration code the
+// linker drops unless something refers to it: main() calls this before anything reads a ":/" path.
+// Safe to call more than once.
+void InitResources();
+
 // Reads a style sheet from the resource bundle (or any file path). A missing sheet writes
 // "CSS File<path> is not found!" to the debug stream and gives an empty string, so the widget
 // keeps its default style. The bytes are cut at the first NUL and read as Latin-1.

@@ -1,29 +1,32 @@
 #include <QApplication>
 #include <QTranslator>
 
-#include <QSettings>
+#include "app/CrashHandler.h"
+#include "app/Language.h"
+#include "ui/FirstPaintProbe.h"
 #include "ui/MainWindow.h"
 
 int main(int argc, char* argv[]) {
-    // The crash box is the very first thing: a fault anywhere later is reported. The same
-    // executable doubles as the process that shows the box for a crashed instance.
-    // (installed here)
+    // First of all, so that a fault anywhere later is reported. The same executable doubles as the
+    // process that shows the box for a crashed instance.
+    CrashHandler::install();
+    const int reportResult = CrashHandler::runReportModeIfRequested(argc, argv);
+    if (reportResult >= 0)
+        return reportResult;
 
     // Must be set before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);
     QTranslator translator;
+    // Installed before the window is built, so every text is translated once, at construction.
     // A missing or broken translation leaves the source texts, silently.
-    const QString stored = QSettings(QSettings::NativeFormat, QSettings::UserScope, "Miravelo")
-                               .value("Language")
-                               .toString();
-    translator.load(QCoreApplication::applicationDirPath() + "/Language/" +
-                    (stored == "SChina" ? "zh_cn.qm" : "en_us.qm"));
+    Language::loadInto(translator);
     app.installTranslator(&translator);
 
     int result = 0;
     {
         MainWindow window;
+        FirstPaintProbe::installIfRequested(&window);
         window.show();
         result = app.exec();
     }

@@ -21,6 +21,10 @@
 
 #include <memory>
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
 namespace {
 
 // Built-in cameras of some tablets; a document scanner is never one of them.
@@ -63,6 +67,12 @@ void MainWindow::releaseCamera() {
 }
 
 void MainWindow::loadCameraComponents() {
+#if defined(__GLIBC__)
+    // Frame-sized buffers (24 MB at 3264 x 2448) come and go with every detection and capture.
+    // glibc would otherwise raise its mmap threshold after the first such free and keep later
+    // ones on the heap, where they stay resident; a fixed threshold returns them at once.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+#endif
     m_camera = new CCameraInterface();
     if (m_camera->LoadCameraLibrary(false) < 0) {
         m_log->Write(3, "Fail to Load Camera Compoent");

@@ -66,6 +66,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
 MainWindow::~MainWindow() {
     releaseCamera();  // camera/MainWindowDevice.cpp
+    // Tearing down the children moves the focus and fires signals such as editingFinished;
+    // none of them may reach a slot once the record below is gone, and nothing is saved at exit.
+    for (QObject* child : findChildren<QObject*>())
+        child->blockSignals(true);
     delete m_settings;
     delete m_log;
 }

@@ -7,12 +7,12 @@
 #include "modes/ControlMode.h"
 
 class AppSettings;
-class CPreConfigBar;
-class QListWidgetItem;
 class CCameraInterface;
 class CCameraPreview;
 class ImageProcessor;
 class QStringList;
+class CPreConfigBar;
+class QListWidgetItem;
 class Log;
 class QCheckBox;
 class QComboBox;

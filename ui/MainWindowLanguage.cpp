@@ -3,16 +3,17 @@
 #include "ui/MainWindow.h"
 
 #include <QCoreApplication>
-#include <QProcess>
-#include <QSettings>
+
+#include "app/Language.h"
 
 void MainWindow::changeLanguage(const QString& storedValue) {
     // CAMERA: stop the preview frame timer and the main camera's preview, and stop the sub camera
     // when it runs, so that the next instance can open both cameras.
-    QSettings(QSettings::NativeFormat, QSettings::UserScope, "Miravelo")
-        .setValue("Language", storedValue);
+    Language::store(storedValue);
+    // The loop ends once this slot returns; the new instance starts meanwhile. Picking the
+    // active language restarts all the same.
     QCoreApplication::quit();
-    QProcess::startDetached(QCoreApplication::applicationFilePath(), QStringList());
+    Language::startNewInstance();
 }
 
 void MainWindow::Handle_ChangeLanguage_en_us() {

@@ -71,7 +71,13 @@ void MainWindow::buildRightSetZone() {
                                         QIcon(":/new/prefix1/Res/UI/TabBar_Imagelist_W.png"),
                                         tr("Image list"));
     box->addWidget(ptabwidget_RightSetZone_Set);
-    pQWid_RightSetZone_Main->setStyleSheet(LoadStyleSheet(":/Black_Right_QTabWidget.css"));
+    // The zone is at most 260 pixels wide; a slightly smaller text keeps its longer captions
+    // ("TakePhoto Timer:", "Open Vice Cam" beside "Merge Sub Cam") whole. Rules with an object name
+    // keep their own size.
+    pQWid_RightSetZone_Main->setStyleSheet(LoadStyleSheet(":/Black_Right_QTabWidget.css") +
+                                           "\nQLabel, QCheckBox, QComboBox, QLineEdit, QSpinBox, "
+                                           "QPushButton { font-size: 12px; }\n"
+                                           "QCheckBox { font-size: 11px; spacing: 3px; }\n");
 }
 
 QWidget* MainWindow::buildCameraPage() {
@@ -120,6 +126,8 @@ QWidget* MainWindow::buildCameraPage() {
 
     pQLabel_TakePhotoTime = fieldLabel(tr("TakePhoto Timer:"), page);
     pQLabel_TakePhotoTime->setObjectName("pQLabel_TakePhotoTime");
+    // Wraps rather than crowding out "Merge Sub Cam" in the column beside it.
+    pQLabel_TakePhotoTime->setWordWrap(true);
     pCombo_TakePhotoTimer = combo(page, "pCombo_TakePhotoTimer",
                                   {"0S", "1S", "2S", "5S", "10S", "15S", "20S", "25S", "30S"});
     pCombo_TakePhotoTimer->setCurrentIndex(0);
@@ -130,6 +138,9 @@ QWidget* MainWindow::buildCameraPage() {
     pCheck_OpenViceCam->setObjectName("pCheck_OpenViceCam");
     pCheck_MergeSubCam = new QCheckBox(tr("Merge Sub Cam"), page);
     pCheck_MergeSubCam->setObjectName("pCheck_MergeSubCam");
+    // The column is narrow in some languages; the tool tip always carries the whole caption.
+    pCheck_OpenViceCam->setToolTip(pCheck_OpenViceCam->text());
+    pCheck_MergeSubCam->setToolTip(pCheck_MergeSubCam->text());
     grid->addWidget(pCheck_OpenViceCam, 10, 0, 1, 2, kLabelAlign);
     grid->addWidget(pCheck_MergeSubCam, 10, 2, 1, 1);
     // SUB CAMERA: "Open Vice Cam" clicked(bool) -> slotCtrlViceCam(bool) is connected here.
@@ -192,6 +203,8 @@ QWidget* MainWindow::buildImageSetPage() {
     pQlabel_Watermarktype = new QLabel(tr("Select the watermark type:"), page);
     pQlabel_Watermarktype->setObjectName("pQlabel_Watermarktype");
     pQlabel_Watermarktype->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    // Its large bold caption is wider than three columns in most languages.
+    pQlabel_Watermarktype->setWordWrap(true);
     grid->addWidget(pQlabel_Watermarktype, 6, 0, 1, 3, Qt::AlignRight | Qt::AlignBottom);
 
     auto* typeRow = new QWidget(page);
@@ -322,8 +335,10 @@ QWidget* MainWindow::buildImageListPage() {
     pListWidget_Images = new QListWidget(page);
     pListWidget_Images->setObjectName("pListWidget_Images");
     pListWidget_Images->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    pListWidget_Images->setDragEnabled(false);  // the list runs its own drag of new files
+    // Icon mode switches dragging on, so it is switched off afterwards: the window runs its own
+    // drag of newly saved files.
     pListWidget_Images->setViewMode(QListView::IconMode);
+    pListWidget_Images->setDragEnabled(false);
     pListWidget_Images->installEventFilter(this);
     pListWidget_Images->setStyleSheet(
         "QListWidget::item:selected{background:white; color:#28A4FF; border:1px solid white }");

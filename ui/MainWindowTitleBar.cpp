@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMap>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPropertyAnimation>
@@ -18,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppSettings.h"
+#include "app/Language.h"
 #include "app/StyleSheet.h"
 #include "ui/MainWindow.h"
 #include "modes/CPreConfigBar.h"
@@ -113,17 +115,8 @@ void MainWindow::buildTitleBar() {
     pQmenu_Languate = new QMenu(this);
     pQmenu_Languate->setObjectName("pQmenu_Languate");
     pQmenu_Languate->setStyleSheet(LoadStyleSheet(":/Black_Title.css"));
-    const QStringList menuTexts = {QString::fromUtf8("中文"),
-                                   QString::fromUtf8("繁體"),
-                                   "English",
-                                   QString::fromUtf8("Français"),
-                                   "Deutsch",
-                                   QString::fromUtf8("Español"),
-                                   "lingua italiana",
-                                   QString::fromUtf8("日本語"),
-                                   QString::fromUtf8("русский")};
-    for (const QString& text : menuTexts)
-        pQmenu_Languate->addAction(text);
+    for (const QString& value : Language::menuOrder())
+        pQmenu_Languate->addAction(Language::menuTextFor(value))->setData(value);
 }
 
 void MainWindow::buildHelpTip() {
@@ -209,17 +202,22 @@ void MainWindow::connectFrame() {
     connect(pLbl_HelpTips, &QLabel::linkActivated, this, &MainWindow::Handle_OpenHelpUrl);
     // HELP TIPS: help-tip provider UpdateTip(QString) -> Handle_UpdateHelpTip(QString).
 
-    // Same order as the menu: 中文, 繁體, English, Français, Deutsch, Español, italiano, 日本語,
-    // русский
-    const QList<QAction*> actions = pQmenu_Languate->actions();
-    void (MainWindow::*handlers[])() = {
-        &MainWindow::Handle_ChangeLanguage_zh_cn,   &MainWindow::Handle_ChangeLanguage_zh_trd,
-        &MainWindow::Handle_ChangeLanguage_en_us,   &MainWindow::Handle_ChangeLanguage_french,
-        &MainWindow::Handle_ChangeLanguage_German,  &MainWindow::Handle_ChangeLanguage_Spanish,
-        &MainWindow::Handle_ChangeLanguage_Italian, &MainWindow::Handle_ChangeLanguage_Japanese,
-        &MainWindow::Handle_ChangeLanguage_Russian};
-    for (int i = 0; i < actions.size() && i < 9; ++i)
-        connect(actions[i], &QAction::triggered, this, handlers[i]);
+    using LanguageSlot = void (MainWindow::*)();
+    const QMap<QString, LanguageSlot> slotFor = {
+        {"English", &MainWindow::Handle_ChangeLanguage_en_us},
+        {"French", &MainWindow::Handle_ChangeLanguage_french},
+        {"TrdChina", &MainWindow::Handle_ChangeLanguage_zh_trd},
+        {"German", &MainWindow::Handle_ChangeLanguage_German},
+        {"Spanish", &MainWindow::Handle_ChangeLanguage_Spanish},
+        {"Italian", &MainWindow::Handle_ChangeLanguage_Italian},
+        {"Japanese", &MainWindow::Handle_ChangeLanguage_Japanese},
+        {"Russian", &MainWindow::Handle_ChangeLanguage_Russian},
+        {"SChina", &MainWindow::Handle_ChangeLanguage_zh_cn}};
+    for (QAction* action : pQmenu_Languate->actions()) {
+        const LanguageSlot slot = slotFor.value(action->data().toString(), nullptr);
+        if (slot)
+            connect(action, &QAction::triggered, this, slot);
+    }
 }
 
 void MainWindow::focusCaptureButton() {

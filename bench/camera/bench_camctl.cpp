@@ -17,9 +17,21 @@
 #include <dlfcn.h>
 #include <string>
 #include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
+
+// Resident memory of this process in MiB, from /proc.
+double residentMiB() {
+    FILE* f = std::fopen("/proc/self/statm", "r");
+    long pages = 0, resident = 0;
+    if (f) {
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        std::fclose(f);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1048576.0);
+}
 
 template <typename F>
 F resolve(void* lib, const char* name) {
@@ -63,6 +75,7 @@ int main(int argc, char** argv) {
 
     KELM_CamInit block{1, 0, 0};
     init(&block);
+    const double rssLoaded = residentMiB();
     KELM_CamDevice list[8] = {};
     if (devices(list, 8) < 1) {
         std::fprintf(stderr, "no camera\n");
@@ -115,6 +128,7 @@ int main(int argc, char** argv) {
     }
     const double wall = std::chrono::duration<double>(clock::now() - t0).count();
     const double cpu = cpuSeconds() - cpu0;
+    const double rss = residentMiB();
     stop();
     std::sort(queryMs.begin(), queryMs.end());
     const double median = queryMs.empty() ? 0 : queryMs[queryMs.size() / 2];
@@ -123,5 +137,8 @@ int main(int argc, char** argv) {
     std::printf("frames: %ld in %.1f s = %.1f fps\n", frames, wall, frames / wall);
     std::printf("process CPU: %.2f s = %.0f%% of one core\n", cpu, 100.0 * cpu / wall);
     std::printf("QueryFrame (new frame) median: %.2f ms over %zu calls\n", median, queryMs.size());
+    std::printf("resident memory: %.0f MiB loaded, %.0f MiB while streaming (library and the "
+                "40 MiB caller buffer)\n",
+                rssLoaded, rss);
     return 0;
 }

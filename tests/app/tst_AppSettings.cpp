@@ -83,6 +83,46 @@ private slots:
         QCOMPARE(AppSettings::filePath(), ini());
     }
 
+    void shippedFileHoldsTheBuiltIns() {
+        QVERIFY(QFile::copy(QStringLiteral(MIRAVELO_SOURCE_DIR) + "/Res/Tesmora.ini", ini()));
+        QVERIFY(QFile::setPermissions(ini(), QFile::ReadOwner | QFile::WriteOwner));
+        const QByteArray shipped = readIni();
+        AppSettings builtIn;
+        AppSettings s;
+        QCOMPARE(s.Load(), int(AppSettings::Ok));
+        QCOMPARE(s.mainCamera, builtIn.mainCamera);
+        QCOMPARE(s.subCamera, builtIn.subCamera);
+        QCOMPARE(s.mainResWidth, builtIn.mainResWidth);
+        QCOMPARE(s.mainResHeight, builtIn.mainResHeight);
+        QCOMPARE(s.subResWidth, builtIn.subResWidth);
+        QCOMPARE(s.subResHeight, builtIn.subResHeight);
+        QCOMPARE(s.mainCompress, builtIn.mainCompress);
+        QCOMPARE(s.subCompress, builtIn.subCompress);
+        QCOMPARE(s.wmType, builtIn.wmType);
+        QCOMPARE(s.wmContent, builtIn.wmContent);
+        QCOMPARE(s.wmPosition, builtIn.wmPosition);
+        QCOMPARE(s.wmColorR, builtIn.wmColorR);
+        QCOMPARE(s.wmColorG, builtIn.wmColorG);
+        QCOMPARE(s.wmColorB, builtIn.wmColorB);
+        QCOMPARE(s.wmOpacity, builtIn.wmOpacity);
+        QCOMPARE(s.wmWidth, builtIn.wmWidth);
+        QCOMPARE(s.wmHeight, builtIn.wmHeight);
+        QCOMPARE(s.wmFontSize, builtIn.wmFontSize);
+        QCOMPARE(s.wmImgPath, builtIn.wmImgPath);
+        QCOMPARE(s.imageType, builtIn.imageType);
+        QCOMPARE(s.isFirstStart, builtIn.isFirstStart);
+        QCOMPARE(s.nameType, builtIn.nameType);
+        QCOMPARE(s.jpgRate, builtIn.jpgRate);
+        QCOMPARE(s.docRotateAngle, builtIn.docRotateAngle);
+        QCOMPARE(s.baseDir, builtIn.baseDir);
+        QCOMPARE(s.namePre, builtIn.namePre);
+        // The shipped file is already in the order a save writes, so only BaseDir changes.
+        QCOMPARE(s.Save(), int(AppSettings::Ok));
+        QByteArray expected = shipped;
+        expected.replace("BaseDir=~/OutPut/", "BaseDir=" + QDir::homePath().toUtf8() + "/OutPut/");
+        QCOMPARE(readIni(), expected);
+    }
+
     void saveWritesEveryKeyInOrderAndKeepsForeignLines() {
         writeIni(
             "; installed by the vendor\n[Extra]\nFoo=bar\n\n[Software]\nUnknownKey=42\n"

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dirent.h>
+#include <malloc.h>
 #include <sys/stat.h>
 #include <thread>
 
@@ -16,7 +17,8 @@ namespace camctl {
 
 namespace {
 
-constexpr size_t kLoopBudgetBytes = 64u << 20;
+constexpr size_t kMjpgLoopBudgetBytes = 8u << 20;
+constexpr size_t kYuy2LoopBudgetBytes = 32u << 20;
 constexpr int kMaxPhotos = 32;
 constexpr int kPhotoSeconds = 2;
 
@@ -217,10 +219,12 @@ bool VirtualCamera::prepareLoop() {
             // An unreadable scene falls back to the rendered page rather than a black picture.
         }
         if (!photos_) {
-            const size_t perFrame = resolution_.format == KELM_CAMCTL_FORMAT_YUY2
-                                        ? size_t(w) * h * 2
-                                        : size_t(w) * h / 4;
-            const int count = int(std::clamp<size_t>(kLoopBudgetBytes / perFrame, 1, 8));
+            // Enough frames for a smooth sway, within a memory budget: a compressed frame is
+            // about a quarter of its pixel count, an uncompressed one two bytes per pixel.
+            const bool yuy2 = resolution_.format == KELM_CAMCTL_FORMAT_YUY2;
+            const size_t perFrame = yuy2 ? size_t(w) * h * 2 : size_t(w) * h / 4;
+            const size_t budget = yuy2 ? kYuy2LoopBudgetBytes : kMjpgLoopBudgetBytes;
+            const int count = int(std::clamp<size_t>(budget / perFrame, 1, 8));
             pictures = VirtualScene::renderLoop(kind, w, h, count, cancel_);
         }
     } else {
@@ -237,6 +241,10 @@ bool VirtualCamera::prepareLoop() {
             return false;
     }
     prepared_ = true;
+    pictures.clear();
+    // Rendering needed several full-size temporaries on this thread; hand their pages back now
+    // instead of keeping them resident for the whole preview.
+    malloc_trim(0);
     return true;
 }
 

@@ -53,8 +53,10 @@ void colourGradient(const cv::Mat& small, cv::Mat& dx, cv::Mat& dy, cv::Mat& mag
 }
 
 // Four-cornered approximations of the convex hull of a contour.
+bool nearBorder(cv::Point2f a, cv::Point2f b, cv::Size s, float tol);
+
 void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, double maxArea,
-                      std::vector<Quad>& out) {
+                      cv::Size frame, std::vector<Quad>& out) {
     std::vector<cv::Point> hull;
     cv::convexHull(contour, hull);
     const double area = cv::contourArea(hull);
@@ -71,25 +73,24 @@ void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, dou
                                      cv::Point2f(poly[2]), cv::Point2f(poly[3])}));
             return;
         }
-        if (poly.size() == 5 && eps >= 0.03) {
-            // A page cut by the frame edge, or one blunted corner: drop the shortest side's
-            // point that changes the area least.
-            double bestLoss = 1e18;
-            int drop = -1;
+        if (poly.size() == 5 && eps >= 0.02) {
+            // A page whose corner is cut off by the frame edge: the short side along the edge
+            // goes, and the two sides next to it meet where the corner really is.
             for (int i = 0; i < 5; ++i) {
-                std::vector<cv::Point> four;
-                for (int j = 0; j < 5; ++j)
-                    if (j != i)
-                        four.push_back(poly[size_t(j)]);
-                const double loss = std::abs(area - cv::contourArea(four));
-                if (loss < bestLoss)
-                    bestLoss = loss, drop = i;
+                const cv::Point2f a(poly[size_t(i)]), b(poly[size_t((i + 1) % 5)]);
+                if (!nearBorder(a, b, frame, 3.f))
+                    continue;
+                const cv::Point2f p0(poly[size_t((i + 4) % 5)]), p1(poly[size_t((i + 2) % 5)]);
+                const cv::Vec3f l0 = cv::Vec3f(p0.x, p0.y, 1).cross(cv::Vec3f(a.x, a.y, 1));
+                const cv::Vec3f l1 = cv::Vec3f(b.x, b.y, 1).cross(cv::Vec3f(p1.x, p1.y, 1));
+                const cv::Vec3f x = l0.cross(l1);
+                if (std::abs(x[2]) < 1e-6)
+                    continue;
+                const cv::Point2f corner(x[0] / x[2], x[1] / x[2]);
+                if (cv::norm(corner - (a + b) * 0.5f) > 0.25 * perim)
+                    continue;
+                out.push_back(orderQuad({p0, corner, p1, cv::Point2f(poly[size_t((i + 3) % 5)])}));
             }
-            std::array<cv::Point2f, 4> q;
-            for (int j = 0, k = 0; j < 5; ++j)
-                if (j != drop)
-                    q[size_t(k++)] = cv::Point2f(poly[size_t(j)]);
-            out.push_back(orderQuad(q));
         }
     }
 }
@@ -128,6 +129,7 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     int supported = 0, samples = 0, borderSides = 0;
     double contrast = 0;
     int contrastSamples = 0;
+    std::vector<cv::Vec3b> rim;
     for (int i = 0; i < 4; ++i) {
         const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
         if (nearBorder(a, b, size, 3.f)) {
@@ -139,6 +141,8 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
         const int N = 40;
         for (int k = 0; k < N; ++k) {
             const cv::Point2f p = a + (b - a) * (0.08f + 0.84f * (k + 0.5f) / N);
+            if (p.x < 1 || p.y < 1 || p.x > size.width - 2 || p.y > size.height - 2)
+                continue;
             ++samples;
             int best = 0;
             for (int t = -2; t <= 2; ++t) {
@@ -154,6 +158,7 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
             if (in.inside(cv::Rect(cv::Point(0, 0), size)) &&
                 out.inside(cv::Rect(cv::Point(0, 0), size))) {
                 const cv::Vec3b ci = small.at<cv::Vec3b>(in), co = small.at<cv::Vec3b>(out);
+                rim.push_back(ci);
                 contrast +=
                     std::abs(ci[0] - co[0]) + std::abs(ci[1] - co[1]) + std::abs(ci[2] - co[2]);
                 ++contrastSamples;
@@ -168,35 +173,30 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     if (contrastSamples == 0 || contrast / contrastSamples < 12)
         return 0;
 
-    // A page is mostly plain paper: most of its inside shares one colour.
-    cv::Rect bb = cv::boundingRect(std::vector<cv::Point2f>(q.begin(), q.end())) &
-                  cv::Rect(cv::Point(0, 0), size);
-    std::vector<cv::Point2f> poly(q.begin(), q.end());
-    std::vector<cv::Vec3b> inside;
-    const int step = std::max(1, std::min(bb.width, bb.height) / 30);
-    for (int y = bb.y; y < bb.y + bb.height; y += step)
-        for (int x = bb.x; x < bb.x + bb.width; x += step)
-            if (cv::pointPolygonTest(poly, cv::Point2f(float(x), float(y)), true) > 3)
-                inside.push_back(small.at<cv::Vec3b>(y, x));
-    if (inside.size() < 9)
+    // Pages have plain margins and cards a printed but even rim: just inside the outline most
+    // samples share one colour.
+    if (rim.size() < 9)
         return 0;
     cv::Vec3i med;
     for (int c = 0; c < 3; ++c) {
         std::vector<int> v;
-        for (const auto& px : inside)
+        for (const auto& px : rim)
             v.push_back(px[c]);
         std::nth_element(v.begin(), v.begin() + long(v.size() / 2), v.end());
         med[c] = v[v.size() / 2];
     }
     int plain = 0;
-    for (const auto& px : inside)
+    for (const auto& px : rim)
         if (std::abs(px[0] - med[0]) + std::abs(px[1] - med[1]) + std::abs(px[2] - med[2]) < 45)
             ++plain;
-    const double plainShare = double(plain) / inside.size();
-    if (plainShare < (kind == OutlineDetector::Card ? 0.2 : 0.45))
+    const double plainShare = double(plain) / rim.size();
+    if (plainShare < (kind == OutlineDetector::Card ? 0.3 : 0.6))
         return 0;
     const double area = quadArea(q);
-    return support * support * std::sqrt(area) * (0.5 + 0.5 * plainShare) *
+    // A card's proportions are known: a candidate that misses its coloured title band is longer.
+    const double shape =
+        kind == OutlineDetector::Card ? std::exp(-std::pow((ratio / 1.586 - 1) / 0.08, 2)) : 1.0;
+    return shape * support * support * std::sqrt(area) * (0.5 + 0.5 * plainShare) *
            (borderSides ? 0.9 : 1.0);
 }
 
@@ -342,7 +342,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         std::vector<std::vector<cv::Point>> contours;
         cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
         for (const auto& c : contours)
-            quadsFromContour(c, minArea, maxArea, quads);
+            quadsFromContour(c, minArea, maxArea, small.size(), quads);
     }
     // View 2: the brightest, least coloured region (paper), at Otsu's split of min(R, G, B).
     {
@@ -363,7 +363,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         std::vector<std::vector<cv::Point>> contours;
         cv::findContours(mask, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
         for (const auto& c : contours)
-            quadsFromContour(c, minArea, maxArea, quads);
+            quadsFromContour(c, minArea, maxArea, small.size(), quads);
     }
 
     std::vector<Candidate> cands;
