@@ -25,5 +25,5 @@ for pair in $languages; do
     -source-language en_US -target-language "$lang" "${sources[@]}" -ts "Language/$file.ts"
 done
 
-unfinished=$(grep -c 'type="unfinished"' Language/*.ts | awk -F: '{s+=$2} END {print s+0}')
+unfinished=$(cat Language/*.ts | grep -c 'type="unfinished"' || true)
 echo "Language/*.ts updated; $unfinished entries still to translate"
