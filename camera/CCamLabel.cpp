@@ -1,5 +1,7 @@
 #include "camera/CCamLabel.h"
 
+#include "camera/PreviewScaler.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>

@@ -163,6 +163,14 @@ PageFlattener::Model PageFlattener::estimate(const cv::Mat& grey, cv::Mat* gainO
         std::remove_if(lines.begin(), lines.end(),
                        [&](const TracedLine& L) { return int(L.pts.size()) < std::max(4, S / 4); }),
         lines.end());
+    if (DebugDump::enabled()) {
+        cv::Mat shown;
+        cv::cvtColor(g, shown, cv::COLOR_GRAY2RGB);
+        for (const TracedLine& L : lines)
+            for (size_t i = 1; i < L.pts.size(); ++i)
+                cv::line(shown, L.pts[i - 1], L.pts[i], cv::Scalar(255, 0, 0), 1);
+        DebugDump::write("traced_lines", shown);
+    }
     if (lines.size() < 3)
         return m;
 
@@ -292,14 +300,6 @@ PageFlattener::Model PageFlattener::estimate(const cv::Mat& grey, cv::Mat* gainO
     m.curled = true;
     m.lines = int(lines.size());
 
-    if (DebugDump::enabled()) {
-        cv::Mat shown;
-        cv::cvtColor(g, shown, cv::COLOR_GRAY2RGB);
-        for (const TracedLine& L : lines)
-            for (size_t i = 1; i < L.pts.size(); ++i)
-                cv::line(shown, L.pts[i - 1], L.pts[i], cv::Scalar(255, 0, 0), 1);
-        DebugDump::write("traced_lines", shown);
-    }
     return m;
 }
 
