@@ -96,7 +96,7 @@ void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, dou
             // goes, and the two sides next to it meet where the corner really is.
             for (int i = 0; i < 5; ++i) {
                 const cv::Point2f a(poly[size_t(i)]), b(poly[size_t((i + 1) % 5)]);
-                if (!nearBorder(a, b, frame, 3.f))
+                if (!nearBorder(a, b, frame, 6.f))
                     continue;
                 const cv::Point2f p0(poly[size_t((i + 4) % 5)]), p1(poly[size_t((i + 2) % 5)]);
                 const cv::Vec3f l0 = cv::Vec3f(p0.x, p0.y, 1).cross(cv::Vec3f(a.x, a.y, 1));
@@ -145,13 +145,15 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
         return 0;
 
     int supported = 0, samples = 0, borderSides = 0;
+    bool onBorder[4] = {false, false, false, false};
     double contrast = 0;
     int contrastSamples = 0;
     std::vector<cv::Vec3b> rim;
     for (int i = 0; i < 4; ++i) {
         const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
-        if (nearBorder(a, b, size, 3.f)) {
+        if (nearBorder(a, b, size, 6.f)) {
             ++borderSides;
+            onBorder[i] = true;
             continue;
         }
         const cv::Point2f d = (b - a) * (1.0f / float(len[i]));
@@ -183,7 +185,10 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
             }
         }
     }
-    if (borderSides > 2 || samples < 40)
+    // A sheet slightly cut by the frame loses a side or a corner; one cut at two opposite sides
+    // is far more likely two lines of the desk's pattern between the frame edges.
+    if (borderSides > 2 || samples < 40 || (onBorder[0] && onBorder[2]) ||
+        (onBorder[1] && onBorder[3]))
         return 0;
     // An outline hugging all four frame corners is the frame seen through a textured desk
     // (a closed grid of tablecloth lines), not an object laid on it.
@@ -196,6 +201,33 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
         if (cv::norm(q[size_t(i)] - frameCorners[i]) < 0.08 * size.width)
             ++hugging;
     if (hugging == 4)
+        return 0;
+    // The edges of a sheet end at its corners; the lines of a tablecloth or a grid of tiles run on
+    // beyond them. Count side ends whose line continues past the corner.
+    int continuing = 0;
+    for (int i = 0; i < 4; ++i) {
+        const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
+        const cv::Point2f d = (b - a) * (1.0f / float(len[i]));
+        for (const auto& end : {std::make_pair(b, d), std::make_pair(a, -d)}) {
+            int on = 0, n = 0;
+            for (int k = 0; k < 10; ++k) {
+                const cv::Point2f p = end.first + end.second * float(len[i] * (0.025 + 0.012 * k));
+                const cv::Point r(cvRound(p.x), cvRound(p.y));
+                if (r.x < 1 || r.y < 1 || r.x >= size.width - 1 || r.y >= size.height - 1)
+                    continue;
+                ++n;
+                int best = 0;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        best = std::max(best, int(mag.at<ushort>(r.y + dy, r.x + dx)));
+                on += best >= edgeThreshold;
+            }
+            // Near the frame edge only a few samples fit; then all of them must be on the line.
+            if ((n >= 6 && on >= n * 8 / 10) || (n >= 2 && on == n))
+                ++continuing;
+        }
+    }
+    if (continuing >= 4)
         return 0;
     const double support = double(supported) / samples;
     if (support < (kind == OutlineDetector::Card ? 0.7 : 0.75))
@@ -221,7 +253,7 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     const double shape =
         kind == OutlineDetector::Card ? std::exp(-std::pow((ratio / 1.586 - 1) / 0.08, 2)) : 1.0;
     return shape * support * support * std::sqrt(area) * (0.5 + 0.5 * plainShare) *
-           (borderSides ? 0.9 : 1.0);
+           std::pow(0.8, borderSides);
 }
 
 // Re-measures each side on the full photo: the strongest colour step along short normals, a
@@ -378,7 +410,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         cv::floodFill(filled, cv::Point(0, 0), cv::Scalar(128));
         cv::Mat enclosed = filled != 128;
         cv::morphologyEx(enclosed, enclosed, cv::MORPH_OPEN,
-                         cv::getStructuringElement(cv::MORPH_RECT, cv::Size(5, 5)));
+                         cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
         if (dump.enabled())
             dump.write(th.first < 50 ? "2_enclosed_low" : "2_enclosed_high", enclosed, false);
         contours.clear();
