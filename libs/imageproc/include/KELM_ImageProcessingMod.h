@@ -43,8 +43,9 @@ typedef struct SImage {
  * returns 1; when nothing is found all eight values are set to 0 and the result is 0. */
 KELM_IMAGEPROC_API short KELM_GetRectCornerPoint(SImage src, int* corners, int mode);
 
-/* Finds up to maxCount separate pages (mode 0) or cards (mode 1), largest first; writes 8 ints per
- * object into corners (room for maxCount * 8 ints) and returns how many were found (0 for none). */
+/* Finds up to maxCount separate pages (mode 0) or cards (mode 1), clearest first (normally the
+ * largest); writes 8 ints per object into corners (room for maxCount * 8 ints, all zeroed first)
+ * and returns how many were found (0 for none). maxCount is 1 to 64. */
 KELM_IMAGEPROC_API short KELM_GetMoreRectPoint(SImage src, int* corners, int maxCount, int mode);
 
 /* Cuts the quadrilateral out and straightens it to the object's true proportions at the
