@@ -89,7 +89,8 @@ PageQuad refineSides(const PageQuad& q, const std::vector<cv::Point>& contour, d
 // Moves each side of the spread onto the paper's own edge. The page stack shows as a band of
 // sheet edges outside the paper: lighter than desk or cover, darker than the page. Along normals
 // to each side, the innermost strong dark-to-light step is where the paper begins.
-PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey) {
+PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey, int keepSide = -1,
+                     double reach = 0.035) {
     const cv::Point2f c[4] = {q.tl, q.tr, q.br, q.bl};
     const cv::Point2f centre = (q.tl + q.tr + q.br + q.bl) * 0.25f;
     cv::Vec4f lines[4];
@@ -100,10 +101,14 @@ PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey) {
         if (len < 20)
             return q;
         d *= 1.f / len;
+        if (s == keepSide) {
+            lines[s] = cv::Vec4f(d.x, d.y, a.x, a.y);
+            continue;
+        }
         cv::Point2f nrm(-d.y, d.x);
         if ((centre - a).dot(nrm) < 0)
             nrm = -nrm;  // pointing into the book
-        const int outside = std::max(2, int(0.01 * len)), inside = std::max(4, int(0.035 * len));
+        const int outside = std::max(2, int(0.01 * len)), inside = std::max(4, int(reach * len));
         std::vector<cv::Point2f> pts;
         for (int k = 1; k < 24; ++k) {
             float t = 0.1f + 0.8f * k / 24.f;
@@ -284,8 +289,15 @@ bool SpreadDetector::detect(const cv::Mat& rgb, PageQuad& left, PageQuad& right)
     if (!findGutter(grey, mask, spread, gTop, gBottom))
         return false;
 
-    PageQuad l{spread.tl, gTop, gBottom, spread.bl};
-    PageQuad r{gTop, spread.tr, spread.br, gBottom};
+    // The two pages need not share straight head and tail lines (each page lies at its own
+    // tilt): settle each page's outer sides on its own, keeping the gutter.
+    PageQuad l = snapToPaper({spread.tl, gTop, gBottom, spread.bl}, grey, 1, 0.06);
+    PageQuad r = snapToPaper({gTop, spread.tr, spread.br, gBottom}, grey, 3, 0.06);
+    // The gutter ends stay shared: each is where the pages' head (tail) lines meet the gutter.
+    auto meet = [](const cv::Point2f& a, const cv::Point2f& b) { return (a + b) * 0.5f; };
+    const cv::Point2f top = meet(l.tr, r.tl), bottom = meet(l.br, r.bl);
+    l.tr = r.tl = top;
+    l.br = r.bl = bottom;
     if (!l.isConvex(64) || !r.isConvex(64))
         return false;
     // Two pages of one book are of similar size; a wildly lopsided split means the "gutter" was
