@@ -302,6 +302,7 @@ private:
     // Start-up steps, called from Handle_LoadTimerout().
     void createCameraPreview();
     void loadCameraComponents();
+    void showComponentNotice();
     void connectDeviceControl();
     void initCameraLibrary();
     void searchDevices();
