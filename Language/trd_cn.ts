@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Pre Page</source>
-        <translation>上一頁</translation>
+        <translation>左頁</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation>下一頁</translation>
+        <translation>右頁</translation>
     </message>
     <message>
         <source>Automatic flattening</source>
@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Img Set</source>
-        <translation>影像設定</translation>
+        <translation>影像</translation>
     </message>
     <message>
         <source>Image list</source>
-        <translation>影像清單</translation>
+        <translation>檔案</translation>
     </message>
     <message>
         <source>Devices:</source>
@@ -207,11 +207,11 @@
     </message>
     <message>
         <source>Open Vice Cam</source>
-        <translation>開啟副相機</translation>
+        <translation>副相機</translation>
     </message>
     <message>
         <source>Merge Sub Cam</source>
-        <translation>合併副相機</translation>
+        <translation>合併</translation>
     </message>
     <message>
         <source>Position:</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>Img Format:</source>
-        <translation>影像格式：</translation>
+        <translation>格式：</translation>
     </message>
     <message>
         <source>Time&amp;Date</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Img Rotate:</source>
-        <translation>影像旋轉：</translation>
+        <translation>旋轉：</translation>
     </message>
     <message>
         <source>Select the watermark type:</source>
@@ -359,15 +359,15 @@
     </message>
     <message>
         <source>Choose</source>
-        <translation>選擇</translation>
+        <translation>選擇...</translation>
     </message>
     <message>
         <source>Img Path:</source>
-        <translation>影像路徑：</translation>
+        <translation>儲存路徑：</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation>變更資料夾</translation>
+        <translation>變更...</translation>
     </message>
     <message>
         <source>Open folder</source>

@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Pre Page</source>
-        <translation>上一页</translation>
+        <translation>左页</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation>下一页</translation>
+        <translation>右页</translation>
     </message>
     <message>
         <source>Automatic flattening</source>
@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Img Set</source>
-        <translation>图像设置</translation>
+        <translation>图像</translation>
     </message>
     <message>
         <source>Image list</source>
-        <translation>图像列表</translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Devices:</source>
@@ -207,11 +207,11 @@
     </message>
     <message>
         <source>Open Vice Cam</source>
-        <translation>打开副相机</translation>
+        <translation>副相机</translation>
     </message>
     <message>
         <source>Merge Sub Cam</source>
-        <translation>合并副相机</translation>
+        <translation>合并</translation>
     </message>
     <message>
         <source>Position:</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>Img Format:</source>
-        <translation>图像格式：</translation>
+        <translation>格式：</translation>
     </message>
     <message>
         <source>Time&amp;Date</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Img Rotate:</source>
-        <translation>图像旋转：</translation>
+        <translation>旋转：</translation>
     </message>
     <message>
         <source>Select the watermark type:</source>
@@ -359,15 +359,15 @@
     </message>
     <message>
         <source>Choose</source>
-        <translation>选择</translation>
+        <translation>选择...</translation>
     </message>
     <message>
         <source>Img Path:</source>
-        <translation>图像路径：</translation>
+        <translation>保存路径：</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation>更改文件夹</translation>
+        <translation>更改...</translation>
     </message>
     <message>
         <source>Open folder</source>
