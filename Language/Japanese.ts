@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>Contrast:</source>
-        <translation>コントラスト：</translation>
+        <translation>コントラスト</translation>
     </message>
     <message>
         <source>Saturation:</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Power Fre:</source>
-        <translation>電源周波数：</translation>
+        <translation>周波数：</translation>
     </message>
     <message>
         <source>Focus</source>
@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>Name rule:</source>
-        <translation>命名規則：</translation>
+        <translation>命名：</translation>
     </message>
     <message>
         <source>Named prefix:</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>Opacity:</source>
-        <translation>不透明度：</translation>
+        <translation>不透明：</translation>
     </message>
     <message>
         <source>Size:</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Text Size:</source>
-        <translation>文字サイズ：</translation>
+        <translation>文字：</translation>
     </message>
     <message>
         <source>Picture:</source>

@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Power Fre:</source>
-        <translation>电源频率：</translation>
+        <translation>频率：</translation>
     </message>
     <message>
         <source>Focus</source>
@@ -203,7 +203,7 @@
     </message>
     <message>
         <source>TakePhoto Timer:</source>
-        <translation>定时拍摄：</translation>
+        <translation>定时：</translation>
     </message>
     <message>
         <source>Open Vice Cam</source>
@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>Name rule:</source>
-        <translation>命名规则：</translation>
+        <translation>命名：</translation>
     </message>
     <message>
         <source>Named prefix:</source>
-        <translation>名称前缀：</translation>
+        <translation>前缀：</translation>
     </message>
     <message>
         <source>JPG Compress rate:</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>Opacity:</source>
-        <translation>不透明度：</translation>
+        <translation>不透明：</translation>
     </message>
     <message>
         <source>Size:</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Text Size:</source>
-        <translation>文字大小：</translation>
+        <translation>字号：</translation>
     </message>
     <message>
         <source>Picture:</source>
@@ -363,7 +363,7 @@
     </message>
     <message>
         <source>Img Path:</source>
-        <translation>保存路径：</translation>
+        <translation>路径：</translation>
     </message>
     <message>
         <source>Change folder</source>
