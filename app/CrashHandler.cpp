@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include <atomic>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -178,11 +179,20 @@ int CrashHandler::runReportModeIfRequested(int argc, char** argv) {
     for (int sig : kSignals)
         signal(sig, SIG_DFL);
 
-    const QString text =
-        reportText(QString::fromLatin1(argv[2]).toLower(), QString::fromLatin1(argv[3]).toLower());
+    // The box shows rich text: anything but a plain hex number from the command line is dropped.
+    auto hexOnly = [](const char* arg) {
+        QString out;
+        for (const char* c = arg; *c && out.size() < 16; ++c) {
+            if (isxdigit(static_cast<unsigned char>(*c)))
+                out += QLatin1Char(char(tolower(static_cast<unsigned char>(*c))));
+        }
+        return out.isEmpty() ? QStringLiteral("0") : out;
+    };
+    const QString text = reportText(hexOnly(argv[2]), hexOnly(argv[3]));
     const QString reportFile = qEnvironmentVariable("MIRAVELO_CRASH_REPORT_FILE");
     // Also on the error stream, for a machine where no box can be shown.
-    fprintf(stderr, "Error: code %s, address %s\n", argv[2], argv[3]);
+    fprintf(stderr, "Error: code %s, address %s\n", qPrintable(hexOnly(argv[2])),
+            qPrintable(hexOnly(argv[3])));
 
     int fakeArgc = 1;
     QApplication app(fakeArgc, argv);

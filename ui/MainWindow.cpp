@@ -15,6 +15,7 @@
 #include "app/AppSettings.h"
 #include "app/StyleSheet.h"
 #include "app/Log.h"
+#include "modes/CPreConfigBar.h"
 #include "ui/FirstPaintProbe.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -67,6 +68,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() {
+    releaseCamera();  // camera/MainWindowDevice.cpp
     // Tearing down the children moves the focus and fires signals such as editingFinished;
     // none of them may reach a slot once the record below is gone, and nothing is saved at exit.
     for (QObject* child : findChildren<QObject*>())
@@ -117,6 +119,7 @@ void MainWindow::Handle_LoadTimerout() {
 
     // CAMERA: create the camera interface, the preview frame timer, the 500 ms tick timer and the
     // window's image-processing object, and load the camera and document libraries here.
+    loadCameraComponents();
 
     // Filled before any connection exists, so filling runs no slot and writes nothing.
     fillSettingsPanel();
@@ -124,17 +127,24 @@ void MainWindow::Handle_LoadTimerout() {
     connectFrame();
     connectSettingsPanel();
     // CAMERA: device, resolution, open, slider, focus and reset connections; frame and tick timer.
+    connectDeviceControl();
     // CAPTURE: capture button, OnTakePhoto, Signal_GotTakePhoto, scan-mode bar signals, timed
     // capture timer, the three preview buttons.
+    connectCapture();
     // LIST: image list double-click and context menu, list action buttons.
+    connectImageList();
 
     announceSettings();
 
     // CAMERA: initialise the camera library (InitCamera) when the camera interface exists.
+    initCameraLibrary();
     // LIST: build the image-list context menu.
+    buildImageListMenu();
 
     m_loadTimer->stop();
 
     // HELP TIPS: first-start navigation dialog, then the help-tip rotation timer.
     // CAMERA: device search, then start the 500 ms tick timer.
+    searchDevices();
+    m_tickTimer->start(500);
 }

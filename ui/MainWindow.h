@@ -4,7 +4,15 @@
 #include <QPoint>
 #include <QString>
 
+#include "modes/ControlMode.h"
+
 class AppSettings;
+class CCameraInterface;
+class CCameraPreview;
+class ImageProcessor;
+class QStringList;
+class CPreConfigBar;
+class QListWidgetItem;
 class Log;
 class QCheckBox;
 class QComboBox;
@@ -100,10 +108,36 @@ public slots:
     void Handle_ChangeLanguage_zh_cn();
 
     // ======================================================== device control (camera/)
+    // Defined in camera/MainWindowDevice.cpp.
+    void DeviceSelectChanged(int index);
+    void ResolutionSelectChanged(int index);
+    void Qbtn_Opendevice_Clicked();
+    void GetFrameBuffer();
+    void Handle_Timer_1000_Timeout();
+    void SetBrightnessValue(int value);
+    void SetContrastValue(int value);
+    void SetSaturationValue(int value);
+    void Handle_CameraParaChangedManual(int value);
+    void Handle_VideoParaReset();
+    void Handle_VideoParaFouce();
+    void ResolutionProcess(QStringList* devicelist);
 
     // ======================================================= capture triggers (camera/)
+    // Defined in camera/MainWindowCapture.cpp.
+    void Qbtn_TakePhoto_Clicked();
+    void Handle_GotTakePhoto(QImage* img);
+    void Handle_Timer_TakePhoto_Timeout();
+    void Handle_StopTakePhotoOnTimer();
+    void Handle_CurrentControlModeChanged(ControlMode m);
 
     // ========================================================= image list (output/)
+    // Defined in output/MainWindowImageList.cpp.
+    void TakePhotoFinish(QString path);
+    void Handle_DoubleClickImageItem(QListWidgetItem* item);
+    void Handle_SelectAllImageItems();
+    void Handle_UnSelectAllImageItems();
+    void Handle_DeleteSelectedImageItems();
+    void Handle_Right_Zoom_Show_menu(QPoint pos);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -253,8 +287,54 @@ private:
     QPushButton* pQbtn_ImageItemsDelete = nullptr;
 
     // ============================================= device control members (camera/)
+    // Defined in camera/MainWindowDevice.cpp.
+    CCameraInterface* m_camera = nullptr;       // the main camera, created at start-up
+    CCameraPreview* m_cameraPreview = nullptr;  // also pPreview, in the preview's grid cell
+    ImageProcessor* m_imageProcessor = nullptr; // the window's own, used by the preview
+    QTimer* m_frameTimer = nullptr;             // GetFrameBuffer(), interval by stream format
+    QTimer* m_tickTimer = nullptr;              // Handle_Timer_1000_Timeout(), 500 ms
+    int autoOpen = -1;         // while non-zero a device or resolution change reopens the preview
+    int deviceChanging = 0;    // while non-zero resolution-selector changes are ignored
+    int focusCountdown = 0;    // 500 ms ticks left of the automatic-focus hold after an open
+    int blinkCount = 0;        // ticks, for the help-icon blink
+    // Start-up steps, called from Handle_LoadTimerout().
+    void createCameraPreview();
+    void loadCameraComponents();
+    void connectDeviceControl();
+    void initCameraLibrary();
+    void searchDevices();
+    // The close half shared by a device or resolution change while running.
+    void stopPreviewForChange();
+    void initPictureSliders();
+    void zeroPictureSliders();
+    // Stops the preview and frees the camera objects; called by the destructor.
+    void releaseCamera();
 
     // ============================================ capture trigger members (camera/)
+    // The scan-mode bar that receives every capture (it also sits in pPreConfigBar's cell).
+    CPreConfigBar* m_preConfigBar = nullptr;
+    QTimer* m_takePhotoTimer = nullptr;  // 1000 ms ticks of a timed capture series
+    int m_seriesInterval = 0;            // seconds between captures, -1 when stopped
+    int m_seriesElapsed = 0;             // seconds counted in the current period
+    int m_dragState = 0;                 // capture gesture: 0 idle, 1 armed, 2 fired
+    QPoint m_gesturePressPoint;
+    void connectCapture();
+    // Capture gesture parts of the window's mouse handlers; true when the event was used.
+    bool capturePress(QMouseEvent* event);
+    void captureMove(QMouseEvent* event);
+    void captureRelease();
+    // Whether a capture request can reach a running preview.
+    bool capturePreviewRunning() const;
+    void requestCapture();
 
     // ================================================== image list members (output/)
+    QMenu* pQmenu_ImageList = nullptr;
+    void connectImageList();
+    void buildImageListMenu();
+    // Opens the list menu when the pointer is over the image list tab; true when it opened.
+    bool showImageListMenu(const QPoint& windowPos, const QPoint& globalPos);
+    // Drags a file just saved into another application (the capture gesture's second half).
+    void dragOutFile(const QString& path);
+    // The resolution rescale of a saved file for cameras with a substituted resolution.
+    void rescaleSavedFile(const QString& path);
 };

@@ -20,6 +20,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
     }
     const QPoint inWindow = event->globalPos() - pos();
     // CAPTURE: the capture gesture resets its state here, before the checks below.
+    m_dragState = 0;
     if (inWindow == QPoint(0, 0))
         return;
     if (inWindow.y() >= -kDragStripHeight && inWindow.y() <= kDragStripHeight) {
@@ -29,6 +30,7 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
         return;
     }
     // CAPTURE: a press lower in the window arms the capture gesture here.
+    if (capturePress(event)) return;
     QMainWindow::mousePressEvent(event);
 }
 
@@ -39,12 +41,14 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     // CAPTURE: an armed capture gesture fires here once the pointer has travelled far enough.
+    captureMove(event);
     QMainWindow::mouseMoveEvent(event);
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     m_dragging = false;
     // CAPTURE: the gesture's press point is cleared here.
+    captureRelease();
     qDebug() << "Mouse Release;";
     QMainWindow::mouseReleaseEvent(event);
 }
@@ -59,7 +63,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         event->key() == Qt::Key_Enter && (event->modifiers() & Qt::KeypadModifier);
     if (event->key() == Qt::Key_Space || keypadEnter) {
         qDebug() << "Key:Space";
-        // CAPTURE: Qbtn_TakePhoto_Clicked();
+        Qbtn_TakePhoto_Clicked();
         return;
     }
     QMainWindow::keyPressEvent(event);
@@ -67,5 +71,9 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     // LIST: the image-list menu opens here, on the image-list tab only.
+    if (showImageListMenu(event->pos(), event->globalPos())) {
+        event->accept();
+        return;
+    }
     QMainWindow::contextMenuEvent(event);
 }

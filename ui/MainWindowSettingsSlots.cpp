@@ -16,9 +16,10 @@
 
 #include "app/AppSettings.h"
 #include "ui/MainWindow.h"
+#include "modes/CPreConfigBar.h"
 
 void MainWindow::announceSettings() {
-    // SCAN-MODE BAR: pPreConfigBar->SetSettings(m_settings);
+    if (m_preConfigBar) m_preConfigBar->SetSettings(m_settings);
 }
 
 void MainWindow::saveSettings() {

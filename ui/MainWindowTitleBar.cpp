@@ -22,6 +22,7 @@
 #include "app/Language.h"
 #include "app/StyleSheet.h"
 #include "ui/MainWindow.h"
+#include "modes/CPreConfigBar.h"
 
 namespace {
 QPushButton* titleButton(QWidget* parent, const char* objectName) {
@@ -34,9 +35,7 @@ QPushButton* titleButton(QWidget* parent, const char* objectName) {
 }  // namespace
 
 void MainWindow::buildCentreWidgets() {
-    pPreview = new QWidget(centralWidget_);
-    pPreview->setObjectName("pCCameraPreview");
-    pPreview->setStyleSheet("background-color:#1F242A;");
+    createCameraPreview();
 
     pBtn_TakePhoto = new QPushButton(centralWidget_);
     pBtn_TakePhoto->setObjectName("pBtn_TakePhoto");
@@ -152,8 +151,8 @@ void MainWindow::buildHelpTip() {
 }
 
 void MainWindow::buildScanModeBar() {
-    // SCAN-MODE BAR: CPreConfigBar replaces this container (same cell, same size policy).
-    pPreConfigBar = new QWidget(centralWidget_);
+    m_preConfigBar = new CPreConfigBar(centralWidget_);
+    pPreConfigBar = m_preConfigBar;
     pPreConfigBar->setObjectName("pCPreConfigBar");
     pPreConfigBar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     pPreConfigBar->setAttribute(Qt::WA_StyledBackground, true);

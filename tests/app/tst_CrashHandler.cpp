@@ -29,6 +29,26 @@ private slots:
         QCOMPARE(CrashHandler::runReportModeIfRequested(1, argv), -1);
     }
 
+    void reportModeShowsOnlyHexNumbers() {
+        const QString report = dir_.path() + "/report-args.txt";
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("MIRAVELO_CRASH_REPORT_FILE", report);
+        QProcess child;
+        child.setProcessEnvironment(env);
+        child.start(QStringLiteral(CRASH_CHILD),
+                    {"--crash-report", "<img src=x>", "C0000005<script>"});
+        QVERIFY(child.waitForFinished(30000));
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(child.exitCode(), 0);
+        QFile f(report);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(f.readAll());
+        QVERIFY2(text.contains("The Error Code:c</div><div>The Error Address:c0000005c</div>"),
+                 qPrintable(text));
+        QVERIFY(!text.contains("<img"));
+        QVERIFY(!text.contains("<script"));
+    }
+
     void realFaultsAreReported_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("code");

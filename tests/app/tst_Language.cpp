@@ -2,6 +2,7 @@
 #include "app/Language.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -84,6 +85,23 @@ private slots:
         QVERIFY(!Language::loadInto(broken));
         QCOMPARE(broken.translate("MainWindow", "Camera"), QString());
         AppPaths::setApplicationDir(QString());
+    }
+
+    void restartStartsANewInstanceWithoutArguments() {
+        QTemporaryDir dir;
+        const QString marker = dir.path() + "/started";
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("RESTART_MARKER", marker);
+        QProcess old;
+        old.setProcessEnvironment(env);
+        old.start(QStringLiteral(RESTART_CHILD), {"restart"});
+        QVERIFY(old.waitForFinished(10000));
+        QCOMPARE(old.exitCode(), 0);
+        // The new instance runs detached and may outlive the old one.
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(marker) && QFileInfo(marker).size() > 0, 10000);
+        QFile f(marker);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), QByteArray("1"));
     }
 };
 

@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_US">
+<context>
+    <name>CCameraPreview</name>
+    <message>
+        <source>Finding device...</source>
+        <translation>Gerät wird gesucht...</translation>
+    </message>
+    <message>
+        <source>Opening Device...</source>
+        <translation>Gerät wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>Camera View</source>
+        <translation>Kameraansicht</translation>
+    </message>
+</context>
+<context>
+    <name>CPreConfigBar</name>
+    <message>
+        <source>Doc</source>
+        <translation>Dokument</translation>
+    </message>
+    <message>
+        <source>Id Card</source>
+        <translation>Ausweis</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Blatt</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Buch</translation>
+    </message>
+    <message>
+        <source>Pre Page</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>Automatisch glätten</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>Linke und rechte Seite zusammenführen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>Direkt speichern</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>Zuschnitt</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimieren</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>Direkt speichern</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Vorne</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>Hinten</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>Tauschen</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>Ausgewähltes Bild um 180° drehen</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Gesichtsabgleich</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>Ausweis automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>Ausweis automatisch korrigieren</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>Mit Porträt speichern</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>QR-Code...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>Nach QR-Code-Inhalt benennen</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>QR-Code-Inhalt automatisch aufzeichnen</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>Direkt speichern</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>Devices:</source>
+        <translation>Geräte:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Auflösung:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Helligkeit:</translation>
+    </message>
+    <message>
+        <source>Contrast:</source>
+        <translation>Kontrast:</translation>
+    </message>
+    <message>
+        <source>Saturation:</source>
+        <translation>Sättigung:</translation>
+    </message>
+    <message>
+        <source>Power Fre:</source>
+        <translation>Netzfreq.:</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Fokus</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>TakePhoto Timer:</source>
+        <translation>Timer:</translation>
+    </message>
+    <message>
+        <source>Open Vice Cam</source>
+        <translation>Zweitkamera</translation>
+    </message>
+    <message>
+        <source>Merge Sub Cam</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>LeftUp</source>
+        <translation>Oben L</translation>
+    </message>
+    <message>
+        <source>RightUp</source>
+        <translation>Oben R</translation>
+    </message>
+    <message>
+        <source>LeftDown</source>
+        <translation>Unten L</translation>
+    </message>
+    <message>
+        <source>RightDown</source>
+        <translation>Unten R</translation>
+    </message>
+    <message>
+        <source>Img Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Time&amp;Date</source>
+        <translation>Datum &amp; Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>TimeDate&amp;Index</source>
+        <translation>Datum, Uhrzeit &amp; Nummer</translation>
+    </message>
+    <message>
+        <source>Name rule:</source>
+        <translation>Benennung:</translation>
+    </message>
+    <message>
+        <source>Named prefix:</source>
+        <translation>Präfix:</translation>
+    </message>
+    <message>
+        <source>JPG Compress rate:</source>
+        <translation>JPG-Qualität:</translation>
+    </message>
+    <message>
+        <source>Default rotation angle in document mode</source>
+        <translation>Standard-Drehwinkel im Dokumentmodus</translation>
+    </message>
+    <message>
+        <source>Img Rotate:</source>
+        <translation>Drehung:</translation>
+    </message>
+    <message>
+        <source>Select the watermark type:</source>
+        <translation>Wasserzeichentyp wählen:</translation>
+    </message>
+    <message>
+        <source>No Watermark</source>
+        <translation>Kein Wasserzeichen</translation>
+    </message>
+    <message>
+        <source>Date watermark</source>
+        <translation>Datumswasserzeichen</translation>
+    </message>
+    <message>
+        <source>Text watermark</source>
+        <translation>Textwasserzeichen</translation>
+    </message>
+    <message>
+        <source>Img Watermark</source>
+        <translation>Bildwasserzeichen</translation>
+    </message>
+    <message>
+        <source>Pleas input watermark content</source>
+        <translation>Bitte Wasserzeichentext eingeben</translation>
+    </message>
+    <message>
+        <source>Content:</source>
+        <translation>Inhalt:</translation>
+    </message>
+    <message>
+        <source>Right&amp;Down</source>
+        <translation>Unten R</translation>
+    </message>
+    <message>
+        <source>Left&amp;Up</source>
+        <translation>Oben L</translation>
+    </message>
+    <message>
+        <source>Left&amp;Cetner</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Left&amp;Down</source>
+        <translation>Unten L</translation>
+    </message>
+    <message>
+        <source>Center&amp;Up</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Center&amp;Down</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>Right&amp;Up</source>
+        <translation>Oben R</translation>
+    </message>
+    <message>
+        <source>Right&amp;Center</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Farbe...</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Farbe:</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Deckkraft:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Größe:</translation>
+    </message>
+    <message>
+        <source>Text Size:</source>
+        <translation>Textgröße:</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Bild:</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Wählen...</translation>
+    </message>
+    <message>
+        <source>Img Path:</source>
+        <translation>Bildordner:</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Ändern...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Als Word exportieren</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>Auswahl aufheben</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>Ausgewählte Elemente löschen</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>Bilddatei auswählen</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
+        <translation>Bilder (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>Take photo (Space)</source>
+        <translation>Foto aufnehmen (Leertaste)</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Nach links drehen</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>Stop timed capture</source>
+        <translation>Zeitaufnahme beenden</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Please pay attention to the lighting environment, avoid overexposure and over-darkness</source>
+        <translation>Achten Sie auf die Beleuchtung: vermeiden Sie Über- und Unterbelichtung</translation>
+    </message>
+    <message>
+        <source>Click Open Help Center for more information...</source>
+        <translation>Klicken Sie, um das Hilfecenter für weitere Informationen zu öffnen...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Ver:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Firma:</translation>
+    </message>
+    <message>
+        <source>ZR Document Imaging</source>
+        <translation>ZR Document Imaging</translation>
+    </message>
+    <message>
+        <source>Copyright (C) ZR Document Imaging. All rights reserved.</source>
+        <translation>Copyright (C) ZR Document Imaging. Alle Rechte vorbehalten.</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Hinweis</translation>
+    </message>
+    <message>
+        <source>Unable to load camera related components. Please close this software.</source>
+        <translation>Die Kamerakomponenten können nicht geladen werden. Bitte schließen Sie dieses Programm.</translation>
+    </message>
+</context>
+</TS>

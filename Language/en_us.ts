@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en_US">
+<context>
+    <name>CCameraPreview</name>
+    <message>
+        <source>Finding device...</source>
+        <translation>Finding device...</translation>
+    </message>
+    <message>
+        <source>Opening Device...</source>
+        <translation>Opening device...</translation>
+    </message>
+    <message>
+        <source>Camera View</source>
+        <translation>Camera View</translation>
+    </message>
+</context>
+<context>
+    <name>CPreConfigBar</name>
+    <message>
+        <source>Doc</source>
+        <translation>Doc</translation>
+    </message>
+    <message>
+        <source>Id Card</source>
+        <translation>ID Card</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Book</translation>
+    </message>
+    <message>
+        <source>Pre Page</source>
+        <translation>Left Page</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Right Page</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>Automatic flattening</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>Merge left and right pages</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>Save directly</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>Auto Crop</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimize</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gray</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>Save directly</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>Exchange</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>Rotate the selected image by 180°</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Face match</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>Automatic identification of ID</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>Correct the identity card automatically</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>Save with portrait</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Merge</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>QR code...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>Name files by QR code content</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>Automatically record QR code content</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>Save directly</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Files</translation>
+    </message>
+    <message>
+        <source>Devices:</source>
+        <translation>Devices:</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Resolution:</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Brightness:</translation>
+    </message>
+    <message>
+        <source>Contrast:</source>
+        <translation>Contrast:</translation>
+    </message>
+    <message>
+        <source>Saturation:</source>
+        <translation>Saturation:</translation>
+    </message>
+    <message>
+        <source>Power Fre:</source>
+        <translation>Power freq:</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Focus</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>TakePhoto Timer:</source>
+        <translation>Timer:</translation>
+    </message>
+    <message>
+        <source>Open Vice Cam</source>
+        <translation>Sub camera</translation>
+    </message>
+    <message>
+        <source>Merge Sub Cam</source>
+        <translation>Merge</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
+        <source>LeftUp</source>
+        <translation>Top left</translation>
+    </message>
+    <message>
+        <source>RightUp</source>
+        <translation>Top right</translation>
+    </message>
+    <message>
+        <source>LeftDown</source>
+        <translation>Bottom L</translation>
+    </message>
+    <message>
+        <source>RightDown</source>
+        <translation>Bottom R</translation>
+    </message>
+    <message>
+        <source>Img Format:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Time&amp;Date</source>
+        <translation>Date &amp; Time</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>TimeDate&amp;Index</source>
+        <translation>Date, Time &amp; Index</translation>
+    </message>
+    <message>
+        <source>Name rule:</source>
+        <translation>Naming:</translation>
+    </message>
+    <message>
+        <source>Named prefix:</source>
+        <translation>Prefix:</translation>
+    </message>
+    <message>
+        <source>JPG Compress rate:</source>
+        <translation>JPG quality:</translation>
+    </message>
+    <message>
+        <source>Default rotation angle in document mode</source>
+        <translation>Default rotation angle in document mode</translation>
+    </message>
+    <message>
+        <source>Img Rotate:</source>
+        <translation>Rotation:</translation>
+    </message>
+    <message>
+        <source>Select the watermark type:</source>
+        <translation>Select the watermark type:</translation>
+    </message>
+    <message>
+        <source>No Watermark</source>
+        <translation>No watermark</translation>
+    </message>
+    <message>
+        <source>Date watermark</source>
+        <translation>Date watermark</translation>
+    </message>
+    <message>
+        <source>Text watermark</source>
+        <translation>Text watermark</translation>
+    </message>
+    <message>
+        <source>Img Watermark</source>
+        <translation>Image watermark</translation>
+    </message>
+    <message>
+        <source>Pleas input watermark content</source>
+        <translation>Please enter the watermark text</translation>
+    </message>
+    <message>
+        <source>Content:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Right&amp;Down</source>
+        <translation>Bottom R</translation>
+    </message>
+    <message>
+        <source>Left&amp;Up</source>
+        <translation>Top L</translation>
+    </message>
+    <message>
+        <source>Left&amp;Cetner</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Left&amp;Down</source>
+        <translation>Bottom L</translation>
+    </message>
+    <message>
+        <source>Center&amp;Up</source>
+        <translation>Top</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Center</translation>
+    </message>
+    <message>
+        <source>Center&amp;Down</source>
+        <translation>Bottom</translation>
+    </message>
+    <message>
+        <source>Right&amp;Up</source>
+        <translation>Top R</translation>
+    </message>
+    <message>
+        <source>Right&amp;Center</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Color...</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Color:</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacity:</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Text Size:</source>
+        <translation>Text size:</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Picture:</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choose...</translation>
+    </message>
+    <message>
+        <source>Img Path:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Change...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Export to Word</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>Select None</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>Delete Selected Items</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>Select Image File</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
+        <translation>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Select Folder</translation>
+    </message>
+    <message>
+        <source>Take photo (Space)</source>
+        <translation>Take photo (Space)</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Turn left</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Turn right</translation>
+    </message>
+    <message>
+        <source>Stop timed capture</source>
+        <translation>Stop timed capture</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Please pay attention to the lighting environment, avoid overexposure and over-darkness</source>
+        <translation>Please pay attention to the lighting: avoid overexposure and too little light</translation>
+    </message>
+    <message>
+        <source>Click Open Help Center for more information...</source>
+        <translation>Click to open the Help Center for more information...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Ver:</source>
+        <translation>Version:</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Company:</translation>
+    </message>
+    <message>
+        <source>ZR Document Imaging</source>
+        <translation>ZR Document Imaging</translation>
+    </message>
+    <message>
+        <source>Copyright (C) ZR Document Imaging. All rights reserved.</source>
+        <translation>Copyright (C) ZR Document Imaging. All rights reserved.</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>Unable to load camera related components. Please close this software.</source>
+        <translation>Unable to load the camera components. Please close this program.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="en_US">
+<context>
+    <name>CCameraPreview</name>
+    <message>
+        <source>Finding device...</source>
+        <translation>Recherche de l&apos;appareil...</translation>
+    </message>
+    <message>
+        <source>Opening Device...</source>
+        <translation>Ouverture de l&apos;appareil...</translation>
+    </message>
+    <message>
+        <source>Camera View</source>
+        <translation>Vue caméra</translation>
+    </message>
+</context>
+<context>
+    <name>CPreConfigBar</name>
+    <message>
+        <source>Doc</source>
+        <translation>Document</translation>
+    </message>
+    <message>
+        <source>Id Card</source>
+        <translation>Carte d&apos;identité</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>Feuille</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>Livre</translation>
+    </message>
+    <message>
+        <source>Pre Page</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>Aplanissement automatique</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>Fusionner les pages gauche et droite</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>Enregistrer directement</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>Recadrage</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimiser</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>Sans aperçu</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>Recto</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>Verso</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>Échanger</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>Faire pivoter l&apos;image sélectionnée de 180°</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Correspondance</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>Identification automatique de la pièce d&apos;identité</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>Corriger automatiquement la carte d&apos;identité</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>Enregistrer avec le portrait</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>Code QR...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>Nommer d&apos;après le contenu du code QR</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>Enregistrer automatiquement le contenu du code QR</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>Enregistrer directement</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Fichiers</translation>
+    </message>
+    <message>
+        <source>Devices:</source>
+        <translation>Appareils :</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>Définition :</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>Format :</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>Luminosité :</translation>
+    </message>
+    <message>
+        <source>Contrast:</source>
+        <translation>Contraste :</translation>
+    </message>
+    <message>
+        <source>Saturation:</source>
+        <translation>Saturation :</translation>
+    </message>
+    <message>
+        <source>Power Fre:</source>
+        <translation>Secteur :</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>Netteté</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>TakePhoto Timer:</source>
+        <translation>Minuterie :</translation>
+    </message>
+    <message>
+        <source>Open Vice Cam</source>
+        <translation>Caméra 2</translation>
+    </message>
+    <message>
+        <source>Merge Sub Cam</source>
+        <translation>Fusion</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>Position :</translation>
+    </message>
+    <message>
+        <source>LeftUp</source>
+        <translation>Haut G</translation>
+    </message>
+    <message>
+        <source>RightUp</source>
+        <translation>Haut D</translation>
+    </message>
+    <message>
+        <source>LeftDown</source>
+        <translation>Bas G</translation>
+    </message>
+    <message>
+        <source>RightDown</source>
+        <translation>Bas D</translation>
+    </message>
+    <message>
+        <source>Img Format:</source>
+        <translation>Format :</translation>
+    </message>
+    <message>
+        <source>Time&amp;Date</source>
+        <translation>Date &amp; heure</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>TimeDate&amp;Index</source>
+        <translation>Date, heure &amp; numéro</translation>
+    </message>
+    <message>
+        <source>Name rule:</source>
+        <translation>Nommage :</translation>
+    </message>
+    <message>
+        <source>Named prefix:</source>
+        <translation>Préfixe :</translation>
+    </message>
+    <message>
+        <source>JPG Compress rate:</source>
+        <translation>Qualité JPG :</translation>
+    </message>
+    <message>
+        <source>Default rotation angle in document mode</source>
+        <translation>Angle de rotation par défaut en mode document</translation>
+    </message>
+    <message>
+        <source>Img Rotate:</source>
+        <translation>Rotation :</translation>
+    </message>
+    <message>
+        <source>Select the watermark type:</source>
+        <translation>Type de filigrane :</translation>
+    </message>
+    <message>
+        <source>No Watermark</source>
+        <translation>Aucun filigrane</translation>
+    </message>
+    <message>
+        <source>Date watermark</source>
+        <translation>Filigrane date</translation>
+    </message>
+    <message>
+        <source>Text watermark</source>
+        <translation>Filigrane texte</translation>
+    </message>
+    <message>
+        <source>Img Watermark</source>
+        <translation>Filigrane image</translation>
+    </message>
+    <message>
+        <source>Pleas input watermark content</source>
+        <translation>Saisissez le texte du filigrane</translation>
+    </message>
+    <message>
+        <source>Content:</source>
+        <translation>Texte :</translation>
+    </message>
+    <message>
+        <source>Right&amp;Down</source>
+        <translation>Bas D</translation>
+    </message>
+    <message>
+        <source>Left&amp;Up</source>
+        <translation>Haut G</translation>
+    </message>
+    <message>
+        <source>Left&amp;Cetner</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Left&amp;Down</source>
+        <translation>Bas G</translation>
+    </message>
+    <message>
+        <source>Center&amp;Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>Centre</translation>
+    </message>
+    <message>
+        <source>Center&amp;Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Right&amp;Up</source>
+        <translation>Haut D</translation>
+    </message>
+    <message>
+        <source>Right&amp;Center</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>Couleur...</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>Couleur :</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>Opacité :</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>Taille :</translation>
+    </message>
+    <message>
+        <source>Text Size:</source>
+        <translation>Police :</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>Image :</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>Choisir...</translation>
+    </message>
+    <message>
+        <source>Img Path:</source>
+        <translation>Dossier :</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Changer...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Exporter vers Word</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>Tout désélectionner</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>Supprimer les éléments sélectionnés</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>Choisir un fichier image</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
+        <translation>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Choisir le dossier</translation>
+    </message>
+    <message>
+        <source>Take photo (Space)</source>
+        <translation>Prendre une photo (Espace)</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>Tourner à gauche</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>Tourner à droite</translation>
+    </message>
+    <message>
+        <source>Stop timed capture</source>
+        <translation>Arrêter la capture programmée</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Please pay attention to the lighting environment, avoid overexposure and over-darkness</source>
+        <translation>Veillez à l&apos;éclairage : évitez la surexposition et le manque de lumière</translation>
+    </message>
+    <message>
+        <source>Click Open Help Center for more information...</source>
+        <translation>Cliquez pour ouvrir le centre d&apos;aide et en savoir plus...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nom :</translation>
+    </message>
+    <message>
+        <source>Ver:</source>
+        <translation>Version :</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>Société :</translation>
+    </message>
+    <message>
+        <source>ZR Document Imaging</source>
+        <translation>ZR Document Imaging</translation>
+    </message>
+    <message>
+        <source>Copyright (C) ZR Document Imaging. All rights reserved.</source>
+        <translation>Copyright (C) ZR Document Imaging. Tous droits réservés.</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>Avis</translation>
+    </message>
+    <message>
+        <source>Unable to load camera related components. Please close this software.</source>
+        <translation>Impossible de charger les composants de la caméra. Veuillez fermer ce logiciel.</translation>
+    </message>
+</context>
+</TS>

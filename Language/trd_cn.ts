@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en_US">
+<context>
+    <name>CCameraPreview</name>
+    <message>
+        <source>Finding device...</source>
+        <translation>正在尋找裝置...</translation>
+    </message>
+    <message>
+        <source>Opening Device...</source>
+        <translation>正在開啟裝置...</translation>
+    </message>
+    <message>
+        <source>Camera View</source>
+        <translation>相機畫面</translation>
+    </message>
+</context>
+<context>
+    <name>CPreConfigBar</name>
+    <message>
+        <source>Doc</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Id Card</source>
+        <translation>身分證</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>表單</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>書籍</translation>
+    </message>
+    <message>
+        <source>Pre Page</source>
+        <translation>左頁</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>右頁</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>自動展平</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>彩色</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>合併左右頁</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>直接儲存</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>原圖</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>自動裁切</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>優化</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>灰階</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>直接儲存</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>正面</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>反面</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>人像</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>交換</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>所選影像旋轉180°</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>人臉比對</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>自動識別證件</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>身分證自動校正</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>連同人像儲存</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>合併</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>預覽</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>QR碼...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>以QR碼內容命名</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>自動記錄QR碼內容</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>直接儲存</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>相機</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>影像</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>檔案</translation>
+    </message>
+    <message>
+        <source>Devices:</source>
+        <translation>裝置：</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>解析度：</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開啟</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>亮度：</translation>
+    </message>
+    <message>
+        <source>Contrast:</source>
+        <translation>對比：</translation>
+    </message>
+    <message>
+        <source>Saturation:</source>
+        <translation>飽和度：</translation>
+    </message>
+    <message>
+        <source>Power Fre:</source>
+        <translation>頻率：</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>對焦</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重設</translation>
+    </message>
+    <message>
+        <source>TakePhoto Timer:</source>
+        <translation>定時：</translation>
+    </message>
+    <message>
+        <source>Open Vice Cam</source>
+        <translation>副相機</translation>
+    </message>
+    <message>
+        <source>Merge Sub Cam</source>
+        <translation>合併</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>LeftUp</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>RightUp</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>LeftDown</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>RightDown</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>Img Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>Time&amp;Date</source>
+        <translation>日期時間</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>序號</translation>
+    </message>
+    <message>
+        <source>TimeDate&amp;Index</source>
+        <translation>日期時間及序號</translation>
+    </message>
+    <message>
+        <source>Name rule:</source>
+        <translation>命名：</translation>
+    </message>
+    <message>
+        <source>Named prefix:</source>
+        <translation>前綴：</translation>
+    </message>
+    <message>
+        <source>JPG Compress rate:</source>
+        <translation>JPG 品質：</translation>
+    </message>
+    <message>
+        <source>Default rotation angle in document mode</source>
+        <translation>文件模式的預設旋轉角度</translation>
+    </message>
+    <message>
+        <source>Img Rotate:</source>
+        <translation>旋轉：</translation>
+    </message>
+    <message>
+        <source>Select the watermark type:</source>
+        <translation>選擇浮水印類型：</translation>
+    </message>
+    <message>
+        <source>No Watermark</source>
+        <translation>無浮水印</translation>
+    </message>
+    <message>
+        <source>Date watermark</source>
+        <translation>日期浮水印</translation>
+    </message>
+    <message>
+        <source>Text watermark</source>
+        <translation>文字浮水印</translation>
+    </message>
+    <message>
+        <source>Img Watermark</source>
+        <translation>圖片浮水印</translation>
+    </message>
+    <message>
+        <source>Pleas input watermark content</source>
+        <translation>請輸入浮水印內容</translation>
+    </message>
+    <message>
+        <source>Content:</source>
+        <translation>內容：</translation>
+    </message>
+    <message>
+        <source>Right&amp;Down</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>Left&amp;Up</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>Left&amp;Cetner</source>
+        <translation>左中</translation>
+    </message>
+    <message>
+        <source>Left&amp;Down</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>Center&amp;Up</source>
+        <translation>中上</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>中央</translation>
+    </message>
+    <message>
+        <source>Center&amp;Down</source>
+        <translation>中下</translation>
+    </message>
+    <message>
+        <source>Right&amp;Up</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>Right&amp;Center</source>
+        <translation>右中</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>選擇顏色</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>顏色：</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>不透明：</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>大小：</translation>
+    </message>
+    <message>
+        <source>Text Size:</source>
+        <translation>字號：</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>圖片：</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>選擇...</translation>
+    </message>
+    <message>
+        <source>Img Path:</source>
+        <translation>路徑：</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>變更...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>匯出為PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>匯出為Word</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>取消全選</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>刪除所選項目</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>選擇影像檔案</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
+        <translation>影像 (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>選擇資料夾</translation>
+    </message>
+    <message>
+        <source>Take photo (Space)</source>
+        <translation>拍攝（空白鍵）</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>向左旋轉</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>向右旋轉</translation>
+    </message>
+    <message>
+        <source>Stop timed capture</source>
+        <translation>停止定時拍攝</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Please pay attention to the lighting environment, avoid overexposure and over-darkness</source>
+        <translation>請注意光線環境，避免過曝或過暗</translation>
+    </message>
+    <message>
+        <source>Click Open Help Center for more information...</source>
+        <translation>按一下開啟說明中心以取得更多資訊...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名稱：</translation>
+    </message>
+    <message>
+        <source>Ver:</source>
+        <translation>版本：</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>公司：</translation>
+    </message>
+    <message>
+        <source>ZR Document Imaging</source>
+        <translation>ZR Document Imaging</translation>
+    </message>
+    <message>
+        <source>Copyright (C) ZR Document Imaging. All rights reserved.</source>
+        <translation>Copyright (C) ZR Document Imaging. 版權所有。</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Unable to load camera related components. Please close this software.</source>
+        <translation>無法載入相機相關元件，請關閉本軟體。</translation>
+    </message>
+</context>
+</TS>

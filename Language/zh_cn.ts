@@ -1,0 +1,493 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en_US">
+<context>
+    <name>CCameraPreview</name>
+    <message>
+        <source>Finding device...</source>
+        <translation>正在查找设备...</translation>
+    </message>
+    <message>
+        <source>Opening Device...</source>
+        <translation>正在打开设备...</translation>
+    </message>
+    <message>
+        <source>Camera View</source>
+        <translation>相机画面</translation>
+    </message>
+</context>
+<context>
+    <name>CPreConfigBar</name>
+    <message>
+        <source>Doc</source>
+        <translation>文档</translation>
+    </message>
+    <message>
+        <source>Id Card</source>
+        <translation>身份证</translation>
+    </message>
+    <message>
+        <source>Sheet</source>
+        <translation>表单</translation>
+    </message>
+    <message>
+        <source>Book</source>
+        <translation>书籍</translation>
+    </message>
+    <message>
+        <source>Pre Page</source>
+        <translation>左页</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>右页</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>自动展平</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>彩色</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>合并左右页</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>直接保存</translation>
+    </message>
+    <message>
+        <source>Original</source>
+        <translation>原图</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>自动裁切</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>优化</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>灰度</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>直接保存</translation>
+    </message>
+    <message>
+        <source>Positive</source>
+        <translation>正面</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>反面</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>人像</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>交换</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>所选图像旋转180°</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>人脸比对</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>自动识别证件</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>身份证自动校正</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>连同人像保存</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>合并</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>二维码...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>以二维码内容命名</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>自动记录二维码内容</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>直接保存</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
+    </message>
+    <message>
+        <source>Camera</source>
+        <translation>相机</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>图像</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>文件</translation>
+    </message>
+    <message>
+        <source>Devices:</source>
+        <translation>设备：</translation>
+    </message>
+    <message>
+        <source>Resolution:</source>
+        <translation>分辨率：</translation>
+    </message>
+    <message>
+        <source>Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Brightness:</source>
+        <translation>亮度：</translation>
+    </message>
+    <message>
+        <source>Contrast:</source>
+        <translation>对比度：</translation>
+    </message>
+    <message>
+        <source>Saturation:</source>
+        <translation>饱和度：</translation>
+    </message>
+    <message>
+        <source>Power Fre:</source>
+        <translation>频率：</translation>
+    </message>
+    <message>
+        <source>Focus</source>
+        <translation>对焦</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>重置</translation>
+    </message>
+    <message>
+        <source>TakePhoto Timer:</source>
+        <translation>定时：</translation>
+    </message>
+    <message>
+        <source>Open Vice Cam</source>
+        <translation>副相机</translation>
+    </message>
+    <message>
+        <source>Merge Sub Cam</source>
+        <translation>合并</translation>
+    </message>
+    <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
+        <source>LeftUp</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>RightUp</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>LeftDown</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>RightDown</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>Img Format:</source>
+        <translation>格式：</translation>
+    </message>
+    <message>
+        <source>Time&amp;Date</source>
+        <translation>日期时间</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>TimeDate&amp;Index</source>
+        <translation>日期时间及序号</translation>
+    </message>
+    <message>
+        <source>Name rule:</source>
+        <translation>命名：</translation>
+    </message>
+    <message>
+        <source>Named prefix:</source>
+        <translation>前缀：</translation>
+    </message>
+    <message>
+        <source>JPG Compress rate:</source>
+        <translation>JPG 质量：</translation>
+    </message>
+    <message>
+        <source>Default rotation angle in document mode</source>
+        <translation>文档模式默认旋转角度</translation>
+    </message>
+    <message>
+        <source>Img Rotate:</source>
+        <translation>旋转：</translation>
+    </message>
+    <message>
+        <source>Select the watermark type:</source>
+        <translation>选择水印类型：</translation>
+    </message>
+    <message>
+        <source>No Watermark</source>
+        <translation>无水印</translation>
+    </message>
+    <message>
+        <source>Date watermark</source>
+        <translation>日期水印</translation>
+    </message>
+    <message>
+        <source>Text watermark</source>
+        <translation>文字水印</translation>
+    </message>
+    <message>
+        <source>Img Watermark</source>
+        <translation>图片水印</translation>
+    </message>
+    <message>
+        <source>Pleas input watermark content</source>
+        <translation>请输入水印内容</translation>
+    </message>
+    <message>
+        <source>Content:</source>
+        <translation>内容：</translation>
+    </message>
+    <message>
+        <source>Right&amp;Down</source>
+        <translation>右下</translation>
+    </message>
+    <message>
+        <source>Left&amp;Up</source>
+        <translation>左上</translation>
+    </message>
+    <message>
+        <source>Left&amp;Cetner</source>
+        <translation>左中</translation>
+    </message>
+    <message>
+        <source>Left&amp;Down</source>
+        <translation>左下</translation>
+    </message>
+    <message>
+        <source>Center&amp;Up</source>
+        <translation>中上</translation>
+    </message>
+    <message>
+        <source>Center</source>
+        <translation>居中</translation>
+    </message>
+    <message>
+        <source>Center&amp;Down</source>
+        <translation>中下</translation>
+    </message>
+    <message>
+        <source>Right&amp;Up</source>
+        <translation>右上</translation>
+    </message>
+    <message>
+        <source>Right&amp;Center</source>
+        <translation>右中</translation>
+    </message>
+    <message>
+        <source>Select Color</source>
+        <translation>选择颜色</translation>
+    </message>
+    <message>
+        <source>Color:</source>
+        <translation>颜色：</translation>
+    </message>
+    <message>
+        <source>Opacity:</source>
+        <translation>不透明：</translation>
+    </message>
+    <message>
+        <source>Size:</source>
+        <translation>大小：</translation>
+    </message>
+    <message>
+        <source>Text Size:</source>
+        <translation>字号：</translation>
+    </message>
+    <message>
+        <source>Picture:</source>
+        <translation>图片：</translation>
+    </message>
+    <message>
+        <source>Choose</source>
+        <translation>选择...</translation>
+    </message>
+    <message>
+        <source>Img Path:</source>
+        <translation>路径：</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>更改...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>导出为PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>导出为Word</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>取消全选</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>删除所选项</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>选择图像文件</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
+        <translation>图像 (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>选择文件夹</translation>
+    </message>
+    <message>
+        <source>Take photo (Space)</source>
+        <translation>拍照（空格键）</translation>
+    </message>
+    <message>
+        <source>Turn left</source>
+        <translation>向左旋转</translation>
+    </message>
+    <message>
+        <source>Turn right</source>
+        <translation>向右旋转</translation>
+    </message>
+    <message>
+        <source>Stop timed capture</source>
+        <translation>停止定时拍摄</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Please pay attention to the lighting environment, avoid overexposure and over-darkness</source>
+        <translation>请注意光线环境，避免过曝或过暗</translation>
+    </message>
+    <message>
+        <source>Click Open Help Center for more information...</source>
+        <translation>单击打开帮助中心了解更多信息...</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>名称：</translation>
+    </message>
+    <message>
+        <source>Ver:</source>
+        <translation>版本：</translation>
+    </message>
+    <message>
+        <source>Company:</source>
+        <translation>公司：</translation>
+    </message>
+    <message>
+        <source>ZR Document Imaging</source>
+        <translation>ZR Document Imaging</translation>
+    </message>
+    <message>
+        <source>Copyright (C) ZR Document Imaging. All rights reserved.</source>
+        <translation>Copyright (C) ZR Document Imaging. 保留所有权利。</translation>
+    </message>
+    <message>
+        <source>Notice</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>Unable to load camera related components. Please close this software.</source>
+        <translation>无法加载相机相关组件，请关闭本软件。</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,210 @@
+// Capture benchmark on the real main window.
+//
+//   bench_capture latency [--runs N] [--source camera|scene]
+//     Document mode, Auto Cutting, JPG quality 90, 3264 x 2448: time from the trigger (the
+//     capture button's slot) to the new item in the image list, and how long the GUI thread was
+//     blocked meanwhile (gaps in a 2 ms heartbeat timer).
+//   bench_capture series [--count N] [--source camera|scene]
+//     N captures in a row with Save Directly and the Index rule: distinct files, announcements,
+//     overwrites, and resident memory growth after the first capture.
+//
+// --source camera uses the virtual document camera (MIRAVELO_CAMERA=virtual is set); scene
+// feeds rendered desk photos straight into the window's capture hand-off.
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QSet>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "app/AppPaths.h"
+#include "app/AppSettings.h"
+#include "modes/CImagePreview.h"
+#include "modes/CPreConfigBar.h"
+#include "scene/Scene.h"
+#include "ui/MainWindow.h"
+
+namespace {
+
+long residentKiB() {
+    QFile f("/proc/self/status");
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+double median(std::vector<double> v) {
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
+}
+
+// Records how long the GUI thread went without serving a 2 ms timer.
+class Heartbeat : public QObject {
+public:
+    Heartbeat() {
+        timer.setTimerType(Qt::PreciseTimer);
+        QObject::connect(&timer, &QTimer::timeout, [this] {
+            const double gap = clock.nsecsElapsed() / 1e6;
+            clock.restart();
+            if (gap > 5.0) {
+                blockedTotal += gap - 2.0;
+                longest = std::max(longest, gap);
+            }
+        });
+    }
+    void start() {
+        blockedTotal = longest = 0;
+        clock.start();
+        timer.start(2);
+    }
+    void stop() { timer.stop(); }
+    QTimer timer;
+    QElapsedTimer clock;
+    double blockedTotal = 0, longest = 0;
+};
+
+QImage renderFrame(uint32_t seed, int w, int h) {
+    scene::Params p = scene::randomParams(scene::Object::Document, seed, w, h);
+    const scene::Scene s = scene::render(p);
+    return QImage(s.rgb.data, s.rgb.cols, s.rgb.rows, int(s.rgb.step), QImage::Format_RGB888)
+        .copy();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("MIRAVELO_CAMERA", "virtual");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const QString mode = args.value(1, "latency");
+    auto option = [&](const QString& name, const QString& fallback) {
+        const int i = args.indexOf(name);
+        return i > 0 ? args.value(i + 1, fallback) : fallback;
+    };
+    const bool fromCamera = option("--source", "camera") == "camera";
+    const int runs = option("--runs", "15").toInt();
+    const int count = option("--count", "500").toInt();
+
+    QTemporaryDir appDir, outDir;
+    const QDir bin(MIRAVELO_BIN_DIR);
+    for (const QString& lib : bin.entryList({"*.so"}, QDir::Files))
+        QFile::link(bin.filePath(lib), QDir(appDir.path()).filePath(lib));
+    QFile ini(QDir(appDir.path()).filePath("Tesmora.ini"));
+    ini.open(QIODevice::WriteOnly);
+    ini.write(
+        "[Camera]\nMainResWidth=3264\nMainResHeight=2448\n[Software]\nImagetype=1\n"
+        "isFristStart=0\nNametype=1\nJPGRate=90\nDocRotateAngle=0\nNamePre=IMG\nBaseDir=" +
+        outDir.path().toUtf8() + "\n");
+    ini.close();
+    AppPaths::setApplicationDir(appDir.path());
+
+    MainWindow window;
+    window.show();
+    QTest::qWaitForWindowExposed(&window);
+    QTest::qWait(3000);  // start-up timer, device search, preview start
+    auto* bar = window.findChild<CPreConfigBar*>();
+    auto* list = window.findChild<QListWidget*>("pListWidget_Images");
+    QSignalSpy announced(bar, &CPreConfigBar::Signal_SaveImageToDisk);
+
+    std::vector<QImage> frames;
+    if (!fromCamera)
+        for (uint32_t s = 1; s <= 4; ++s)
+            frames.push_back(renderFrame(s * 7, 3264, 2448));
+    int frameIndex = 0;
+    auto trigger = [&] {
+        if (fromCamera)
+            window.Qbtn_TakePhoto_Clicked();
+        else
+            window.Handle_GotTakePhoto(new QImage(frames[frameIndex++ % frames.size()]));
+    };
+    auto waitForItems = [&](int n, int timeoutMs) {
+        QElapsedTimer t;
+        t.start();
+        while (list->count() < n && t.elapsed() < timeoutMs)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        return list->count() >= n;
+    };
+
+    if (mode == "latency") {
+        std::vector<double> total, blocked, longest;
+        Heartbeat beat;
+        for (int i = 0; i < runs; ++i) {
+            QTest::qWait(300);
+            const int before = list->count();
+            beat.start();
+            QElapsedTimer t;
+            t.start();
+            trigger();
+            if (!waitForItems(before + 1, 10000)) {
+                std::printf("run %d: no list item (no page found?)\n", i);
+                beat.stop();
+                continue;
+            }
+            total.push_back(t.nsecsElapsed() / 1e6);
+            beat.stop();
+            blocked.push_back(beat.blockedTotal);
+            longest.push_back(beat.longest);
+        }
+        std::printf("document capture 3264x2448, Auto Cutting, JPG 90, source %s: %zu of %d runs\n",
+                    fromCamera ? "virtual camera" : "rendered frames", total.size(), runs);
+        std::printf("trigger to list item: median %.1f ms (min %.1f, max %.1f)\n", median(total),
+                    total.empty() ? 0 : *std::min_element(total.begin(), total.end()),
+                    total.empty() ? 0 : *std::max_element(total.begin(), total.end()));
+        std::printf(
+            "GUI thread blocked per capture: median total %.1f ms, median longest %.1f ms\n",
+            median(blocked), median(longest));
+        return total.empty() ? 1 : 0;
+    }
+
+    // series: Original keeps every frame, so every capture must give exactly one file.
+    QTest::mouseClick(bar->DocTile(0), Qt::LeftButton);
+    trigger();
+    waitForItems(1, 10000);
+    bar->WaitForSaves();
+    QTest::qWait(200);
+    const long rssFirst = residentKiB();
+    QElapsedTimer t;
+    t.start();
+    for (int i = 1; i < count; ++i) {
+        trigger();
+        // The camera serves one request per frame; wait for each capture to be handed over.
+        if (fromCamera && !waitForItems(i + 1, 10000))
+            break;
+        QCoreApplication::processEvents();
+    }
+    waitForItems(count, 60000);
+    bar->WaitForSaves();
+    QTest::qWait(500);
+    const long rssAfter = residentKiB();
+    QStringList paths;
+    for (const QList<QVariant>& call : announced)
+        paths << call.at(0).toString();
+    const QSet<QString> distinct(paths.begin(), paths.end());
+    const int files = QDir(outDir.path()).entryList(QDir::Files).size();
+    int missing = 0;
+    for (const QString& p : distinct)
+        if (!QFileInfo::exists(p))
+            ++missing;
+    std::printf("%d captures (Save Directly, Index, Original, %s) in %.1f s\n", count,
+                fromCamera ? "virtual camera" : "rendered frames", t.elapsed() / 1000.0);
+    std::printf(
+        "announcements %d, distinct paths %d, files on disk %d, announced but missing %d, "
+        "list items %d\n",
+        int(paths.size()), int(distinct.size()), files, missing, list->count());
+    std::printf("resident memory after first capture %ld KiB, after run %ld KiB, growth %.1f MB\n",
+                rssFirst, rssAfter, (rssAfter - rssFirst) / 1024.0);
+    return 0;
+}

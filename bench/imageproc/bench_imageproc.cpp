@@ -1,0 +1,123 @@
+// Accuracy and speed of the document and card outlines, the cut and the colour optimisation on
+// rendered desk scenes with known ground truth.
+//
+//   bench_imageproc [scenes per kind = 200] [width = 3264] [height = 2448] [first seed = 1000]
+//
+// Scenes use fixed seeds, so two runs print the same accuracy figures.
+
+#include "KELM_ImageProcessingMod.h"
+#include "scene/Scene.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+double ms(std::chrono::steady_clock::time_point a) {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - a).count();
+}
+
+double median(std::vector<double> v) {
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+std::array<cv::Point2f, 4> toQuad(const int* c) {
+    // Library order: 1 top-right, 2 bottom-left, 3 top-left, 4 bottom-right.
+    return {cv::Point2f(float(c[4]), float(c[5])), cv::Point2f(float(c[0]), float(c[1])),
+            cv::Point2f(float(c[6]), float(c[7])), cv::Point2f(float(c[2]), float(c[3]))};
+}
+
+bool allZero(const int* c) {
+    for (int i = 0; i < 8; ++i)
+        if (c[i])
+            return false;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int n = argc > 1 ? std::atoi(argv[1]) : 200;
+    const int w = argc > 2 ? std::atoi(argv[2]) : 3264;
+    const int h = argc > 3 ? std::atoi(argv[3]) : 2448;
+    const uint32_t first = argc > 4 ? uint32_t(std::atoi(argv[4])) : 1000u;
+    const bool verbose = std::getenv("BENCH_VERBOSE") != nullptr;
+
+    std::vector<double> docIoU, cardIoU, aspectErr, detectMs, cutMs, optMs;
+    int emptyRejected = 0, emptyTotal = 0;
+    std::vector<unsigned char> out(size_t(w) * h * 3), opt(size_t(w) * h * 3);
+    for (int kind = 0; kind < 3; ++kind) {
+        const scene::Object obj = kind == 0   ? scene::Object::Document
+                                  : kind == 1 ? scene::Object::Card
+                                              : scene::Object::EmptyDesk;
+        for (int i = 0; i < n; ++i) {
+            const uint32_t seed = first + uint32_t(i);
+            scene::Scene s = scene::render(scene::randomParams(obj, seed, w, h));
+            SImage src{s.rgb.data, s.rgb.cols, s.rgb.rows};
+            int c[8] = {0};
+            const auto t0 = std::chrono::steady_clock::now();
+            KELM_GetRectCornerPoint(src, c, kind == 1 ? 1 : 0);
+            detectMs.push_back(ms(t0));
+            if (obj == scene::Object::EmptyDesk) {
+                ++emptyTotal;
+                if (allZero(c))
+                    ++emptyRejected;
+                else if (verbose)
+                    std::printf("empty desk %u: false outline\n", seed);
+                continue;
+            }
+            const double iou = allZero(c) ? 0.0 : scene::quadIoU(toQuad(c), s.truth.corners, w, h);
+            (kind == 0 ? docIoU : cardIoU).push_back(iou);
+            if (verbose && iou < 0.95)
+                std::printf("%s %u: IoU %.3f\n", kind == 0 ? "doc" : "card", seed, iou);
+            if (allZero(c) || kind != 0)
+                continue;
+            SImage dst{out.data(), w, h};
+            const auto t1 = std::chrono::steady_clock::now();
+            if (KELM_CutRequestedROI(src, &dst, c, 0, 0, 0, 0, 0) <= 0)
+                continue;
+            cutMs.push_back(ms(t1));
+            // Orientation is the detector's choice; compare the long-to-short proportion.
+            const double got =
+                double(std::max(dst.width, dst.height)) / std::min(dst.width, dst.height);
+            const double truth = std::max(s.truth.aspect, 1.0 / s.truth.aspect);
+            if (iou > 0.9)
+                aspectErr.push_back(std::abs(got / truth - 1.0));
+            SImage o{opt.data(), 0, 0};
+            const auto t2 = std::chrono::steady_clock::now();
+            KELM_MulticolorOptimizeImage(dst, &o, 0, 0, 0, 0);
+            optMs.push_back(ms(t2));
+        }
+    }
+    auto mean = [](const std::vector<double>& v) {
+        double s = 0;
+        for (double x : v)
+            s += x;
+        return v.empty() ? 0.0 : s / v.size();
+    };
+    auto share = [](const std::vector<double>& v, double t, bool above) {
+        int k = 0;
+        for (double x : v)
+            k += above ? x > t : x <= t;
+        return v.empty() ? 0.0 : 100.0 * k / v.size();
+    };
+    std::printf("frames %dx%d, %d scenes per kind, seeds %u..%u\n", w, h, n, first, first + n - 1);
+    std::printf("document outline: mean IoU %.4f, IoU > 0.9 on %.1f %%\n", mean(docIoU),
+                share(docIoU, 0.9, true));
+    std::printf("empty desk: no outline on %.1f %% (%d of %d)\n",
+                100.0 * emptyRejected / std::max(1, emptyTotal), emptyRejected, emptyTotal);
+    std::printf("card outline: mean IoU %.4f, IoU > 0.9 on %.1f %%\n", mean(cardIoU),
+                share(cardIoU, 0.9, true));
+    std::printf("cut aspect: mean error %.2f %%, within 3 %% on %.1f %%\n", 100 * mean(aspectErr),
+                share(aspectErr, 0.03, false));
+    std::printf("median ms: outline %.1f, cut %.1f, optimisation %.1f\n", median(detectMs),
+                median(cutMs), median(optMs));
+    return 0;
+}

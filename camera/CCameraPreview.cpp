@@ -1,0 +1,180 @@
+#include "camera/CCameraPreview.h"
+
+#include "camera/CCamLabel.h"
+#include "modes/ImageProcessor.h"
+
+#include <QGridLayout>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QStyleOption>
+
+#include <memory>
+
+namespace {
+
+// The book corners through the image-processing object's book entry point: the frame is
+// described over its own pixels when its rows are packed (widths whose rows need no padding),
+// otherwise over a packed copy. -1 when the book library is not there.
+int detectBookCorners(ImageProcessor* processor, QImage* frame, int* a, int* b) {
+    if (!processor->fnGetBookCornerPoint) return -1;
+    processor->bookParams[0] = 0;
+    processor->bookParams[1] = 1;
+    QByteArray packed;
+    SImage image{nullptr, frame->width(), frame->height()};
+    if (frame->format() == QImage::Format_RGB888 && frame->bytesPerLine() == frame->width() * 3) {
+        image.data = frame->bits();
+    } else {
+        packed = ImageProcessor::PackedRgb(*frame);
+        image.data = reinterpret_cast<unsigned char*>(packed.data());
+    }
+    return processor->fnGetBookCornerPoint(image, a, b, processor->bookParams);
+}
+
+}  // namespace
+
+CCameraPreview::CCameraPreview(QWidget* parent) : QWidget(parent), m_label(new CCamLabel()) {
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(m_label, 0, 0);
+    m_label->setText(tr("Finding device..."));
+    setStyleSheet("background-color:#1F242A;");
+}
+
+void CCameraPreview::UpdateCurrentControlMode(ControlMode mode) {
+    m_mode = mode;
+    switch (mode) {
+        case DocMode:
+            m_label->SetOverlayColor(QColor(40, 164, 255, 255));
+            break;
+        case IDMode:
+            m_label->SetOverlayColor(QColor(250, 180, 10, 255));
+            break;
+        case SheetMode:
+            m_label->SetOverlayColor(QColor(255, 0, 0, 255));
+            break;
+        case BookMode:
+            m_label->SetOverlayColor(QColor(0, 0, 255, 255));
+            break;
+        default:
+            break;  // residence mode keeps the previous colour
+    }
+}
+
+void CCameraPreview::originImgModeSlot() {
+    orginSelected = true;
+}
+
+void CCameraPreview::notOriginImgModeSlot() {
+    orginSelected = false;
+}
+
+void CCameraPreview::SetImageProcessor(ImageProcessor* processor) {
+    m_processor = processor;
+}
+
+void CCameraPreview::SetDeviceState(bool found) {
+    if (found) {
+        m_label->setText(tr("Opening Device..."));
+    } else {
+        m_label->setPixmap(QPixmap(":/new/prefix1/Res/UI/NoDevice.png"));
+    }
+}
+
+void CCameraPreview::ShowPicture() {
+    m_label->setVisible(true);
+}
+
+void CCameraPreview::ClosePreview() {
+    m_frameCounter = 0;
+    m_label->setVisible(false);
+    m_label->ClearQuads();
+    m_label->ResetZoom();
+}
+
+void CCameraPreview::ShowFrame(QImage* frame) {
+    if (!frame)
+        return;
+    m_label->rotation = rotation;
+    switch (m_mode) {
+        case DocMode:
+            m_label->labelMode = 0;
+            break;
+        case SheetMode:
+            m_label->labelMode = 1;
+            break;
+        case IDMode:
+            m_label->labelMode = 2;
+            break;
+        case BookMode:
+            m_label->labelMode = 3;
+            break;
+        default:
+            break;
+    }
+    if (++m_frameCounter >= m_detectInterval) {
+        m_frameCounter = 0;
+        detect(frame);
+    }
+    m_label->setVisible(true);
+    m_label->SetImage(frame);
+}
+
+void CCameraPreview::detect(QImage* frame) {
+    // Without the image-processing object nothing is detected and no outline is drawn.
+    if (!m_processor)
+        return;
+    switch (m_mode) {
+        case IDMode: {
+            std::unique_ptr<int[]> points(m_processor->DetectCardCorners(frame));
+            if (points)
+                m_label->SetQuad(points.get());
+            break;
+        }
+        case BookMode: {
+            int a[8] = {}, b[8] = {};
+            if (detectBookCorners(m_processor, frame, a, b) >= 0)
+                m_label->SetBookQuads(a, b);
+            break;
+        }
+        case DocMode:
+        case SheetMode: {
+            std::unique_ptr<int[]> points(m_processor->DetectDocCorners(frame));
+            if (!points)
+                break;
+            if (m_mode == DocMode) {
+                const int w = frame->width(), h = frame->height();
+                for (int i = 0; i < 4; ++i) {
+                    const int x = points[2 * i], y = points[2 * i + 1];
+                    int nx = x, ny = y;
+                    if (rotation == 1) {
+                        nx = h - y;
+                        ny = x;
+                    } else if (rotation == 2) {
+                        nx = w - x;
+                        ny = h - y;
+                    } else if (rotation == 3) {
+                        nx = y;
+                        ny = w - x;
+                    }
+                    points[2 * i] = nx;
+                    points[2 * i + 1] = ny;
+                }
+            }
+            const int none[8] = {};
+            m_label->SetQuad(orginSelected ? none : points.get());
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+void CCameraPreview::paintEvent(QPaintEvent* event) {
+    Q_UNUSED(event);
+    QPainter painter(this);
+    painter.drawText(QPoint(10, 10), tr("Camera View"));
+    QStyleOption option;
+    option.initFrom(this);
+    style()->drawPrimitive(QStyle::PE_Widget, &option, &painter, this);
+}

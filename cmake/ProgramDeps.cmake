@@ -1,0 +1,6 @@
+# Third-party libraries that the program core links besides Qt. Included by cmake/Program.cmake
+# after miravelo_core is defined.
+
+# Qt has no GIF writer; giflib encodes the ".gif" image type.
+find_package(GIF REQUIRED)
+target_link_libraries(miravelo_core PUBLIC GIF::GIF)

@@ -1,0 +1,467 @@
+#include "SpreadDetector.h"
+
+#include "DebugDump.h"
+
+#include <opencv2/imgproc.hpp>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace bookproc {
+
+namespace {
+
+// The detection runs on a copy of about this many pixels on the long side: the outline is then
+// found to within a few full-resolution pixels, in a few milliseconds.
+constexpr double kWorkSide = 720.0;
+
+cv::Point2f lineIntersection(const cv::Vec4f& a, const cv::Vec4f& b, bool* ok) {
+    // Lines as (vx, vy, x0, y0) from cv::fitLine.
+    double det = double(a[0]) * b[1] - double(a[1]) * b[0];
+    if (std::fabs(det) < 1e-9) {
+        *ok = false;
+        return {};
+    }
+    double t = ((b[2] - a[2]) * double(b[1]) - (b[3] - a[3]) * double(b[0])) / det;
+    *ok = true;
+    return cv::Point2f(float(a[2] + t * a[0]), float(a[3] + t * a[1]));
+}
+
+// Orders four points as top-left, top-right, bottom-right, bottom-left.
+PageQuad orderCorners(std::vector<cv::Point2f> p) {
+    cv::Point2f c(0, 0);
+    for (auto& q : p)
+        c += q;
+    c *= 0.25f;
+    std::sort(p.begin(), p.end(), [&](const cv::Point2f& a, const cv::Point2f& b) {
+        return std::atan2(a.y - c.y, a.x - c.x) < std::atan2(b.y - c.y, b.x - c.x);
+    });
+    // After sorting by angle (y down), the order is clockwise on screen starting near -pi
+    // (the left). Rotate so the first is the one with the smallest x + y.
+    int first = 0;
+    for (int i = 1; i < 4; ++i)
+        if (p[i].x + p[i].y < p[first].x + p[first].y)
+            first = i;
+    std::rotate(p.begin(), p.begin() + first, p.end());
+    return {p[0], p[1], p[2], p[3]};
+}
+
+// Straightens each side of a rough quad by fitting a line to the contour points along it, so the
+// corners do not depend on where approxPolyDP happened to cut.
+PageQuad refineSides(const PageQuad& q, const std::vector<cv::Point>& contour, double tol) {
+    const cv::Point2f c[4] = {q.tl, q.tr, q.br, q.bl};
+    cv::Vec4f lines[4];
+    for (int s = 0; s < 4; ++s) {
+        cv::Point2f a = c[s], b = c[(s + 1) % 4];
+        cv::Point2f d = b - a;
+        double len = std::hypot(d.x, d.y);
+        if (len < 1)
+            return q;
+        std::vector<cv::Point2f> pts;
+        for (const cv::Point& p : contour) {
+            cv::Point2f v = cv::Point2f(p) - a;
+            double t = (v.x * d.x + v.y * d.y) / (len * len);
+            double dist = std::fabs(v.x * d.y - v.y * d.x) / len;
+            // Stay away from the corners, where the neighbouring side takes over.
+            if (t > 0.08 && t < 0.92 && dist < tol)
+                pts.push_back(cv::Point2f(p));
+        }
+        if (pts.size() < 6) {
+            lines[s] = cv::Vec4f(d.x / len, d.y / len, a.x, a.y);
+            continue;
+        }
+        cv::fitLine(pts, lines[s], cv::DIST_HUBER, 0, 0.01, 0.01);
+    }
+    PageQuad r;
+    cv::Point2f* out[4] = {&r.tl, &r.tr, &r.br, &r.bl};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        // Corner i lies between side i-1 and side i.
+        *out[i] = lineIntersection(lines[(i + 3) % 4], lines[i], &ok);
+        if (!ok || cv::norm(*out[i] - c[i]) > 4 * tol + 10)
+            return q;
+    }
+    return r;
+}
+
+// Moves each side of the spread onto the paper's own edge. The page stack shows as a band of
+// sheet edges outside the paper: lighter than desk or cover, darker than the page. Along normals
+// to each side, the innermost strong dark-to-light step is where the paper begins.
+PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey) {
+    const cv::Point2f c[4] = {q.tl, q.tr, q.br, q.bl};
+    const cv::Point2f centre = (q.tl + q.tr + q.br + q.bl) * 0.25f;
+    cv::Vec4f lines[4];
+    for (int s = 0; s < 4; ++s) {
+        cv::Point2f a = c[s], b = c[(s + 1) % 4];
+        cv::Point2f d = b - a;
+        float len = float(std::hypot(d.x, d.y));
+        if (len < 20)
+            return q;
+        d *= 1.f / len;
+        cv::Point2f nrm(-d.y, d.x);
+        if ((centre - a).dot(nrm) < 0)
+            nrm = -nrm;  // pointing into the book
+        const int outside = std::max(2, int(0.01 * len)), inside = std::max(4, int(0.035 * len));
+        std::vector<cv::Point2f> pts;
+        for (int k = 1; k < 24; ++k) {
+            float t = 0.1f + 0.8f * k / 24.f;
+            cv::Point2f base = a + d * (t * len);
+            std::vector<float> prof;
+            for (int i = -outside; i <= inside; ++i) {
+                cv::Point2f p = base + nrm * float(i);
+                int x = cvRound(p.x), y = cvRound(p.y);
+                if (x < 0 || y < 0 || x >= grey.cols || y >= grey.rows) {
+                    prof.clear();
+                    break;
+                }
+                prof.push_back(grey.at<uchar>(y, x));
+            }
+            if (prof.size() < 4)
+                continue;
+            float maxStep = 0;
+            std::vector<float> step(prof.size(), 0.f);
+            for (size_t i = 1; i + 1 < prof.size(); ++i) {
+                step[i] = prof[i + 1] - prof[i - 1];
+                maxStep = std::max(maxStep, step[i]);
+            }
+            if (maxStep < 12)
+                continue;
+            int pick = -1;
+            for (size_t i = 1; i + 1 < prof.size(); ++i)
+                if (step[i] >= 0.45f * maxStep && step[i] >= step[i - 1] && step[i] >= step[i + 1])
+                    pick = int(i);
+            if (pick >= 0)
+                pts.push_back(base + nrm * float(pick - outside));
+        }
+        if (pts.size() < 8) {
+            lines[s] = cv::Vec4f(d.x, d.y, a.x, a.y);
+            continue;
+        }
+        cv::fitLine(pts, lines[s], cv::DIST_HUBER, 0, 0.01, 0.01);
+    }
+    PageQuad r;
+    cv::Point2f* out[4] = {&r.tl, &r.tr, &r.br, &r.bl};
+    for (int i = 0; i < 4; ++i) {
+        bool ok = false;
+        *out[i] = lineIntersection(lines[(i + 3) % 4], lines[i], &ok);
+        if (!ok || cv::norm(*out[i] - c[i]) > 0.06 * cv::norm(q.br - q.tl))
+            return q;
+    }
+    return r;
+}
+
+// Robust minimum of a 1-D profile within [lo, hi).
+int argMin(const std::vector<float>& v, int lo, int hi) {
+    int best = lo;
+    for (int i = lo; i < hi; ++i)
+        if (v[i] < v[best])
+            best = i;
+    return best;
+}
+
+std::vector<float> smooth(const std::vector<float>& v, int radius) {
+    std::vector<float> out(v.size());
+    for (int i = 0; i < int(v.size()); ++i) {
+        double s = 0;
+        int n = 0;
+        for (int k = std::max(0, i - radius); k <= std::min(int(v.size()) - 1, i + radius); ++k) {
+            s += v[k];
+            ++n;
+        }
+        out[i] = float(s / n);
+    }
+    return out;
+}
+
+}  // namespace
+
+bool SpreadDetector::detect(const cv::Mat& rgb, PageQuad& left, PageQuad& right) const {
+    const double scale = std::min(1.0, kWorkSide / std::max(rgb.cols, rgb.rows));
+    cv::Mat small;
+    if (scale < 1.0)
+        cv::resize(rgb, small, cv::Size(), scale, scale, cv::INTER_AREA);
+    else
+        small = rgb;
+    if (small.cols < 16 || small.rows < 16)
+        return false;
+    DebugDump::write("small", small);
+
+    PageQuad spread;
+    cv::Mat mask;
+    if (!findSpread(small, spread, mask))
+        return false;
+    cv::Mat grey;
+    cv::cvtColor(small, grey, cv::COLOR_RGB2GRAY);
+    spread = snapToPaper(spread, grey);
+    cv::Point2f gTop, gBottom;
+    if (!findGutter(grey, mask, spread, gTop, gBottom))
+        return false;
+
+    PageQuad l{spread.tl, gTop, gBottom, spread.bl};
+    PageQuad r{gTop, spread.tr, spread.br, gBottom};
+    if (!l.isConvex(64) || !r.isConvex(64))
+        return false;
+    // Two pages of one book are of similar size; a wildly lopsided split means the "gutter" was
+    // something else (a picture edge, a fold).
+    double al = l.signedArea2(), ar = r.signedArea2();
+    if (std::min(al, ar) < 0.25 * std::max(al, ar))
+        return false;
+    const double inv = 1.0 / scale;
+    left = l.scaled(inv);
+    right = r.scaled(inv);
+    // Scaling back can put a corner a fraction of a pixel past the border.
+    for (PageQuad* q : {&left, &right})
+        for (cv::Point2f* p : {&q->tl, &q->tr, &q->br, &q->bl}) {
+            p->x = std::clamp(p->x, 0.f, float(rgb.cols - 1));
+            p->y = std::clamp(p->y, 0.f, float(rgb.rows - 1));
+        }
+    if (DebugDump::enabled()) {
+        cv::Mat shown = small.clone();
+        for (const PageQuad& q : {l, r}) {
+            std::vector<cv::Point> poly = {q.tl, q.tr, q.br, q.bl};
+            cv::polylines(shown, poly, true, cv::Scalar(255, 0, 0), 2);
+        }
+        DebugDump::write("pages", shown);
+    }
+    return true;
+}
+
+bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat& maskOut) const {
+    cv::Mat grey;
+    cv::cvtColor(small, grey, cv::COLOR_RGB2GRAY);
+    cv::GaussianBlur(grey, grey, cv::Size(3, 3), 0);
+    // Paper is bright and nearly colourless; wood, cloth and most covers are not.
+    std::vector<cv::Mat> ch;
+    cv::split(small, ch);
+    cv::Mat hi = cv::max(cv::max(ch[0], ch[1]), ch[2]);
+    cv::Mat lo = cv::min(cv::min(ch[0], ch[1]), ch[2]);
+    cv::Mat sat = hi - lo;
+    cv::Mat colourless = sat < 45;
+
+    cv::Mat tmp;
+    double otsu = cv::threshold(grey, tmp, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
+    const int W = small.cols, H = small.rows;
+    const double imageArea = double(W) * H;
+    const int k = std::max(3, int(std::lround(std::max(W, H) * 0.012)) | 1);
+    cv::Mat closeKernel = cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(k, k));
+    cv::Mat openKernel = cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(5, 5));
+
+    // On a light desk the desk joins the paper at Otsu's level; raise the level until the paper
+    // stands alone (it is nearly always the brightest large thing in the picture).
+    double bestFill = -1;
+    for (double t = std::max(60.0, otsu); t < 245; t += 10) {
+        cv::Mat mask = (grey > t) & colourless;
+        cv::morphologyEx(mask, mask, cv::MORPH_CLOSE, closeKernel);
+        cv::morphologyEx(mask, mask, cv::MORPH_OPEN, openKernel);
+        cv::Mat labels, stats, centroids;
+        int n = cv::connectedComponentsWithStats(mask, labels, stats, centroids, 8, CV_32S);
+        int best = -1;
+        double bestArea = 0;
+        for (int i = 1; i < n; ++i) {
+            double area = stats.at<int>(i, cv::CC_STAT_AREA);
+            if (area > bestArea) {
+                bestArea = area;
+                best = i;
+            }
+        }
+        if (best < 0 || bestArea < 0.08 * imageArea)
+            break;  // higher levels only shrink the paper further
+        // A deep gutter shadow can cut the spread in two: take the other page too when it is of
+        // similar size and sits beside the first.
+        cv::Rect box(stats.at<int>(best, cv::CC_STAT_LEFT), stats.at<int>(best, cv::CC_STAT_TOP),
+                     stats.at<int>(best, cv::CC_STAT_WIDTH),
+                     stats.at<int>(best, cv::CC_STAT_HEIGHT));
+        cv::Mat comp = labels == best;
+        double compArea = bestArea;
+        for (int i = 1; i < n; ++i) {
+            if (i == best || stats.at<int>(i, cv::CC_STAT_AREA) < 0.35 * bestArea)
+                continue;
+            cv::Rect b(stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
+                       stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT));
+            int overlapY = std::min(box.br().y, b.br().y) - std::max(box.y, b.y);
+            int gapX = std::max(b.x - box.br().x, box.x - b.br().x);
+            if (overlapY > 0.5 * std::min(box.height, b.height) && gapX < 0.08 * W) {
+                comp |= labels == i;
+                compArea += stats.at<int>(i, cv::CC_STAT_AREA);
+                box |= b;
+            }
+        }
+        int x = box.x, y = box.y, w = box.width, h = box.height;
+        int touching = (x <= 1) + (y <= 1) + (x + w >= W - 1) + (y + h >= H - 1);
+        // A book cut by one or two frame edges is still a book; the desk touches three or four.
+        if (touching >= 3 || compArea > 0.92 * imageArea)
+            continue;
+        std::vector<std::vector<cv::Point>> contours;
+        cv::findContours(comp, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_NONE);
+        if (contours.empty())
+            continue;
+        std::vector<cv::Point> outline;
+        for (const auto& c : contours)
+            outline.insert(outline.end(), c.begin(), c.end());
+        std::vector<cv::Point> hull;
+        cv::convexHull(outline, hull);
+        const double perimeter = cv::arcLength(hull, true);
+        std::vector<cv::Point> approx;
+        for (double eps = 0.01; eps < 0.2; eps += 0.01) {
+            cv::approxPolyDP(hull, approx, eps * perimeter, true);
+            if (approx.size() <= 4)
+                break;
+        }
+        // A book's outline is a quadrilateral; a blob that is not roughly one is not a book.
+        if (approx.size() != 4)
+            continue;
+        std::vector<cv::Point2f> pts(approx.begin(), approx.end());
+        PageQuad q = orderCorners(pts);
+        q = refineSides(q, outline, std::max(2.0, std::max(W, H) * 0.004));
+        double quadArea = q.signedArea2() / 2;
+        // The blob must fill its outline (a spread, not a ring or a scatter of bright things).
+        if (!q.isConvex(0.05 * imageArea) || compArea < 0.8 * quadArea)
+            continue;
+        // Of all levels, keep the largest paper that fills its outline well: a desk that still
+        // clings to the pages bulges the outline and leaves it half empty, while too high a level
+        // loses the dimmer page. Without a well-filled outline, the best-filled one.
+        // The gutter shadow between the pages is part of the book: close it before measuring
+        // how well the paper fills its outline.
+        cv::Mat bridged;
+        cv::morphologyEx(
+            comp, bridged, cv::MORPH_CLOSE,
+            cv::getStructuringElement(cv::MORPH_RECT, cv::Size(std::max(3, W / 10) | 1, 1)));
+        double fillRatio = cv::countNonZero(bridged) / quadArea;
+        if (fillRatio > 1.03)
+            continue;  // the outline cuts through the paper: a poor fit
+        if (DebugDump::enabled()) {
+            cv::Mat shown;
+            cv::cvtColor(comp, shown, cv::COLOR_GRAY2RGB);
+            std::vector<cv::Point> poly = {q.tl, q.tr, q.br, q.bl};
+            cv::polylines(shown, poly, true, cv::Scalar(255, 0, 0), 2);
+            DebugDump::write(
+                "level_" + std::to_string(int(t)) + "_fill_" + std::to_string(int(fillRatio * 100)),
+                shown);
+        }
+        double score = fillRatio >= 0.93 ? 1.0 + compArea / imageArea : fillRatio;
+        if (score > bestFill) {
+            bestFill = score;
+            spread = q;
+            maskOut = comp;
+        }
+    }
+    if (bestFill < 0)
+        return false;
+    DebugDump::write("paper_mask", maskOut);
+    return true;
+}
+
+bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const PageQuad& spread,
+                                cv::Point2f& top, cv::Point2f& bottom) const {
+    // Look at the spread straightened to a rectangle, so "columns" follow the spine.
+    const int RW = 512, RH = 384;
+    const cv::Point2f src[4] = {spread.tl, spread.tr, spread.br, spread.bl};
+    const cv::Point2f dst[4] = {{0, 0}, {RW - 1.f, 0}, {RW - 1.f, RH - 1.f}, {0, RH - 1.f}};
+    cv::Mat Hm = cv::getPerspectiveTransform(src, dst);
+    cv::Mat rect, rectMask;
+    cv::warpPerspective(grey, rect, Hm, cv::Size(RW, RH), cv::INTER_LINEAR, cv::BORDER_REPLICATE);
+    cv::warpPerspective(mask, rectMask, Hm, cv::Size(RW, RH), cv::INTER_NEAREST);
+    DebugDump::write("spread_rectified", rect);
+
+    // The paper's own brightness per column (a high percentile ignores the print), in the upper
+    // and lower halves separately, so a spine that is not quite parallel to the sides is followed.
+    auto columnProfile = [&](int y0, int y1) {
+        std::vector<float> prof(RW);
+        std::vector<uchar> col;
+        for (int x = 0; x < RW; ++x) {
+            col.clear();
+            for (int y = y0; y < y1; ++y)
+                col.push_back(rect.at<uchar>(y, x));
+            size_t k = col.size() * 85 / 100;
+            std::nth_element(col.begin(), col.begin() + k, col.end());
+            prof[x] = col[k];
+        }
+        return smooth(prof, 3);
+    };
+    std::vector<float> whole = columnProfile(RH / 10, RH * 9 / 10);
+    const int lo = RW * 3 / 10, hi = RW * 7 / 10;
+    int g = argMin(whole, lo, hi);
+    std::vector<float> sorted(whole.begin() + lo, whole.begin() + hi);
+    std::sort(sorted.begin(), sorted.end());
+    const float median = sorted[sorted.size() / 2];
+    bool shadow = whole[g] < 0.93f * median;
+
+    // The notch the bend cuts into head and tail: how far the paper starts from the outline.
+    std::vector<float> notch(RW, 0.f);
+    std::vector<int> firstRow(RW, 0), lastRow(RW, RH - 1);
+    for (int x = 0; x < RW; ++x) {
+        int y0 = 0;
+        while (y0 < RH / 4 && !rectMask.at<uchar>(y0, x))
+            ++y0;
+        int y1 = RH - 1;
+        while (y1 > RH * 3 / 4 && !rectMask.at<uchar>(y1, x))
+            --y1;
+        firstRow[x] = y0;
+        lastRow[x] = y1;
+        notch[x] = float(y0 + (RH - 1 - y1));
+    }
+    std::vector<float> notchS = smooth(notch, 2);
+    if (!shadow) {
+        int n = 0;
+        for (int x = lo; x < hi; ++x)
+            if (notchS[x] > notchS[n])
+                n = x;
+        if (n >= lo && notchS[n] > 3)
+            g = n;
+        else
+            g = RW / 2;  // a flat book under glass: split in the middle of the spread
+    }
+
+    int gTop = g, gBot = g;
+    if (shadow) {
+        const int win = RW / 20;
+        std::vector<float> upper = columnProfile(RH / 10, RH / 2);
+        std::vector<float> lower = columnProfile(RH / 2, RH * 9 / 10);
+        gTop = argMin(upper, std::max(lo, g - win), std::min(hi, g + win));
+        gBot = argMin(lower, std::max(lo, g - win), std::min(hi, g + win));
+    }
+    // The gutter corner sits at the bottom of the notch, not on the straight outline.
+    // The gutter column itself may be all shadow; the paper on either side of it, where the
+    // page edges reach down into the notch, gives the depth.
+    auto notchDepth = [&](const std::vector<int>& rows, int x, bool fromTop) {
+        auto hasPaper = [&](int xx) { return fromTop ? rows[xx] < RH / 4 : rows[xx] > RH * 3 / 4; };
+        int best = fromTop ? 0 : RH - 1;
+        const int reach = RW / 20;
+        for (int dir = -1; dir <= 1; dir += 2) {
+            for (int d = 0; d <= reach; ++d) {
+                int xx = std::clamp(x + dir * d, 0, RW - 1);
+                if (!hasPaper(xx))
+                    continue;
+                best = fromTop ? std::max(best, rows[xx]) : std::min(best, rows[xx]);
+                break;
+            }
+        }
+        return best;
+    };
+    float yTop = float(notchDepth(firstRow, gTop, true));
+    float yBot = float(notchDepth(lastRow, gBot, false));
+    // Deeper than a real notch: the shadow, not the paper's edge, ended the paper there.
+    if (yTop > RH * 0.05f)
+        yTop = 0;
+    if (yBot < RH * 0.95f)
+        yBot = RH - 1.f;
+
+    cv::Mat Hinv = Hm.inv();
+    std::vector<cv::Point2f> in = {{float(gTop), yTop}, {float(gBot), yBot}}, out;
+    cv::perspectiveTransform(in, out, Hinv);
+    top = out[0];
+    bottom = out[1];
+    if (DebugDump::enabled()) {
+        cv::Mat plot(RH, RW, CV_8UC1, cv::Scalar(0));
+        for (int x = 1; x < RW; ++x)
+            cv::line(plot, cv::Point(x - 1, RH - 1 - int(whole[x - 1] * RH / 256)),
+                     cv::Point(x, RH - 1 - int(whole[x] * RH / 256)), cv::Scalar(255));
+        cv::line(plot, cv::Point(g, 0), cv::Point(g, RH - 1), cv::Scalar(128));
+        DebugDump::write("gutter_profile", plot);
+    }
+    return true;
+}
+
+}  // namespace bookproc

@@ -1,0 +1,75 @@
+#include "FrameDecoder.h"
+
+#include <libyuv/convert_argb.h>
+#include <libyuv/convert_from_argb.h>
+#include <turbojpeg.h>
+
+#include <algorithm>
+
+namespace camctl {
+
+namespace {
+// YUY2 goes through ARGB (libyuv has no direct YUY2-to-RGB); converting a band of rows at a time
+// keeps the intermediate buffer small instead of a second full-size picture.
+constexpr int kBandRows = 32;
+}  // namespace
+
+FrameDecoder::FrameDecoder() : jpeg_(tjInitDecompress()) {}
+
+FrameDecoder::~FrameDecoder() {
+    if (jpeg_)
+        tjDestroy(static_cast<tjhandle>(jpeg_));
+}
+
+int FrameDecoder::measure(const RawFrame& frame, int& width, int& height) {
+    if (!frame.data || frame.size == 0)
+        return KELM_CAMCTL_E_ARGUMENT;
+    if (frame.format == KELM_CAMCTL_FORMAT_YUY2) {
+        width = frame.width;
+        height = frame.height;
+        if (width <= 0 || height <= 0 || (width & 1))
+            return KELM_CAMCTL_E_FORMAT;
+        if (frame.size < size_t(width) * size_t(height) * 2)
+            return KELM_CAMCTL_E_FORMAT;
+        return KELM_CAMCTL_OK;
+    }
+    if (!jpeg_)
+        return KELM_CAMCTL_E_IO;
+    int subsamp = 0, colorspace = 0;
+    if (tjDecompressHeader3(static_cast<tjhandle>(jpeg_), frame.data,
+                            static_cast<unsigned long>(frame.size), &width, &height, &subsamp,
+                            &colorspace) != 0)
+        return KELM_CAMCTL_E_FORMAT;
+    if (width <= 0 || height <= 0)
+        return KELM_CAMCTL_E_FORMAT;
+    return KELM_CAMCTL_OK;
+}
+
+int FrameDecoder::decode(const RawFrame& frame, int width, int height, uint8_t* rgb) {
+    if (frame.format == KELM_CAMCTL_FORMAT_YUY2) {
+        const int srcStride = width * 2;
+        argbRows_.resize(size_t(width) * 4 * kBandRows);
+        for (int y = 0; y < height; y += kBandRows) {
+            const int rows = std::min(kBandRows, height - y);
+            if (libyuv::YUY2ToARGB(frame.data + size_t(y) * srcStride, srcStride, argbRows_.data(),
+                                   width * 4, width, rows) != 0)
+                return KELM_CAMCTL_E_FORMAT;
+            // libyuv "RAW" is red, green, blue in memory.
+            if (libyuv::ARGBToRAW(argbRows_.data(), width * 4, rgb + size_t(y) * width * 3,
+                                  width * 3, width, rows) != 0)
+                return KELM_CAMCTL_E_FORMAT;
+        }
+        return KELM_CAMCTL_OK;
+    }
+    if (!jpeg_)
+        return KELM_CAMCTL_E_IO;
+    const int r = tjDecompress2(static_cast<tjhandle>(jpeg_), frame.data,
+                                static_cast<unsigned long>(frame.size), rgb, width, width * 3,
+                                height, TJPF_RGB, TJFLAG_FASTDCT);
+    // A warning (for example a truncated tail from the camera) still leaves a usable picture.
+    if (r != 0 && tjGetErrorCode(static_cast<tjhandle>(jpeg_)) != TJERR_WARNING)
+        return KELM_CAMCTL_E_FORMAT;
+    return KELM_CAMCTL_OK;
+}
+
+}  // namespace camctl

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "CameraDevice.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace camctl {
+
+// Turns one MJPG or YUY2 frame into packed RGB rows (red, green, blue; width x 3 bytes per row).
+class FrameDecoder {
+public:
+    FrameDecoder();
+    ~FrameDecoder();
+    FrameDecoder(const FrameDecoder&) = delete;
+    FrameDecoder& operator=(const FrameDecoder&) = delete;
+
+    // Size of the decoded picture without decoding it. KELM_CAMCTL_OK or a negative code.
+    int measure(const RawFrame& frame, int& width, int& height);
+    // Decodes into `rgb`, which holds width x height x 3 bytes as measured. KELM_CAMCTL_OK or a
+    // negative code (a corrupt frame is skipped by the caller, not fatal).
+    int decode(const RawFrame& frame, int width, int height, uint8_t* rgb);
+
+private:
+    void* jpeg_ = nullptr;
+    std::vector<uint8_t> argbRows_;
+};
+
+}  // namespace camctl

@@ -1,0 +1,100 @@
+#include "ExportInput.h"
+
+#include <QBuffer>
+#include <QImageReader>
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+struct FileCloser {
+    void operator()(FILE* f) const { std::fclose(f); }
+};
+
+bool readWholeFile(const char* path, QByteArray* out, std::string* error) {
+    std::unique_ptr<FILE, FileCloser> f(std::fopen(path, "rb"));
+    if (!f) {
+        *error = "cannot open file";
+        return false;
+    }
+    QByteArray data;
+    char chunk[65536];
+    std::size_t n;
+    while ((n = std::fread(chunk, 1, sizeof chunk, f.get())) > 0)
+        data.append(chunk, int(n));
+    if (std::ferror(f.get())) {
+        *error = "read error";
+        return false;
+    }
+    *out = data;
+    return true;
+}
+
+}  // namespace
+
+bool ExportInput::probe(const char* path, ExportInput* out, std::string* error) {
+    std::string localError;
+    if (!error)
+        error = &localError;
+    if (!path || !*path) {
+        *error = "empty path";
+        return false;
+    }
+    ExportInput in;
+    in.path_ = path;
+
+    unsigned char head[3] = {0, 0, 0};
+    {
+        std::unique_ptr<FILE, FileCloser> f(std::fopen(path, "rb"));
+        if (!f) {
+            *error = "cannot open file";
+            return false;
+        }
+        const std::size_t got = std::fread(head, 1, sizeof head, f.get());
+        if (JpegHeader::hasJpegSignature(head, got)) {
+            in.kind_ = Kind::Jpeg;
+        }
+    }
+    if (in.kind_ == Kind::Jpeg) {
+        if (!JpegHeader::read(path, &in.jpeg_, error))
+            return false;
+        in.format_ = "jpeg";
+        in.width_ = in.jpeg_.displayWidth();
+        in.height_ = in.jpeg_.displayHeight();
+        *out = in;
+        return true;
+    }
+
+    if (!readWholeFile(path, &in.bytes_, error))
+        return false;
+    QBuffer buffer(&in.bytes_);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    if (!reader.canRead()) {
+        *error = "not a readable image";
+        return false;
+    }
+    in.format_ = reader.format().toLower();
+    QSize size = reader.size();
+    if (size.isValid() && reader.transformation() & QImageIOHandler::TransformationRotate90)
+        size.transpose();
+    in.width_ = size.width();
+    in.height_ = size.height();
+    *out = in;
+    return true;
+}
+
+QImage ExportInput::decode(std::string* error) const {
+    QByteArray data = bytes_;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    reader.setDecideFormatFromContent(true);
+    reader.setAutoTransform(true);
+    QImage image = reader.read();
+    if (image.isNull() && error)
+        *error = "cannot decode image: " + reader.errorString().toStdString();
+    return image;
+}

@@ -1,0 +1,413 @@
+#include "OutlineDetector.h"
+
+#include "DebugDump.h"
+
+#include <opencv2/imgproc.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+namespace imageproc {
+
+namespace {
+
+struct Candidate {
+    Quad q;
+    double score = 0;
+};
+
+// Colour gradient: per pixel the Sobel derivatives of the channel with the strongest change.
+void colourGradient(const cv::Mat& small, cv::Mat& dx, cv::Mat& dy, cv::Mat& mag) {
+    std::vector<cv::Mat> ch;
+    cv::split(small, ch);
+    std::vector<cv::Mat> gx(3), gy(3);
+    for (int i = 0; i < 3; ++i) {
+        cv::Sobel(ch[size_t(i)], gx[size_t(i)], CV_16S, 1, 0, 3);
+        cv::Sobel(ch[size_t(i)], gy[size_t(i)], CV_16S, 0, 1, 3);
+    }
+    dx.create(small.size(), CV_16S);
+    dy.create(small.size(), CV_16S);
+    mag.create(small.size(), CV_16U);
+    for (int y = 0; y < small.rows; ++y) {
+        short* ox = dx.ptr<short>(y);
+        short* oy = dy.ptr<short>(y);
+        ushort* om = mag.ptr<ushort>(y);
+        const short* x0 = gx[0].ptr<short>(y);
+        const short* x1 = gx[1].ptr<short>(y);
+        const short* x2 = gx[2].ptr<short>(y);
+        const short* y0 = gy[0].ptr<short>(y);
+        const short* y1 = gy[1].ptr<short>(y);
+        const short* y2 = gy[2].ptr<short>(y);
+        for (int x = 0; x < small.cols; ++x) {
+            const int m0 = std::abs(x0[x]) + std::abs(y0[x]);
+            const int m1 = std::abs(x1[x]) + std::abs(y1[x]);
+            const int m2 = std::abs(x2[x]) + std::abs(y2[x]);
+            if (m0 >= m1 && m0 >= m2)
+                ox[x] = x0[x], oy[x] = y0[x], om[x] = ushort(m0);
+            else if (m1 >= m2)
+                ox[x] = x1[x], oy[x] = y1[x], om[x] = ushort(m1);
+            else
+                ox[x] = x2[x], oy[x] = y2[x], om[x] = ushort(m2);
+        }
+    }
+}
+
+// Four-cornered approximations of the convex hull of a contour.
+bool nearBorder(cv::Point2f a, cv::Point2f b, cv::Size s, float tol);
+
+void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, double maxArea,
+                      cv::Size frame, std::vector<Quad>& out) {
+    std::vector<cv::Point> hull;
+    cv::convexHull(contour, hull);
+    const double area = cv::contourArea(hull);
+    if (area < minArea || area > maxArea)
+        return;
+    const double perim = cv::arcLength(hull, true);
+    for (double eps = 0.01; eps <= 0.1; eps += 0.01) {
+        std::vector<cv::Point> poly;
+        cv::approxPolyDP(hull, poly, eps * perim, true);
+        if (poly.size() < 4)
+            break;
+        if (poly.size() == 4) {
+            out.push_back(orderQuad({cv::Point2f(poly[0]), cv::Point2f(poly[1]),
+                                     cv::Point2f(poly[2]), cv::Point2f(poly[3])}));
+            return;
+        }
+        if (poly.size() == 5 && eps >= 0.02) {
+            // A page whose corner is cut off by the frame edge: the short side along the edge
+            // goes, and the two sides next to it meet where the corner really is.
+            for (int i = 0; i < 5; ++i) {
+                const cv::Point2f a(poly[size_t(i)]), b(poly[size_t((i + 1) % 5)]);
+                if (!nearBorder(a, b, frame, 3.f))
+                    continue;
+                const cv::Point2f p0(poly[size_t((i + 4) % 5)]), p1(poly[size_t((i + 2) % 5)]);
+                const cv::Vec3f l0 = cv::Vec3f(p0.x, p0.y, 1).cross(cv::Vec3f(a.x, a.y, 1));
+                const cv::Vec3f l1 = cv::Vec3f(b.x, b.y, 1).cross(cv::Vec3f(p1.x, p1.y, 1));
+                const cv::Vec3f x = l0.cross(l1);
+                if (std::abs(x[2]) < 1e-6)
+                    continue;
+                const cv::Point2f corner(x[0] / x[2], x[1] / x[2]);
+                if (cv::norm(corner - (a + b) * 0.5f) > 0.25 * perim)
+                    continue;
+                out.push_back(orderQuad({p0, corner, p1, cv::Point2f(poly[size_t((i + 3) % 5)])}));
+            }
+        }
+    }
+}
+
+bool nearBorder(cv::Point2f a, cv::Point2f b, cv::Size s, float tol) {
+    auto on = [&](float v, float lim) { return v < tol || v > lim - 1 - tol; };
+    return (on(a.x, float(s.width)) && on(b.x, float(s.width)) && std::abs(a.x - b.x) < 2 * tol) ||
+           (on(a.y, float(s.height)) && on(b.y, float(s.height)) && std::abs(a.y - b.y) < 2 * tol);
+}
+
+double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
+                 OutlineDetector::Kind kind, double edgeThreshold) {
+    if (!isConvex(q))
+        return 0;
+    const cv::Size size = mag.size();
+    double len[4];
+    for (int i = 0; i < 4; ++i)
+        len[i] = cv::norm(q[size_t((i + 1) % 4)] - q[size_t(i)]);
+    for (int i = 0; i < 4; ++i) {
+        // Interior angles far from 90 degrees are not a rectangle seen from above.
+        const cv::Point2f a = q[size_t((i + 3) % 4)] - q[size_t(i)],
+                          b = q[size_t((i + 1) % 4)] - q[size_t(i)];
+        const double c = (a.x * b.x + a.y * b.y) / (cv::norm(a) * cv::norm(b) + 1e-9);
+        if (std::abs(c) > 0.6)
+            return 0;
+        if (len[i] < 8)
+            return 0;
+    }
+    const double wSide = (len[0] + len[2]) / 2, hSide = (len[1] + len[3]) / 2;
+    const double ratio = std::max(wSide, hSide) / std::min(wSide, hSide);
+    if (kind == OutlineDetector::Card && (ratio < 1.25 || ratio > 2.1))
+        return 0;
+    if (kind == OutlineDetector::Document && ratio > 3.5)
+        return 0;
+
+    int supported = 0, samples = 0, borderSides = 0;
+    double contrast = 0;
+    int contrastSamples = 0;
+    std::vector<cv::Vec3b> rim;
+    for (int i = 0; i < 4; ++i) {
+        const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
+        if (nearBorder(a, b, size, 3.f)) {
+            ++borderSides;
+            continue;
+        }
+        const cv::Point2f d = (b - a) * (1.0f / float(len[i]));
+        const cv::Point2f n(-d.y, d.x);  // points inside for a clockwise outline
+        const int N = 40;
+        for (int k = 0; k < N; ++k) {
+            const cv::Point2f p = a + (b - a) * (0.08f + 0.84f * (k + 0.5f) / N);
+            if (p.x < 1 || p.y < 1 || p.x > size.width - 2 || p.y > size.height - 2)
+                continue;
+            ++samples;
+            int best = 0;
+            for (int t = -2; t <= 2; ++t) {
+                const cv::Point r(cvRound(p.x + n.x * t), cvRound(p.y + n.y * t));
+                if (r.x < 0 || r.y < 0 || r.x >= size.width || r.y >= size.height)
+                    continue;
+                best = std::max(best, int(mag.at<ushort>(r)));
+            }
+            if (best >= edgeThreshold)
+                ++supported;
+            const cv::Point in(cvRound(p.x + n.x * 4), cvRound(p.y + n.y * 4));
+            const cv::Point out(cvRound(p.x - n.x * 4), cvRound(p.y - n.y * 4));
+            if (in.inside(cv::Rect(cv::Point(0, 0), size)) &&
+                out.inside(cv::Rect(cv::Point(0, 0), size))) {
+                const cv::Vec3b ci = small.at<cv::Vec3b>(in), co = small.at<cv::Vec3b>(out);
+                rim.push_back(ci);
+                contrast +=
+                    std::abs(ci[0] - co[0]) + std::abs(ci[1] - co[1]) + std::abs(ci[2] - co[2]);
+                ++contrastSamples;
+            }
+        }
+    }
+    if (borderSides > 2 || samples == 0)
+        return 0;
+    const double support = double(supported) / samples;
+    if (support < (kind == OutlineDetector::Card ? 0.7 : 0.75))
+        return 0;
+    if (contrastSamples == 0 || contrast / contrastSamples < 12)
+        return 0;
+
+    // Pages have plain margins and cards a printed but even rim: just inside the outline most
+    // samples share one colour.
+    if (rim.size() < 9)
+        return 0;
+    cv::Vec3i med;
+    for (int c = 0; c < 3; ++c) {
+        std::vector<int> v;
+        for (const auto& px : rim)
+            v.push_back(px[c]);
+        std::nth_element(v.begin(), v.begin() + long(v.size() / 2), v.end());
+        med[c] = v[v.size() / 2];
+    }
+    int plain = 0;
+    for (const auto& px : rim)
+        if (std::abs(px[0] - med[0]) + std::abs(px[1] - med[1]) + std::abs(px[2] - med[2]) < 45)
+            ++plain;
+    const double plainShare = double(plain) / rim.size();
+    if (plainShare < (kind == OutlineDetector::Card ? 0.3 : 0.6))
+        return 0;
+    const double area = quadArea(q);
+    // A card's proportions are known: a candidate that misses its coloured title band is longer.
+    const double shape =
+        kind == OutlineDetector::Card ? std::exp(-std::pow((ratio / 1.586 - 1) / 0.08, 2)) : 1.0;
+    return shape * support * support * std::sqrt(area) * (0.5 + 0.5 * plainShare) *
+           (borderSides ? 0.9 : 1.0);
+}
+
+// Re-measures each side on the full photo: the strongest colour step along short normals, a
+// line fitted through them with outliers dropped, corners from the intersections.
+Quad refine(const Quad& q, const cv::Mat& rgb, double reach) {
+    cv::Vec3f lines[4];
+    bool fitted[4] = {false, false, false, false};
+    const cv::Size size = rgb.size();
+    for (int i = 0; i < 4; ++i) {
+        const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
+        const double len = cv::norm(b - a);
+        if (len < 10 || nearBorder(a, b, size, 2.f))
+            continue;
+        const cv::Point2f d = (b - a) * (1.0f / float(len));
+        const cv::Point2f n(-d.y, d.x);
+        std::vector<cv::Point2f> pts;
+        const int N = 48;
+        const int R = int(std::ceil(reach));
+        std::vector<cv::Vec3f> prof(size_t(2 * R + 3));
+        for (int k = 0; k < N; ++k) {
+            const cv::Point2f p = a + (b - a) * (0.1f + 0.8f * (k + 0.5f) / N);
+            bool ok = true;
+            for (int t = -R - 1; t <= R + 1; ++t) {
+                const cv::Point2f s = p + n * float(t);
+                const int x0 = int(std::floor(s.x)), y0 = int(std::floor(s.y));
+                if (x0 < 0 || y0 < 0 || x0 + 1 >= size.width || y0 + 1 >= size.height) {
+                    ok = false;
+                    break;
+                }
+                const float fx = s.x - x0, fy = s.y - y0;
+                const cv::Vec3b& p00 = rgb.at<cv::Vec3b>(y0, x0);
+                const cv::Vec3b& p01 = rgb.at<cv::Vec3b>(y0, x0 + 1);
+                const cv::Vec3b& p10 = rgb.at<cv::Vec3b>(y0 + 1, x0);
+                const cv::Vec3b& p11 = rgb.at<cv::Vec3b>(y0 + 1, x0 + 1);
+                cv::Vec3f v;
+                for (int c = 0; c < 3; ++c)
+                    v[c] = (1 - fy) * ((1 - fx) * p00[c] + fx * p01[c]) +
+                           fy * ((1 - fx) * p10[c] + fx * p11[c]);
+                prof[size_t(t + R + 1)] = v;
+            }
+            if (!ok)
+                continue;
+            // Derivative over two pixels of the colour along the normal.
+            int bestT = 0;
+            float best = -1;
+            std::vector<float> g(size_t(2 * R + 1));
+            for (int t = -R; t <= R; ++t) {
+                const cv::Vec3f dv = prof[size_t(t + R + 2)] - prof[size_t(t + R)];
+                g[size_t(t + R)] = std::abs(dv[0]) + std::abs(dv[1]) + std::abs(dv[2]);
+                if (g[size_t(t + R)] > best)
+                    best = g[size_t(t + R)], bestT = t;
+            }
+            if (best < 12)
+                continue;
+            double off = bestT;
+            if (bestT > -R && bestT < R) {
+                const double l = g[size_t(bestT + R - 1)], c = g[size_t(bestT + R)],
+                             r = g[size_t(bestT + R + 1)];
+                const double den = l - 2 * c + r;
+                if (std::abs(den) > 1e-6)
+                    off += std::clamp(0.5 * (l - r) / den, -0.5, 0.5);
+            }
+            pts.push_back(p + n * float(off));
+        }
+        if (pts.size() < 10)
+            continue;
+        for (int iter = 0; iter < 3; ++iter) {
+            cv::Vec4f l;
+            cv::fitLine(pts, l, cv::DIST_L2, 0, 0.01, 0.01);
+            const cv::Vec3f line(-l[1], l[0], l[1] * l[2] - l[0] * l[3]);  // ax + by + c = 0
+            std::vector<float> res;
+            for (const auto& p : pts)
+                res.push_back(std::abs(line[0] * p.x + line[1] * p.y + line[2]));
+            std::vector<float> sorted = res;
+            std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2),
+                             sorted.end());
+            const float cut = std::max(1.0f, 2.5f * sorted[sorted.size() / 2]);
+            std::vector<cv::Point2f> keep;
+            for (size_t k = 0; k < pts.size(); ++k)
+                if (res[k] <= cut)
+                    keep.push_back(pts[k]);
+            lines[i] = line;
+            fitted[i] = true;
+            if (keep.size() == pts.size() || keep.size() < 8)
+                break;
+            pts = keep;
+        }
+    }
+    Quad out = q;
+    for (int i = 0; i < 4; ++i) {
+        // Corner i lies on side i-1 and side i.
+        const int a = (i + 3) % 4, b = i;
+        cv::Vec3f la, lb;
+        auto sideLine = [&](int s) {
+            if (fitted[s])
+                return lines[s];
+            const cv::Point2f p = q[size_t(s)], r = q[size_t((s + 1) % 4)];
+            return cv::Vec3f(p.y - r.y, r.x - p.x, p.x * r.y - r.x * p.y);
+        };
+        la = sideLine(a);
+        lb = sideLine(b);
+        const cv::Vec3f x = la.cross(lb);
+        if (std::abs(x[2]) < 1e-9)
+            continue;
+        const cv::Point2f c(x[0] / x[2], x[1] / x[2]);
+        if (cv::norm(c - q[size_t(i)]) < reach * 2.5)
+            out[size_t(i)] = c;
+    }
+    return isConvex(out) ? out : q;
+}
+
+}  // namespace
+
+std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int maxCount) {
+    std::vector<Quad> result;
+    if (rgb.empty() || rgb.type() != CV_8UC3 || rgb.cols < 16 || rgb.rows < 16 || maxCount < 1)
+        return result;
+    DebugDump dump(kind == Card ? "card_outline" : "doc_outline");
+    const int factor = std::max(1, int(std::lround(std::max(rgb.cols, rgb.rows) / 640.0)));
+    cv::Mat small;
+    if (factor > 1)
+        cv::resize(rgb, small, cv::Size(rgb.cols / factor, rgb.rows / factor), 0, 0,
+                   cv::INTER_AREA);
+    else
+        small = rgb;
+    dump.write("1_small", small);
+    cv::Mat dx, dy, mag;
+    colourGradient(small, dx, dy, mag);
+
+    const double frameArea = double(small.cols) * small.rows;
+    const double minArea = frameArea * (kind == Card ? 0.004 : 0.04);
+    const double maxArea = frameArea * 0.985;
+    std::vector<Quad> quads;
+
+    // View 1: closed colour edges at two sensitivities.
+    for (const auto& th : {std::pair<double, double>(30, 80), std::pair<double, double>(60, 160)}) {
+        cv::Mat edges;
+        cv::Canny(dx, dy, edges, th.first, th.second, false);
+        cv::dilate(edges, edges, cv::Mat());
+        if (dump.enabled())
+            dump.write(th.first < 50 ? "2_edges_low" : "2_edges_high", edges, false);
+        std::vector<std::vector<cv::Point>> contours;
+        cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+        for (const auto& c : contours)
+            quadsFromContour(c, minArea, maxArea, small.size(), quads);
+    }
+    // View 2: the brightest, least coloured region (paper), at Otsu's split of min(R, G, B).
+    {
+        cv::Mat mn(small.size(), CV_8U);
+        for (int y = 0; y < small.rows; ++y) {
+            const auto* s = small.ptr<cv::Vec3b>(y);
+            uchar* o = mn.ptr<uchar>(y);
+            for (int x = 0; x < small.cols; ++x)
+                o[x] = std::min({s[x][0], s[x][1], s[x][2]});
+        }
+        cv::Mat mask;
+        cv::threshold(mn, mask, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
+        cv::morphologyEx(mask, mask, cv::MORPH_OPEN,
+                         cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
+        cv::morphologyEx(mask, mask, cv::MORPH_CLOSE,
+                         cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
+        dump.write("3_paper_region", mask, false);
+        std::vector<std::vector<cv::Point>> contours;
+        cv::findContours(mask, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
+        for (const auto& c : contours)
+            quadsFromContour(c, minArea, maxArea, small.size(), quads);
+    }
+
+    std::vector<Candidate> cands;
+    for (const auto& q : quads) {
+        const double s = scoreQuad(q, mag, small, kind, 60);
+        if (s > 0)
+            cands.push_back({q, s});
+    }
+    std::sort(cands.begin(), cands.end(),
+              [](const Candidate& a, const Candidate& b) { return a.score > b.score; });
+    std::vector<Quad> chosen;
+    for (const auto& c : cands) {
+        bool overlaps = false;
+        for (const auto& o : chosen) {
+            std::vector<cv::Point2f> inter, a(c.q.begin(), c.q.end()), b(o.begin(), o.end());
+            if (cv::intersectConvexConvex(a, b, inter, true) >
+                0.1 * std::min(quadArea(c.q), quadArea(o)))
+                overlaps = true;
+        }
+        if (!overlaps)
+            chosen.push_back(c.q);
+        if (int(chosen.size()) >= maxCount)
+            break;
+    }
+    const float f = float(rgb.cols) / small.cols, fy = float(rgb.rows) / small.rows;
+    for (auto q : chosen) {
+        for (auto& p : q)
+            p = cv::Point2f((p.x + 0.5f) * f - 0.5f, (p.y + 0.5f) * fy - 0.5f);
+        q = refine(q, rgb, 2.0 * f + 3);
+        for (auto& p : q) {
+            p.x = std::clamp(p.x, 0.f, float(rgb.cols - 1));
+            p.y = std::clamp(p.y, 0.f, float(rgb.rows - 1));
+        }
+        result.push_back(orderQuad(q));
+    }
+    if (dump.enabled() && !result.empty()) {
+        cv::Mat vis = rgb.clone();
+        std::vector<cv::Point> poly;
+        for (const auto& p : result[0])
+            poly.emplace_back(cvRound(p.x), cvRound(p.y));
+        cv::polylines(vis, poly, true, cv::Scalar(255, 0, 0), std::max(1, rgb.cols / 500));
+        dump.write("4_result", vis);
+    }
+    return result;
+}
+
+}  // namespace imageproc

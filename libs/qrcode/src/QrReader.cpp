@@ -1,0 +1,86 @@
+#include "QrReader.h"
+
+#include <ZXing/ReadBarcode.h>
+#include <opencv2/imgproc.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+namespace qrcode {
+
+std::string QrReader::utf8ToLatin1(const std::string& s) {
+    std::string out;
+    for (size_t i = 0; i < s.size();) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        unsigned cp = 0;
+        size_t n = 1;
+        if (c < 0x80)
+            cp = c;
+        else if ((c & 0xE0) == 0xC0)
+            cp = c & 0x1F, n = 2;
+        else if ((c & 0xF0) == 0xE0)
+            cp = c & 0x0F, n = 3;
+        else if ((c & 0xF8) == 0xF0)
+            cp = c & 0x07, n = 4;
+        else
+            cp = '?';
+        for (size_t k = 1; k < n; ++k) {
+            if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
+                cp = '?', n = k;
+                break;
+            }
+            cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        }
+        out += cp <= 0xFF ? char(cp) : '?';
+        i += n;
+    }
+    return out;
+}
+
+static std::vector<Code> decode(const cv::Mat& grey, double scale, int maxCount) {
+    ZXing::DecodeHints hints;
+    hints.setFormats(ZXing::BarcodeFormat::QRCode);
+    hints.setTryHarder(true);
+    hints.setTryRotate(true);
+    hints.setMaxNumberOfSymbols(uint8_t(std::min(maxCount, 255)));
+    const ZXing::ImageView view(grey.data, grey.cols, grey.rows, ZXing::ImageFormat::Lum,
+                                int(grey.step));
+    std::vector<Code> codes;
+    for (const auto& r : ZXing::ReadBarcodes(view, hints)) {
+        if (!r.isValid())
+            continue;
+        const auto& p = r.position();
+        cv::Point2f c(0, 0);
+        for (int i = 0; i < 4; ++i)
+            c += cv::Point2f(float(p[i].x), float(p[i].y)) * 0.25f;
+        codes.push_back({QrReader::utf8ToLatin1(r.text()), c * float(1.0 / scale)});
+    }
+    return codes;
+}
+
+std::vector<Code> QrReader::read(const cv::Mat& rgb, int maxCount) {
+    cv::Mat grey;
+    cv::cvtColor(rgb, grey, cv::COLOR_RGB2GRAY);
+    std::vector<Code> codes;
+    const int longSide = std::max(grey.cols, grey.rows);
+    if (longSide > 1800) {
+        const double s = 1400.0 / longSide;
+        cv::Mat small;
+        cv::resize(grey, small, cv::Size(), s, s, cv::INTER_AREA);
+        codes = decode(small, s, maxCount);
+    }
+    if (codes.empty())
+        codes = decode(grey, 1.0, maxCount);
+    // Reading order: rows of codes top to bottom, each row left to right.
+    const float rowTolerance = float(std::max(8, longSide / 40));
+    std::sort(codes.begin(), codes.end(), [&](const Code& a, const Code& b) {
+        if (std::abs(a.center.y - b.center.y) > rowTolerance)
+            return a.center.y < b.center.y;
+        return a.center.x < b.center.x;
+    });
+    if (int(codes.size()) > maxCount)
+        codes.resize(size_t(maxCount));
+    return codes;
+}
+
+}  // namespace qrcode

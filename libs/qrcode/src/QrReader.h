@@ -1,0 +1,23 @@
+#pragma once
+
+#include <opencv2/core.hpp>
+
+#include <string>
+#include <vector>
+
+namespace qrcode {
+
+struct Code {
+    std::string latin1;
+    cv::Point2f center;
+};
+
+// Reads every QR code of a photographed or cut page: first on a reduced grey copy (fast, and
+// enough for codes of normal size), then, when that finds nothing, at full resolution.
+class QrReader {
+public:
+    static std::vector<Code> read(const cv::Mat& rgb, int maxCount);
+    static std::string utf8ToLatin1(const std::string& utf8);
+};
+
+}  // namespace qrcode

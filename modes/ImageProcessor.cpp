@@ -1,0 +1,306 @@
+#include "modes/ImageProcessor.h"
+
+#include <QDebug>
+#include <QFile>
+
+#include <atomic>
+#include <cstring>
+#include <new>
+
+#include "app/AppPaths.h"
+
+namespace {
+
+std::atomic<int> g_liveWrapped{0};
+
+void releaseWrapped(void* buffer) {
+    delete[] static_cast<unsigned char*>(buffer);
+    --g_liveWrapped;
+}
+
+// Zeroed buffer, or null when the size is impossible or memory is short: a failed capture must
+// not take the program down.
+unsigned char* zeroedBuffer(qint64 bytes) {
+    if (bytes <= 0 || bytes > (qint64(1) << 31))
+        return nullptr;
+    auto* p = new (std::nothrow) unsigned char[size_t(bytes)];
+    if (p)
+        std::memset(p, 0, size_t(bytes));
+    return p;
+}
+
+bool usable(const QImage* img) {
+    return img && !img->isNull() && img->width() > 0 && img->height() > 0;
+}
+
+}  // namespace
+
+ImageProcessor::ImageProcessor() = default;
+
+ImageProcessor::~ImageProcessor() {
+    // The libraries stay mapped: a QImage made by them may outlive this object, and unloading a
+    // library under code that still runs is worse than keeping a few pages mapped.
+}
+
+int ImageProcessor::Load() {
+    const QString dir = AppPaths::applicationDir();
+    qDebug() << "ApplicationDirPath:" << dir;
+    m_imageLib.setFileName(dir + "/libKELM_ImageProcessingMod.so");
+    if (!m_imageLib.load()) {
+        qDebug().noquote() << "Can not load API KELM_ImageProcessingMod!\n\r"
+                           << m_imageLib.errorString();
+        return -1;
+    }
+    struct Entry {
+        const char* name;
+        void** slot;
+        int code;
+    };
+    const Entry entries[] = {
+        {"KELM_GetRectCornerPoint", reinterpret_cast<void**>(&fnGetRectCornerPoint), -2},
+        {"KELM_GetMoreRectPoint", reinterpret_cast<void**>(&fnGetMoreRectPoint), -2},
+        {"KELM_CutRequestedROI", reinterpret_cast<void**>(&fnCutRequestedROI), -3},
+        {"KELM_CalibrateIDCard", reinterpret_cast<void**>(&fnCalibrateIDCard), -4},
+        {"KELM_SynthesisIDCard", reinterpret_cast<void**>(&fnSynthesisIDCard), -5},
+        {"KELM_SynthesisIDCardFromPath", reinterpret_cast<void**>(&fnSynthesisIDCardFromPath), -6},
+        {"KELM_ResetImageStyle", reinterpret_cast<void**>(&fnResetImageStyle), -6},
+        {"KELM_ThresholdImage", reinterpret_cast<void**>(&fnThresholdImage), -7},
+        {"KELM_MulticolorOptimizeImage", reinterpret_cast<void**>(&fnMulticolorOptimizeImage), -8},
+        {"KELM_SetThresholdValue", reinterpret_cast<void**>(&fnSetThresholdValue), -12},
+    };
+    for (const Entry& e : entries) {
+        *e.slot = reinterpret_cast<void*>(m_imageLib.resolve(e.name));
+        if (!*e.slot) {
+            qDebug().noquote() << QString("Can not load API %1!\n\r").arg(e.name);
+            return e.code;
+        }
+    }
+    qDebug() << "BookDirPath:" << dir + "/libKELM_BookProcessingDll.so";
+    m_bookLib.setFileName(dir + "/libKELM_BookProcessingDll.so");
+    if (m_bookLib.load()) {
+        fnGetBookCornerPoint =
+            reinterpret_cast<GetBookCornerPointFn>(m_bookLib.resolve("KELM_GetBookCornerPoint"));
+        fnGetSplitBook = reinterpret_cast<GetSplitBookFn>(m_bookLib.resolve("KELM_GetSplitBook"));
+        fnOptimizeBook = reinterpret_cast<OptimizeBookFn>(m_bookLib.resolve("KELM_OptimizeBook"));
+    }
+    if (!fnGetBookCornerPoint || !fnGetSplitBook || !fnOptimizeBook) {
+        qDebug().noquote() << "Can not load API KELM_BookProcess!\n\r";
+        return -13;
+    }
+    return 1;
+}
+
+QByteArray ImageProcessor::PackedRgb(const QImage& img) {
+    if (img.isNull() || img.width() <= 0 || img.height() <= 0)
+        return QByteArray();
+    const QImage rgb =
+        img.format() == QImage::Format_RGB888 ? img : img.convertToFormat(QImage::Format_RGB888);
+    const int rowBytes = rgb.width() * 3;
+    QByteArray out(rowBytes * rgb.height(), Qt::Uninitialized);
+    if (out.size() != rowBytes * rgb.height())
+        return QByteArray();
+    for (int y = 0; y < rgb.height(); ++y)
+        std::memcpy(out.data() + qint64(y) * rowBytes, rgb.constScanLine(y), size_t(rowBytes));
+    return out;
+}
+
+int* ImageProcessor::DetectCorners(QImage* img, int mode) {
+    int* corners = new int[8]();
+    if (!fnGetRectCornerPoint) {
+        qDebug().noquote() << "Can not load API KELM_GetRectCornerPoint!\n\r";
+        return corners;
+    }
+    if (!usable(img))
+        return corners;
+    // A private copy: the library never sees the caller's pixels, and padded rows are packed.
+    QByteArray copy = PackedRgb(*img);
+    if (copy.isEmpty())
+        return corners;
+    SImage src{reinterpret_cast<unsigned char*>(copy.data()), img->width(), img->height()};
+    fnGetRectCornerPoint(src, corners, mode);
+    return corners;
+}
+
+int* ImageProcessor::DetectDocCorners(QImage* img) {
+    return DetectCorners(img, 0);
+}
+
+int* ImageProcessor::DetectCardCorners(QImage* img) {
+    return DetectCorners(img, 1);
+}
+
+static bool allZero(const int* c) {
+    for (int i = 0; i < 8; ++i)
+        if (c[i] != 0)
+            return false;
+    return true;
+}
+
+QImage* ImageProcessor::CutWith(QImage* img, const int* corners, bool card, bool autoIdentify,
+                                bool optimise) {
+    QByteArray packed = PackedRgb(*img);
+    if (packed.isEmpty())
+        return nullptr;
+    const int w = img->width(), h = img->height();
+    SImage src{reinterpret_cast<unsigned char*>(packed.data()), w, h};
+    unsigned char* buffer = zeroedBuffer(qint64(w) * h * 3);
+    if (!buffer)
+        return nullptr;
+    SImage dst{buffer, w, h};
+    int c[8];
+    std::memcpy(c, corners, sizeof c);
+    const short r = card ? fnCalibrateIDCard(src, &dst, c, 1, 1, 1, 1, autoIdentify ? 1 : 0)
+                         : fnCutRequestedROI(src, &dst, c, 0, 0, 0, 0, 0);
+    // A library that reports a size larger than the buffer it was given would make us read
+    // beyond it: treat that as a failure.
+    if (r <= 0 || dst.width <= 0 || dst.height <= 0 ||
+        qint64(dst.width) * dst.height > qint64(w) * h) {
+        delete[] buffer;
+        return nullptr;
+    }
+    if (optimise) {
+        if (!fnMulticolorOptimizeImage) {
+            qDebug().noquote() << "Can not load API KELM_MulticolorOptimizeImage!\n\r";
+            delete[] buffer;
+            return nullptr;
+        }
+        const qint64 bytes = qint64(dst.width) * dst.height * 3;
+        unsigned char* optimised = zeroedBuffer(bytes);
+        if (!optimised) {
+            delete[] buffer;
+            return nullptr;
+        }
+        SImage out{optimised, 0, 0};
+        const short o = fnMulticolorOptimizeImage(dst, &out, 0, 0, 0, 0);
+        if (o <= 0 || out.width <= 0 || out.height <= 0 ||
+            qint64(out.width) * out.height * 3 > bytes) {
+            delete[] optimised;
+            delete[] buffer;
+            return nullptr;
+        }
+        std::memcpy(buffer, optimised, size_t(qint64(out.width) * out.height * 3));
+        delete[] optimised;
+        dst.width = out.width;
+        dst.height = out.height;
+    }
+    unsigned char* rows = PadRows(buffer, dst.width, dst.height);
+    if (!rows) {
+        delete[] buffer;
+        return nullptr;
+    }
+    return WrapBuffer(rows, dst.width, dst.height);
+}
+
+QImage* ImageProcessor::CutDocument(QImage* img, bool optimise) {
+    if (!usable(img))
+        return nullptr;
+    if (!fnCutRequestedROI) {
+        qDebug().noquote() << "Can not load API KELM_CutRequestedROI!\n\r";
+        return nullptr;
+    }
+    int* corners = DetectDocCorners(img);
+    QImage* result = allZero(corners) ? nullptr : CutWith(img, corners, false, false, optimise);
+    delete[] corners;
+    return result;
+}
+
+QImage* ImageProcessor::CalibrateCard(QImage* img, bool autoIdentify) {
+    if (!usable(img))
+        return nullptr;
+    if (!fnCalibrateIDCard) {
+        qDebug().noquote() << "Can not load API KELM_CalibrateIDCard!\n\r";
+        return nullptr;
+    }
+    int* corners = DetectCardCorners(img);
+    QImage* result = allZero(corners) ? nullptr : CutWith(img, corners, true, autoIdentify, false);
+    delete[] corners;
+    return result;
+}
+
+QImage* ImageProcessor::SynthesizeCardPage(const QString& frontPath, const QString& backPath) {
+    if (!fnSynthesisIDCardFromPath) {
+        qDebug().noquote() << "Can not load API KELM_SynthesisIDCardFromPath!\n\r";
+        return nullptr;
+    }
+    const int w = 2200, h = 3110;
+    unsigned char* page = zeroedBuffer(qint64(w) * h * 3);
+    if (!page)
+        return nullptr;
+    SImage dst{page, w, h};
+    // The library takes 8-bit paths. A path that Latin-1 cannot spell would name another file,
+    // so try the local 8-bit encoding (UTF-8 here) for those.
+    auto encode = [](const QString& p) {
+        const QByteArray l1 = p.toLatin1();
+        return QString::fromLatin1(l1) == p ? l1 : QFile::encodeName(p);
+    };
+    const QByteArray f = encode(frontPath), b = encode(backPath);
+    const short r = fnSynthesisIDCardFromPath(f.constData(), b.constData(), &dst, 1);
+    if (r <= 0 || dst.width != w || dst.height != h) {
+        delete[] page;
+        return nullptr;
+    }
+    return WrapBuffer(page, w, h);
+}
+
+QImage* ImageProcessor::ToGray(QImage* img) {
+    if (!img || img->isNull())
+        return nullptr;
+    const QImage src =
+        img->format() == QImage::Format_RGB888 ? *img : img->convertToFormat(QImage::Format_RGB888);
+    auto* grey = new QImage(src.width(), src.height(), QImage::Format_RGB888);
+    for (int y = 0; y < src.height(); ++y) {
+        const uchar* s = src.constScanLine(y);
+        uchar* d = grey->scanLine(y);
+        for (int x = 0; x < src.width(); ++x, s += 3, d += 3) {
+            // Luma weights of ITU-R BT.601, which is what a reader expects grey text to look like.
+            const uchar g = uchar((299 * s[0] + 587 * s[1] + 114 * s[2] + 500) / 1000);
+            d[0] = d[1] = d[2] = g;
+        }
+    }
+    return grey;
+}
+
+unsigned char* ImageProcessor::PadRows(unsigned char* data, int width, int height) {
+    if (!data || width <= 0 || height <= 0)
+        return nullptr;
+    const qint64 row = qint64(width) * 3;
+    if (row % 4 == 0)
+        return data;
+    const qint64 padded = row + 4 - row % 4;
+    unsigned char* out = zeroedBuffer(padded * height);
+    if (!out)
+        return nullptr;
+    for (int y = 0; y < height; ++y)
+        std::memcpy(out + y * padded, data + y * row, size_t(row));
+    delete[] data;
+    return out;
+}
+
+bool ImageProcessor::PadRowsInPlace(unsigned char* data, int width, int height, qint64 capacity) {
+    if (!data || width <= 0 || height <= 0)
+        return false;
+    const qint64 row = qint64(width) * 3;
+    if (row % 4 == 0)
+        return row * height <= capacity;
+    const qint64 padded = row + 4 - row % 4;
+    if (padded * height > capacity)
+        return false;
+    // From the last row backwards, so that no row is overwritten before it has moved.
+    for (int y = height - 1; y >= 0; --y) {
+        std::memmove(data + y * padded, data + y * row, size_t(row));
+        std::memset(data + y * padded + row, 0, size_t(padded - row));
+    }
+    return true;
+}
+
+QImage* ImageProcessor::WrapBuffer(unsigned char* data, int width, int height) {
+    if (!data || width <= 0 || height <= 0)
+        return nullptr;
+    ++g_liveWrapped;
+    const int bpl = (width * 3 + 3) / 4 * 4;
+    return new QImage(data, width, height, bpl, QImage::Format_RGB888, releaseWrapped, data);
+}
+
+int ImageProcessor::LiveWrappedBuffers() {
+    return g_liveWrapped.load();
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QThread>
+
+// Encodes one image file off the GUI thread and reports the path when the file is on disk.
+// The thread works on a private copy of the pixels, so the caller may release or reuse its image
+// (even one that wraps a library buffer) as soon as SetImage() returns.
+class SaveThread : public QThread {
+    Q_OBJECT
+public:
+    explicit SaveThread(QObject* parent = nullptr);
+    ~SaveThread() override;
+
+    // Deep-copies `img` (as RGB888) and stores the target path. Returns 1, or 0 for no image.
+    int SetImage(const QImage* img, const QString& fileName);
+
+    int quality = 80;
+    int imageType = 0;
+
+signals:
+    // The file was written completely.
+    void Signal_Finished(QString fileName);
+    // Nothing usable was written (unwritable folder, full disk, refused name, encoder error).
+    void Signal_Failed(QString fileName, QString reason);
+
+protected:
+    void run() override;
+
+private:
+    QImage* image = nullptr;
+    QString fileName;
+};

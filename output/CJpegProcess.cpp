@@ -1,0 +1,141 @@
+#include "output/CJpegProcess.h"
+
+#include "app/AppPaths.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QLibrary>
+#include <vector>
+
+const char* const CJpegProcess::kPdfLibrary = "libJPGtoPDF.so";
+const char* const CJpegProcess::kWordLibrary = "libJpgintoWord.so";
+
+namespace {
+
+constexpr double kA4WidthInches = 8.27;
+constexpr double kA4HeightInches = 11.69;
+
+// Converts a path to the bytes the file system expects, refusing one that would come back as a
+// different name: a lossy conversion would hand the library some other file, or none.
+bool localBytes(const QString& path, QByteArray* out) {
+    *out = QFile::encodeName(path);
+    return QFile::decodeName(*out) == path;
+}
+
+// The fixed table the libraries receive: kMaxFiles zero-filled entries of kPathBytes bytes. It
+// is released on every return, whatever the outcome.
+class FileTable {
+public:
+    FileTable()
+        : storage_(std::size_t(CJpegProcess::kMaxFiles) * CJpegProcess::kPathBytes, '\0'),
+          pointers_(CJpegProcess::kMaxFiles) {
+        for (int i = 0; i < CJpegProcess::kMaxFiles; ++i)
+            pointers_[std::size_t(i)] = &storage_[std::size_t(i) * CJpegProcess::kPathBytes];
+    }
+
+    // 0, or the refusal code. Never writes past an entry: the last byte of each stays zero.
+    int fill(const QStringList& files) {
+        if (files.size() > CJpegProcess::kMaxFiles) {
+            qDebug().nospace() << "Too many files for one document: " << files.size()
+                               << " (at most " << CJpegProcess::kMaxFiles << ")";
+            return CJpegProcess::kErrTooManyFiles;
+        }
+        for (int i = 0; i < files.size(); ++i) {
+            QByteArray bytes;
+            if (!localBytes(files.at(i), &bytes) || bytes.size() > CJpegProcess::kPathBytes - 1) {
+                qDebug().nospace()
+                    << "Path refused (too long or not representable): " << files.at(i);
+                return CJpegProcess::kErrPathRejected;
+            }
+            std::copy(bytes.constBegin(), bytes.constEnd(), pointers_[std::size_t(i)]);
+        }
+        return 0;
+    }
+
+    const char* const* table() const { return pointers_.data(); }
+
+private:
+    std::vector<char> storage_;
+    std::vector<char*> pointers_;
+};
+
+}  // namespace
+
+CJpegProcess::CJpegProcess(QObject* parent) : QObject(parent) {
+    if (LoadLibraries() >= 0)
+        m_nLoaded = 1;
+    else
+        qDebug() << "Can not load image process core";
+}
+
+int CJpegProcess::LoadLibraries() {
+    // QLibrary objects going out of scope do not unload: the libraries stay for the process.
+    QLibrary pdf(AppPaths::besideExecutable(kPdfLibrary));
+    if (!pdf.load()) {
+        qDebug() << "Can not load JPGtoPDF.dll!\n\r";
+        qDebug().noquote() << pdf.errorString();
+        return -4;
+    }
+    m_pfnConvertPdf = reinterpret_cast<KELM_ConvertPDF_Fn>(pdf.resolve("KELM_ConvertPDF"));
+    if (!m_pfnConvertPdf) {
+        qDebug() << "Can not load API KELM_ConvertPDF!\n\r";
+        return -5;
+    }
+    QLibrary word(AppPaths::besideExecutable(kWordLibrary));
+    if (!word.load()) {
+        qDebug() << "Can not load ToWord.dll!\n\r";
+        qDebug().noquote() << word.errorString();
+        return -6;
+    }
+    m_pfnJpgintoWord = reinterpret_cast<KELM_JpgintoWord_Fn>(word.resolve("KELM_JpgintoWord"));
+    if (!m_pfnJpgintoWord) {
+        qDebug() << "Can not load API KELM_JpgintoWord!\n\r";
+        return -7;
+    }
+    return 1;
+}
+
+int CJpegProcess::ToPdf(QStringList files, QString outPath) {
+    if (!m_pfnConvertPdf)
+        return -1;
+    FileTable table;
+    const int refused = table.fill(files);
+    if (refused < 0)
+        return refused;
+    if (files.isEmpty())
+        return -1;
+    QByteArray out;
+    if (!localBytes(outPath, &out)) {
+        qDebug().nospace() << "Path refused (not representable): " << outPath;
+        return kErrPathRejected;
+    }
+    qDebug() << "Start to Process PDF!";
+    const int ret = m_pfnConvertPdf(table.table(), files.size(), kA4WidthInches, kA4HeightInches,
+                                    out.constData());
+    qDebug().nospace() << "Ret PDF:" << ret;
+    return ret;
+}
+
+int CJpegProcess::ToWord(QStringList files, QString outPath) {
+    if (!m_pfnJpgintoWord)
+        return -1;
+    // The library takes the platform's own separators; on Linux "\" is an ordinary file-name
+    // character, so only Windows gets its "/" turned into "\".
+    for (QString& f : files)
+        f = QDir::toNativeSeparators(f);
+    FileTable table;
+    const int refused = table.fill(files);
+    if (refused < 0)
+        return refused;
+    if (files.isEmpty())
+        return -1;
+    QByteArray out;
+    if (!localBytes(outPath, &out)) {
+        qDebug().nospace() << "Path refused (not representable): " << outPath;
+        return kErrPathRejected;
+    }
+    const int ret = m_pfnJpgintoWord(table.table(), files.size(), 0, out.constData());
+    qDebug().nospace() << "Ret Word:" << ret;
+    return ret;
+}

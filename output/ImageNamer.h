@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// Builds the full path of every image the capture pipeline writes. The counters live only in
+// memory: each run starts at 0 and walks past files already on disk, so a restart never
+// overwrites the previous run's pictures.
+class ImageNamer {
+public:
+    enum Rule { TimeDate = 1, Index = 2, TimeDateIndex = 3 };
+
+    ImageNamer() = default;
+
+    // Path for a normal capture; advances the counter for the numbered rules.
+    QString MakeImagePath(const QString& dir, int imageType);
+    // Path for one side ("Up" / "Down") of an identity card saved as two files; the counter is
+    // not advanced when the name is free, so both sides share a number.
+    QString MakeSidePath(const QString& dir, const QString& side, int imageType);
+    // Both paths of a split book spread, always numbered; returns an empty string.
+    QString MakeBookPairPaths(const QString& dir, QString& leftOut, QString& rightOut,
+                              int imageType);
+
+    // Settings value "/Software/Nametype" (0, 1, 2, ...) to a rule.
+    static int RuleFromNameType(int nameType);
+    // "%04d": at least four digits, never truncated.
+    static QString FormatNumber(int n);
+
+    int rule = Index;
+    QString prefix = QStringLiteral("IMG");
+    int index = 0;
+    int bookIndex = 0;
+    int indexStep = 1;
+
+private:
+    QString numberedName();
+};

@@ -1,0 +1,158 @@
+#include "ExportTestImages.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPainter>
+#include <QProcess>
+#include <cstdio>
+#include <gif_lib.h>
+#include <jpeglib.h>
+
+QImage ExportTestImages::pattern(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < width; ++x) {
+            const bool right = x >= width / 2;
+            const bool bottom = y >= height / 2;
+            int r = 0, g = 0, b = 0;
+            if (!right && !bottom)
+                r = 230;
+            else if (right && !bottom)
+                g = 200;
+            else if (right && bottom)
+                r = 230, g = 220;
+            else
+                b = 220;
+            const int shade = (x + y) * 60 / (width + height);
+            line[x] = qRgb(qMin(255, r + shade), qMin(255, g + shade), qMin(255, b + shade));
+        }
+    }
+    return image;
+}
+
+bool ExportTestImages::writeGif(const QString& path, const QImage& source) {
+    const QImage image = source.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither);
+    const QVector<QRgb> table = image.colorTable();
+    int bits = 1;
+    while ((1 << bits) < table.size())
+        ++bits;
+    ColorMapObject* map = GifMakeMapObject(1 << bits, nullptr);
+    if (!map)
+        return false;
+    for (int i = 0; i < (1 << bits); ++i) {
+        const QRgb c = i < table.size() ? table[i] : 0;
+        map->Colors[i] =
+            GifColorType{GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c))};
+    }
+    int error = 0;
+    GifFileType* gif = EGifOpenFileName(QFile::encodeName(path).constData(), false, &error);
+    bool ok = gif &&
+              EGifPutScreenDesc(gif, image.width(), image.height(), bits, 0, map) == GIF_OK &&
+              EGifPutImageDesc(gif, 0, 0, image.width(), image.height(), false, nullptr) == GIF_OK;
+    for (int y = 0; ok && y < image.height(); ++y) {
+        ok = EGifPutLine(gif, const_cast<GifPixelType*>(image.constScanLine(y)), image.width()) ==
+             GIF_OK;
+    }
+    if (gif)
+        ok = EGifCloseFile(gif, &error) == GIF_OK && ok;
+    GifFreeMapObject(map);
+    return ok;
+}
+
+bool ExportTestImages::writeCmykJpeg(const QString& path, int width, int height,
+                                     const uchar cmyk[4]) {
+    FILE* f = std::fopen(QFile::encodeName(path).constData(), "wb");
+    if (!f)
+        return false;
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr jerr;
+    cinfo.err = jpeg_std_error(&jerr);
+    jpeg_create_compress(&cinfo);
+    jpeg_stdio_dest(&cinfo, f);
+    cinfo.image_width = JDIMENSION(width);
+    cinfo.image_height = JDIMENSION(height);
+    cinfo.input_components = 4;
+    cinfo.in_color_space = JCS_CMYK;
+    jpeg_set_defaults(&cinfo);  // writes the Adobe marker for CMYK
+    jpeg_set_quality(&cinfo, 95, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    QByteArray row(width * 4, '\0');
+    for (int x = 0; x < width; ++x)
+        std::copy(cmyk, cmyk + 4, row.data() + x * 4);
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW rows[1] = {reinterpret_cast<JSAMPLE*>(row.data())};
+        jpeg_write_scanlines(&cinfo, rows, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    return std::fclose(f) == 0;
+}
+
+QByteArray ExportTestImages::withExifOrientation(const QByteArray& jpeg, int orientation) {
+    // Big-endian TIFF with one IFD entry: Orientation (0x0112), SHORT, count 1.
+    QByteArray tiff("MM\0\x2A\0\0\0\x08", 8);
+    tiff += QByteArray("\0\x01", 2);
+    tiff += QByteArray("\x01\x12\0\x03\0\0\0\x01", 8);
+    tiff += char(0);
+    tiff += char(orientation);
+    tiff += QByteArray("\0\0", 2);
+    tiff += QByteArray("\0\0\0\0", 4);
+    QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
+    QByteArray segment("\xFF\xE1", 2);
+    const int length = payload.size() + 2;
+    segment += char(length >> 8);
+    segment += char(length & 0xFF);
+    segment += payload;
+    return jpeg.left(2) + segment + jpeg.mid(2);
+}
+
+QByteArray ExportTestImages::readFile(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool ExportTestImages::writeFile(const QString& path, const QByteArray& data) {
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
+}
+
+double ExportTestImages::meanDifference(const QImage& expected, const QImage& actual) {
+    const QImage e = expected.convertToFormat(QImage::Format_RGB888);
+    const QImage a = actual.scaled(e.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                         .convertToFormat(QImage::Format_RGB888);
+    if (e.isNull() || a.isNull())
+        return 255;
+    double sum = 0;
+    for (int y = 0; y < e.height(); ++y) {
+        const uchar* pe = e.constScanLine(y);
+        const uchar* pa = a.constScanLine(y);
+        for (int x = 0; x < e.width() * 3; ++x)
+            sum += std::abs(int(pe[x]) - int(pa[x]));
+    }
+    return sum / (double(e.width()) * e.height() * 3);
+}
+
+QRectF ExportTestImages::fittedRect(const QSizeF& picture, const QSizeF& page) {
+    const double scale = qMin(page.width() / picture.width(), page.height() / picture.height());
+    const QSizeF size = picture * scale;
+    return QRectF(QPointF((page.width() - size.width()) / 2, (page.height() - size.height()) / 2),
+                  size);
+}
+
+int ExportTestImages::run(const QString& program, const QStringList& args, QByteArray* output) {
+    QProcess p;
+    p.setProcessChannelMode(QProcess::MergedChannels);
+    p.start(program, args);
+    if (!p.waitForStarted(10000))
+        return -1;
+    p.waitForFinished(120000);
+    if (output)
+        *output = p.readAll();
+    return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+}
+
+QStringList ExportTestImages::listFolder(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                                  QDir::Name);
+}

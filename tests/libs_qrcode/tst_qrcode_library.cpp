@@ -1,0 +1,110 @@
+#include <QtTest>
+
+#include <ZXing/BitMatrix.h>
+#include <ZXing/MultiFormatWriter.h>
+#include <opencv2/imgproc.hpp>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "KELM_QRCode.h"
+#include "scene/Scene.h"
+
+namespace {
+
+// A QR code of the given UTF-8 text drawn at (x, y) with the given module size.
+void drawCode(cv::Mat& img, const std::string& utf8, int x, int y, int module) {
+    ZXing::MultiFormatWriter writer(ZXing::BarcodeFormat::QRCode);
+    writer.setEncoding(ZXing::CharacterSet::ISO8859_1).setMargin(0);
+    const ZXing::BitMatrix bits = writer.encode(utf8, 0, 0);
+    for (int j = 0; j < bits.height(); ++j)
+        for (int i = 0; i < bits.width(); ++i)
+            if (bits.get(i, j))
+                cv::rectangle(img, cv::Rect(x + i * module, y + j * module, module, module),
+                              cv::Scalar(0, 0, 0), cv::FILLED);
+}
+
+std::vector<std::string> decode(cv::Mat& img, int maxCount = 32) {
+    std::vector<char> area(size_t(std::max(1, maxCount)) * KELM_QRCODE_ENTRY_SIZE, 'x');
+    SImage src{img.data, img.cols, img.rows};
+    const int n = KELM_QRCode_Decoding(&src, area.data(), maxCount);
+    std::vector<std::string> out;
+    for (int i = 0; i < n; ++i)
+        out.emplace_back(area.data() + size_t(i) * KELM_QRCODE_ENTRY_SIZE);
+    return out;
+}
+
+}  // namespace
+
+class TestQrcodeLibrary : public QObject {
+    Q_OBJECT
+
+private slots:
+    void readsEveryCodeInReadingOrderAsLatin1();
+    void photographedSheets();
+    void limitsAndFailures();
+};
+
+void TestQrcodeLibrary::readsEveryCodeInReadingOrderAsLatin1() {
+    cv::Mat page(1400, 1000, CV_8UC3, cv::Scalar(255, 255, 255));
+    drawCode(page, "bottom left", 80, 900, 8);
+    drawCode(page, "top right", 600, 100, 8);
+    drawCode(page, "top left", 80, 110, 8);
+    drawCode(page, "M\xC3\xBCller \xC3\xA9t\xC3\xA9", 600, 900, 8);  // Müller été
+    const auto texts = decode(page);
+    QCOMPARE(int(texts.size()), 4);
+    QCOMPARE(texts[0], std::string("top left"));
+    QCOMPARE(texts[1], std::string("top right"));
+    QCOMPARE(texts[2], std::string("bottom left"));
+    QCOMPARE(texts[3], std::string("M\xFCller \xE9t\xE9"));  // one byte per character
+
+    cv::Mat blank(400, 300, CV_8UC3, cv::Scalar(255, 255, 255));
+    QVERIFY(decode(blank).empty());
+}
+
+void TestQrcodeLibrary::photographedSheets() {
+    int complete = 0;
+    for (uint32_t seed = 40; seed < 46; ++seed) {
+        scene::Params p = scene::randomParams(scene::Object::QrSheet, seed, 1632, 1224);
+        p.qrSizeMm = 30;
+        scene::Scene s = scene::render(p);
+        auto read = decode(s.rgb);
+        auto want = s.truth.qrTexts;
+        std::sort(read.begin(), read.end());
+        std::sort(want.begin(), want.end());
+        if (read == want)
+            ++complete;
+    }
+    QVERIFY2(complete >= 5, qPrintable(QString("%1 of 6 sheets read completely").arg(complete)));
+}
+
+void TestQrcodeLibrary::limitsAndFailures() {
+    cv::Mat page(900, 1400, CV_8UC3, cv::Scalar(255, 255, 255));
+    drawCode(page, "one", 50, 50, 6);
+    drawCode(page, "two", 500, 50, 6);
+    drawCode(page, std::string(1500, 'A'), 700, 300, 3);  // longer than an entry
+    // Only as many codes as asked for, and entries beyond that untouched.
+    std::vector<char> area(3 * KELM_QRCODE_ENTRY_SIZE, 'x');
+    SImage src{page.data, page.cols, page.rows};
+    QCOMPARE(KELM_QRCode_Decoding(&src, area.data(), 2), 2);
+    QCOMPARE(area[2 * KELM_QRCODE_ENTRY_SIZE], 'x');
+    const auto all = decode(page, 32);
+    QCOMPARE(int(all.size()), 3);
+    const auto longest = std::max_element(
+        all.begin(), all.end(),
+        [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
+    QCOMPARE(int(longest->size()), KELM_QRCODE_ENTRY_SIZE - 1);
+
+    QCOMPARE(KELM_QRCode_Decoding(nullptr, area.data(), 2), -1);
+    QCOMPARE(KELM_QRCode_Decoding(&src, nullptr, 2), -1);
+    QCOMPARE(KELM_QRCode_Decoding(&src, area.data(), 0), -1);
+    SImage bad{page.data, 0, 10};
+    QCOMPARE(KELM_QRCode_Decoding(&bad, area.data(), 2), -1);
+    unsigned char px[3] = {0, 0, 0};
+    SImage one{px, 1, 1};
+    QCOMPARE(KELM_QRCode_Decoding(&one, area.data(), 2), 0);
+}
+
+QTEST_GUILESS_MAIN(TestQrcodeLibrary)
+#include "tst_qrcode_library.moc"

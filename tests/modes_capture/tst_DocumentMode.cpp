@@ -1,0 +1,165 @@
+// Document mode against the real image-processing library and rendered desk photos.
+#include <QCheckBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/AppPaths.h"
+#include "app/AppSettings.h"
+#include "modes/CImagePreview.h"
+#include "modes/CPreConfigBar.h"
+#include "scene/Scene.h"
+
+namespace {
+
+// The page's true width / height of the last rendered photo.
+double g_trueAspect = 0;
+
+QImage* photo(scene::Object object, uint32_t seed, double rotation) {
+    scene::Params p = scene::randomParams(object, seed, 1600, 1200);
+    g_trueAspect = p.objectWidthMm / p.objectHeightMm;
+    p.rotationDeg = rotation;
+    p.centerMm = {0, 0};
+    p.tiltXDeg = p.tiltYDeg = 0;
+    p.castShadow = false;
+    const scene::Scene s = scene::render(p);
+    QImage view(s.rgb.data, s.rgb.cols, s.rgb.rows, int(s.rgb.step), QImage::Format_RGB888);
+    return new QImage(view.copy());
+}
+
+bool isGrey(const QImage& img) {
+    for (int y = 0; y < img.height(); y += 7)
+        for (int x = 0; x < img.width(); x += 7) {
+            const QRgb p = img.pixel(x, y);
+            if (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p))
+                return false;
+        }
+    return true;
+}
+
+double aspect(const QImage& img) {
+    return double(img.width()) / img.height();
+}
+
+}  // namespace
+
+class TestDocumentMode : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir out;
+    AppSettings settings;
+    CPreConfigBar* bar = nullptr;
+    QSignalSpy* saved = nullptr;
+
+    QImage lastFile() { return QImage(saved->last().at(0).toString()); }
+    void choose(int option) {
+        if (!bar->DocTile(option)->selected)
+            QTest::mouseClick(bar->DocTile(option), Qt::LeftButton);
+        QCOMPARE(bar->DocOption(), option);
+    }
+
+private slots:
+    void initTestCase() { AppPaths::setApplicationDir(MIRAVELO_BIN_DIR); }
+
+    void init() {
+        settings = AppSettings();
+        settings.baseDir = out.path();
+        settings.nameType = 1;
+        settings.imageType = 2;
+        bar = new CPreConfigBar;
+        bar->SetSettings(&settings);
+        saved = new QSignalSpy(bar, &CPreConfigBar::Signal_SaveImageToDisk);
+    }
+
+    void cleanup() {
+        QVERIFY(bar->WaitForSaves());
+        delete saved;
+        delete bar;
+    }
+
+    void fourTreatmentsSaveDirectly() {
+        // Default: Auto Cutting. A tilted A4 page comes out straight with the page's proportions.
+        QCOMPARE(bar->DocOption(), 1);
+        bar->HandleTakePhoto(photo(scene::Object::Document, 11, 17.0));
+        QTRY_COMPARE(saved->count(), 1);
+        const QImage cut = lastFile();
+        QVERIFY2(qAbs(aspect(cut) - g_trueAspect) < 0.04, qPrintable(QString::number(aspect(cut))));
+        QVERIFY(cut.width() < 1600 && cut.height() < 1200);
+        for (int k = 0; k < 4; ++k)
+            QVERIFY(!bar->DocTile(k)->hasImage);
+
+        choose(3);
+        bar->HandleTakePhoto(photo(scene::Object::Document, 12, -8.0));
+        QTRY_COMPARE(saved->count(), 2);
+        QVERIFY(isGrey(lastFile()));
+        QVERIFY(qAbs(aspect(lastFile()) - g_trueAspect) < 0.04);
+
+        choose(2);
+        bar->HandleTakePhoto(photo(scene::Object::Document, 13, 4.0));
+        QTRY_COMPARE(saved->count(), 3);
+        QVERIFY(!isGrey(lastFile()));
+        QVERIFY(qAbs(aspect(lastFile()) - g_trueAspect) < 0.04);
+
+        // Original keeps the whole frame; a quarter turn makes it portrait.
+        choose(0);
+        settings.docRotateAngle = 90;
+        bar->HandleTakePhoto(photo(scene::Object::Document, 14, 0.0));
+        QTRY_COMPARE(saved->count(), 4);
+        QCOMPARE(lastFile().size(), QSize(1200, 1600));
+
+        // And the cut page turned by 270 degrees lies on its side.
+        choose(1);
+        settings.docRotateAngle = 270;
+        bar->HandleTakePhoto(photo(scene::Object::Document, 15, 3.0));
+        QTRY_COMPARE(saved->count(), 5);
+        QVERIFY(qAbs(aspect(lastFile()) - 1.0 / g_trueAspect) < 0.06);
+    }
+
+    void emptyDeskSavesOnlyTheOriginal() {
+        for (int option : {1, 2, 3}) {
+            choose(option);
+            bar->HandleTakePhoto(photo(scene::Object::EmptyDesk, 21 + option, 0.0));
+        }
+        QTest::qWait(300);
+        QCOMPARE(saved->count(), 0);
+        choose(0);
+        bar->HandleTakePhoto(photo(scene::Object::EmptyDesk, 30, 0.0));
+        QTRY_COMPARE(saved->count(), 1);
+        QCOMPARE(lastFile().size(), QSize(1600, 1200));
+    }
+
+    void previewThenSaveUsesTheFullCapture() {
+        QTest::mouseClick(bar->DocSaveDirectlyBox(), Qt::LeftButton);
+        bar->HandleTakePhoto(photo(scene::Object::Document, 41, 12.0));
+        // All four previews are shown, made from the quarter-size copy.
+        for (int k = 0; k < 4; ++k)
+            QVERIFY2(bar->DocTile(k)->hasImage, qPrintable(QString::number(k)));
+        QVERIFY(isGrey(*bar->DocTile(3)->Image()));
+        QCOMPARE(saved->count(), 0);
+
+        choose(3);
+        bar->DocSaveButton()->pressed();
+        QTRY_COMPARE(saved->count(), 1);
+        const QImage file = lastFile();
+        QVERIFY(isGrey(file));
+        // The crop of the full capture: far larger than a crop of the 400 x 300 preview.
+        QVERIFY2(file.height() > 500, qPrintable(QString::number(file.height())));
+        for (int k = 0; k < 4; ++k)
+            QVERIFY(!bar->DocTile(k)->hasImage);
+
+        // No tile chosen: cut like Auto Cutting, which then shows as chosen.
+        QTest::mouseClick(bar->DocTile(3), Qt::LeftButton);
+        QCOMPARE(bar->DocOption(), 4);
+        bar->HandleTakePhoto(photo(scene::Object::Document, 42, -5.0));
+        bar->DocSaveButton()->pressed();
+        QTRY_COMPARE(saved->count(), 2);
+        QVERIFY(!isGrey(lastFile()));
+        QVERIFY(qAbs(aspect(lastFile()) - g_trueAspect) < 0.04);
+        QVERIFY(bar->DocTile(1)->selected);
+        QCOMPARE(bar->DocOption(), 4);
+    }
+};
+
+QTEST_MAIN(TestDocumentMode)
+#include "tst_DocumentMode.moc"

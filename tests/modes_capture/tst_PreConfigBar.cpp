@@ -1,0 +1,252 @@
+#include <QCheckBox>
+#include <QDir>
+#include <QImageReader>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "app/AppPaths.h"
+#include "app/AppSettings.h"
+#include "modes/CImagePreview.h"
+#include "modes/CPreConfigBar.h"
+
+namespace {
+
+int g_released = 0;
+void countRelease(void* data) {
+    delete[] static_cast<uchar*>(data);
+    ++g_released;
+}
+
+// A capture as the camera side delivers it: heap-allocated, RGB888, here over a buffer whose
+// release is counted so the test sees whether the bar let go of it.
+QImage* capture(int w, int h, QRgb colour) {
+    auto* data = new uchar[size_t(w) * h * 3];
+    for (int i = 0; i < w * h; ++i) {
+        data[3 * i] = qRed(colour);
+        data[3 * i + 1] = qGreen(colour);
+        data[3 * i + 2] = qBlue(colour);
+    }
+    return new QImage(data, w, h, w * 3, QImage::Format_RGB888, countRelease, data);
+}
+
+QStringList filesIn(const QString& dir) {
+    return QDir(dir).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+}  // namespace
+
+class TestPreConfigBar : public QObject {
+    Q_OBJECT
+private:
+    QTemporaryDir appDir;
+    QTemporaryDir out;
+    AppSettings settings;
+    CPreConfigBar* bar = nullptr;
+    QSignalSpy* saved = nullptr;
+
+private slots:
+    void initTestCase() {
+        AppPaths::setApplicationDir(appDir.path());
+        qputenv("MIRAVELO_LOG", "1");
+        QDir::setCurrent(appDir.path());
+    }
+
+    void init() {
+        for (const QString& f : filesIn(out.path()))
+            QFile::remove(out.filePath(f));
+        settings = AppSettings();
+        settings.baseDir = out.path();
+        settings.nameType = 1;   // Index
+        settings.imageType = 2;  // PNG keeps colours exact
+        bar = new CPreConfigBar;
+        bar->SetSettings(&settings);
+        saved = new QSignalSpy(bar, &CPreConfigBar::Signal_SaveImageToDisk);
+        g_released = 0;
+        // The Original treatment needs no document detection.
+        QTest::mouseClick(bar->DocTile(0), Qt::LeftButton);
+        QCOMPARE(bar->DocOption(), 0);
+    }
+
+    void cleanup() {
+        QVERIFY(bar->WaitForSaves());
+        delete saved;
+        delete bar;
+    }
+
+    void directSaveWritesAnnouncesAndReleases() {
+        bar->HandleTakePhoto(capture(320, 200, qRgb(200, 10, 10)));
+        bar->HandleTakePhoto(capture(320, 200, qRgb(10, 10, 200)));
+        QCOMPARE(g_released, 2);  // both captures let go at once
+        QTRY_COMPARE(saved->count(), 2);
+        QStringList announced{saved->at(0).at(0).toString(), saved->at(1).at(0).toString()};
+        announced.sort();
+        QCOMPARE(announced,
+                 QStringList({out.filePath("IMG0000.png"), out.filePath("IMG0001.png")}));
+        QCOMPARE(QImage(out.filePath("IMG0000.png")).pixel(5, 5), qRgb(200, 10, 10));
+        QCOMPARE(QImage(out.filePath("IMG0001.png")).pixel(5, 5), qRgb(10, 10, 200));
+        QCOMPARE(bar->DocState(), 0);
+        QVERIFY(!bar->DocTile(0)->hasImage);
+
+        // Rotation by a quarter turn swaps the sides of the page.
+        settings.docRotateAngle = 90;
+        bar->HandleTakePhoto(capture(320, 200, qRgb(0, 255, 0)));
+        QTRY_COMPARE(saved->count(), 3);
+        QCOMPARE(QImage(saved->at(2).at(0).toString()).size(), QSize(200, 320));
+    }
+
+    void everyModeReleasesItsCapture() {
+        for (int tab : {1, 2, 3}) {
+            bar->TabWidget()->setCurrentIndex(tab);
+            QCOMPARE(int(bar->CurrentMode()), tab);
+            bar->HandleTakePhoto(capture(64, 48, qRgb(1, 2, 3)));
+        }
+        QCOMPARE(g_released, 3);
+        bar->HandleTakePhoto(new QImage);  // a null capture is simply dropped
+        QTest::qWait(100);
+        QCOMPARE(saved->count(), 0);
+        QVERIFY(filesIn(out.path()).isEmpty());
+    }
+
+    void previewPathSavesTheFullCaptureOnce() {
+        QTest::mouseClick(bar->DocSaveDirectlyBox(), Qt::LeftButton);
+        QVERIFY(!bar->DocSaveDirectlyBox()->isChecked());
+        QVERIFY(bar->DocSaveButton()->isEnabled());
+
+        bar->HandleTakePhoto(capture(400, 300, qRgb(250, 0, 0)));
+        QCOMPARE(bar->DocState(), 2);
+        QVERIFY(bar->DocTile(0)->hasImage);  // the Original preview
+        // A newer capture replaces the pending one.
+        bar->HandleTakePhoto(capture(400, 300, qRgb(0, 0, 250)));
+        QCOMPARE(g_released, 2);
+        QTest::qWait(50);
+        QCOMPARE(saved->count(), 0);
+
+        bar->DocSaveButton()->pressed();
+        bar->DocSaveButton()->pressed();  // nothing left to save the second time
+        QTRY_COMPARE(saved->count(), 1);
+        QTest::qWait(100);
+        QCOMPARE(saved->count(), 1);
+        const QImage file(saved->at(0).at(0).toString());
+        QCOMPARE(file.size(), QSize(400, 300));  // full resolution, not the preview
+        QCOMPARE(file.pixel(3, 3), qRgb(0, 0, 250));
+        QVERIFY(!bar->DocTile(0)->hasImage);
+
+        // Checking "Save Directly" with a preview pending saves it at once.
+        bar->HandleTakePhoto(capture(100, 80, qRgb(0, 250, 0)));
+        QTest::mouseClick(bar->DocSaveDirectlyBox(), Qt::LeftButton);
+        QTRY_COMPARE(saved->count(), 2);
+        QVERIFY(!bar->DocSaveButton()->isEnabled());
+
+        // A tab change discards a pending preview.
+        QTest::mouseClick(bar->DocSaveDirectlyBox(), Qt::LeftButton);
+        bar->HandleTakePhoto(capture(100, 80, qRgb(9, 9, 9)));
+        QSignalSpy modes(bar, &CPreConfigBar::Signal_ControlChanged);
+        bar->TabWidget()->setCurrentIndex(3);
+        bar->TabWidget()->setCurrentIndex(0);
+        QCOMPARE(modes.count(), 2);
+        QCOMPARE(modes.at(1).at(0).value<ControlMode>(), DocMode);
+        bar->DocSaveButton()->pressed();
+        QTest::qWait(100);
+        QCOMPARE(saved->count(), 2);
+    }
+
+    void tilesAreAnExclusiveChoice() {
+        QSignalSpy origin(bar, &CPreConfigBar::originImgWidgetCliked);
+        QSignalSpy other(bar, &CPreConfigBar::notOriginImgModeSignal);
+        QTest::mouseClick(bar->DocTile(3), Qt::LeftButton);
+        QCOMPARE(bar->DocOption(), 3);
+        QCOMPARE(other.count(), 1);
+        QCOMPARE(origin.count(), 0);
+        for (int k = 0; k < 4; ++k)
+            QCOMPARE(bar->DocTile(k)->selected, k == 3);
+        // A double click (press, release, double-click, release) toggles once.
+        QTest::mouseClick(bar->DocTile(1), Qt::LeftButton);
+        QTest::mouseDClick(bar->DocTile(1), Qt::LeftButton);
+        QCOMPARE(bar->DocOption(), 1);
+        QVERIFY(bar->DocTile(1)->selected && !bar->DocTile(3)->selected);
+        // Deselecting the chosen tile leaves none chosen.
+        QTest::mouseClick(bar->DocTile(1), Qt::LeftButton);
+        QCOMPARE(bar->DocOption(), 4);
+        for (int k = 0; k < 4; ++k)
+            QVERIFY(!bar->DocTile(k)->selected);
+    }
+
+    void formatsAndNamesFollowTheSettings() {
+        settings.imageType = 3;
+        settings.nameType = 1;
+        settings.namePre = "page-";
+        bar->HandleTakePhoto(capture(120, 90, qRgb(30, 60, 90)));
+        QTRY_COMPARE(saved->count(), 1);
+        const QString gif = saved->at(0).at(0).toString();
+        QCOMPARE(gif, out.filePath("page-0000.gif"));
+        QCOMPARE(QImageReader(gif).format(), QByteArray("gif"));
+
+        // An image type outside the list writes JPEG data, without extension under a given name.
+        settings.imageType = 9;
+        QImage img(50, 40, QImage::Format_RGB888);
+        img.fill(Qt::gray);
+        QVERIFY(bar->SaveImageByThreadAs(&img, "named"));
+        QTRY_COMPARE(saved->count(), 2);
+        QCOMPARE(saved->at(1).at(0).toString(), out.filePath("named"));
+        QCOMPARE(QImageReader(out.filePath("named")).format(), QByteArray("jpeg"));
+    }
+
+    void watermarkIsStampedIntoTheFile() {
+        const QString stamp = appDir.filePath("stamp.png");
+        QImage s(10, 10, QImage::Format_RGB32);
+        s.fill(qRgb(0, 255, 0));
+        QVERIFY(s.save(stamp));
+        settings.wmType = 3;
+        settings.wmImgPath = stamp;
+        settings.wmPosition = 1;
+        settings.wmWidth = settings.wmHeight = 40;
+        bar->HandleTakePhoto(capture(200, 100, qRgb(0, 0, 0)));
+        QTRY_COMPARE(saved->count(), 1);
+        const QImage file(saved->at(0).at(0).toString());
+        QCOMPARE(file.pixel(20, 20), qRgb(0, 255, 0));
+        QCOMPARE(file.pixel(60, 60), qRgb(0, 0, 0));
+
+        // A picture that is gone: the capture is still saved, unstamped.
+        QFile::remove(stamp);
+        bar->HandleTakePhoto(capture(200, 100, qRgb(0, 0, 0)));
+        QTRY_COMPARE(saved->count(), 2);
+        QCOMPARE(QImage(saved->at(1).at(0).toString()).pixel(20, 20), qRgb(0, 0, 0));
+    }
+
+    void unusableOutputFallsBackOrIsReported() {
+        // No folder set, or a file where the folder should be: the working directory takes it.
+        QFile blocker(out.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        for (const QString& dir : {QString(), out.filePath("blocker"), QString("C:\\OutPut\\")}) {
+            settings.baseDir = dir;
+            const int before = saved->count();
+            bar->HandleTakePhoto(capture(60, 40, qRgb(5, 5, 5)));
+            QTRY_COMPARE(saved->count(), before + 1);
+            QCOMPARE(QFileInfo(saved->last().at(0).toString()).absolutePath(), QDir::currentPath());
+            QCOMPARE(settings.baseDir, QDir::currentPath());
+        }
+        QVERIFY(!QFileInfo::exists(QDir::current().filePath("C:")));
+
+        // A prefix that names a missing folder: nothing is announced, nothing appears, and the
+        // failure is logged.
+        settings.baseDir = out.path();
+        settings.namePre = "missing/IMG";
+        const int before = saved->count();
+        bar->HandleTakePhoto(capture(60, 40, qRgb(5, 5, 5)));
+        QVERIFY(bar->WaitForSaves());
+        QTest::qWait(100);
+        QCOMPARE(saved->count(), before);
+        QCOMPARE(filesIn(out.path()), QStringList({"blocker"}));
+        QFile logFile(QDir::current().filePath("Log/ZVTM" +
+                                               QDate::currentDate().toString("yyyyMMdd") + ".log"));
+        QVERIFY(logFile.open(QIODevice::ReadOnly));
+        QVERIFY(logFile.readAll().contains("missing/IMG"));
+    }
+};
+
+QTEST_MAIN(TestPreConfigBar)
+#include "tst_PreConfigBar.moc"

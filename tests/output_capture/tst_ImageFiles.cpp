@@ -1,0 +1,202 @@
+#include <signal.h>
+#include <sys/resource.h>
+
+#include <QFile>
+#include <QImageReader>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <memory>
+
+#include "modes/SaveThread.h"
+#include "output/ImageFileWriter.h"
+#include "output/ImageType.h"
+
+namespace {
+
+// Four coloured quarters: survives every encoder well enough to check the colours back.
+QImage quarters(int w, int h) {
+    QImage img(w, h, QImage::Format_RGB888);
+    for (int y = 0; y < h; ++y) {
+        uchar* row = img.scanLine(y);
+        for (int x = 0; x < w; ++x) {
+            const bool right = x >= w / 2, low = y >= h / 2;
+            row[3 * x] = right ? 230 : 20;
+            row[3 * x + 1] = low ? 200 : 30;
+            row[3 * x + 2] = (right != low) ? 220 : 10;
+        }
+    }
+    return img;
+}
+
+bool near(QRgb a, QRgb b, int tolerance) {
+    return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
+           qAbs(qBlue(a) - qBlue(b)) <= tolerance;
+}
+
+QByteArray head(const QString& path, int n) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray();
+    return f.read(n);
+}
+
+// Runs one SaveThread to the end and lets its queued signals arrive.
+struct SaveRun {
+    std::unique_ptr<QSignalSpy> finished, failed;
+    QPointer<SaveThread> thread;
+    void start(const QImage& img, const QString& path, int type, int quality) {
+        auto* t = new SaveThread;
+        t->imageType = type;
+        t->quality = quality;
+        QCOMPARE(t->SetImage(&img, path), 1);
+        QObject::connect(t, &QThread::finished, t, &QObject::deleteLater);
+        finished.reset(new QSignalSpy(t, &SaveThread::Signal_Finished));
+        failed.reset(new QSignalSpy(t, &SaveThread::Signal_Failed));
+        thread = t;
+        t->start();
+    }
+    void wait() {
+        QTRY_VERIFY_WITH_TIMEOUT(finished->count() + failed->count() > 0, 20000);
+        QTRY_VERIFY_WITH_TIMEOUT(thread.isNull(), 5000);  // deleted itself
+    }
+};
+
+}  // namespace
+
+class TestImageFiles : public QObject {
+    Q_OBJECT
+private slots:
+    void everyTypeHoldsItsOwnFormat() {
+        QTemporaryDir dir;
+        const QImage img = quarters(161, 97);  // odd width: rows carry padding
+        const struct {
+            int type;
+            const char* format;
+            QByteArray magic;
+            int tolerance;
+        } cases[] = {
+            {ImageType::Bmp, "bmp", "BM", 0},      {ImageType::Jpg, "jpeg", "\xFF\xD8\xFF", 12},
+            {ImageType::Png, "png", "\x89PNG", 0}, {ImageType::Gif, "gif", "GIF89a", 8},
+            {ImageType::Tif, "tiff", "", 0},       {42, "jpeg", "\xFF\xD8\xFF", 12}};
+        for (const auto& c : cases) {
+            const QString path =
+                dir.filePath("out" + QString::number(c.type) + ImageType::extension(c.type));
+            SaveRun run;
+            run.start(img, path, c.type, 90);
+            run.wait();
+            QCOMPARE(run.failed->count(), 0);
+            QCOMPARE(run.finished->count(), 1);
+            QCOMPARE(run.finished->at(0).at(0).toString(), path);
+            if (!c.magic.isEmpty())
+                QCOMPARE(head(path, c.magic.size()), c.magic);
+            QImageReader reader(path);
+            QCOMPARE(reader.format(), QByteArray(c.format));
+            const QImage back = reader.read();
+            QCOMPARE(back.size(), img.size());
+            for (QPoint p : {QPoint(20, 20), QPoint(140, 20), QPoint(20, 80), QPoint(140, 80)})
+                QVERIFY2(near(back.pixel(p), img.pixel(p), c.tolerance), c.format);
+        }
+        // No temporary siblings stay behind.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), int(std::size(cases)));
+    }
+
+    void qualityReachesTheEncoder() {
+        QTemporaryDir dir;
+        QImage img = quarters(400, 300);
+        for (int y = 0; y < img.height(); ++y)  // texture so quality matters
+            for (int x = 0; x < img.width(); ++x)
+                img.scanLine(y)[3 * x] ^= (x * 7 + y * 13) & 63;
+        const QString low = dir.filePath("low.jpg"), high = dir.filePath("high.jpg");
+        QVERIFY(ImageFileWriter::write(img, low, "JPG", 10));
+        QVERIFY(ImageFileWriter::write(img, high, "JPG", 95));
+        QVERIFY(QFileInfo(low).size() * 2 < QFileInfo(high).size());
+        QCOMPARE(ImageFileWriter::encoderForSuffix("/a/b.Jpeg"), QByteArray("JPG"));
+        QCOMPARE(ImageFileWriter::encoderForSuffix("/a/b.tiff"), QByteArray("TIF"));
+        QCOMPARE(ImageFileWriter::encoderForSuffix("/a/b.png"), QByteArray("PNG"));
+    }
+
+    void threadKeepsItsOwnPixels() {
+        QTemporaryDir dir;
+        // An image over a foreign buffer that the caller frees right after handing it over,
+        // as the document cut results are.
+        std::vector<uchar> buffer(64 * 48 * 3, 0);
+        for (size_t i = 0; i < buffer.size(); i += 3)
+            buffer[i + 2] = 255;  // blue
+        auto* wrapped = new QImage(buffer.data(), 64, 48, 64 * 3, QImage::Format_RGB888);
+        auto* t = new SaveThread;
+        t->imageType = ImageType::Png;
+        QCOMPARE(t->SetImage(wrapped, dir.filePath("own.png")), 1);
+        delete wrapped;
+        std::fill(buffer.begin(), buffer.end(), 0);
+        buffer.clear();
+        buffer.shrink_to_fit();
+        QSignalSpy spy(t, &SaveThread::Signal_Finished);
+        QObject::connect(t, &QThread::finished, t, &QObject::deleteLater);
+        t->start();
+        QVERIFY(spy.wait(10000));
+        QCOMPARE(QImage(dir.filePath("own.png")).pixel(10, 10), qRgb(0, 0, 255));
+
+        // Nothing to write: no announcement at all.
+        SaveThread empty;
+        QCOMPARE(empty.SetImage(nullptr, dir.filePath("none.png")), 0);
+        QSignalSpy none(&empty, &SaveThread::Signal_Finished);
+        QSignalSpy noneFail(&empty, &SaveThread::Signal_Failed);
+        empty.start();
+        QVERIFY(empty.wait(5000));
+        QCoreApplication::processEvents();
+        QCOMPARE(none.count() + noneFail.count(), 0);
+    }
+
+    void failuresAreReportedNotAnnounced() {
+        QTemporaryDir dir;
+        const QImage img = quarters(300, 200);
+        // A folder that cannot exist (a file stands in its way), and a name with a separator
+        // pointing into a missing folder: no file, a failure report instead of a success.
+        QFile blocker(dir.filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        for (const QString& path :
+             {dir.filePath("blocker/IMG0000.jpg"), dir.filePath("no/such/IMG0000.png")}) {
+            SaveRun run;
+            run.start(img, path, ImageType::Jpg, 90);
+            run.wait();
+            QCOMPARE(run.finished->count(), 0);
+            QCOMPARE(run.failed->count(), 1);
+            QCOMPARE(run.failed->at(0).at(0).toString(), path);
+            QVERIFY(!run.failed->at(0).at(1).toString().isEmpty());
+            QVERIFY(!QFile::exists(path));
+        }
+
+        // A full disk (simulated with a file size limit): the older file of that name survives
+        // untouched and no half-written picture or temporary file appears.
+        const QString existing = dir.filePath("keep.bmp");
+        QVERIFY(ImageFileWriter::write(quarters(10, 10), existing, "BMP", -1));
+        const QByteArray before = head(existing, 1 << 20);
+        struct rlimit old;
+        getrlimit(RLIMIT_FSIZE, &old);
+        signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = old;
+        small.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        QString error;
+        const bool ok = ImageFileWriter::write(quarters(800, 600), existing, "BMP", -1, &error);
+        QImage noise = quarters(800, 600);  // noise, so the GIF cannot compress below the limit
+        for (int y = 0; y < noise.height(); ++y)
+            for (int x = 0; x < noise.width() * 3; ++x)
+                noise.scanLine(y)[x] = uchar(rand());
+        const bool gifOk = ImageFileWriter::write(noise, dir.filePath("big.gif"), "GIF", -1);
+        setrlimit(RLIMIT_FSIZE, &old);
+        QVERIFY(!ok);
+        QVERIFY(!gifOk);
+        QVERIFY(!error.isEmpty());
+        QCOMPARE(head(existing, 1 << 20), before);
+        QStringList left = QDir(dir.path()).entryList(QDir::Files);
+        left.sort();
+        QCOMPARE(left, QStringList({"blocker", "keep.bmp"}));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestImageFiles)
+#include "tst_ImageFiles.moc"
