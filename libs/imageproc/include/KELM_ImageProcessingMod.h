@@ -68,8 +68,8 @@ KELM_IMAGEPROC_API short KELM_CalibrateIDCard(SImage src, SImage* dst, int* corn
                                               int r3, int r4, int autoIdentify);
 
 /* Composes a card page from two card images in memory: a white page of dst's size (normally
- * 2200 x 3110) with the front above the back, both at true size for a 300 dpi print (1011 x 638
- * pixels). mode is reserved (pass 1). */
+ * 2200 x 3110, an A4 sheet) with the front above the back, centred, each at true size for a page
+ * 210 mm wide (897 x 566 pixels on the usual page). mode is reserved (pass 1). */
 KELM_IMAGEPROC_API short KELM_SynthesisIDCard(SImage front, SImage back, SImage* dst, int mode);
 
 /* The same as KELM_SynthesisIDCard with both sides read from image files (Latin-1 paths). */
