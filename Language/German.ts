@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Pre Page</source>
-        <translation>Vorherige Seite</translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation>Nächste Seite</translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Automatic flattening</source>
@@ -68,11 +68,11 @@
     </message>
     <message>
         <source>Auto Cutting</source>
-        <translation>Autom. Zuschnitt</translation>
+        <translation>Zuschnitt</translation>
     </message>
     <message>
         <source>Optimization</source>
-        <translation>Optimierung</translation>
+        <translation>Optimieren</translation>
     </message>
     <message>
         <source>Gray</source>
@@ -84,11 +84,11 @@
     </message>
     <message>
         <source>Positive</source>
-        <translation>Vorderseite</translation>
+        <translation>Vorne</translation>
     </message>
     <message>
         <source>Negtive</source>
-        <translation>Rückseite</translation>
+        <translation>Hinten</translation>
     </message>
     <message>
         <source>Person</source>
@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Img Set</source>
-        <translation>Bildeinstellungen</translation>
+        <translation>Bild</translation>
     </message>
     <message>
         <source>Image list</source>
-        <translation>Bildliste</translation>
+        <translation>Dateien</translation>
     </message>
     <message>
         <source>Devices:</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Power Fre:</source>
-        <translation>Netzfrequenz:</translation>
+        <translation>Netzfreq.:</translation>
     </message>
     <message>
         <source>Focus</source>
@@ -199,19 +199,19 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Zurücksetzen</translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>TakePhoto Timer:</source>
-        <translation>Aufnahme-Timer:</translation>
+        <translation>Timer:</translation>
     </message>
     <message>
         <source>Open Vice Cam</source>
-        <translation>Zweitkamera öffnen</translation>
+        <translation>Zweitkamera</translation>
     </message>
     <message>
         <source>Merge Sub Cam</source>
-        <translation>Zweitkamera einfügen</translation>
+        <translation>Einfügen</translation>
     </message>
     <message>
         <source>Position:</source>
@@ -219,23 +219,23 @@
     </message>
     <message>
         <source>LeftUp</source>
-        <translation>Oben links</translation>
+        <translation>Oben L</translation>
     </message>
     <message>
         <source>RightUp</source>
-        <translation>Oben rechts</translation>
+        <translation>Oben R</translation>
     </message>
     <message>
         <source>LeftDown</source>
-        <translation>Unten links</translation>
+        <translation>Unten L</translation>
     </message>
     <message>
         <source>RightDown</source>
-        <translation>Unten rechts</translation>
+        <translation>Unten R</translation>
     </message>
     <message>
         <source>Img Format:</source>
-        <translation>Bildformat:</translation>
+        <translation>Format:</translation>
     </message>
     <message>
         <source>Time&amp;Date</source>
@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>Name rule:</source>
-        <translation>Benennungsregel:</translation>
+        <translation>Benennung:</translation>
     </message>
     <message>
         <source>Named prefix:</source>
-        <translation>Namenspräfix:</translation>
+        <translation>Präfix:</translation>
     </message>
     <message>
         <source>JPG Compress rate:</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Img Rotate:</source>
-        <translation>Bilddrehung:</translation>
+        <translation>Drehung:</translation>
     </message>
     <message>
         <source>Select the watermark type:</source>
@@ -299,23 +299,23 @@
     </message>
     <message>
         <source>Right&amp;Down</source>
-        <translation>Rechts &amp; unten</translation>
+        <translation>Unten R</translation>
     </message>
     <message>
         <source>Left&amp;Up</source>
-        <translation>Links &amp; oben</translation>
+        <translation>Oben L</translation>
     </message>
     <message>
         <source>Left&amp;Cetner</source>
-        <translation>Links &amp; Mitte</translation>
+        <translation>Links</translation>
     </message>
     <message>
         <source>Left&amp;Down</source>
-        <translation>Links &amp; unten</translation>
+        <translation>Unten L</translation>
     </message>
     <message>
         <source>Center&amp;Up</source>
-        <translation>Mitte &amp; oben</translation>
+        <translation>Oben</translation>
     </message>
     <message>
         <source>Center</source>
@@ -323,19 +323,19 @@
     </message>
     <message>
         <source>Center&amp;Down</source>
-        <translation>Mitte &amp; unten</translation>
+        <translation>Unten</translation>
     </message>
     <message>
         <source>Right&amp;Up</source>
-        <translation>Rechts &amp; oben</translation>
+        <translation>Oben R</translation>
     </message>
     <message>
         <source>Right&amp;Center</source>
-        <translation>Rechts &amp; Mitte</translation>
+        <translation>Rechts</translation>
     </message>
     <message>
         <source>Select Color</source>
-        <translation>Farbe auswählen</translation>
+        <translation>Farbe...</translation>
     </message>
     <message>
         <source>Color:</source>
@@ -359,7 +359,7 @@
     </message>
     <message>
         <source>Choose</source>
-        <translation>Auswählen</translation>
+        <translation>Wählen...</translation>
     </message>
     <message>
         <source>Img Path:</source>
@@ -367,11 +367,11 @@
     </message>
     <message>
         <source>Change folder</source>
-        <translation>Ordner ändern</translation>
+        <translation>Ändern...</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation>Ordner öffnen</translation>
+        <translation>Öffnen</translation>
     </message>
     <message>
         <source>Output to Pdf</source>

@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Pre Page</source>
-        <translation>Pagina precedente</translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation>Pagina successiva</translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <source>Automatic flattening</source>
@@ -68,11 +68,11 @@
     </message>
     <message>
         <source>Auto Cutting</source>
-        <translation>Ritaglio automatico</translation>
+        <translation>Ritaglio</translation>
     </message>
     <message>
         <source>Optimization</source>
-        <translation>Ottimizzazione</translation>
+        <translation>Ottimizza</translation>
     </message>
     <message>
         <source>Gray</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Save Directly</source>
-        <translation>Salva direttamente</translation>
+        <translation>Salva subito</translation>
     </message>
     <message>
         <source>Positive</source>
@@ -151,15 +151,15 @@
     </message>
     <message>
         <source>Camera</source>
-        <translation>Fotocamera</translation>
+        <translation>Ripresa</translation>
     </message>
     <message>
         <source>Img Set</source>
-        <translation>Impostazioni immagine</translation>
+        <translation>Immagine</translation>
     </message>
     <message>
         <source>Image list</source>
-        <translation>Elenco immagini</translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Devices:</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>Resolution:</source>
-        <translation>Risoluzione:</translation>
+        <translation>Risoluz.:</translation>
     </message>
     <message>
         <source>Format:</source>
@@ -187,15 +187,15 @@
     </message>
     <message>
         <source>Saturation:</source>
-        <translation>Saturazione:</translation>
+        <translation>Saturaz.:</translation>
     </message>
     <message>
         <source>Power Fre:</source>
-        <translation>Frequenza di rete:</translation>
+        <translation>Freq. rete:</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation>Messa a fuoco</translation>
+        <translation>Fuoco</translation>
     </message>
     <message>
         <source>Reset</source>
@@ -203,15 +203,15 @@
     </message>
     <message>
         <source>TakePhoto Timer:</source>
-        <translation>Timer di acquisizione:</translation>
+        <translation>Timer:</translation>
     </message>
     <message>
         <source>Open Vice Cam</source>
-        <translation>Apri fotocamera secondaria</translation>
+        <translation>Fotocam. 2</translation>
     </message>
     <message>
         <source>Merge Sub Cam</source>
-        <translation>Unisci fotocamera secondaria</translation>
+        <translation>Unisci</translation>
     </message>
     <message>
         <source>Position:</source>
@@ -219,23 +219,23 @@
     </message>
     <message>
         <source>LeftUp</source>
-        <translation>In alto a sinistra</translation>
+        <translation>Alto Sx</translation>
     </message>
     <message>
         <source>RightUp</source>
-        <translation>In alto a destra</translation>
+        <translation>Alto Dx</translation>
     </message>
     <message>
         <source>LeftDown</source>
-        <translation>In basso a sinistra</translation>
+        <translation>Basso Sx</translation>
     </message>
     <message>
         <source>RightDown</source>
-        <translation>In basso a destra</translation>
+        <translation>Basso Dx</translation>
     </message>
     <message>
         <source>Img Format:</source>
-        <translation>Formato immagine:</translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Time&amp;Date</source>
@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>Name rule:</source>
-        <translation>Regola di denominazione:</translation>
+        <translation>Nomi:</translation>
     </message>
     <message>
         <source>Named prefix:</source>
-        <translation>Prefisso del nome:</translation>
+        <translation>Prefisso:</translation>
     </message>
     <message>
         <source>JPG Compress rate:</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Img Rotate:</source>
-        <translation>Rotazione immagine:</translation>
+        <translation>Rotazione:</translation>
     </message>
     <message>
         <source>Select the watermark type:</source>
@@ -295,27 +295,27 @@
     </message>
     <message>
         <source>Content:</source>
-        <translation>Contenuto:</translation>
+        <translation>Testo:</translation>
     </message>
     <message>
         <source>Right&amp;Down</source>
-        <translation>Destra e basso</translation>
+        <translation>Basso Dx</translation>
     </message>
     <message>
         <source>Left&amp;Up</source>
-        <translation>Sinistra e alto</translation>
+        <translation>Alto Sx</translation>
     </message>
     <message>
         <source>Left&amp;Cetner</source>
-        <translation>Sinistra e centro</translation>
+        <translation>Sinistra</translation>
     </message>
     <message>
         <source>Left&amp;Down</source>
-        <translation>Sinistra e basso</translation>
+        <translation>Basso Sx</translation>
     </message>
     <message>
         <source>Center&amp;Up</source>
-        <translation>Centro e alto</translation>
+        <translation>Alto</translation>
     </message>
     <message>
         <source>Center</source>
@@ -323,19 +323,19 @@
     </message>
     <message>
         <source>Center&amp;Down</source>
-        <translation>Centro e basso</translation>
+        <translation>Basso</translation>
     </message>
     <message>
         <source>Right&amp;Up</source>
-        <translation>Destra e alto</translation>
+        <translation>Alto Dx</translation>
     </message>
     <message>
         <source>Right&amp;Center</source>
-        <translation>Destra e centro</translation>
+        <translation>Destra</translation>
     </message>
     <message>
         <source>Select Color</source>
-        <translation>Seleziona colore</translation>
+        <translation>Colore...</translation>
     </message>
     <message>
         <source>Color:</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Text Size:</source>
-        <translation>Dimensione testo:</translation>
+        <translation>Carattere:</translation>
     </message>
     <message>
         <source>Picture:</source>
@@ -359,19 +359,19 @@
     </message>
     <message>
         <source>Choose</source>
-        <translation>Scegli</translation>
+        <translation>Scegli...</translation>
     </message>
     <message>
         <source>Img Path:</source>
-        <translation>Cartella immagini:</translation>
+        <translation>Cartella:</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation>Cambia cartella</translation>
+        <translation>Cambia...</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation>Apri cartella</translation>
+        <translation>Apri</translation>
     </message>
     <message>
         <source>Output to Pdf</source>

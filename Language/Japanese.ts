@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Pre Page</source>
-        <translation>前のページ</translation>
+        <translation>左ページ</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation>次のページ</translation>
+        <translation>右ページ</translation>
     </message>
     <message>
         <source>Automatic flattening</source>
@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>Auto Cutting</source>
-        <translation>自動トリミング</translation>
+        <translation>トリミング</translation>
     </message>
     <message>
         <source>Optimization</source>
@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Img Set</source>
-        <translation>画像設定</translation>
+        <translation>画像</translation>
     </message>
     <message>
         <source>Image list</source>
-        <translation>画像リスト</translation>
+        <translation>ファイル</translation>
     </message>
     <message>
         <source>Devices:</source>
@@ -183,7 +183,7 @@
     </message>
     <message>
         <source>Contrast:</source>
-        <translation>コントラスト：</translation>
+        <translation>コントラスト</translation>
     </message>
     <message>
         <source>Saturation:</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Power Fre:</source>
-        <translation>電源周波数：</translation>
+        <translation>周波数：</translation>
     </message>
     <message>
         <source>Focus</source>
@@ -203,15 +203,15 @@
     </message>
     <message>
         <source>TakePhoto Timer:</source>
-        <translation>撮影タイマー：</translation>
+        <translation>タイマー：</translation>
     </message>
     <message>
         <source>Open Vice Cam</source>
-        <translation>サブカメラを開く</translation>
+        <translation>サブカメラ</translation>
     </message>
     <message>
         <source>Merge Sub Cam</source>
-        <translation>サブカメラを結合</translation>
+        <translation>合成</translation>
     </message>
     <message>
         <source>Position:</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>Img Format:</source>
-        <translation>画像形式：</translation>
+        <translation>形式：</translation>
     </message>
     <message>
         <source>Time&amp;Date</source>
@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>Name rule:</source>
-        <translation>命名規則：</translation>
+        <translation>命名：</translation>
     </message>
     <message>
         <source>Named prefix:</source>
-        <translation>名前の接頭辞：</translation>
+        <translation>接頭辞：</translation>
     </message>
     <message>
         <source>JPG Compress rate:</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Img Rotate:</source>
-        <translation>画像の回転：</translation>
+        <translation>回転：</translation>
     </message>
     <message>
         <source>Select the watermark type:</source>
@@ -307,7 +307,7 @@
     </message>
     <message>
         <source>Left&amp;Cetner</source>
-        <translation>左中央</translation>
+        <translation>左</translation>
     </message>
     <message>
         <source>Left&amp;Down</source>
@@ -315,7 +315,7 @@
     </message>
     <message>
         <source>Center&amp;Up</source>
-        <translation>中央上</translation>
+        <translation>上</translation>
     </message>
     <message>
         <source>Center</source>
@@ -323,7 +323,7 @@
     </message>
     <message>
         <source>Center&amp;Down</source>
-        <translation>中央下</translation>
+        <translation>下</translation>
     </message>
     <message>
         <source>Right&amp;Up</source>
@@ -331,7 +331,7 @@
     </message>
     <message>
         <source>Right&amp;Center</source>
-        <translation>右中央</translation>
+        <translation>右</translation>
     </message>
     <message>
         <source>Select Color</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>Opacity:</source>
-        <translation>不透明度：</translation>
+        <translation>不透明：</translation>
     </message>
     <message>
         <source>Size:</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Text Size:</source>
-        <translation>文字サイズ：</translation>
+        <translation>文字：</translation>
     </message>
     <message>
         <source>Picture:</source>
@@ -359,19 +359,19 @@
     </message>
     <message>
         <source>Choose</source>
-        <translation>選択</translation>
+        <translation>選択...</translation>
     </message>
     <message>
         <source>Img Path:</source>
-        <translation>画像の保存先：</translation>
+        <translation>保存先：</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation>フォルダーを変更</translation>
+        <translation>変更...</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation>フォルダーを開く</translation>
+        <translation>開く</translation>
     </message>
     <message>
         <source>Output to Pdf</source>

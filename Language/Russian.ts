@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Pre Page</source>
-        <translation>Предыдущая страница</translation>
+        <translation>Левая</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation>Следующая страница</translation>
+        <translation>Правая</translation>
     </message>
     <message>
         <source>Automatic flattening</source>
@@ -68,23 +68,23 @@
     </message>
     <message>
         <source>Auto Cutting</source>
-        <translation>Автообрезка</translation>
+        <translation>Обрезка</translation>
     </message>
     <message>
         <source>Optimization</source>
-        <translation>Оптимизация</translation>
+        <translation>Улучшение</translation>
     </message>
     <message>
         <source>Gray</source>
-        <translation>Оттенки серого</translation>
+        <translation>Серый</translation>
     </message>
     <message>
         <source>Save Directly</source>
-        <translation>Сохранять сразу</translation>
+        <translation>Сразу сохранять</translation>
     </message>
     <message>
         <source>Positive</source>
-        <translation>Лицевая сторона</translation>
+        <translation>Лицо</translation>
     </message>
     <message>
         <source>Negtive</source>
@@ -155,19 +155,19 @@
     </message>
     <message>
         <source>Img Set</source>
-        <translation>Настройки изображения</translation>
+        <translation>Снимок</translation>
     </message>
     <message>
         <source>Image list</source>
-        <translation>Список изображений</translation>
+        <translation>Файлы</translation>
     </message>
     <message>
         <source>Devices:</source>
-        <translation>Устройства:</translation>
+        <translation>Камеры:</translation>
     </message>
     <message>
         <source>Resolution:</source>
-        <translation>Разрешение:</translation>
+        <translation>Разреш.:</translation>
     </message>
     <message>
         <source>Format:</source>
@@ -187,11 +187,11 @@
     </message>
     <message>
         <source>Saturation:</source>
-        <translation>Насыщенность:</translation>
+        <translation>Насыщ.:</translation>
     </message>
     <message>
         <source>Power Fre:</source>
-        <translation>Частота сети:</translation>
+        <translation>Сеть, Гц:</translation>
     </message>
     <message>
         <source>Focus</source>
@@ -203,39 +203,39 @@
     </message>
     <message>
         <source>TakePhoto Timer:</source>
-        <translation>Таймер съёмки:</translation>
+        <translation>Таймер:</translation>
     </message>
     <message>
         <source>Open Vice Cam</source>
-        <translation>Открыть доп. камеру</translation>
+        <translation>Доп. камера</translation>
     </message>
     <message>
         <source>Merge Sub Cam</source>
-        <translation>Объединить с доп. камерой</translation>
+        <translation>Вставить</translation>
     </message>
     <message>
         <source>Position:</source>
-        <translation>Положение:</translation>
+        <translation>Место:</translation>
     </message>
     <message>
         <source>LeftUp</source>
-        <translation>Сверху слева</translation>
+        <translation>Верх Л</translation>
     </message>
     <message>
         <source>RightUp</source>
-        <translation>Сверху справа</translation>
+        <translation>Верх П</translation>
     </message>
     <message>
         <source>LeftDown</source>
-        <translation>Снизу слева</translation>
+        <translation>Низ Л</translation>
     </message>
     <message>
         <source>RightDown</source>
-        <translation>Снизу справа</translation>
+        <translation>Низ П</translation>
     </message>
     <message>
         <source>Img Format:</source>
-        <translation>Формат изображения:</translation>
+        <translation>Формат:</translation>
     </message>
     <message>
         <source>Time&amp;Date</source>
@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>Name rule:</source>
-        <translation>Правило именования:</translation>
+        <translation>Имена:</translation>
     </message>
     <message>
         <source>Named prefix:</source>
-        <translation>Префикс имени:</translation>
+        <translation>Префикс:</translation>
     </message>
     <message>
         <source>JPG Compress rate:</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Img Rotate:</source>
-        <translation>Поворот изображения:</translation>
+        <translation>Поворот:</translation>
     </message>
     <message>
         <source>Select the watermark type:</source>
@@ -295,47 +295,47 @@
     </message>
     <message>
         <source>Content:</source>
-        <translation>Содержание:</translation>
+        <translation>Текст:</translation>
     </message>
     <message>
         <source>Right&amp;Down</source>
-        <translation>Справа снизу</translation>
+        <translation>Низ П</translation>
     </message>
     <message>
         <source>Left&amp;Up</source>
-        <translation>Слева сверху</translation>
+        <translation>Верх Л</translation>
     </message>
     <message>
         <source>Left&amp;Cetner</source>
-        <translation>Слева по центру</translation>
+        <translation>Слева</translation>
     </message>
     <message>
         <source>Left&amp;Down</source>
-        <translation>Слева снизу</translation>
+        <translation>Низ Л</translation>
     </message>
     <message>
         <source>Center&amp;Up</source>
-        <translation>По центру сверху</translation>
+        <translation>Верх</translation>
     </message>
     <message>
         <source>Center</source>
-        <translation>По центру</translation>
+        <translation>Центр</translation>
     </message>
     <message>
         <source>Center&amp;Down</source>
-        <translation>По центру снизу</translation>
+        <translation>Низ</translation>
     </message>
     <message>
         <source>Right&amp;Up</source>
-        <translation>Справа сверху</translation>
+        <translation>Верх П</translation>
     </message>
     <message>
         <source>Right&amp;Center</source>
-        <translation>Справа по центру</translation>
+        <translation>Справа</translation>
     </message>
     <message>
         <source>Select Color</source>
-        <translation>Выбор цвета</translation>
+        <translation>Цвет...</translation>
     </message>
     <message>
         <source>Color:</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>Opacity:</source>
-        <translation>Непрозрачность:</translation>
+        <translation>Плотность:</translation>
     </message>
     <message>
         <source>Size:</source>
@@ -351,27 +351,27 @@
     </message>
     <message>
         <source>Text Size:</source>
-        <translation>Размер текста:</translation>
+        <translation>Шрифт:</translation>
     </message>
     <message>
         <source>Picture:</source>
-        <translation>Изображение:</translation>
+        <translation>Картинка:</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation>Выбрать</translation>
+        <translation>Выбрать...</translation>
     </message>
     <message>
         <source>Img Path:</source>
-        <translation>Папка изображений:</translation>
+        <translation>Папка:</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation>Сменить папку</translation>
+        <translation>Изменить...</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation>Открыть папку</translation>
+        <translation>Открыть</translation>
     </message>
     <message>
         <source>Output to Pdf</source>

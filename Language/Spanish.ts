@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Pre Page</source>
-        <translation>Página anterior</translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation>Página siguiente</translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Automatic flattening</source>
@@ -68,11 +68,11 @@
     </message>
     <message>
         <source>Auto Cutting</source>
-        <translation>Recorte automático</translation>
+        <translation>Recorte</translation>
     </message>
     <message>
         <source>Optimization</source>
-        <translation>Optimización</translation>
+        <translation>Optimizar</translation>
     </message>
     <message>
         <source>Gray</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Save Directly</source>
-        <translation>Guardar directamente</translation>
+        <translation>Guardar directo</translation>
     </message>
     <message>
         <source>Positive</source>
@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>Preview</source>
-        <translation>Vista previa</translation>
+        <translation>Vista</translation>
     </message>
     <message>
         <source>QR code.. ...</source>
@@ -155,15 +155,15 @@
     </message>
     <message>
         <source>Img Set</source>
-        <translation>Ajustes de imagen</translation>
+        <translation>Imagen</translation>
     </message>
     <message>
         <source>Image list</source>
-        <translation>Lista de imágenes</translation>
+        <translation>Archivos</translation>
     </message>
     <message>
         <source>Devices:</source>
-        <translation>Dispositivos:</translation>
+        <translation>Cámaras:</translation>
     </message>
     <message>
         <source>Resolution:</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Power Fre:</source>
-        <translation>Frecuencia de red:</translation>
+        <translation>Frec. red:</translation>
     </message>
     <message>
         <source>Focus</source>
@@ -199,19 +199,19 @@
     </message>
     <message>
         <source>Reset</source>
-        <translation>Restablecer</translation>
+        <translation>Reiniciar</translation>
     </message>
     <message>
         <source>TakePhoto Timer:</source>
-        <translation>Temporizador de captura:</translation>
+        <translation>Temporiz.:</translation>
     </message>
     <message>
         <source>Open Vice Cam</source>
-        <translation>Abrir cámara secundaria</translation>
+        <translation>Cámara 2</translation>
     </message>
     <message>
         <source>Merge Sub Cam</source>
-        <translation>Combinar cámara secundaria</translation>
+        <translation>Combinar</translation>
     </message>
     <message>
         <source>Position:</source>
@@ -219,23 +219,23 @@
     </message>
     <message>
         <source>LeftUp</source>
-        <translation>Arriba a la izquierda</translation>
+        <translation>Arriba I</translation>
     </message>
     <message>
         <source>RightUp</source>
-        <translation>Arriba a la derecha</translation>
+        <translation>Arriba D</translation>
     </message>
     <message>
         <source>LeftDown</source>
-        <translation>Abajo a la izquierda</translation>
+        <translation>Abajo I</translation>
     </message>
     <message>
         <source>RightDown</source>
-        <translation>Abajo a la derecha</translation>
+        <translation>Abajo D</translation>
     </message>
     <message>
         <source>Img Format:</source>
-        <translation>Formato de imagen:</translation>
+        <translation>Formato:</translation>
     </message>
     <message>
         <source>Time&amp;Date</source>
@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>Name rule:</source>
-        <translation>Regla de nombres:</translation>
+        <translation>Nombres:</translation>
     </message>
     <message>
         <source>Named prefix:</source>
-        <translation>Prefijo del nombre:</translation>
+        <translation>Prefijo:</translation>
     </message>
     <message>
         <source>JPG Compress rate:</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Img Rotate:</source>
-        <translation>Rotación de imagen:</translation>
+        <translation>Rotación:</translation>
     </message>
     <message>
         <source>Select the watermark type:</source>
@@ -295,27 +295,27 @@
     </message>
     <message>
         <source>Content:</source>
-        <translation>Contenido:</translation>
+        <translation>Texto:</translation>
     </message>
     <message>
         <source>Right&amp;Down</source>
-        <translation>Derecha y abajo</translation>
+        <translation>Abajo D</translation>
     </message>
     <message>
         <source>Left&amp;Up</source>
-        <translation>Izquierda y arriba</translation>
+        <translation>Arriba I</translation>
     </message>
     <message>
         <source>Left&amp;Cetner</source>
-        <translation>Izquierda y centro</translation>
+        <translation>Izquierda</translation>
     </message>
     <message>
         <source>Left&amp;Down</source>
-        <translation>Izquierda y abajo</translation>
+        <translation>Abajo I</translation>
     </message>
     <message>
         <source>Center&amp;Up</source>
-        <translation>Centro y arriba</translation>
+        <translation>Arriba</translation>
     </message>
     <message>
         <source>Center</source>
@@ -323,19 +323,19 @@
     </message>
     <message>
         <source>Center&amp;Down</source>
-        <translation>Centro e abajo</translation>
+        <translation>Abajo</translation>
     </message>
     <message>
         <source>Right&amp;Up</source>
-        <translation>Derecha y arriba</translation>
+        <translation>Arriba D</translation>
     </message>
     <message>
         <source>Right&amp;Center</source>
-        <translation>Derecha y centro</translation>
+        <translation>Derecha</translation>
     </message>
     <message>
         <source>Select Color</source>
-        <translation>Seleccionar color</translation>
+        <translation>Color...</translation>
     </message>
     <message>
         <source>Color:</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Text Size:</source>
-        <translation>Tamaño del texto:</translation>
+        <translation>Letra:</translation>
     </message>
     <message>
         <source>Picture:</source>
@@ -359,19 +359,19 @@
     </message>
     <message>
         <source>Choose</source>
-        <translation>Elegir</translation>
+        <translation>Elegir...</translation>
     </message>
     <message>
         <source>Img Path:</source>
-        <translation>Carpeta de imágenes:</translation>
+        <translation>Carpeta:</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation>Cambiar carpeta</translation>
+        <translation>Cambiar...</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation>Abrir carpeta</translation>
+        <translation>Abrir</translation>
     </message>
     <message>
         <source>Output to Pdf</source>

@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Pre Page</source>
-        <translation>Previous Page</translation>
+        <translation>Left Page</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation>Next Page</translation>
+        <translation>Right Page</translation>
     </message>
     <message>
         <source>Automatic flattening</source>
@@ -68,11 +68,11 @@
     </message>
     <message>
         <source>Auto Cutting</source>
-        <translation>Auto Cutting</translation>
+        <translation>Auto Crop</translation>
     </message>
     <message>
         <source>Optimization</source>
-        <translation>Optimization</translation>
+        <translation>Optimize</translation>
     </message>
     <message>
         <source>Gray</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Save Directly</source>
-        <translation>Save Directly</translation>
+        <translation>Save directly</translation>
     </message>
     <message>
         <source>Positive</source>
@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Img Set</source>
-        <translation>Image settings</translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Image list</source>
-        <translation>Image list</translation>
+        <translation>Files</translation>
     </message>
     <message>
         <source>Devices:</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Power Fre:</source>
-        <translation>Power frequency:</translation>
+        <translation>Power freq:</translation>
     </message>
     <message>
         <source>Focus</source>
@@ -203,15 +203,15 @@
     </message>
     <message>
         <source>TakePhoto Timer:</source>
-        <translation>Capture timer:</translation>
+        <translation>Timer:</translation>
     </message>
     <message>
         <source>Open Vice Cam</source>
-        <translation>Open sub camera</translation>
+        <translation>Sub camera</translation>
     </message>
     <message>
         <source>Merge Sub Cam</source>
-        <translation>Merge sub camera</translation>
+        <translation>Merge</translation>
     </message>
     <message>
         <source>Position:</source>
@@ -227,15 +227,15 @@
     </message>
     <message>
         <source>LeftDown</source>
-        <translation>Bottom left</translation>
+        <translation>Bottom L</translation>
     </message>
     <message>
         <source>RightDown</source>
-        <translation>Bottom right</translation>
+        <translation>Bottom R</translation>
     </message>
     <message>
         <source>Img Format:</source>
-        <translation>Image format:</translation>
+        <translation>Format:</translation>
     </message>
     <message>
         <source>Time&amp;Date</source>
@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>Name rule:</source>
-        <translation>Naming rule:</translation>
+        <translation>Naming:</translation>
     </message>
     <message>
         <source>Named prefix:</source>
-        <translation>Name prefix:</translation>
+        <translation>Prefix:</translation>
     </message>
     <message>
         <source>JPG Compress rate:</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Img Rotate:</source>
-        <translation>Image rotation:</translation>
+        <translation>Rotation:</translation>
     </message>
     <message>
         <source>Select the watermark type:</source>
@@ -295,27 +295,27 @@
     </message>
     <message>
         <source>Content:</source>
-        <translation>Content:</translation>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>Right&amp;Down</source>
-        <translation>Right &amp; Bottom</translation>
+        <translation>Bottom R</translation>
     </message>
     <message>
         <source>Left&amp;Up</source>
-        <translation>Left &amp; Top</translation>
+        <translation>Top L</translation>
     </message>
     <message>
         <source>Left&amp;Cetner</source>
-        <translation>Left &amp; Center</translation>
+        <translation>Left</translation>
     </message>
     <message>
         <source>Left&amp;Down</source>
-        <translation>Left &amp; Bottom</translation>
+        <translation>Bottom L</translation>
     </message>
     <message>
         <source>Center&amp;Up</source>
-        <translation>Center &amp; Top</translation>
+        <translation>Top</translation>
     </message>
     <message>
         <source>Center</source>
@@ -323,19 +323,19 @@
     </message>
     <message>
         <source>Center&amp;Down</source>
-        <translation>Center &amp; Bottom</translation>
+        <translation>Bottom</translation>
     </message>
     <message>
         <source>Right&amp;Up</source>
-        <translation>Right &amp; Top</translation>
+        <translation>Top R</translation>
     </message>
     <message>
         <source>Right&amp;Center</source>
-        <translation>Right &amp; Center</translation>
+        <translation>Right</translation>
     </message>
     <message>
         <source>Select Color</source>
-        <translation>Select Color</translation>
+        <translation>Color...</translation>
     </message>
     <message>
         <source>Color:</source>
@@ -359,15 +359,15 @@
     </message>
     <message>
         <source>Choose</source>
-        <translation>Choose</translation>
+        <translation>Choose...</translation>
     </message>
     <message>
         <source>Img Path:</source>
-        <translation>Image folder:</translation>
+        <translation>Folder:</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation>Change folder</translation>
+        <translation>Change...</translation>
     </message>
     <message>
         <source>Open folder</source>

@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Pre Page</source>
-        <translation>Page précédente</translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation>Page suivante</translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Automatic flattening</source>
@@ -68,11 +68,11 @@
     </message>
     <message>
         <source>Auto Cutting</source>
-        <translation>Recadrage auto</translation>
+        <translation>Recadrage</translation>
     </message>
     <message>
         <source>Optimization</source>
-        <translation>Optimisation</translation>
+        <translation>Optimiser</translation>
     </message>
     <message>
         <source>Gray</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Save Directly</source>
-        <translation>Enregistrer directement</translation>
+        <translation>Sans aperçu</translation>
     </message>
     <message>
         <source>Positive</source>
@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Img Set</source>
-        <translation>Réglages image</translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>Image list</source>
-        <translation>Liste d&apos;images</translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>Devices:</source>
@@ -167,7 +167,7 @@
     </message>
     <message>
         <source>Resolution:</source>
-        <translation>Résolution :</translation>
+        <translation>Définition :</translation>
     </message>
     <message>
         <source>Format:</source>
@@ -191,27 +191,27 @@
     </message>
     <message>
         <source>Power Fre:</source>
-        <translation>Fréquence secteur :</translation>
+        <translation>Secteur :</translation>
     </message>
     <message>
         <source>Focus</source>
-        <translation>Mise au point</translation>
+        <translation>Netteté</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation>Réinitialiser</translation>
+        <translation>Par défaut</translation>
     </message>
     <message>
         <source>TakePhoto Timer:</source>
-        <translation>Minuterie de capture :</translation>
+        <translation>Minuterie :</translation>
     </message>
     <message>
         <source>Open Vice Cam</source>
-        <translation>Ouvrir la caméra secondaire</translation>
+        <translation>Caméra 2</translation>
     </message>
     <message>
         <source>Merge Sub Cam</source>
-        <translation>Fusionner la caméra secondaire</translation>
+        <translation>Fusion</translation>
     </message>
     <message>
         <source>Position:</source>
@@ -219,23 +219,23 @@
     </message>
     <message>
         <source>LeftUp</source>
-        <translation>En haut à gauche</translation>
+        <translation>Haut G</translation>
     </message>
     <message>
         <source>RightUp</source>
-        <translation>En haut à droite</translation>
+        <translation>Haut D</translation>
     </message>
     <message>
         <source>LeftDown</source>
-        <translation>En bas à gauche</translation>
+        <translation>Bas G</translation>
     </message>
     <message>
         <source>RightDown</source>
-        <translation>En bas à droite</translation>
+        <translation>Bas D</translation>
     </message>
     <message>
         <source>Img Format:</source>
-        <translation>Format d&apos;image :</translation>
+        <translation>Format :</translation>
     </message>
     <message>
         <source>Time&amp;Date</source>
@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>Name rule:</source>
-        <translation>Règle de nommage :</translation>
+        <translation>Nommage :</translation>
     </message>
     <message>
         <source>Named prefix:</source>
-        <translation>Préfixe du nom :</translation>
+        <translation>Préfixe :</translation>
     </message>
     <message>
         <source>JPG Compress rate:</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Img Rotate:</source>
-        <translation>Rotation de l&apos;image :</translation>
+        <translation>Rotation :</translation>
     </message>
     <message>
         <source>Select the watermark type:</source>
@@ -295,27 +295,27 @@
     </message>
     <message>
         <source>Content:</source>
-        <translation>Contenu :</translation>
+        <translation>Texte :</translation>
     </message>
     <message>
         <source>Right&amp;Down</source>
-        <translation>Droite &amp; bas</translation>
+        <translation>Bas D</translation>
     </message>
     <message>
         <source>Left&amp;Up</source>
-        <translation>Gauche &amp; haut</translation>
+        <translation>Haut G</translation>
     </message>
     <message>
         <source>Left&amp;Cetner</source>
-        <translation>Gauche &amp; centre</translation>
+        <translation>Gauche</translation>
     </message>
     <message>
         <source>Left&amp;Down</source>
-        <translation>Gauche &amp; bas</translation>
+        <translation>Bas G</translation>
     </message>
     <message>
         <source>Center&amp;Up</source>
-        <translation>Centre &amp; haut</translation>
+        <translation>Haut</translation>
     </message>
     <message>
         <source>Center</source>
@@ -323,19 +323,19 @@
     </message>
     <message>
         <source>Center&amp;Down</source>
-        <translation>Centre &amp; bas</translation>
+        <translation>Bas</translation>
     </message>
     <message>
         <source>Right&amp;Up</source>
-        <translation>Droite &amp; haut</translation>
+        <translation>Haut D</translation>
     </message>
     <message>
         <source>Right&amp;Center</source>
-        <translation>Droite &amp; centre</translation>
+        <translation>Droite</translation>
     </message>
     <message>
         <source>Select Color</source>
-        <translation>Choisir la couleur</translation>
+        <translation>Couleur...</translation>
     </message>
     <message>
         <source>Color:</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Text Size:</source>
-        <translation>Taille du texte :</translation>
+        <translation>Police :</translation>
     </message>
     <message>
         <source>Picture:</source>
@@ -359,19 +359,19 @@
     </message>
     <message>
         <source>Choose</source>
-        <translation>Choisir</translation>
+        <translation>Choisir...</translation>
     </message>
     <message>
         <source>Img Path:</source>
-        <translation>Dossier des images :</translation>
+        <translation>Dossier :</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation>Changer de dossier</translation>
+        <translation>Changer...</translation>
     </message>
     <message>
         <source>Open folder</source>
-        <translation>Ouvrir le dossier</translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Output to Pdf</source>

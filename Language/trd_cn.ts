@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Pre Page</source>
-        <translation>上一頁</translation>
+        <translation>左頁</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation>下一頁</translation>
+        <translation>右頁</translation>
     </message>
     <message>
         <source>Automatic flattening</source>
@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Img Set</source>
-        <translation>影像設定</translation>
+        <translation>影像</translation>
     </message>
     <message>
         <source>Image list</source>
-        <translation>影像清單</translation>
+        <translation>檔案</translation>
     </message>
     <message>
         <source>Devices:</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Power Fre:</source>
-        <translation>電源頻率：</translation>
+        <translation>頻率：</translation>
     </message>
     <message>
         <source>Focus</source>
@@ -203,15 +203,15 @@
     </message>
     <message>
         <source>TakePhoto Timer:</source>
-        <translation>定時拍攝：</translation>
+        <translation>定時：</translation>
     </message>
     <message>
         <source>Open Vice Cam</source>
-        <translation>開啟副相機</translation>
+        <translation>副相機</translation>
     </message>
     <message>
         <source>Merge Sub Cam</source>
-        <translation>合併副相機</translation>
+        <translation>合併</translation>
     </message>
     <message>
         <source>Position:</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>Img Format:</source>
-        <translation>影像格式：</translation>
+        <translation>格式：</translation>
     </message>
     <message>
         <source>Time&amp;Date</source>
@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>Name rule:</source>
-        <translation>命名規則：</translation>
+        <translation>命名：</translation>
     </message>
     <message>
         <source>Named prefix:</source>
-        <translation>名稱前綴：</translation>
+        <translation>前綴：</translation>
     </message>
     <message>
         <source>JPG Compress rate:</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Img Rotate:</source>
-        <translation>影像旋轉：</translation>
+        <translation>旋轉：</translation>
     </message>
     <message>
         <source>Select the watermark type:</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>Opacity:</source>
-        <translation>不透明度：</translation>
+        <translation>不透明：</translation>
     </message>
     <message>
         <source>Size:</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Text Size:</source>
-        <translation>文字大小：</translation>
+        <translation>字號：</translation>
     </message>
     <message>
         <source>Picture:</source>
@@ -359,15 +359,15 @@
     </message>
     <message>
         <source>Choose</source>
-        <translation>選擇</translation>
+        <translation>選擇...</translation>
     </message>
     <message>
         <source>Img Path:</source>
-        <translation>影像路徑：</translation>
+        <translation>路徑：</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation>變更資料夾</translation>
+        <translation>變更...</translation>
     </message>
     <message>
         <source>Open folder</source>

@@ -36,11 +36,11 @@
     </message>
     <message>
         <source>Pre Page</source>
-        <translation>上一页</translation>
+        <translation>左页</translation>
     </message>
     <message>
         <source>Next Page</source>
-        <translation>下一页</translation>
+        <translation>右页</translation>
     </message>
     <message>
         <source>Automatic flattening</source>
@@ -155,11 +155,11 @@
     </message>
     <message>
         <source>Img Set</source>
-        <translation>图像设置</translation>
+        <translation>图像</translation>
     </message>
     <message>
         <source>Image list</source>
-        <translation>图像列表</translation>
+        <translation>文件</translation>
     </message>
     <message>
         <source>Devices:</source>
@@ -191,7 +191,7 @@
     </message>
     <message>
         <source>Power Fre:</source>
-        <translation>电源频率：</translation>
+        <translation>频率：</translation>
     </message>
     <message>
         <source>Focus</source>
@@ -203,15 +203,15 @@
     </message>
     <message>
         <source>TakePhoto Timer:</source>
-        <translation>定时拍摄：</translation>
+        <translation>定时：</translation>
     </message>
     <message>
         <source>Open Vice Cam</source>
-        <translation>打开副相机</translation>
+        <translation>副相机</translation>
     </message>
     <message>
         <source>Merge Sub Cam</source>
-        <translation>合并副相机</translation>
+        <translation>合并</translation>
     </message>
     <message>
         <source>Position:</source>
@@ -235,7 +235,7 @@
     </message>
     <message>
         <source>Img Format:</source>
-        <translation>图像格式：</translation>
+        <translation>格式：</translation>
     </message>
     <message>
         <source>Time&amp;Date</source>
@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>Name rule:</source>
-        <translation>命名规则：</translation>
+        <translation>命名：</translation>
     </message>
     <message>
         <source>Named prefix:</source>
-        <translation>名称前缀：</translation>
+        <translation>前缀：</translation>
     </message>
     <message>
         <source>JPG Compress rate:</source>
@@ -267,7 +267,7 @@
     </message>
     <message>
         <source>Img Rotate:</source>
-        <translation>图像旋转：</translation>
+        <translation>旋转：</translation>
     </message>
     <message>
         <source>Select the watermark type:</source>
@@ -343,7 +343,7 @@
     </message>
     <message>
         <source>Opacity:</source>
-        <translation>不透明度：</translation>
+        <translation>不透明：</translation>
     </message>
     <message>
         <source>Size:</source>
@@ -351,7 +351,7 @@
     </message>
     <message>
         <source>Text Size:</source>
-        <translation>文字大小：</translation>
+        <translation>字号：</translation>
     </message>
     <message>
         <source>Picture:</source>
@@ -359,15 +359,15 @@
     </message>
     <message>
         <source>Choose</source>
-        <translation>选择</translation>
+        <translation>选择...</translation>
     </message>
     <message>
         <source>Img Path:</source>
-        <translation>图像路径：</translation>
+        <translation>路径：</translation>
     </message>
     <message>
         <source>Change folder</source>
-        <translation>更改文件夹</translation>
+        <translation>更改...</translation>
     </message>
     <message>
         <source>Open folder</source>
