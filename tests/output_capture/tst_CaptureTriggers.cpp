@@ -31,6 +31,7 @@ private slots:
         scene::Params p = scene::randomParams(scene::Object::Document, 5, 1280, 960);
         p.rotationDeg = 14;
         p.centerMm = {0, 0};
+        p.fieldWidthMm = 600;  // the whole page in the frame
         p.castShadow = false;
         pageAspect = p.objectWidthMm / p.objectHeightMm;
         const scene::Scene s = scene::render(p);
