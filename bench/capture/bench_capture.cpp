@@ -4,13 +4,14 @@
 //     Document mode, Auto Cutting, JPG quality 90, 3264 x 2448: time from the trigger (the
 //     capture button's slot) to the new item in the image list, and how long the GUI thread was
 //     blocked meanwhile (gaps in a 2 ms heartbeat timer).
-//   bench_capture series [--count N] [--source camera|scene]
+//   bench_capture series [--count N] [--source camera|scene] [--resolution W*H]
 //     N captures in a row with Save Directly and the Index rule: distinct files, announcements,
 //     overwrites, and resident memory growth after the first capture.
 //
 // --source camera uses the virtual document camera (MIRAVELO_CAMERA=virtual is set); scene
 // feeds rendered desk photos straight into the window's capture hand-off.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -97,6 +98,7 @@ int main(int argc, char** argv) {
     const bool fromCamera = option("--source", "camera") == "camera";
     const int runs = option("--runs", "15").toInt();
     const int count = option("--count", "500").toInt();
+    const QString resolutionText = option("--resolution", QString());
 
     QTemporaryDir appDir, outDir;
     const QDir bin(MIRAVELO_BIN_DIR);
@@ -115,6 +117,16 @@ int main(int argc, char** argv) {
     window.show();
     QTest::qWaitForWindowExposed(&window);
     QTest::qWait(3000);  // start-up timer, device search, preview start
+    if (fromCamera && !resolutionText.isEmpty()) {
+        auto* resolution = window.findChild<QComboBox*>("pCombo_Resolution");
+        const int index = resolution ? resolution->findText(resolutionText) : -1;
+        if (index < 0) {
+            std::printf("resolution %s not offered\n", qPrintable(resolutionText));
+            return 1;
+        }
+        resolution->setCurrentIndex(index);  // reopens the preview at that size
+        QTest::qWait(3000);
+    }
     auto* bar = window.findChild<CPreConfigBar*>();
     auto* list = window.findChild<QListWidget*>("pListWidget_Images");
     QSignalSpy announced(bar, &CPreConfigBar::Signal_SaveImageToDisk);
@@ -198,8 +210,10 @@ int main(int argc, char** argv) {
     for (const QString& p : distinct)
         if (!QFileInfo::exists(p))
             ++missing;
-    std::printf("%d captures (Save Directly, Index, Original, %s) in %.1f s\n", count,
-                fromCamera ? "virtual camera" : "rendered frames", t.elapsed() / 1000.0);
+    std::printf("%d captures (Save Directly, Index, Original, %s %s) in %.1f s\n", count,
+                fromCamera ? "virtual camera" : "rendered frames",
+                qPrintable(resolutionText.isEmpty() ? QString("3264*2448") : resolutionText),
+                t.elapsed() / 1000.0);
     std::printf(
         "announcements %d, distinct paths %d, files on disk %d, announced but missing %d, "
         "list items %d\n",
