@@ -22,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <time.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -43,6 +45,13 @@ long residentKiB() {
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     return -1;
+}
+
+// CPU time of the calling thread in ms: what the GUI thread spent, whatever the machine's load.
+double threadCpuMs() {
+    timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
 double median(std::vector<double> v) {
@@ -151,7 +160,7 @@ int main(int argc, char** argv) {
     };
 
     if (mode == "latency") {
-        std::vector<double> total, blocked, longest;
+        std::vector<double> total, blocked, longest, guiCpu;
         Heartbeat beat;
         for (int i = 0; i < runs; ++i) {
             QTest::qWait(300);
@@ -159,6 +168,7 @@ int main(int argc, char** argv) {
             beat.start();
             QElapsedTimer t;
             t.start();
+            const double cpu0 = threadCpuMs();
             trigger();
             if (!waitForItems(before + 1, 10000)) {
                 std::printf("run %d: no list item (no page found?)\n", i);
@@ -166,6 +176,7 @@ int main(int argc, char** argv) {
                 continue;
             }
             total.push_back(t.nsecsElapsed() / 1e6);
+            guiCpu.push_back(threadCpuMs() - cpu0);
             beat.stop();
             blocked.push_back(beat.blockedTotal);
             longest.push_back(beat.longest);
@@ -178,6 +189,10 @@ int main(int argc, char** argv) {
         std::printf(
             "GUI thread blocked per capture: median total %.1f ms, median longest %.1f ms\n",
             median(blocked), median(longest));
+        std::printf("GUI thread CPU time per capture: median %.1f ms\n", median(guiCpu));
+        QFile loadavg("/proc/loadavg");
+        if (loadavg.open(QIODevice::ReadOnly))
+            std::printf("load average at the end: %s", loadavg.readAll().constData());
         return total.empty() ? 1 : 0;
     }
 
