@@ -114,11 +114,15 @@ int* ImageProcessor::DetectCorners(QImage* img, int mode) {
         return corners;
     // A private copy: the library never sees the caller's pixels, and padded rows are packed.
     QByteArray copy = PackedRgb(*img);
-    if (copy.isEmpty())
-        return corners;
-    SImage src{reinterpret_cast<unsigned char*>(copy.data()), img->width(), img->height()};
-    fnGetRectCornerPoint(src, corners, mode);
+    DetectPacked(copy, img->width(), img->height(), mode, corners);
     return corners;
+}
+
+void ImageProcessor::DetectPacked(QByteArray& packed, int w, int h, int mode, int* corners) {
+    if (packed.isEmpty() || !fnGetRectCornerPoint)
+        return;
+    SImage src{reinterpret_cast<unsigned char*>(packed.data()), w, h};
+    fnGetRectCornerPoint(src, corners, mode);
 }
 
 int* ImageProcessor::DetectDocCorners(QImage* img) {
@@ -136,12 +140,20 @@ static bool allZero(const int* c) {
     return true;
 }
 
-QImage* ImageProcessor::CutWith(QImage* img, const int* corners, bool card, bool autoIdentify,
-                                bool optimise) {
+QImage* ImageProcessor::CutPackedAt(QImage* img, int mode, bool card, bool autoIdentify,
+                                    bool optimise) {
     QByteArray packed = PackedRgb(*img);
     if (packed.isEmpty())
         return nullptr;
-    const int w = img->width(), h = img->height();
+    int corners[8] = {};
+    DetectPacked(packed, img->width(), img->height(), mode, corners);
+    if (allZero(corners))
+        return nullptr;
+    return CutWith(packed, img->width(), img->height(), corners, card, autoIdentify, optimise);
+}
+
+QImage* ImageProcessor::CutWith(QByteArray& packed, int w, int h, const int* corners, bool card,
+                                bool autoIdentify, bool optimise) {
     SImage src{reinterpret_cast<unsigned char*>(packed.data()), w, h};
     unsigned char* buffer = zeroedBuffer(qint64(w) * h * 3);
     if (!buffer)
@@ -198,10 +210,7 @@ QImage* ImageProcessor::CutDocument(QImage* img, bool optimise) {
         qDebug().noquote() << "Can not load API KELM_CutRequestedROI!\n\r";
         return nullptr;
     }
-    int* corners = DetectDocCorners(img);
-    QImage* result = allZero(corners) ? nullptr : CutWith(img, corners, false, false, optimise);
-    delete[] corners;
-    return result;
+    return CutPackedAt(img, 0, false, false, optimise);
 }
 
 QImage* ImageProcessor::CalibrateCard(QImage* img, bool autoIdentify) {
@@ -211,10 +220,7 @@ QImage* ImageProcessor::CalibrateCard(QImage* img, bool autoIdentify) {
         qDebug().noquote() << "Can not load API KELM_CalibrateIDCard!\n\r";
         return nullptr;
     }
-    int* corners = DetectCardCorners(img);
-    QImage* result = allZero(corners) ? nullptr : CutWith(img, corners, true, autoIdentify, false);
-    delete[] corners;
-    return result;
+    return CutPackedAt(img, 1, true, autoIdentify, false);
 }
 
 QImage* ImageProcessor::SynthesizeCardPage(const QString& frontPath, const QString& backPath) {

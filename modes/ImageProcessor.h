@@ -103,7 +103,12 @@ public:
 
 private:
     int* DetectCorners(QImage* img, int mode);
-    QImage* CutWith(QImage* img, const int* corners, bool card, bool autoIdentify, bool optimise);
+    // Detection and cut of one capture share one packed private copy of its pixels: at full camera
+    // size each copy costs tens of milliseconds on the GUI thread.
+    void DetectPacked(QByteArray& packed, int w, int h, int mode, int* corners);
+    QImage* CutPackedAt(QImage* img, int mode, bool card, bool autoIdentify, bool optimise);
+    QImage* CutWith(QByteArray& packed, int w, int h, const int* corners, bool card,
+                    bool autoIdentify, bool optimise);
 
     QLibrary m_imageLib;
     QLibrary m_bookLib;
