@@ -1,5 +1,7 @@
 #include "camera/CCamLabel.h"
 
+#include "camera/PreviewScaler.h"
+
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -34,7 +36,11 @@ void CCamLabel::SetImage(QImage* frame) {
     const int rw = frame->width() / width();
     const int rh = frame->height() / height();
     double scale = qMax(rw, rh);
-    scale = scale > 1 ? scale + 1 : 1.0;
+    // The integer ratio plus one always fits the frame into the label. A ratio of exactly 1 (a
+    // frame up to twice the label) needs that step too, or the picture is shown at full size and
+    // its edges are cut off; only a frame that already fits is shown unscaled.
+    const bool fits = frame->width() <= width() && frame->height() <= height();
+    scale = scale > 1 || (scale == 1 && !fits) ? scale + 1 : 1.0;
     m_scale = scale + m_zoomOffset;
     m_displayWidth = frame->width() / m_scale;
     m_displayHeight = frame->height() / m_scale;

@@ -11,28 +11,6 @@
 
 #include <memory>
 
-namespace {
-
-// The book corners through the image-processing object's book entry point: the frame is
-// described over its own pixels when its rows are packed (widths whose rows need no padding),
-// otherwise over a packed copy. -1 when the book library is not there.
-int detectBookCorners(ImageProcessor* processor, QImage* frame, int* a, int* b) {
-    if (!processor->fnGetBookCornerPoint) return -1;
-    processor->bookParams[0] = 0;
-    processor->bookParams[1] = 1;
-    QByteArray packed;
-    SImage image{nullptr, frame->width(), frame->height()};
-    if (frame->format() == QImage::Format_RGB888 && frame->bytesPerLine() == frame->width() * 3) {
-        image.data = frame->bits();
-    } else {
-        packed = ImageProcessor::PackedRgb(*frame);
-        image.data = reinterpret_cast<unsigned char*>(packed.data());
-    }
-    return processor->fnGetBookCornerPoint(image, a, b, processor->bookParams);
-}
-
-}  // namespace
-
 CCameraPreview::CCameraPreview(QWidget* parent) : QWidget(parent), m_label(new CCamLabel()) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -133,7 +111,7 @@ void CCameraPreview::detect(QImage* frame) {
         }
         case BookMode: {
             int a[8] = {}, b[8] = {};
-            if (detectBookCorners(m_processor, frame, a, b) >= 0)
+            if (m_processor->DetectBookCorners(frame, a, b) >= 0)
                 m_label->SetBookQuads(a, b);
             break;
         }

@@ -11,6 +11,8 @@
 #include <QTimer>
 
 #include "app/AppSettings.h"
+#include "camera/CCameraInterface.h"
+#include "camera/CCameraPreview.h"
 #include "modes/CPreConfigBar.h"
 #include "ui/MainWindow.h"
 
@@ -27,6 +29,15 @@ constexpr int kGestureTravel = 100;
 }  // namespace
 
 void MainWindow::connectCapture() {
+    connect(m_preConfigBar, &CPreConfigBar::originImgWidgetCliked, m_cameraPreview,
+            &CCameraPreview::originImgModeSlot);
+    connect(m_preConfigBar, &CPreConfigBar::notOriginImgModeSignal, m_cameraPreview,
+            &CCameraPreview::notOriginImgModeSlot);
+    if (m_camera)
+        connect(m_camera, &CCameraInterface::OnTakePhoto, this, &MainWindow::Handle_GotTakePhoto);
+    // The preview follows the mode first, then the window.
+    connect(m_preConfigBar, &CPreConfigBar::Signal_ControlChanged, m_cameraPreview,
+            &CCameraPreview::UpdateCurrentControlMode);
     connect(pBtn_TakePhoto, &QPushButton::clicked, this, &MainWindow::Qbtn_TakePhoto_Clicked);
     connect(this, &MainWindow::Signal_GotTakePhoto, m_preConfigBar,
             &CPreConfigBar::HandleTakePhoto);
@@ -36,6 +47,10 @@ void MainWindow::connectCapture() {
             &MainWindow::TakePhotoFinish);
     m_takePhotoTimer = new QTimer(this);
     connect(m_takePhotoTimer, &QTimer::timeout, this, &MainWindow::Handle_Timer_TakePhoto_Timeout);
+    connect(Btn_Preview_TurnRight, &QPushButton::clicked, this,
+            &MainWindow::Handle_Doc_Preview_TurnRight);
+    connect(Btn_Preview_TurnLeft, &QPushButton::clicked, this,
+            &MainWindow::Handle_Doc_Preview_TurnLeft);
     connect(Btn_Preview_StopAutoTake, &QPushButton::clicked, this,
             &MainWindow::Handle_StopTakePhotoOnTimer);
 }

@@ -117,6 +117,8 @@ void MainWindow::initCameraLibrary() {
 }
 
 void MainWindow::searchDevices() {
+    // Read before the insertion: opening device 0 there stores its name over the saved one.
+    const QString stored = m_settings->mainCamera;
     std::unique_ptr<QStringList> names(m_camera->GetDeviceList());
     pCombo_Device->clear();
     // Inserting into the empty selector makes index 0 current, which opens it at once.
@@ -128,7 +130,6 @@ void MainWindow::searchDevices() {
         return;
     }
     m_cameraPreview->SetDeviceState(true);
-    const QString stored = m_settings->mainCamera;
     if (stored.isEmpty()) {
         int pick = 0;
         for (int i = 0; i < names->size(); ++i) {
@@ -331,7 +332,7 @@ void MainWindow::Handle_VideoParaReset() {
             def = 0;
         p.slider->setValue(def);
     }
-    // SCAN-MODE BAR: clear its saved identity-card slider values here.
+    m_modeParamsSaved = false;
 }
 
 void MainWindow::Handle_VideoParaFouce() {

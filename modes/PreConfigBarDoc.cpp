@@ -12,14 +12,13 @@
 
 namespace {
 
-// Results of the document cut wrap a buffer of the processing wrapper; this turns one into an
-// ordinary image that owns its pixels, releasing the wrapped buffer at once.
+// Results of the document cut are heap images over a buffer of the processing wrapper that is
+// released with the image's last copy; holding them by value keeps that rule in one place.
 QImage takeResult(QImage* wrapped) {
-    if (!wrapped)
-        return QImage();
-    QImage owned = wrapped->copy();
+    if (!wrapped) return QImage();
+    QImage result = *wrapped;
     ImageProcessor::Release(wrapped);
-    return owned;
+    return result;
 }
 
 QImage rotated(const QImage& page, int angle) {

@@ -16,6 +16,7 @@
 #include "app/StyleSheet.h"
 #include "app/Log.h"
 #include "modes/CPreConfigBar.h"
+#include "ui/FirstPaintProbe.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(QIcon(":/new/prefix1/Res/NOLP.ico"));
@@ -38,6 +39,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 
     m_loadTimer = new QTimer(this);
     connect(m_loadTimer, &QTimer::timeout, this, &MainWindow::Handle_LoadTimerout);
+    connect(new FirstPaintProbe(this), &FirstPaintProbe::painted, this,
+            [this] { m_windowPainted = true; });
 
     // HELP TIPS: the help-tip provider is created here.
 
@@ -105,6 +108,15 @@ void MainWindow::placeWindow() {
 
 // Runs once, from the 0 ms start-up timer, after the window is on screen.
 void MainWindow::Handle_LoadTimerout() {
+    // The timer can fire before the window system has asked for the first paint; the camera steps
+    // below take a noticeable moment, so a shown window paints once before they run. A window
+    // that is not painted soon (hidden, minimised, a busy display) does not hold them back.
+    if (!m_windowPainted && isVisible() && m_loadWaits < kMaxLoadWaits) {
+        ++m_loadWaits;
+        m_loadTimer->setInterval(kLoadWaitMs);
+        return;
+    }
+
     // CAMERA: create the camera interface, the preview frame timer, the 500 ms tick timer and the
     // window's image-processing object, and load the camera and document libraries here.
     loadCameraComponents();

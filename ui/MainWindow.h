@@ -129,6 +129,8 @@ public slots:
     void Handle_Timer_TakePhoto_Timeout();
     void Handle_StopTakePhotoOnTimer();
     void Handle_CurrentControlModeChanged(ControlMode m);
+    void Handle_Doc_Preview_TurnLeft();
+    void Handle_Doc_Preview_TurnRight();
 
     // ========================================================= image list (output/)
     // Defined in output/MainWindowImageList.cpp.
@@ -186,6 +188,11 @@ private:
     QTimer* m_loadTimer = nullptr;
     QPropertyAnimation* m_fadeIn = nullptr;
     QPropertyAnimation* m_fadeOut = nullptr;
+    // Start-up steps wait for the first paint, at most kMaxLoadWaits x kLoadWaitMs.
+    static constexpr int kLoadWaitMs = 5;
+    static constexpr int kMaxLoadWaits = 100;
+    bool m_windowPainted = false;
+    int m_loadWaits = 0;
 
     // --------------------------------------------------------------------- frame state
     bool m_dragging = false;
@@ -321,6 +328,15 @@ private:
     // Whether a capture request can reach a running preview.
     bool capturePreviewRunning() const;
     void requestCapture();
+    // Quarter turns of the document preview (0..3), starting at 0 on every run.
+    int m_previewTurn = 0;
+    void setPreviewTurn(int turn);
+    // Picture parameters kept on entering identity-card mode, restored on leaving it.
+    bool m_modeParamsSaved = false;
+    int m_savedBrightness = 0;
+    int m_savedContrast = 0;
+    int m_savedSaturation = 0;
+    void applyModeCameraParameters(ControlMode m);
 
     // ================================================== image list members (output/)
     QMenu* pQmenu_ImageList = nullptr;

@@ -122,6 +122,11 @@ void MainWindow::buildTitleBar() {
 void MainWindow::buildHelpTip() {
     pQWid_HelpTip = new QWidget(centralWidget_);
     pQWid_HelpTip->setObjectName("pQWid_HelpTip");
+    // The tip lies over the live picture: a translucent caption keeps it readable on any page.
+    pQWid_HelpTip->setAttribute(Qt::WA_StyledBackground, true);
+    pQWid_HelpTip->setStyleSheet(
+        "QWidget#pQWid_HelpTip{background-color: rgba(31, 36, 42, 190); border-top-right-radius: "
+        "6px;}");
     auto* box = new QHBoxLayout(pQWid_HelpTip);
     box->setContentsMargins(0, 0, 0, 0);
     box->setSpacing(0);

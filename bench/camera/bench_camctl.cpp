@@ -27,7 +27,8 @@ double residentMiB() {
     FILE* f = std::fopen("/proc/self/statm", "r");
     long pages = 0, resident = 0;
     if (f) {
-        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2) resident = 0;
+        if (std::fscanf(f, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
         std::fclose(f);
     }
     return resident * (sysconf(_SC_PAGESIZE) / 1048576.0);
@@ -137,8 +138,9 @@ int main(int argc, char** argv) {
     std::printf("frames: %ld in %.1f s = %.1f fps\n", frames, wall, frames / wall);
     std::printf("process CPU: %.2f s = %.0f%% of one core\n", cpu, 100.0 * cpu / wall);
     std::printf("QueryFrame (new frame) median: %.2f ms over %zu calls\n", median, queryMs.size());
-    std::printf("resident memory: %.0f MiB loaded, %.0f MiB while streaming (library and the "
-                "40 MiB caller buffer)\n",
-                rssLoaded, rss);
+    std::printf(
+        "resident memory: %.0f MiB loaded, %.0f MiB while streaming (library and the "
+        "40 MiB caller buffer)\n",
+        rssLoaded, rss);
     return 0;
 }

@@ -189,6 +189,14 @@ private slots:
         QCOMPARE(api.resolutionList(2, res, 32), KELM_CAMCTL_E_ARGUMENT);
         QCOMPARE(api.resolutionList(-1, res, 32), KELM_CAMCTL_E_ARGUMENT);
         QCOMPARE(api.resolutionList(0, nullptr, 32), KELM_CAMCTL_E_ARGUMENT);
+
+        // Real cameras only, on a machine without one: an empty list, and nothing to start.
+        if (!QDir("/dev").entryList({"video*"}, QDir::System).isEmpty())
+            QSKIP("this machine has video devices");
+        qputenv("MIRAVELO_CAMERA", "v4l2");
+        QCOMPARE(api.deviceList(devices, 8), 0);
+        QCOMPARE(api.start(0, 0), KELM_CAMCTL_E_ARGUMENT);
+        qputenv("MIRAVELO_CAMERA", "virtual");
     }
 
     void streamsFramesAndRestarts() {

@@ -176,34 +176,54 @@ private slots:
         const QImage photo = ExportTestImages::pattern(400, 240);
         QVERIFY(photo.save(path("stored.jpg"), "JPG", 92));
         const QByteArray plain = ExportTestImages::readFile(path("stored.jpg"));
-        // Stored landscape, shown turned a quarter clockwise, as a camera held upright writes it.
-        const QByteArray turned = ExportTestImages::withExifOrientation(plain, 6);
-        QVERIFY(ExportTestImages::writeFile(path("turned.jpg"), turned));
-        const QByteArray mirrored = ExportTestImages::withExifOrientation(plain, 2);
-        QVERIFY(ExportTestImages::writeFile(path("mirrored.jpg"), mirrored));
+        QStringList files;
+        QList<QImage> shown;
+        // All eight EXIF orientations, the page showing what the tag says a viewer shows: for
+        // each, where stored row r and column c end up (as defined for the tag).
+        const int w = photo.width(), h = photo.height();
+        for (int o = 1; o <= 8; ++o) {
+            const QString f = path(QString("oriented%1.jpg").arg(o));
+            QVERIFY(
+                ExportTestImages::writeFile(f, ExportTestImages::withExifOrientation(plain, o)));
+            files << f;
+            QImage view(o >= 5 ? QSize(h, w) : QSize(w, h), QImage::Format_RGB32);
+            for (int r = 0; r < h; ++r) {
+                for (int c = 0; c < w; ++c) {
+                    static const int map[9][4] = {{},           {0, 0, 0, 0}, {1, 0, 0, 0},
+                                                  {1, 1, 0, 0}, {0, 1, 0, 0}, {0, 0, 1, 0},
+                                                  {0, 1, 1, 0}, {1, 1, 1, 0}, {1, 0, 1, 0}};
+                    // map: mirror columns, mirror rows, swap axes (then x from rows).
+                    const int cc = map[o][0] ? w - 1 - c : c;
+                    const int rr = map[o][1] ? h - 1 - r : r;
+                    const QPoint at = map[o][2] ? QPoint(rr, cc) : QPoint(cc, rr);
+                    view.setPixel(at, photo.pixel(c, r));
+                }
+            }
+            shown << view;
+        }
         const uchar red[4] = {255, 0, 0, 255};  // Adobe CMYK is stored inverted: C=0 M=1 Y=1 K=0
         QVERIFY(ExportTestImages::writeCmykJpeg(path("cmyk.jpg"), 200, 300, red));
+        files << path("cmyk.jpg");
         // Progressive files are fine as they are too.
         QImageWriter progressiveWriter(path("progressive.jpg"), "jpeg");
         progressiveWriter.setProgressiveScanWrite(true);
         QVERIFY(progressiveWriter.write(photo));
+        files << path("progressive.jpg");
 
-        const QStringList files = {path("turned.jpg"), path("mirrored.jpg"), path("cmyk.jpg"),
-                                   path("progressive.jpg")};
         const QString pdf = path("jpeg.pdf");
-        QCOMPARE(convert(files, pdf), 4);
-        checkValidPdf(pdf, 4, kA4W, kA4H);
+        QCOMPARE(convert(files, pdf), files.size());
+        checkValidPdf(pdf, files.size(), kA4W, kA4H);
         const QByteArray document = ExportTestImages::readFile(pdf);
         for (const QString& f : files)
             QVERIFY2(document.contains(ExportTestImages::readFile(f)), qPrintable(f));
 
-        checkPage(pdf, 1, photo.transformed(QTransform().rotate(90)));
-        checkPage(pdf, 2, photo.mirrored(true, false));
-        const QImage cmykShown = renderPage(pdf, 3);
+        for (int o = 1; o <= 8; ++o)
+            checkPage(pdf, o, shown[o - 1]);
+        const QImage cmykShown = renderPage(pdf, 9);
         const QRgb centre = cmykShown.pixel(cmykShown.width() / 2, cmykShown.height() / 2);
         QVERIFY2(qRed(centre) > 180 && qGreen(centre) < 90 && qBlue(centre) < 90,
                  qPrintable(QString::number(centre, 16)));
-        checkPage(pdf, 4, photo);
+        checkPage(pdf, 10, photo);
     }
 
     // Pictures that are not JPEG go in without losing a single sample: the decoded image streams
@@ -357,7 +377,7 @@ private slots:
             QCOMPARE(convertFn_(one, 1, kA4W, bad, t.constData()), KELM_PDF_ERR_ARGUMENT);
         }
         for (const QString& bad : {path("missing.jpg"), path("cut.jpg"), path("text.jpg"),
-                                   path("headless.jpg"), dir_.path()}) {
+                                   path("headless.jpg"), dir_.path(), QString("/dev/zero")}) {
             QCOMPARE(convert({path("good.jpg"), bad}, target), KELM_PDF_ERR_INPUT);
             QCOMPARE(convert({path("good.jpg"), bad}, old), KELM_PDF_ERR_INPUT);
         }

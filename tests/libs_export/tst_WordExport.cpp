@@ -236,7 +236,7 @@ private slots:
         QCOMPARE(convertFn_(one, 1, 0, nullptr), KELM_WORD_ERR_ARGUMENT);
         QCOMPARE(convertFn_(one, 1, 0, ""), KELM_WORD_ERR_ARGUMENT);
         for (const QString& bad : {path("missing.jpg"), path("cut.jpg"), path("text.png"),
-                                   path("cut.png"), dir_.path()}) {
+                                   path("cut.png"), dir_.path(), QString("/dev/zero")}) {
             QCOMPARE(convert({path("good.jpg"), bad}, target), KELM_WORD_ERR_INPUT);
             QCOMPARE(convert({path("good.jpg"), bad}, old), KELM_WORD_ERR_INPUT);
         }

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
@@ -32,6 +33,7 @@
 
 #include "app/AppPaths.h"
 #include "app/AppSettings.h"
+#include "ui/FirstPaintProbe.h"
 #include "ui/MainWindow.h"
 
 namespace {
@@ -110,6 +112,8 @@ private slots:
     void titleBarMaximiseDragAndDoubleClick();
     void languageMenuAndAboutBox();
     void closeFadesOutThenCloses();
+    void firstPaintIsStampedOnlyWhenAsked();
+    void startUpStepsFollowTheFirstPaint();
 
 private:
     void writeIni(const QByteArray& content);
@@ -155,7 +159,14 @@ QByteArray TestMainWindow::iniBytes() const {
 }
 
 QVariant TestMainWindow::stored(const QString& key) const {
-    return QSettings(iniPath(), QSettings::IniFormat).value(key);
+    // QSettings caches a file by name and may miss a rewrite of equal size in the same instant,
+    // so every read goes through a fresh copy.
+    static int serial = 0;
+    const QString copy = m_dir->path() + QString("/read-%1.ini").arg(++serial);
+    QFile::copy(iniPath(), copy);
+    const QVariant value = QSettings(copy, QSettings::IniFormat).value(key);
+    QFile::remove(copy);
+    return value;
 }
 
 MainWindow* TestMainWindow::startWindow() {
@@ -597,6 +608,8 @@ void TestMainWindow::titleBarMaximiseDragAndDoubleClick() {
 void TestMainWindow::languageMenuAndAboutBox() {
     MainWindow* w = startWindow();
     QVERIFY(QTest::qWaitForWindowExposed(w));
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
     auto* menu = child<QMenu>("pQmenu_Languate");
     QStringList texts;
     for (QAction* a : menu->actions())
@@ -633,6 +646,16 @@ void TestMainWindow::languageMenuAndAboutBox() {
 
     m_window->Handle_UpdateHelpTip("Place the page flat");
     QCOMPARE(child<QLabel>("pLbl_HelpTips")->text(), QString("Place the page flat"));
+
+    // A help link goes to the desktop's handler and the focus returns to the capture button.
+    w->activateWindow();  // the parentless About box took the activation with it
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    child<QLineEdit>("pLineEdit_NamePre")->setFocus();
+    QDesktopServices::setUrlHandler("https", this, "recordUrl");
+    m_window->Handle_OpenHelpUrl("https://example.org/help#lighting");
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(m_openedUrls, QList<QUrl>{QUrl("https://example.org/help#lighting")});
+    QCOMPARE(QApplication::focusWidget(), child<QWidget>("pBtn_TakePhoto"));
 }
 
 void TestMainWindow::closeFadesOutThenCloses() {
@@ -646,6 +669,53 @@ void TestMainWindow::closeFadesOutThenCloses() {
     QTRY_VERIFY_WITH_TIMEOUT(!w->isVisible(), 1000);
     // Nothing is saved on the way out: there is no settings file and none was made.
     QVERIFY(!QFile::exists(iniPath()));
+}
+
+void TestMainWindow::firstPaintIsStampedOnlyWhenAsked() {
+    const QString stamp = m_dir->path() + "/first-paint";
+    startWindow();
+    QTest::qWait(50);
+    QVERIFY(!QFile::exists(stamp));
+    m_window.reset();
+
+    qputenv("MIRAVELO_FIRST_PAINT_FILE", stamp.toLocal8Bit());
+    const qint64 before = QDateTime::currentMSecsSinceEpoch();
+    auto window = std::make_unique<MainWindow>();
+    FirstPaintProbe::installIfRequested(window.get());
+    window->show();
+    QTRY_VERIFY(QFile::exists(stamp));
+    qunsetenv("MIRAVELO_FIRST_PAINT_FILE");
+    QFile file(stamp);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const qint64 paintedMs = file.readAll().trimmed().toLongLong() / 1000;
+    QVERIFY(paintedMs >= before - 5);
+    QVERIFY(paintedMs <= QDateTime::currentMSecsSinceEpoch() + 5);
+    // Written once: later paints leave the first moment alone.
+    file.close();
+    QFile::remove(stamp);
+    window->update();
+    window->repaint();
+    QTest::qWait(50);
+    QVERIFY(!QFile::exists(stamp));
+}
+
+void TestMainWindow::startUpStepsFollowTheFirstPaint() {
+    writeIni("[Software]\nisFristStart=1\nJPGRate=55\nBaseDir=" + m_dir->path().toUtf8() + "\n");
+
+    // Shown: the window paints with its construction values, the settings arrive afterwards.
+    m_window = std::make_unique<MainWindow>();
+    auto* jpg = child<QSlider>("pSlider_JPGRate");
+    int valueAtFirstPaint = -1;
+    connect(new FirstPaintProbe(m_window.get()), &FirstPaintProbe::painted, this,
+            [&] { valueAtFirstPaint = jpg->value(); });
+    m_window->show();
+    QTRY_COMPARE(jpg->value(), 55);
+    QCOMPARE(valueAtFirstPaint, 80);
+
+    // Never shown: nothing to wait for, the start-up runs on the first turn of the loop.
+    m_window = std::make_unique<MainWindow>();
+    QTest::qWait(1);
+    QCOMPARE(child<QSlider>("pSlider_JPGRate")->value(), 55);
 }
 
 QTEST_MAIN(TestMainWindow)

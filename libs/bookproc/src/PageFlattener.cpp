@@ -12,6 +12,8 @@ namespace bookproc {
 namespace {
 
 constexpr double kWorkWidth = 900.0;
+// Height of a document camera above the desk, in page widths: the scale of the page's relief.
+constexpr double kCameraHeightInPageWidths = 3.0;
 
 struct TracedLine {
     std::vector<cv::Point2f> pts;  // one per strip, working pixels
@@ -163,6 +165,14 @@ PageFlattener::Model PageFlattener::estimate(const cv::Mat& grey, cv::Mat* gainO
         std::remove_if(lines.begin(), lines.end(),
                        [&](const TracedLine& L) { return int(L.pts.size()) < std::max(4, S / 4); }),
         lines.end());
+    if (DebugDump::enabled()) {
+        cv::Mat shown;
+        cv::cvtColor(g, shown, cv::COLOR_GRAY2RGB);
+        for (const TracedLine& L : lines)
+            for (size_t i = 1; i < L.pts.size(); ++i)
+                cv::line(shown, L.pts[i - 1], L.pts[i], cv::Scalar(255, 0, 0), 1);
+        DebugDump::write("traced_lines", shown);
+    }
     if (lines.size() < 3)
         return m;
 
@@ -289,17 +299,15 @@ PageFlattener::Model PageFlattener::estimate(const cv::Mat& grey, cv::Mat* gainO
         m.A[s] = 0.25f * A[s - 1] + 0.5f * A[s] + 0.25f * A[s + 1];
         m.B[s] = 0.25f * B[s - 1] + 0.5f * B[s] + 0.25f * B[s + 1];
     }
+    // A curl bends lines by a few per cent of the page at most; a model that asks for more was
+    // fitted to mislinked lines, and resampling with it would damage a page that may be fine.
+    for (int s = 0; s < S; ++s)
+        for (double y : {0.0, double(Hw)})
+            if (std::fabs(m.A[s] + m.B[s] * y) > 0.06 * Hw)
+                return m;
     m.curled = true;
     m.lines = int(lines.size());
 
-    if (DebugDump::enabled()) {
-        cv::Mat shown;
-        cv::cvtColor(g, shown, cv::COLOR_GRAY2RGB);
-        for (const TracedLine& L : lines)
-            for (size_t i = 1; i < L.pts.size(); ++i)
-                cv::line(shown, L.pts[i - 1], L.pts[i], cv::Scalar(255, 0, 0), 1);
-        DebugDump::write("traced_lines", shown);
-    }
     return m;
 }
 
@@ -351,13 +359,35 @@ bool PageFlattener::flatten(const cv::Mat& src, bool grey, size_t capacityBytes,
             colA[x] = float(a / k);
             colB[x] = b;
         }
+        // Where the surface rises above the plane of the page's corners it appears enlarged by
+        // about its height over the camera's height (B), and where it slopes its print is
+        // foreshortened. With the camera about three page widths up, the height profile is
+        // 3 W B(x); the page is stretched back to its arc length along that profile, within
+        // the same width.
+        const double camHeight = kCameraHeightInPageWidths * W;
+        std::vector<double> arc(W, 0.0);
+        for (int x = 1; x < W; ++x) {
+            const double dh = camHeight * (colB[x] - colB[x - 1]);
+            arc[x] = arc[x - 1] + std::sqrt(1.0 + dh * dh);
+        }
+        std::vector<float> srcX(W);
+        const double total = arc[W - 1] > 0 ? arc[W - 1] : 1.0;
+        for (int x = 0, j = 0; x < W; ++x) {
+            const double target = total * x / std::max(1, W - 1);
+            while (j + 1 < W - 1 && arc[j + 1] < target)
+                ++j;
+            const double span = arc[j + 1] - arc[j];
+            const double t = span > 0 ? (target - arc[j]) / span : 0.0;
+            srcX[x] = float(std::clamp(j + t, 0.0, double(W - 1)));
+        }
         cv::Mat mapX(H, W, CV_32F), mapY(H, W, CV_32F);
         for (int y = 0; y < H; ++y) {
             float* mx = mapX.ptr<float>(y);
             float* my = mapY.ptr<float>(y);
             for (int x = 0; x < W; ++x) {
-                mx[x] = float(x);
-                my[x] = y + colA[x] + colB[x] * y;
+                const int xs = std::min(W - 1, int(srcX[x]));
+                mx[x] = srcX[x];
+                my[x] = y + colA[xs] + colB[xs] * y;
             }
         }
         cv::remap(lit, result, mapX, mapY, cv::INTER_LINEAR, cv::BORDER_REPLICATE);

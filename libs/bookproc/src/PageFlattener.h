@@ -14,8 +14,10 @@ namespace bookproc {
 // text line at row y is displaced by about A(x) + B(x) * y, where A and B depend only on the
 // column (the page is bent along the spine, not across it). The text lines are traced through
 // vertical strips, A and B are fitted per strip against each line's level on the flat outer part
-// of the page, and the page is resampled so every line runs straight at that level. The gutter
-// shadow is evened out with an estimate of the paper's brightness.
+// of the page, and the page is resampled so every line runs straight at that level. B also
+// tells how far the surface rises above the plane of the page's corners, which gives its slope
+// and so the foreshortening of the print, undone by stretching each column back to its arc
+// length. The gutter shadow is evened out with an estimate of the paper's brightness.
 class PageFlattener {
 public:
     struct Model {

@@ -89,7 +89,8 @@ PageQuad refineSides(const PageQuad& q, const std::vector<cv::Point>& contour, d
 // Moves each side of the spread onto the paper's own edge. The page stack shows as a band of
 // sheet edges outside the paper: lighter than desk or cover, darker than the page. Along normals
 // to each side, the innermost strong dark-to-light step is where the paper begins.
-PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey) {
+PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey, int keepSide = -1,
+                     double reach = 0.035) {
     const cv::Point2f c[4] = {q.tl, q.tr, q.br, q.bl};
     const cv::Point2f centre = (q.tl + q.tr + q.br + q.bl) * 0.25f;
     cv::Vec4f lines[4];
@@ -100,10 +101,14 @@ PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey) {
         if (len < 20)
             return q;
         d *= 1.f / len;
+        if (s == keepSide) {
+            lines[s] = cv::Vec4f(d.x, d.y, a.x, a.y);
+            continue;
+        }
         cv::Point2f nrm(-d.y, d.x);
         if ((centre - a).dot(nrm) < 0)
             nrm = -nrm;  // pointing into the book
-        const int outside = std::max(2, int(0.01 * len)), inside = std::max(4, int(0.035 * len));
+        const int outside = std::max(2, int(0.01 * len)), inside = std::max(4, int(reach * len));
         std::vector<cv::Point2f> pts;
         for (int k = 1; k < 24; ++k) {
             float t = 0.1f + 0.8f * k / 24.f;
@@ -152,6 +157,75 @@ PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey) {
     return r;
 }
 
+// Where print is, and the margins around it: dark strokes on a bright ground (a black-hat
+// response), gathered into text blocks and grown by a page margin.
+cv::Mat nearPrint(const cv::Mat& grey) {
+    const int side = std::max(grey.cols, grey.rows);
+    const int k = std::max(3, (side / 100) | 1);
+    cv::Mat hat;
+    cv::morphologyEx(grey, hat, cv::MORPH_BLACKHAT,
+                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(k, k)));
+    cv::Mat ink = hat > 30;
+    cv::Mat density;
+    const int win = std::max(5, (side / 40) | 1);
+    cv::boxFilter(ink, density, CV_32F, cv::Size(win, win), cv::Point(-1, -1), true);
+    cv::Mat text = density > 255 * 0.04;
+    const int grow = std::max(5, int(side * 0.06) | 1);
+    cv::dilate(text, text, cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(grow, grow)));
+    DebugDump::write("near_print", text);
+    return text;
+}
+
+bool portrait(const PageQuad& q) {
+    const double w = 0.5 * (cv::norm(q.tr - q.tl) + cv::norm(q.br - q.bl));
+    const double h = 0.5 * (cv::norm(q.bl - q.tl) + cv::norm(q.br - q.tr));
+    return w < 0.95 * h;
+}
+
+// When only one page stood out from the desk (a desk as bright as paper swallowed the other),
+// the outline is a single portrait page. Its partner lies beside it, mirrored across the gutter
+// side; the side whose mirror looks like the found page (paper with print) is taken.
+PageQuad completeSpread(const PageQuad& q, const cv::Mat& grey) {
+    if (!portrait(q))
+        return q;  // already wider than a page: a spread
+    auto stats = [&](const PageQuad& r, double* mean, double* sd, double* inside) {
+        cv::Mat m(grey.size(), CV_8U, cv::Scalar(0));
+        std::vector<cv::Point> poly = {r.tl, r.tr, r.br, r.bl};
+        cv::fillConvexPoly(m, poly, cv::Scalar(255));
+        cv::Scalar mu, sigma;
+        cv::meanStdDev(grey, mu, sigma, m);
+        *mean = mu[0];
+        *sd = sigma[0];
+        double full = std::fabs(cv::contourArea(poly));
+        *inside = full > 0 ? cv::countNonZero(m) / full : 0;
+    };
+    double pm, ps, pin;
+    stats(q, &pm, &ps, &pin);
+    const PageQuad toRight{q.tl, q.tr + (q.tr - q.tl), q.br + (q.br - q.bl), q.bl};
+    const PageQuad toLeft{q.tl - (q.tr - q.tl), q.tr, q.br, q.bl - (q.br - q.bl)};
+    const PageQuad mirrorRight{q.tr, q.tr + (q.tr - q.tl), q.br + (q.br - q.bl), q.br};
+    const PageQuad mirrorLeft{q.tl - (q.tr - q.tl), q.tl, q.bl, q.bl - (q.br - q.bl)};
+    double best = 1e9;
+    PageQuad result = q;
+    for (int side = 0; side < 2; ++side) {
+        double m, sd, in;
+        stats(side ? mirrorRight : mirrorLeft, &m, &sd, &in);
+        // Mostly in the frame, as bright as the page and with as much print.
+        if (in < 0.85 || m < 0.85 * pm || sd < 0.5 * ps)
+            continue;
+        const double cost = std::fabs(m - pm) / std::max(1.0, pm) + std::fabs(sd - ps) / ps;
+        if (cost < best) {
+            best = cost;
+            result = side ? toRight : toLeft;
+        }
+    }
+    for (cv::Point2f* p : {&result.tl, &result.tr, &result.br, &result.bl}) {
+        p->x = std::clamp(p->x, 0.f, float(grey.cols - 1));
+        p->y = std::clamp(p->y, 0.f, float(grey.rows - 1));
+    }
+    return result;
+}
+
 // Robust minimum of a 1-D profile within [lo, hi).
 int argMin(const std::vector<float>& v, int lo, int hi) {
     int best = lo;
@@ -190,17 +264,40 @@ bool SpreadDetector::detect(const cv::Mat& rgb, PageQuad& left, PageQuad& right)
 
     PageQuad spread;
     cv::Mat mask;
-    if (!findSpread(small, spread, mask))
-        return false;
+    double quality = -1;
+    bool found = findSpread(small, cv::Mat(), spread, mask, &quality);
     cv::Mat grey;
     cv::cvtColor(small, grey, cv::COLOR_RGB2GRAY);
+    // A desk nearly as bright as paper clings to the pages at every level. Paper around print
+    // is then told from desk by the print itself: look again only near the text.
+    if (!found || portrait(spread)) {
+        PageQuad gated;
+        cv::Mat gatedMask;
+        double gatedQuality = -1;
+        if (findSpread(small, nearPrint(grey), gated, gatedMask, &gatedQuality) &&
+            (!found || (gatedQuality >= 1.0 && !portrait(gated)))) {
+            spread = gated;
+            mask = gatedMask;
+            found = true;
+        }
+    }
+    if (!found)
+        return false;
+    spread = completeSpread(spread, grey);
     spread = snapToPaper(spread, grey);
     cv::Point2f gTop, gBottom;
     if (!findGutter(grey, mask, spread, gTop, gBottom))
         return false;
 
-    PageQuad l{spread.tl, gTop, gBottom, spread.bl};
-    PageQuad r{gTop, spread.tr, spread.br, gBottom};
+    // The two pages need not share straight head and tail lines (each page lies at its own
+    // tilt): settle each page's outer sides on its own, keeping the gutter.
+    PageQuad l = snapToPaper({spread.tl, gTop, gBottom, spread.bl}, grey, 1, 0.06);
+    PageQuad r = snapToPaper({gTop, spread.tr, spread.br, gBottom}, grey, 3, 0.06);
+    // The gutter ends stay shared: each is where the pages' head (tail) lines meet the gutter.
+    auto meet = [](const cv::Point2f& a, const cv::Point2f& b) { return (a + b) * 0.5f; };
+    const cv::Point2f top = meet(l.tr, r.tl), bottom = meet(l.br, r.bl);
+    l.tr = r.tl = top;
+    l.br = r.bl = bottom;
     if (!l.isConvex(64) || !r.isConvex(64))
         return false;
     // Two pages of one book are of similar size; a wildly lopsided split means the "gutter" was
@@ -228,7 +325,8 @@ bool SpreadDetector::detect(const cv::Mat& rgb, PageQuad& left, PageQuad& right)
     return true;
 }
 
-bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat& maskOut) const {
+bool SpreadDetector::findSpread(const cv::Mat& small, const cv::Mat& gate, PageQuad& spread,
+                                cv::Mat& maskOut, double* quality) const {
     cv::Mat grey;
     cv::cvtColor(small, grey, cv::COLOR_RGB2GRAY);
     cv::GaussianBlur(grey, grey, cv::Size(3, 3), 0);
@@ -238,7 +336,15 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
     cv::Mat hi = cv::max(cv::max(ch[0], ch[1]), ch[2]);
     cv::Mat lo = cv::min(cv::min(ch[0], ch[1]), ch[2]);
     cv::Mat sat = hi - lo;
-    cv::Mat colourless = sat < 45;
+    // Old or recycled paper is cream to yellowish: allow some colour in proportion to the
+    // brightness, which a saturated desk or cover does not reach.
+    cv::Mat hiF;
+    hi.convertTo(hiF, CV_32F, 0.28);
+    cv::Mat satF;
+    sat.convertTo(satF, CV_32F);
+    cv::Mat colourless = (satF < 45) | (satF < hiF);
+    if (!gate.empty())
+        colourless &= gate;
 
     cv::Mat tmp;
     double otsu = cv::threshold(grey, tmp, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
@@ -255,6 +361,7 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
         cv::Mat mask = (grey > t) & colourless;
         cv::morphologyEx(mask, mask, cv::MORPH_CLOSE, closeKernel);
         cv::morphologyEx(mask, mask, cv::MORPH_OPEN, openKernel);
+        DebugDump::write("raw_" + std::to_string(int(t)), mask);
         cv::Mat labels, stats, centroids;
         int n = cv::connectedComponentsWithStats(mask, labels, stats, centroids, 8, CV_32S);
         int best = -1;
@@ -275,17 +382,29 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
                      stats.at<int>(best, cv::CC_STAT_HEIGHT));
         cv::Mat comp = labels == best;
         double compArea = bestArea;
-        for (int i = 1; i < n; ++i) {
-            if (i == best || stats.at<int>(i, cv::CC_STAT_AREA) < 0.35 * bestArea)
-                continue;
-            cv::Rect b(stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
-                       stats.at<int>(i, cv::CC_STAT_WIDTH), stats.at<int>(i, cv::CC_STAT_HEIGHT));
-            int overlapY = std::min(box.br().y, b.br().y) - std::max(box.y, b.y);
-            int gapX = std::max(b.x - box.br().x, box.x - b.br().x);
-            if (overlapY > 0.5 * std::min(box.height, b.height) && gapX < 0.08 * W) {
+        // Grow the union with pieces beside or within it: the other page, or a page cut in two
+        // by a wide figure. Pieces that reach the frame's edge are desk, not book.
+        std::vector<char> taken(size_t(n), 0);
+        taken[size_t(best)] = 1;
+        for (bool grew = true; grew;) {
+            grew = false;
+            cv::Rect reach(box.x - int(0.15 * W), box.y - int(0.02 * H), box.width + int(0.3 * W),
+                           box.height + int(0.04 * H));
+            for (int i = 1; i < n; ++i) {
+                if (taken[size_t(i)] || stats.at<int>(i, cv::CC_STAT_AREA) < 0.02 * imageArea)
+                    continue;
+                cv::Rect b(stats.at<int>(i, cv::CC_STAT_LEFT), stats.at<int>(i, cv::CC_STAT_TOP),
+                           stats.at<int>(i, cv::CC_STAT_WIDTH),
+                           stats.at<int>(i, cv::CC_STAT_HEIGHT));
+                const bool atEdge = b.x <= 1 || b.y <= 1 || b.br().x >= W - 1 || b.br().y >= H - 1;
+                const int overlapY = std::min(box.br().y, b.br().y) - std::max(box.y, b.y);
+                if (atEdge || (b & reach).area() == 0 || overlapY < 0.5 * b.height)
+                    continue;
+                taken[size_t(i)] = 1;
                 comp |= labels == i;
                 compArea += stats.at<int>(i, cv::CC_STAT_AREA);
                 box |= b;
+                grew = true;
             }
         }
         int x = box.x, y = box.y, w = box.width, h = box.height;
@@ -346,9 +465,14 @@ bool SpreadDetector::findSpread(const cv::Mat& small, PageQuad& spread, cv::Mat&
             spread = q;
             maskOut = comp;
         }
+        // The paper only shrinks as the level rises, so the first well-filled outline is the
+        // largest one there will be.
+        if (fillRatio >= 0.93)
+            break;
     }
     if (bestFill < 0)
         return false;
+    *quality = bestFill;
     DebugDump::write("paper_mask", maskOut);
     return true;
 }

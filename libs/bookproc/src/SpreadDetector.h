@@ -15,7 +15,10 @@ public:
     bool detect(const cv::Mat& rgb, PageQuad& left, PageQuad& right) const;
 
 private:
-    bool findSpread(const cv::Mat& smallRgb, PageQuad& spread, cv::Mat& mask) const;
+    // gate, when not empty, limits where paper may be (CV_8U mask). quality: above 1 when the
+    // paper fills its outline well.
+    bool findSpread(const cv::Mat& smallRgb, const cv::Mat& gate, PageQuad& spread, cv::Mat& mask,
+                    double* quality) const;
     bool findGutter(const cv::Mat& smallGrey, const cv::Mat& mask, const PageQuad& spread,
                     cv::Point2f& top, cv::Point2f& bottom) const;
 };

@@ -36,6 +36,15 @@ void CaptureThread::stop() {
 }
 
 void CaptureThread::run() {
+    // Nothing may escape this thread: an exception here would end the whole program.
+    try {
+        loop();
+    } catch (...) {
+        store_.markLost();
+    }
+}
+
+void CaptureThread::loop() {
     while (!cancel_) {
         RawFrame raw;
         const int r = device_->grab(raw, 200);

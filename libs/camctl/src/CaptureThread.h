@@ -28,6 +28,7 @@ public:
 
 private:
     void run();
+    void loop();
 
     std::shared_ptr<CameraDevice> device_;
     FrameStore& store_;

@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <cstdio>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -38,6 +39,13 @@ bool ExportInput::probe(const char* path, ExportInput* out, std::string* error) 
         error = &localError;
     if (!path || !*path) {
         *error = "empty path";
+        return false;
+    }
+    // Only regular files: a FIFO would block the export forever and a device such as /dev/zero
+    // would be read until memory runs out.
+    struct stat st;
+    if (::stat(path, &st) != 0 || !S_ISREG(st.st_mode)) {
+        *error = "not a regular file";
         return false;
     }
     ExportInput in;

@@ -43,8 +43,9 @@ typedef struct SImage {
  * returns 1; when nothing is found all eight values are set to 0 and the result is 0. */
 KELM_IMAGEPROC_API short KELM_GetRectCornerPoint(SImage src, int* corners, int mode);
 
-/* Finds up to maxCount separate pages (mode 0) or cards (mode 1), largest first; writes 8 ints per
- * object into corners (room for maxCount * 8 ints) and returns how many were found (0 for none). */
+/* Finds up to maxCount separate pages (mode 0) or cards (mode 1), clearest first (normally the
+ * largest); writes 8 ints per object into corners (room for maxCount * 8 ints, all zeroed first)
+ * and returns how many were found (0 for none). maxCount is 1 to 64. */
 KELM_IMAGEPROC_API short KELM_GetMoreRectPoint(SImage src, int* corners, int maxCount, int mode);
 
 /* Cuts the quadrilateral out and straightens it to the object's true proportions at the
@@ -68,8 +69,8 @@ KELM_IMAGEPROC_API short KELM_CalibrateIDCard(SImage src, SImage* dst, int* corn
                                               int r3, int r4, int autoIdentify);
 
 /* Composes a card page from two card images in memory: a white page of dst's size (normally
- * 2200 x 3110) with the front above the back, both at true size for a 300 dpi print (1011 x 638
- * pixels). mode is reserved (pass 1). */
+ * 2200 x 3110, an A4 sheet) with the front above the back, centred, each at true size for a page
+ * 210 mm wide (897 x 566 pixels on the usual page). mode is reserved (pass 1). */
 KELM_IMAGEPROC_API short KELM_SynthesisIDCard(SImage front, SImage back, SImage* dst, int mode);
 
 /* The same as KELM_SynthesisIDCard with both sides read from image files (Latin-1 paths). */

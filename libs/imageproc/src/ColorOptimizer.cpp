@@ -51,9 +51,32 @@ cv::Mat ColorOptimizer::paperBackground(const cv::Mat& rgb) {
         if (weight.at<float>(i / gw, i % gw) > 0)
             lightest = std::max(lightest, v[0] + v[1] + v[2]);
     }
+    // Paper has one hue everywhere (the light's); a plain cell of another hue is a photo or a
+    // coloured block, which must keep its colour rather than be divided to white.
+    std::vector<cv::Vec3f> chroma;
     for (int i = 0; i < gh * gw; ++i) {
         const cv::Vec3f v = grid.at<cv::Vec3f>(i / gw, i % gw);
-        if (v[0] + v[1] + v[2] < 0.55f * lightest)
+        const float s = v[0] + v[1] + v[2];
+        if (weight.at<float>(i / gw, i % gw) > 0 && s >= 0.75f * lightest)
+            chroma.push_back(v / s);
+    }
+    cv::Vec3f paper(1.f / 3, 1.f / 3, 1.f / 3);
+    if (!chroma.empty()) {
+        for (int c = 0; c < 3; ++c) {
+            std::vector<float> ch;
+            for (const auto& v : chroma)
+                ch.push_back(v[c]);
+            std::nth_element(ch.begin(), ch.begin() + long(ch.size() / 2), ch.end());
+            paper[c] = ch[ch.size() / 2];
+        }
+    }
+    for (int i = 0; i < gh * gw; ++i) {
+        const cv::Vec3f v = grid.at<cv::Vec3f>(i / gw, i % gw);
+        const float s = v[0] + v[1] + v[2];
+        const cv::Vec3f h = v / std::max(s, 1.f);
+        const float hueShift =
+            std::abs(h[0] - paper[0]) + std::abs(h[1] - paper[1]) + std::abs(h[2] - paper[2]);
+        if (s < 0.55f * lightest || hueShift > 0.05f)
             weight.at<float>(i / gw, i % gw) = 0;
     }
     cv::Mat filled = grid.clone();

@@ -16,6 +16,24 @@ struct Candidate {
     double score = 0;
 };
 
+// Every factor x factor block represented by the mean of the 2 x 2 pixels at its centre: reads a
+// small part of the photo, yet halves the sensor noise.
+cv::Mat reduce(const cv::Mat& rgb, int factor) {
+    cv::Mat small(rgb.rows / factor, rgb.cols / factor, CV_8UC3);
+    const int off = factor / 2 - 1;
+    for (int y = 0; y < small.rows; ++y) {
+        const auto* r0 = rgb.ptr<cv::Vec3b>(y * factor + off);
+        const auto* r1 = rgb.ptr<cv::Vec3b>(y * factor + off + 1);
+        auto* o = small.ptr<cv::Vec3b>(y);
+        for (int x = 0; x < small.cols; ++x) {
+            const int sx = x * factor + off;
+            for (int c = 0; c < 3; ++c)
+                o[x][c] = uchar((r0[sx][c] + r0[sx + 1][c] + r1[sx][c] + r1[sx + 1][c] + 2) >> 2);
+        }
+    }
+    return small;
+}
+
 // Colour gradient: per pixel the Sobel derivatives of the channel with the strongest change.
 void colourGradient(const cv::Mat& small, cv::Mat& dx, cv::Mat& dy, cv::Mat& mag) {
     std::vector<cv::Mat> ch;
@@ -78,7 +96,7 @@ void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, dou
             // goes, and the two sides next to it meet where the corner really is.
             for (int i = 0; i < 5; ++i) {
                 const cv::Point2f a(poly[size_t(i)]), b(poly[size_t((i + 1) % 5)]);
-                if (!nearBorder(a, b, frame, 3.f))
+                if (!nearBorder(a, b, frame, 6.f))
                     continue;
                 const cv::Point2f p0(poly[size_t((i + 4) % 5)]), p1(poly[size_t((i + 2) % 5)]);
                 const cv::Vec3f l0 = cv::Vec3f(p0.x, p0.y, 1).cross(cv::Vec3f(a.x, a.y, 1));
@@ -127,13 +145,15 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
         return 0;
 
     int supported = 0, samples = 0, borderSides = 0;
+    bool onBorder[4] = {false, false, false, false};
     double contrast = 0;
     int contrastSamples = 0;
     std::vector<cv::Vec3b> rim;
     for (int i = 0; i < 4; ++i) {
         const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
-        if (nearBorder(a, b, size, 3.f)) {
+        if (nearBorder(a, b, size, 6.f)) {
             ++borderSides;
+            onBorder[i] = true;
             continue;
         }
         const cv::Point2f d = (b - a) * (1.0f / float(len[i]));
@@ -165,7 +185,58 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
             }
         }
     }
-    if (borderSides > 2 || samples == 0)
+    // A sheet slightly cut by the frame loses a side or a corner; one cut at two opposite sides
+    // is far more likely two lines of the desk's pattern between the frame edges.
+    if (borderSides > 2 || samples < 40 || (onBorder[0] && onBorder[2]) ||
+        (onBorder[1] && onBorder[3]))
+        return 0;
+    // An outline hugging all four frame corners is the frame seen through a textured desk
+    // (a closed grid of tablecloth lines), not an object laid on it.
+    const cv::Point2f frameCorners[4] = {{0, 0},
+                                         {float(size.width), 0},
+                                         {float(size.width), float(size.height)},
+                                         {0, float(size.height)}};
+    int hugging = 0;
+    for (int i = 0; i < 4; ++i)
+        if (cv::norm(q[size_t(i)] - frameCorners[i]) < 0.08 * size.width)
+            ++hugging;
+    if (hugging == 4)
+        return 0;
+    // The edges of a sheet end at its corners; the lines of a tablecloth or a grid of tiles run on
+    // beyond them. Count side ends whose line continues past the corner.
+    int continuing = 0;
+    for (int i = 0; i < 4; ++i) {
+        const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
+        const cv::Point2f d = (b - a) * (1.0f / float(len[i]));
+        const cv::Point2f nrm(-d.y, d.x);
+        for (const auto& end : {std::make_pair(b, d), std::make_pair(a, -d)}) {
+            int on = 0, n = 0, beside = 0;
+            for (int k = 0; k < 10; ++k) {
+                const cv::Point2f p = end.first + end.second * float(len[i] * (0.025 + 0.012 * k));
+                const cv::Point r(cvRound(p.x), cvRound(p.y));
+                const cv::Point r1(cvRound(p.x + 5 * nrm.x), cvRound(p.y + 5 * nrm.y));
+                const cv::Point r2(cvRound(p.x - 5 * nrm.x), cvRound(p.y - 5 * nrm.y));
+                const cv::Rect inner(1, 1, size.width - 2, size.height - 2);
+                if (!inner.contains(r) || !inner.contains(r1) || !inner.contains(r2))
+                    continue;
+                ++n;
+                int best = 0;
+                for (int dy = -1; dy <= 1; ++dy)
+                    for (int dx = -1; dx <= 1; ++dx)
+                        best = std::max(best, int(mag.at<ushort>(r.y + dy, r.x + dx)));
+                on += best >= edgeThreshold;
+                beside +=
+                    mag.at<ushort>(r1) >= edgeThreshold && mag.at<ushort>(r2) >= edgeThreshold;
+            }
+            // Near the frame edge only a few samples fit; then all of them must be on the line.
+            // Edges on both sides of the line as well are a dense texture (wood grain), which
+            // says nothing about where the object ends.
+            const bool line = (n >= 6 && on >= n * 8 / 10) || (n >= 2 && on == n);
+            if (line && beside <= n / 3)
+                ++continuing;
+        }
+    }
+    if (continuing >= 4)
         return 0;
     const double support = double(supported) / samples;
     if (support < (kind == OutlineDetector::Card ? 0.7 : 0.75))
@@ -173,31 +244,25 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     if (contrastSamples == 0 || contrast / contrastSamples < 12)
         return 0;
 
-    // Pages have plain margins and cards a printed but even rim: just inside the outline most
-    // samples share one colour.
+    // Pages have plain margins and cards a printed but even rim: just inside the outline the
+    // colour changes only slowly along each side (light and shadow change it, print does not).
     if (rim.size() < 9)
         return 0;
-    cv::Vec3i med;
-    for (int c = 0; c < 3; ++c) {
-        std::vector<int> v;
-        for (const auto& px : rim)
-            v.push_back(px[c]);
-        std::nth_element(v.begin(), v.begin() + long(v.size() / 2), v.end());
-        med[c] = v[v.size() / 2];
-    }
     int plain = 0;
-    for (const auto& px : rim)
-        if (std::abs(px[0] - med[0]) + std::abs(px[1] - med[1]) + std::abs(px[2] - med[2]) < 45)
+    for (size_t k = 1; k < rim.size(); ++k) {
+        const cv::Vec3b &p = rim[k - 1], &c = rim[k];
+        if (std::abs(p[0] - c[0]) + std::abs(p[1] - c[1]) + std::abs(p[2] - c[2]) < 40)
             ++plain;
-    const double plainShare = double(plain) / rim.size();
-    if (plainShare < (kind == OutlineDetector::Card ? 0.3 : 0.6))
+    }
+    const double plainShare = double(plain) / (rim.size() - 1);
+    if (plainShare < (kind == OutlineDetector::Card ? 0.5 : 0.7))
         return 0;
     const double area = quadArea(q);
     // A card's proportions are known: a candidate that misses its coloured title band is longer.
     const double shape =
         kind == OutlineDetector::Card ? std::exp(-std::pow((ratio / 1.586 - 1) / 0.08, 2)) : 1.0;
     return shape * support * support * std::sqrt(area) * (0.5 + 0.5 * plainShare) *
-           (borderSides ? 0.9 : 1.0);
+           std::pow(0.8, borderSides);
 }
 
 // Re-measures each side on the full photo: the strongest colour step along short normals, a
@@ -316,11 +381,14 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     if (rgb.empty() || rgb.type() != CV_8UC3 || rgb.cols < 16 || rgb.rows < 16 || maxCount < 1)
         return result;
     DebugDump dump(kind == Card ? "card_outline" : "doc_outline");
-    const int factor = std::max(1, int(std::lround(std::max(rgb.cols, rgb.rows) / 640.0)));
+    // About 550 pixels across is enough to find an outline; the sides are then re-measured on
+    // the full photo.
+    int factor = std::max(1, int(std::lround(std::max(rgb.cols, rgb.rows) / 600.0)));
+    if (factor > 1 && factor % 2)
+        ++factor;
     cv::Mat small;
     if (factor > 1)
-        cv::resize(rgb, small, cv::Size(rgb.cols / factor, rgb.rows / factor), 0, 0,
-                   cv::INTER_AREA);
+        small = reduce(rgb, factor);
     else
         small = rgb;
     dump.write("1_small", small);
@@ -329,7 +397,8 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
 
     const double frameArea = double(small.cols) * small.rows;
     const double minArea = frameArea * (kind == Card ? 0.004 : 0.04);
-    const double maxArea = frameArea * 0.985;
+    // A card is small beside the frame of a document camera; a page may nearly fill it.
+    const double maxArea = frameArea * (kind == Card ? 0.35 : 0.985);
     std::vector<Quad> quads;
 
     // View 1: closed colour edges at two sensitivities.
@@ -341,6 +410,20 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
             dump.write(th.first < 50 ? "2_edges_low" : "2_edges_high", edges, false);
         std::vector<std::vector<cv::Point>> contours;
         cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+        for (const auto& c : contours)
+            quadsFromContour(c, minArea, maxArea, small.size(), quads);
+        // View 1b: what the edges enclose, filled, then opened, so that lines running into
+        // the outline from outside (a desk seam, a cable, wood grain) fall away.
+        cv::Mat filled = edges.clone();
+        cv::rectangle(filled, cv::Rect(0, 0, filled.cols, filled.rows), cv::Scalar(0), 1);
+        cv::floodFill(filled, cv::Point(0, 0), cv::Scalar(128));
+        cv::Mat enclosed = filled != 128;
+        cv::morphologyEx(enclosed, enclosed, cv::MORPH_OPEN,
+                         cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
+        if (dump.enabled())
+            dump.write(th.first < 50 ? "2_enclosed_low" : "2_enclosed_high", enclosed, false);
+        contours.clear();
+        cv::findContours(enclosed, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
         for (const auto& c : contours)
             quadsFromContour(c, minArea, maxArea, small.size(), quads);
     }
@@ -366,6 +449,30 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
             quadsFromContour(c, minArea, maxArea, small.size(), quads);
     }
 
+    if (kind == Card) {
+        // A card whose coloured title band melts into the desk is found without it, too long
+        // for its known proportions: offer the outline grown back on either long side.
+        const size_t found = quads.size();
+        for (size_t k = 0; k < found; ++k) {
+            const Quad q = quads[k];
+            const double a = cv::norm(q[1] - q[0]) + cv::norm(q[2] - q[3]);
+            const double b = cv::norm(q[2] - q[1]) + cv::norm(q[3] - q[0]);
+            const int s = a >= b ? 0 : 1;  // the long sides are s and s + 2
+            const double ratio = std::max(a, b) / std::max(1e-9, std::min(a, b));
+            if (ratio < 1.7 || ratio > 2.6)
+                continue;
+            const float t = float(ratio / 1.586 - 1.0);
+            const size_t i0 = size_t(s), i1 = size_t(s + 1), i2 = size_t((s + 2) % 4),
+                         i3 = size_t((s + 3) % 4);
+            Quad grownA = q, grownB = q;
+            grownA[i0] = q[i0] + (q[i0] - q[i3]) * t;
+            grownA[i1] = q[i1] + (q[i1] - q[i2]) * t;
+            grownB[i3] = q[i3] + (q[i3] - q[i0]) * t;
+            grownB[i2] = q[i2] + (q[i2] - q[i1]) * t;
+            quads.push_back(orderQuad(grownA));
+            quads.push_back(orderQuad(grownB));
+        }
+    }
     std::vector<Candidate> cands;
     for (const auto& q : quads) {
         const double s = scoreQuad(q, mag, small, kind, 60);

@@ -22,8 +22,7 @@ public:
     bool write(const std::string& outPath, const std::vector<Picture>& pictures,
                const QString& title, std::string* error);
 
-    // Page geometry in twentieths of a point (A4 with half-inch margins), public for the layout
-    // arithmetic callers and tests rely on.
+    // Page geometry in twentieths of a point: A4 with half-inch margins.
     static constexpr int kPageWidthTwips = 11906;
     static constexpr int kPageHeightTwips = 16838;
     static constexpr int kMarginTwips = 720;

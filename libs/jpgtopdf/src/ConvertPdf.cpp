@@ -70,15 +70,13 @@ int convert(const char* const* files, int count, double pageWidth, double pageHe
         if (input.kind() == ExportInput::Kind::Jpeg) {
             added = writer.addJpegPage(input, &error);
         } else {
+            // Decoded only now, one picture at a time, so memory holds a single page's pixels.
             const QImage image = input.decode(&error);
             added = !image.isNull() && writer.addRasterPage(image, &error);
-            if (image.isNull()) {
-                report(std::string(files[i]) + ": " + error);
-                return KELM_PDF_ERR_INPUT;
-            }
         }
         if (!added) {
             report(std::string(files[i]) + ": " + error);
+            // The sink only fails on writing; anything else is the picture's fault.
             return sink.ok() ? KELM_PDF_ERR_INPUT : KELM_PDF_ERR_OUTPUT;
         }
     }

@@ -10,6 +10,7 @@ namespace qrcode {
 struct Code {
     std::string latin1;
     cv::Point2f center;
+    float sideInView = 0;  // side length in the image it was read from
 };
 
 // Reads every QR code of a photographed or cut page: first on a reduced grey copy (fast, and

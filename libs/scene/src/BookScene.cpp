@@ -290,11 +290,14 @@ cv::Mat BookScene::render(BookSceneTruth* truthOut) const {
     for (int iter = 0; iter < 40; ++iter) {
         bool fits = true;
         for (double sx : {-1.0, 1.0})
-            for (double sy : {-1.0, 1.0}) {
-                cv::Point2f q = cam.project(
-                    world(sx * (halfSpan + coverMargin), sy * (pageH / 2 + coverMargin), 0));
-                fits = fits && q.x > 0.03 * W && q.x < 0.97 * W && q.y > 0.03 * H && q.y < 0.97 * H;
-            }
+            for (double sy : {-1.0, 1.0})
+                // The pages lie higher than the desk, so nearer the camera: check both.
+                for (double h : {0.0, prof.Z.back()}) {
+                    cv::Point2f q = cam.project(
+                        world(sx * (halfSpan + coverMargin), sy * (pageH / 2 + coverMargin), h));
+                    fits = fits && q.x > 0.03 * W && q.x < 0.97 * W && q.y > 0.03 * H &&
+                           q.y < 0.97 * H;
+                }
         if (fits)
             break;
         cam.f *= 0.96;

@@ -70,8 +70,9 @@ void composite(cv::Mat& frame, const cv::Mat& texture, const cv::Mat& alpha,
         cv::GaussianBlur(a, soft, cv::Size(0, 0), s);
         cv::Mat shifted = cv::Mat::zeros(soft.size(), soft.type());
         const int dx = int(std::lround(s)), dy = int(std::lround(1.5 * s));
-        soft(cv::Rect(0, 0, soft.cols - dx, soft.rows - dy))
-            .copyTo(shifted(cv::Rect(dx, dy, soft.cols - dx, soft.rows - dy)));
+        if (soft.cols > dx && soft.rows > dy)
+            soft(cv::Rect(0, 0, soft.cols - dx, soft.rows - dy))
+                .copyTo(shifted(cv::Rect(dx, dy, soft.cols - dx, soft.rows - dy)));
         for (int y = 0; y < out.rows; ++y) {
             auto* o = out.ptr<cv::Vec3b>(y);
             const uchar* m = shifted.ptr<uchar>(y);

@@ -87,7 +87,7 @@ cv::Mat pattern(const Params& p, std::mt19937& rng) {
     const cv::Scalar second(c2[0], c2[1], c2[2]);
     switch (p.deskVariant % 3) {
         case 0: {  // gingham tablecloth: stripes both ways, darker where they cross
-            const int step = int((12 + 20 * u(rng)) * ppm);
+            const int step = std::max(1, int((12 + 20 * u(rng)) * ppm));
             for (int x = 0; x < p.width; x += 2 * step)
                 cv::rectangle(desk, cv::Rect(x, 0, step, p.height), second, cv::FILLED);
             cv::Mat across = cv::Mat(desk.size(), desk.type(),
@@ -100,7 +100,7 @@ cv::Mat pattern(const Params& p, std::mt19937& rng) {
             break;
         }
         case 1: {  // stripes at an angle
-            const int step = int((6 + 18 * u(rng)) * ppm);
+            const int step = std::max(1, int((6 + 18 * u(rng)) * ppm));
             const double a = u(rng) * CV_PI;
             const cv::Point2d d(std::cos(a), std::sin(a));
             const double diag = std::hypot(p.width, p.height);

@@ -59,6 +59,10 @@ void drawStamp(cv::Mat& img, cv::Point c, int radius, std::mt19937& rng) {
 
 void drawTextBlock(cv::Mat& img, cv::Rect r, double lineHeightPx, std::mt19937& rng,
                    cv::Scalar ink) {
+    // Lines thinner than a few pixels would be unreadable specks (and words of width 0 would
+    // never fill a line).
+    if (lineHeightPx < 3)
+        return;
     const double scale = lineHeightPx / 48.0;  // Hershey simplex is about 22 px high at scale 1
     const int thick = std::max(1, int(std::lround(scale * 1.6)));
     std::uniform_real_distribution<double> u(0.0, 1.0);

@@ -1,0 +1,324 @@
+#include "app/AppPaths.h"
+#include "app/AppSettings.h"
+#include "camera/CCamLabel.h"
+#include "camera/CCameraPreview.h"
+#include "ui/MainWindow.h"
+
+#include <KELM_CamCtl.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLibrary>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSlider>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+QStringList& messages() {
+    static QStringList m;
+    return m;
+}
+
+void collect(QtMsgType, const QMessageLogContext&, const QString& text) {
+    messages().append(text);
+    if (qEnvironmentVariableIsSet("MIRAVELO_TEST_VERBOSE"))
+        fprintf(stderr, "%s\n", qPrintable(text));
+}
+
+bool logged(const QString& text) {
+    return messages().contains(text);
+}
+
+}  // namespace
+
+// The device-control slots of the main window against the virtual cameras. The window loads the
+// libraries from a private folder that links to the built ones, so settings writes stay private.
+class TestDeviceControl : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<MainWindow> m_window;
+    QStringList m_boxTexts;
+    QTimer m_boxCloser;
+
+    template <typename T>
+    T* child(const char* name) {
+        return m_window->findChild<T*>(QLatin1String(name));
+    }
+    QComboBox* devices() { return child<QComboBox>("pCombo_Device"); }
+    QComboBox* resolutions() { return child<QComboBox>("pCombo_Resolution"); }
+    QComboBox* formats() { return child<QComboBox>("pCombo_Format"); }
+    QPushButton* openButton() { return child<QPushButton>("pBtn_OpenDevice"); }
+    QSlider* brightness() { return child<QSlider>("pSlider_Brightness"); }
+    CCameraPreview* preview() { return child<CCameraPreview>("pCCameraPreview"); }
+
+    // The library the window loaded (same file, so the same state).
+    int libStatus() {
+        QLibrary lib(m_dir.path() + "/libKELM_CamCtl.so");
+        auto fn = reinterpret_cast<int (*)(int)>(lib.resolve("KELM_Camctl_GetCameraStatus"));
+        return fn ? fn(10) : -100;
+    }
+    KELM_CamProperty libProperty(bool camera, int id) {
+        QLibrary lib(m_dir.path() + "/libKELM_CamCtl.so");
+        auto fn = reinterpret_cast<int (*)(int, KELM_CamProperty*)>(
+            lib.resolve(camera ? "KELM_Camctl_GetCameraProp" : "KELM_Camctl_GetVideoProp"));
+        KELM_CamProperty p{};
+        if (fn)
+            fn(id, &p);
+        return p;
+    }
+    bool frameTimerAt(int interval) {
+        for (QTimer* t : m_window->findChildren<QTimer*>())
+            if (t->isActive() && t->interval() == interval)
+                return true;
+        return false;
+    }
+    void linkLibraries(const QString& folder, bool withCamera) {
+        QDir bin(QStringLiteral(MIRAVELO_BIN_DIR));
+        for (const QString& f : bin.entryList({"lib*.so"}, QDir::Files)) {
+            if (!withCamera && f.startsWith("libKELM_CamCtl"))
+                continue;
+            QFile::link(bin.filePath(f), folder + "/" + f);
+        }
+    }
+    void startWindow(const QString& folder) {
+        AppPaths::setApplicationDir(folder);
+        messages().clear();
+        m_window = std::make_unique<MainWindow>();
+        m_window->show();
+    }
+
+private slots:
+    void initTestCase() {
+        qInstallMessageHandler(collect);
+        // Information boxes are accepted as soon as they show; their texts are kept.
+        connect(&m_boxCloser, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                m_boxTexts << box->text();
+                box->accept();
+            }
+        });
+        m_boxCloser.start(20);
+        linkLibraries(m_dir.path(), true);
+        // A settings file that names no device: discovery picks by the exclusion list.
+        QFile ini(m_dir.path() + "/Tesmora.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Camera]\nMainCamera=\n");
+        ini.close();
+        startWindow(m_dir.path());
+    }
+
+    void cleanupTestCase() {
+        m_window.reset();
+        qInstallMessageHandler(nullptr);
+        AppPaths::setApplicationDir(QString());
+    }
+
+    void startupOpensTheLargestSize() {
+        QTRY_COMPARE_WITH_TIMEOUT(openButton()->text(), QString("Close"), 15000);
+        QCOMPARE(devices()->count(), 2);
+        QCOMPARE(devices()->currentText(), QString("Virtual Document Camera"));
+        // The 3264 x 2448 camera is offered under its listed size, which is selected and opened
+        // at the real size.
+        QStringList items;
+        for (int i = 0; i < resolutions()->count(); ++i)
+            items << resolutions()->itemText(i);
+        QCOMPARE(items, (QStringList{"3672*2856", "3264*2448", "2592*1944", "1920*1080", "1280*720",
+                                     "640*480"}));
+        QCOMPARE(resolutions()->currentText(), QString("3672*2856"));
+        QVERIFY(logged("Change to Target Res!"));
+        QVERIFY(logged("StartPreview: \"Virtual Document Camera\" Res: \"3672*2856\""));
+        QCOMPARE(formats()->currentText(), QString("MJPG"));
+        QVERIFY(!formats()->isEnabled());
+        QVERIFY(frameTimerAt(60));
+        QCOMPARE(libStatus(), 1);
+        QCOMPARE(m_window->settings()->mainCamera, QString("Virtual Document Camera"));
+        QCOMPARE(m_window->settings()->listedResWidth, 3672);
+        QCOMPARE(m_window->settings()->requestedResWidth, 3264);
+        QVERIFY(m_window->settings()->listedOffered);
+        // The sliders took the camera's ranges and values.
+        const KELM_CamProperty b = libProperty(false, KELM_CAMCTL_PROP_BRIGHTNESS);
+        QCOMPARE(brightness()->minimum(), b.minimum);
+        QCOMPARE(brightness()->maximum(), b.maximum);
+        QCOMPARE(brightness()->value(), b.value);
+        // Frames arrive in the preview, scaled into the label.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            preview()->label()->pixmap() && !preview()->label()->pixmap()->isNull(), 15000);
+        QVERIFY(preview()->label()->pixmap()->width() <= 3264 / 2);
+        // Focus was set to automatic at the open.
+        QCOMPARE(libProperty(true, KELM_CAMCTL_PROP_FOCUS).flags, KELM_CAMCTL_FLAG_AUTO);
+    }
+
+    void slidersResetAndFocusReachTheCamera() {
+        QTRY_COMPARE_WITH_TIMEOUT(openButton()->text(), QString("Close"), 15000);
+        brightness()->setValue(brightness()->maximum());
+        KELM_CamProperty b = libProperty(false, KELM_CAMCTL_PROP_BRIGHTNESS);
+        QCOMPARE(b.value, brightness()->maximum());
+        QCOMPARE(b.flags, KELM_CAMCTL_FLAG_MANUAL);
+        child<QPushButton>("pBtn_Reset")->click();
+        QCOMPARE(brightness()->value(), b.defaultValue);
+        QCOMPARE(libProperty(false, KELM_CAMCTL_PROP_BRIGHTNESS).value, b.defaultValue);
+
+        // Focus restarts the 15-tick hold; its end is only reported.
+        child<QPushButton>("pBtn_Focus")->click();
+        QCOMPARE(libProperty(true, KELM_CAMCTL_PROP_FOCUS).flags, KELM_CAMCTL_FLAG_AUTO);
+        messages().clear();
+        for (int i = 0; i < 14; ++i)
+            m_window->Handle_Timer_1000_Timeout();
+        QVERIFY(!logged("Time out Change to Manual Focus!"));
+        child<QPushButton>("pBtn_Focus")->click();  // pressed again: 15 ticks from now
+        for (int i = 0; i < 14; ++i)
+            m_window->Handle_Timer_1000_Timeout();
+        QVERIFY(!logged("Time out Change to Manual Focus!"));
+        m_window->Handle_Timer_1000_Timeout();
+        QCOMPARE(messages().count("Time out Change to Manual Focus!"), 1);
+        m_window->Handle_Timer_1000_Timeout();
+        QCOMPARE(messages().count("Time out Change to Manual Focus!"), 1);
+        QCOMPARE(libProperty(true, KELM_CAMCTL_PROP_FOCUS).flags, KELM_CAMCTL_FLAG_AUTO);
+    }
+
+    void closeChangeAndReopen() {
+        QTRY_COMPARE_WITH_TIMEOUT(openButton()->text(), QString("Close"), 15000);
+        const int contrastBefore = libProperty(false, KELM_CAMCTL_PROP_CONTRAST).value;
+        openButton()->click();
+        QCOMPARE(openButton()->text(), QString("Open"));
+        QCOMPARE(libStatus(), 0);
+        QVERIFY(formats()->isEnabled() && devices()->isEnabled() && resolutions()->isEnabled());
+        QCOMPARE(brightness()->value(), 0);
+        // Zeroing the sliders on close must not darken or flatten the camera itself.
+        QCOMPARE(libProperty(false, KELM_CAMCTL_PROP_CONTRAST).value, contrastBefore);
+        QVERIFY(!preview()->label()->isVisible());
+        QVERIFY(!frameTimerAt(60));
+
+        // Closed by the user: picking a resolution changes nothing until Open.
+        resolutions()->setCurrentText("1280*720");
+        QCOMPARE(libStatus(), 0);
+        QCOMPARE(openButton()->text(), QString("Open"));
+        // A device change refills the selectors and leaves the preview closed.
+        devices()->setCurrentIndex(1);
+        QCOMPARE(libStatus(), 0);
+        QCOMPARE(resolutions()->count(), 2);
+        QCOMPARE(resolutions()->currentText(), QString("800*600"));  // the largest, no listed size
+        QVERIFY(!m_window->settings()->listedOffered);
+        devices()->setCurrentIndex(0);
+        QCOMPARE(resolutions()->currentText(), QString("3672*2856"));
+        resolutions()->setCurrentText("1280*720");  // taken at the next open
+        QCOMPARE(libStatus(), 0);
+        formats()->setCurrentText("YUY2");
+        messages().clear();
+        openButton()->click();
+        QCOMPARE(openButton()->text(), QString("Close"));
+        QVERIFY(logged("StartPreview: \"Virtual Document Camera\" Res: \"1280*720\""));
+        QVERIFY(frameTimerAt(800));
+        QCOMPARE(libStatus(), 1);
+
+        // Running again: a resolution pick stops and reopens at once.
+        messages().clear();
+        resolutions()->setCurrentText("640*480");
+        QVERIFY(logged("StartPreview: \"Virtual Document Camera\" Res: \"640*480\""));
+        QCOMPARE(libStatus(), 1);
+        // And a device change while running reopens on the other device.
+        messages().clear();
+        devices()->setCurrentIndex(1);
+        QVERIFY(logged("StartPreview: \"Virtual Sub Camera\" Res: \"800*600\""));
+        QCOMPARE(m_window->settings()->mainCamera, QString("Virtual Sub Camera"));
+        devices()->setCurrentIndex(0);
+        QCOMPARE(openButton()->text(), QString("Close"));
+    }
+
+    void faultyCameraKeepsTheWindowUsable() {
+        QTRY_COMPARE_WITH_TIMEOUT(openButton()->text(), QString("Close"), 15000);
+        // A refused format: the start fails, the button keeps "Open".
+        openButton()->click();
+        qputenv("MIRAVELO_VCAM_FAULT", "refuse:MJPG");
+        messages().clear();
+        openButton()->click();
+        QVERIFY(logged("Fail to start preview,Code: -4"));
+        QCOMPARE(openButton()->text(), QString("Open"));
+        QCOMPARE(libStatus(), 0);
+
+        // Unplugged while previewing: frames stop, the window carries on and closes cleanly.
+        qputenv("MIRAVELO_VCAM_FAULT", "unplug:3");
+        resolutions()->setCurrentText("640*480");
+        openButton()->click();
+        QCOMPARE(openButton()->text(), QString("Close"));
+        QTRY_VERIFY_WITH_TIMEOUT(logged("Can not query frame: -3"), 15000);
+        qunsetenv("MIRAVELO_VCAM_FAULT");
+        openButton()->click();
+        QCOMPARE(openButton()->text(), QString("Open"));
+        openButton()->click();
+        QCOMPARE(openButton()->text(), QString("Close"));
+        QCOMPARE(libStatus(), 1);
+    }
+
+    void storedDeviceIsChosenAtStartup() {
+        m_window.reset();
+        QTemporaryDir dir;
+        linkLibraries(dir.path(), true);
+        QFile ini(dir.path() + "/Tesmora.ini");
+        QVERIFY(ini.open(QIODevice::WriteOnly));
+        ini.write("[Camera]\nMainCamera=Virtual Sub Camera\n");
+        ini.close();
+        m_dir.remove();
+        startWindow(dir.path());
+        QTRY_VERIFY_WITH_TIMEOUT(logged("StartPreview: \"Virtual Sub Camera\" Res: \"800*600\""),
+                                 15000);
+        // Device 0 was opened first by the insertion, then the stored one.
+        const int first =
+            messages().indexOf("StartPreview: \"Virtual Document Camera\" Res: \"3672*2856\"");
+        QVERIFY(first >= 0);
+        QVERIFY(first <
+                messages().indexOf("StartPreview: \"Virtual Sub Camera\" Res: \"800*600\""));
+        QCOMPARE(devices()->currentText(), QString("Virtual Sub Camera"));
+        m_window.reset();
+    }
+
+    void noDeviceLeavesThePreviewWaiting() {
+        if (!QDir("/dev").entryList({"video*"}, QDir::System).isEmpty())
+            QSKIP("this machine has video devices");
+        QTemporaryDir dir;
+        linkLibraries(dir.path(), true);
+        qputenv("MIRAVELO_CAMERA", "v4l2");
+        startWindow(dir.path());
+        QTRY_VERIFY_WITH_TIMEOUT(logged("load DLL KELM_Camctl.dll Success!\n\r"), 15000);
+        QTest::qWait(300);
+        qputenv("MIRAVELO_CAMERA", "virtual");
+        QCOMPARE(devices()->count(), 0);
+        QCOMPARE(resolutions()->count(), 0);
+        QVERIFY(preview()->label()->text() != "Opening Device...");
+        QCOMPARE(openButton()->text(), QString("Open"));
+        openButton()->click();
+        QCOMPARE(openButton()->text(), QString("Open"));
+        m_window.reset();
+    }
+
+    void missingLibraryShowsTheNotice() {
+        QTemporaryDir dir;
+        linkLibraries(dir.path(), false);
+        m_boxTexts.clear();
+        startWindow(dir.path());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            m_boxTexts.contains("Unable to load camera related components. Please close this "
+                                "software."),
+            15000);
+        QTRY_VERIFY_WITH_TIMEOUT(logged("Can not load KELM_CamCtl.dll!\n\r"), 5000);
+        QTest::qWait(200);
+        QCOMPARE(devices()->count(), 0);
+        QCOMPARE(resolutions()->count(), 0);
+        openButton()->click();  // nothing to open, nothing breaks
+        QCOMPARE(openButton()->text(), QString("Open"));
+        m_window->GetFrameBuffer();
+        m_window.reset();
+    }
+};
+
+QTEST_MAIN(TestDeviceControl)
+#include "tst_DeviceControl.moc"

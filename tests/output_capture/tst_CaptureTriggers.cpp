@@ -1,0 +1,178 @@
+// The capture triggers on the real main window with the virtual document camera showing a
+// rendered photo of a tilted page.
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "MainWindowFixture.h"
+#include "app/AppSettings.h"
+#include "modes/CImagePreview.h"
+#include "scene/Scene.h"
+
+class TestCaptureTriggers : public QObject {
+    Q_OBJECT
+private:
+    MainWindowFixture f;
+    QTemporaryDir sceneDir;
+    double pageAspect = 0;
+    QListWidget* list = nullptr;
+    QPushButton* captureButton = nullptr;
+
+    void mouse(QEvent::Type type, QPoint p, Qt::MouseButtons held) {
+        QMouseEvent e(type, p, f.window->mapToGlobal(p), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(f.window, &e);
+    }
+
+private slots:
+    void initTestCase() {
+        scene::Params p = scene::randomParams(scene::Object::Document, 5, 1280, 960);
+        p.rotationDeg = 14;
+        p.centerMm = {0, 0};
+        p.castShadow = false;
+        pageAspect = p.objectWidthMm / p.objectHeightMm;
+        const scene::Scene s = scene::render(p);
+        const QImage photo(s.rgb.data, s.rgb.cols, s.rgb.rows, int(s.rgb.step),
+                           QImage::Format_RGB888);
+        const QString path = sceneDir.filePath("page.png");
+        QVERIFY(photo.save(path));
+        qputenv("MIRAVELO_VCAM_SCENE", path.toUtf8());
+        QVERIFY(f.start());
+        list = f.find<QListWidget>("pListWidget_Images");
+        captureButton = f.find<QPushButton>("pBtn_TakePhoto");
+        QVERIFY(list && captureButton);
+        // A small frame keeps the test quick; the preview reopens at the chosen size.
+        auto* resolution = f.find<QComboBox>("pCombo_Resolution");
+        QVERIFY(resolution);
+        QTRY_VERIFY_WITH_TIMEOUT(resolution->findText("1280*720") >= 0, 20000);
+        resolution->setCurrentIndex(resolution->findText("1280*720"));
+    }
+
+    void spaceSavesTheStraightenedPage() {
+        // Space until the preview runs and the first capture is listed.
+        QTRY_VERIFY_WITH_TIMEOUT(
+            [&] {
+                QTest::keyClick(f.window, Qt::Key_Space);
+                QTest::qWait(200);
+                return list->count() > 0;
+            }(),
+            90000);
+        // Presses made while the first capture was on its way may still arrive.
+        QTest::qWait(1500);
+        const int settled = list->count();
+        const QImage page(list->item(0)->toolTip());
+        QVERIFY(!page.isNull());
+        QVERIFY2(qAbs(double(page.width()) / page.height() - pageAspect) < 0.05,
+                 qPrintable(QString("%1x%2").arg(page.width()).arg(page.height())));
+        QCOMPARE(list->item(0)->toolTip(), f.out("IMG0000.png"));
+        QCOMPARE(f.find<QTabWidget>("ptabwidget_RightSetZone_Set")->currentIndex(), 2);
+
+        // Two presses before the next frame make one capture.
+        QTest::keyClick(f.window, Qt::Key_Space);
+        QTest::keyClick(f.window, Qt::Key_Space);
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), settled + 1, 10000);
+        QTest::qWait(800);
+        QCOMPARE(list->count(), settled + 1);
+
+        // Keypad Enter captures too; the main Return key does not.
+        QTest::keyClick(f.window, Qt::Key_Return);
+        QTest::qWait(800);
+        QCOMPARE(list->count(), settled + 1);
+        QTest::keyClick(f.window, Qt::Key_Enter, Qt::KeypadModifier);
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), settled + 2, 10000);
+
+        // The preview turns step the stored document rotation; the next page lies on its side.
+        f.find<QPushButton>("Btn_Preview_TurnRight")->click();
+        QCOMPARE(f.window->settings()->docRotateAngle, 90);
+        QTest::keyClick(f.window, Qt::Key_Space);
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), settled + 3, 10000);
+        const QImage turned(list->item(settled + 2)->toolTip());
+        QVERIFY(qAbs(double(turned.height()) / turned.width() - pageAspect) < 0.05);
+        f.find<QPushButton>("Btn_Preview_TurnLeft")->click();
+        f.find<QPushButton>("Btn_Preview_TurnLeft")->click();
+        QCOMPARE(f.window->settings()->docRotateAngle, 270);
+        f.find<QPushButton>("Btn_Preview_TurnRight")->click();
+        QCOMPARE(f.window->settings()->docRotateAngle, 0);
+    }
+
+    void timedSeriesCountsDownAndStops() {
+        auto* timer = f.find<QComboBox>("pCombo_TakePhotoTimer");
+        auto* stop = f.find<QPushButton>("Btn_Preview_StopAutoTake");
+        auto* label = f.find<QLabel>("pQlbl_Main");
+        QVERIFY(timer && stop && label);
+        timer->setCurrentIndex(1);  // "1S": a capture every 2 seconds
+        const int before = list->count();
+        captureButton->click();
+        QVERIFY(!stop->isHidden());
+        QVERIFY(!timer->isEnabled());
+        QTest::qWait(300);
+        QCOMPARE(list->count(), before);  // nothing at the start of a series
+        QTRY_COMPARE_WITH_TIMEOUT(label->text(), QString("1"), 1500);
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), before + 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(list->count(), before + 2, 5000);
+        // The capture button ends the series.
+        captureButton->click();
+        QVERIFY(stop->isHidden());
+        QVERIFY(timer->isEnabled());
+        QVERIFY(label->text().isEmpty());
+        const int after = list->count();
+        QTest::qWait(2500);
+        QCOMPARE(list->count(), after);
+        // A new series, ended by the stop button this time.
+        captureButton->click();
+        QVERIFY(!stop->isHidden());
+        stop->click();
+        QVERIFY(stop->isHidden());
+        QVERIFY(timer->isEnabled());
+        timer->setCurrentIndex(0);
+    }
+
+    void dragGestureFiresOncePerPress() {
+        // In the identity-card mode a capture is taken but saves nothing, so no drag-out follows.
+        f.bar->TabWidget()->setCurrentIndex(1);
+        // The gesture belongs to a window that is not maximised.
+        f.window->setWindowState(Qt::WindowNoState);
+        QTRY_VERIFY(!f.window->isMaximized());
+        const int before = list->count();
+        // A press between the title strip and the gesture zone arms nothing.
+        mouse(QEvent::MouseButtonPress, QPoint(100, 100), Qt::LeftButton);
+        mouse(QEvent::MouseMove, QPoint(100, 400), Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, QPoint(100, 400), Qt::NoButton);
+        QVERIFY(captureButton->isEnabled());
+
+        mouse(QEvent::MouseButtonPress, QPoint(100, 300), Qt::LeftButton);
+        mouse(QEvent::MouseMove, QPoint(260, 340), Qt::LeftButton);
+        QVERIFY(!captureButton->isEnabled());  // until the capture arrives
+        QTRY_VERIFY_WITH_TIMEOUT(captureButton->isEnabled(), 5000);
+        mouse(QEvent::MouseMove, QPoint(400, 500), Qt::LeftButton);  // fired already
+        mouse(QEvent::MouseButtonRelease, QPoint(400, 500), Qt::NoButton);
+        QVERIFY(captureButton->isEnabled());
+        QTest::qWait(300);
+        QCOMPARE(list->count(), before);
+        f.bar->TabWidget()->setCurrentIndex(0);
+    }
+
+    void closedPreviewTakesNothing() {
+        auto* open = f.find<QPushButton>("pBtn_OpenDevice");
+        open->click();  // close
+        const int before = list->count();
+        QTest::keyClick(f.window, Qt::Key_Space);
+        f.find<QComboBox>("pCombo_TakePhotoTimer")->setCurrentIndex(2);
+        captureButton->click();
+        QVERIFY(f.find<QPushButton>("Btn_Preview_StopAutoTake")->isHidden());
+        // The gesture without a preview leaves the button usable.
+        mouse(QEvent::MouseButtonPress, QPoint(100, 300), Qt::LeftButton);
+        mouse(QEvent::MouseMove, QPoint(300, 400), Qt::LeftButton);
+        mouse(QEvent::MouseButtonRelease, QPoint(300, 400), Qt::NoButton);
+        QVERIFY(captureButton->isEnabled());
+        f.find<QComboBox>("pCombo_TakePhotoTimer")->setCurrentIndex(0);
+        open->click();  // and open again
+        QTest::qWait(1500);
+        QCOMPARE(list->count(), before);
+    }
+};
+
+QTEST_MAIN(TestCaptureTriggers)
+#include "tst_CaptureTriggers.moc"
