@@ -14,6 +14,11 @@ int main(int argc, char* argv[]) {
     if (reportResult >= 0)
         return reportResult;
 
+    // The window draws with the raster engine only; without this, Qt's GLX integration loads the
+    // whole Mesa/LLVM stack (about 50 MB resident) for nothing. A user's own choice still wins.
+    if (qEnvironmentVariableIsEmpty("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+
     // Must be set before the application object exists.
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication app(argc, argv);

@@ -113,7 +113,7 @@ void MainWindow::Handle_CurrentControlModeChanged(ControlMode m) {
     Btn_Preview_TurnRight->setVisible(doc);
     if (!m_settings->cameraParamsPerMode)
         return;
-    // CAMERA: the picture parameters per mode are applied here.
+    applyModeCameraParameters(m);
 }
 
 bool MainWindow::capturePress(QMouseEvent* event) {

@@ -66,6 +66,17 @@ void MainWindow::releaseCamera() {
     m_imageProcessor = nullptr;
 }
 
+void MainWindow::showComponentNotice() {
+    // Window-modal and not waited for: the start-up carries on behind the box, so the window is
+    // complete (and usable without a camera) when the user reads it.
+    auto* box =
+        new QMessageBox(QMessageBox::Information, tr("Notice"),
+                        tr("Unable to load camera related components. Please close this software."),
+                        QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
 void MainWindow::loadCameraComponents() {
 #if defined(__GLIBC__)
     // Frame-sized buffers (24 MB at 3264 x 2448) come and go with every detection and capture.
@@ -76,10 +87,7 @@ void MainWindow::loadCameraComponents() {
     m_camera = new CCameraInterface();
     if (m_camera->LoadCameraLibrary(false) < 0) {
         m_log->Write(3, "Fail to Load Camera Compoent");
-        QMessageBox::information(
-            this, tr("Notice"),
-            tr("Unable to load camera related components. Please close this software."),
-            QMessageBox::Ok);
+        showComponentNotice();
     }
     m_frameTimer = new QTimer(this);
     m_tickTimer = new QTimer(this);
@@ -87,10 +95,7 @@ void MainWindow::loadCameraComponents() {
     m_imageProcessor = new ImageProcessor();
     if (m_imageProcessor->Load() < 0) {
         m_log->Write(3, "Fail to Load Document Compoent");
-        QMessageBox::information(
-            this, tr("Notice"),
-            tr("Unable to load camera related components. Please close this software."),
-            QMessageBox::Ok);
+        showComponentNotice();
     }
     m_cameraPreview->SetImageProcessor(m_imageProcessor);
 }

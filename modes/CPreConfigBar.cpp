@@ -203,6 +203,14 @@ bool CPreConfigBar::SaveImageByThread(QImage* img) {
         return false;
     const QString dir = prepareOutputDirectory();
     namer.prefix = settings->namePre;
+    // A separator in the prefix would put the picture into another folder (or a missing one,
+    // losing it); keep it in the output folder under a name the file system accepts.
+    if (namer.prefix.contains(QLatin1Char('/')) || namer.prefix.contains(QChar(0))) {
+        namer.prefix.replace(QLatin1Char('/'), QLatin1Char('_'))
+            .replace(QChar(0), QLatin1Char('_'));
+        logFailure(QStringLiteral("File name prefix \"%1\" holds a path separator; using \"%2\"")
+                       .arg(settings->namePre, namer.prefix));
+    }
     namer.rule = ImageNamer::RuleFromNameType(settings->nameType);
     const QString path = namer.MakeImagePath(dir, settings->imageType);
     qDebug() << path;

@@ -13,11 +13,14 @@ QString joinPath(const QString& dir, const QString& fileName) {
     return dir + QLatin1Char('/') + fileName;
 }
 
-bool taken(const QString& path) {
+bool onDisk(const QString& path) {
     // A dangling symlink or a directory of that name must not be "free" either.
     QFileInfo info(path);
     return info.exists() || info.isSymLink();
 }
+
+// Enough for every file a burst of captures can have in flight.
+constexpr int kIssuedMemory = 256;
 
 QString dateTimeText() {
     return QDateTime::currentDateTime().toString(QStringLiteral("yyyy_MM_dd_hh_mm_ss"));
@@ -28,6 +31,17 @@ QString dateText() {
 }
 
 }  // namespace
+
+bool ImageNamer::taken(const QString& path) const {
+    return onDisk(path) || issued.contains(path);
+}
+
+QString ImageNamer::issue(const QString& path) {
+    issued.append(path);
+    if (issued.size() > kIssuedMemory)
+        issued.removeFirst();
+    return path;
+}
 
 int ImageNamer::RuleFromNameType(int nameType) {
     if (nameType == 0)
@@ -56,16 +70,18 @@ QString ImageNamer::MakeImagePath(const QString& dir, int imageType) {
         // burst never replaces a file that is already on disk.
         for (int k = 1; taken(path); ++k)
             path = joinPath(dir, name + QLatin1Char('_') + QString::number(k) + ext);
-        return path;
+        return issue(path);
     }
     QString path;
     do {
         path = joinPath(dir, numberedName() + ext);
         index += indexStep;
     } while (taken(path));
-    return path;
+    return issue(path);
 }
 
+// Card sides and book pages are written on the spot, before the next name is asked for, so only
+// files on disk count for them.
 QString ImageNamer::MakeSidePath(const QString& dir, const QString& side, int imageType) {
     const QString ext = side + ImageType::extension(imageType);
     if (rule == TimeDate) {
@@ -73,24 +89,24 @@ QString ImageNamer::MakeSidePath(const QString& dir, const QString& side, int im
         QString path = joinPath(dir, name + ext);
         // The card sides are copied without overwriting, so an occupied name would silently
         // drop the new side; give it a free name instead.
-        for (int k = 1; taken(path); ++k)
+        for (int k = 1; onDisk(path); ++k)
             path = joinPath(dir, name + QLatin1Char('_') + QString::number(k) + ext);
         return path;
     }
     QString path = joinPath(dir, numberedName() + ext);
-    if (!taken(path))
+    if (!onDisk(path))
         return path;
     if (rule == Index) {
         do {
             path = joinPath(dir, numberedName() + ext);
             index += indexStep;
-        } while (taken(path));
+        } while (onDisk(path));
         return path;
     }
     // TimeDate&Index stops on the number used, so the other side of the card gets it too.
     for (;;) {
         path = joinPath(dir, numberedName() + ext);
-        if (!taken(path))
+        if (!onDisk(path))
             return path;
         index += indexStep;
     }
@@ -103,7 +119,7 @@ QString ImageNamer::MakeBookPairPaths(const QString& dir, QString& leftOut, QStr
         const QString name = prefix + FormatNumber(bookIndex);
         leftOut = joinPath(dir, name + QStringLiteral("_LEFT") + ext);
         rightOut = joinPath(dir, name + QStringLiteral("_RIGHT") + ext);
-        if (!taken(leftOut) && !taken(rightOut))
+        if (!onDisk(leftOut) && !onDisk(rightOut))
             return QString();
         bookIndex += indexStep;
     }

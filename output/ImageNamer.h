@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Builds the full path of every image the capture pipeline writes. The counters live only in
 // memory: each run starts at 0 and walks past files already on disk, so a restart never
@@ -33,4 +34,10 @@ public:
 
 private:
     QString numberedName();
+    // A path counts as taken when a file exists there or when this namer handed it out lately:
+    // files are written asynchronously, so a burst of captures must not be given one name.
+    bool taken(const QString& path) const;
+    QString issue(const QString& path);
+
+    QStringList issued;
 };

@@ -290,18 +290,19 @@ private:
 
     // ============================================= device control members (camera/)
     // Defined in camera/MainWindowDevice.cpp.
-    CCameraInterface* m_camera = nullptr;       // the main camera, created at start-up
-    CCameraPreview* m_cameraPreview = nullptr;  // also pPreview, in the preview's grid cell
-    ImageProcessor* m_imageProcessor = nullptr; // the window's own, used by the preview
-    QTimer* m_frameTimer = nullptr;             // GetFrameBuffer(), interval by stream format
-    QTimer* m_tickTimer = nullptr;              // Handle_Timer_1000_Timeout(), 500 ms
-    int autoOpen = -1;         // while non-zero a device or resolution change reopens the preview
-    int deviceChanging = 0;    // while non-zero resolution-selector changes are ignored
-    int focusCountdown = 0;    // 500 ms ticks left of the automatic-focus hold after an open
-    int blinkCount = 0;        // ticks, for the help-icon blink
+    CCameraInterface* m_camera = nullptr;        // the main camera, created at start-up
+    CCameraPreview* m_cameraPreview = nullptr;   // also pPreview, in the preview's grid cell
+    ImageProcessor* m_imageProcessor = nullptr;  // the window's own, used by the preview
+    QTimer* m_frameTimer = nullptr;              // GetFrameBuffer(), interval by stream format
+    QTimer* m_tickTimer = nullptr;               // Handle_Timer_1000_Timeout(), 500 ms
+    int autoOpen = -1;       // while non-zero a device or resolution change reopens the preview
+    int deviceChanging = 0;  // while non-zero resolution-selector changes are ignored
+    int focusCountdown = 0;  // 500 ms ticks left of the automatic-focus hold after an open
+    int blinkCount = 0;      // ticks, for the help-icon blink
     // Start-up steps, called from Handle_LoadTimerout().
     void createCameraPreview();
     void loadCameraComponents();
+    void showComponentNotice();
     void connectDeviceControl();
     void initCameraLibrary();
     void searchDevices();

@@ -30,7 +30,8 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
         return;
     }
     // CAPTURE: a press lower in the window arms the capture gesture here.
-    if (capturePress(event)) return;
+    if (capturePress(event))
+        return;
     QMainWindow::mousePressEvent(event);
 }
 

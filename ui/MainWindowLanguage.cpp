@@ -7,8 +7,9 @@
 #include "app/Language.h"
 
 void MainWindow::changeLanguage(const QString& storedValue) {
-    // CAMERA: stop the preview frame timer and the main camera's preview, and stop the sub camera
-    // when it runs, so that the next instance can open both cameras.
+    // The next instance starts before this one has left its loop: free the camera first, so
+    // that it can open it. SUB CAMERA: stop the sub camera here too once it exists.
+    releaseCamera();
     Language::store(storedValue);
     // The loop ends once this slot returns; the new instance starts meanwhile. Picking the
     // active language restarts all the same.

@@ -19,7 +19,8 @@
 #include "modes/CPreConfigBar.h"
 
 void MainWindow::announceSettings() {
-    if (m_preConfigBar) m_preConfigBar->SetSettings(m_settings);
+    if (m_preConfigBar)
+        m_preConfigBar->SetSettings(m_settings);
 }
 
 void MainWindow::saveSettings() {

@@ -21,6 +21,7 @@
 #include "app/AppSettings.h"
 #include "app/Language.h"
 #include "app/StyleSheet.h"
+#include "camera/CCameraInterface.h"
 #include "ui/MainWindow.h"
 #include "modes/CPreConfigBar.h"
 
@@ -232,7 +233,12 @@ void MainWindow::focusCaptureButton() {
 
 void MainWindow::Handle_CloseApp() {
     m_loadTimer->stop();
-    // CAMERA: stop the preview frame timer and the tick timer, then the main camera's preview.
+    if (m_frameTimer)
+        m_frameTimer->stop();
+    if (m_tickTimer)
+        m_tickTimer->stop();
+    if (m_camera && m_camera->previewRunning)
+        m_camera->StopPreview();
 
     if (m_fadeOut)
         return;  // a second click while fading changes nothing

@@ -4,13 +4,14 @@
 //     Document mode, Auto Cutting, JPG quality 90, 3264 x 2448: time from the trigger (the
 //     capture button's slot) to the new item in the image list, and how long the GUI thread was
 //     blocked meanwhile (gaps in a 2 ms heartbeat timer).
-//   bench_capture series [--count N] [--source camera|scene]
+//   bench_capture series [--count N] [--source camera|scene] [--resolution W*H]
 //     N captures in a row with Save Directly and the Index rule: distinct files, announcements,
 //     overwrites, and resident memory growth after the first capture.
 //
 // --source camera uses the virtual document camera (MIRAVELO_CAMERA=virtual is set); scene
 // feeds rendered desk photos straight into the window's capture hand-off.
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -21,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <time.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -42,6 +45,13 @@ long residentKiB() {
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     return -1;
+}
+
+// CPU time of the calling thread in ms: what the GUI thread spent, whatever the machine's load.
+double threadCpuMs() {
+    timespec ts;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
 double median(std::vector<double> v) {
@@ -97,6 +107,7 @@ int main(int argc, char** argv) {
     const bool fromCamera = option("--source", "camera") == "camera";
     const int runs = option("--runs", "15").toInt();
     const int count = option("--count", "500").toInt();
+    const QString resolutionText = option("--resolution", QString());
 
     QTemporaryDir appDir, outDir;
     const QDir bin(MIRAVELO_BIN_DIR);
@@ -115,6 +126,16 @@ int main(int argc, char** argv) {
     window.show();
     QTest::qWaitForWindowExposed(&window);
     QTest::qWait(3000);  // start-up timer, device search, preview start
+    if (fromCamera && !resolutionText.isEmpty()) {
+        auto* resolution = window.findChild<QComboBox*>("pCombo_Resolution");
+        const int index = resolution ? resolution->findText(resolutionText) : -1;
+        if (index < 0) {
+            std::printf("resolution %s not offered\n", qPrintable(resolutionText));
+            return 1;
+        }
+        resolution->setCurrentIndex(index);  // reopens the preview at that size
+        QTest::qWait(3000);
+    }
     auto* bar = window.findChild<CPreConfigBar*>();
     auto* list = window.findChild<QListWidget*>("pListWidget_Images");
     QSignalSpy announced(bar, &CPreConfigBar::Signal_SaveImageToDisk);
@@ -139,7 +160,7 @@ int main(int argc, char** argv) {
     };
 
     if (mode == "latency") {
-        std::vector<double> total, blocked, longest;
+        std::vector<double> total, blocked, longest, guiCpu;
         Heartbeat beat;
         for (int i = 0; i < runs; ++i) {
             QTest::qWait(300);
@@ -147,6 +168,7 @@ int main(int argc, char** argv) {
             beat.start();
             QElapsedTimer t;
             t.start();
+            const double cpu0 = threadCpuMs();
             trigger();
             if (!waitForItems(before + 1, 10000)) {
                 std::printf("run %d: no list item (no page found?)\n", i);
@@ -154,6 +176,7 @@ int main(int argc, char** argv) {
                 continue;
             }
             total.push_back(t.nsecsElapsed() / 1e6);
+            guiCpu.push_back(threadCpuMs() - cpu0);
             beat.stop();
             blocked.push_back(beat.blockedTotal);
             longest.push_back(beat.longest);
@@ -166,6 +189,10 @@ int main(int argc, char** argv) {
         std::printf(
             "GUI thread blocked per capture: median total %.1f ms, median longest %.1f ms\n",
             median(blocked), median(longest));
+        std::printf("GUI thread CPU time per capture: median %.1f ms\n", median(guiCpu));
+        QFile loadavg("/proc/loadavg");
+        if (loadavg.open(QIODevice::ReadOnly))
+            std::printf("load average at the end: %s", loadavg.readAll().constData());
         return total.empty() ? 1 : 0;
     }
 
@@ -198,8 +225,10 @@ int main(int argc, char** argv) {
     for (const QString& p : distinct)
         if (!QFileInfo::exists(p))
             ++missing;
-    std::printf("%d captures (Save Directly, Index, Original, %s) in %.1f s\n", count,
-                fromCamera ? "virtual camera" : "rendered frames", t.elapsed() / 1000.0);
+    std::printf("%d captures (Save Directly, Index, Original, %s %s) in %.1f s\n", count,
+                fromCamera ? "virtual camera" : "rendered frames",
+                qPrintable(resolutionText.isEmpty() ? QString("3264*2448") : resolutionText),
+                t.elapsed() / 1000.0);
     std::printf(
         "announcements %d, distinct paths %d, files on disk %d, announced but missing %d, "
         "list items %d\n",

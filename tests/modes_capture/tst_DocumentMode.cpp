@@ -21,6 +21,7 @@ QImage* photo(scene::Object object, uint32_t seed, double rotation) {
     g_trueAspect = p.objectWidthMm / p.objectHeightMm;
     p.rotationDeg = rotation;
     p.centerMm = {0, 0};
+    p.fieldWidthMm = 600;  // the whole page in the frame, whatever its turn
     p.tiltXDeg = p.tiltYDeg = 0;
     p.castShadow = false;
     const scene::Scene s = scene::render(p);

@@ -33,7 +33,7 @@ QImage* capture(int w, int h, QRgb colour) {
 }
 
 QStringList filesIn(const QString& dir) {
-    return QDir(dir).entryList(QDir::Files | QDir::NoDotAndDotDot, QDir::Name);
+    return QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 }  // namespace
@@ -231,20 +231,31 @@ private slots:
         }
         QVERIFY(!QFileInfo::exists(QDir::current().filePath("C:")));
 
-        // A prefix that names a missing folder: nothing is announced, nothing appears, and the
-        // failure is logged.
+        // A prefix with a path separator stays in the output folder instead of naming another
+        // (or a missing) folder, and the change is logged.
         settings.baseDir = out.path();
-        settings.namePre = "missing/IMG";
+        settings.namePre = "../IMG";
         const int before = saved->count();
+        bar->HandleTakePhoto(capture(60, 40, qRgb(5, 5, 5)));
+        QTRY_COMPARE(saved->count(), before + 1);
+        QCOMPARE(QFileInfo(saved->last().at(0).toString()).absolutePath(), out.path());
+        QVERIFY(QFileInfo(saved->last().at(0).toString()).fileName().startsWith(".._IMG"));
+
+        // A name the file system refuses (too long): nothing is announced, nothing appears, and
+        // the failure is logged.
+        settings.namePre = QString(300, QChar('x'));
         bar->HandleTakePhoto(capture(60, 40, qRgb(5, 5, 5)));
         QVERIFY(bar->WaitForSaves());
         QTest::qWait(100);
-        QCOMPARE(saved->count(), before);
-        QCOMPARE(filesIn(out.path()), QStringList({"blocker"}));
+        QCOMPARE(saved->count(), before + 1);
+        QCOMPARE(filesIn(out.path()).size(), 2);
         QFile logFile(QDir::current().filePath("Log/ZVTM" +
                                                QDate::currentDate().toString("yyyyMMdd") + ".log"));
         QVERIFY(logFile.open(QIODevice::ReadOnly));
-        QVERIFY(logFile.readAll().contains("missing/IMG"));
+        const QByteArray logText = logFile.readAll();
+        QVERIFY(logText.contains("Fail to save image"));
+        QVERIFY(logText.contains("xxxxxxxxxx0"));
+        QVERIFY(logText.contains("path separator"));
     }
 };
 

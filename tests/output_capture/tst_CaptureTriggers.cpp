@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSlider>
 #include <QTabWidget>
 
 #include "MainWindowFixture.h"
@@ -31,6 +32,7 @@ private slots:
         scene::Params p = scene::randomParams(scene::Object::Document, 5, 1280, 960);
         p.rotationDeg = 14;
         p.centerMm = {0, 0};
+        p.fieldWidthMm = 600;  // the whole page in the frame
         p.castShadow = false;
         pageAspect = p.objectWidthMm / p.objectHeightMm;
         const scene::Scene s = scene::render(p);
@@ -151,6 +153,35 @@ private slots:
         QVERIFY(captureButton->isEnabled());
         QTest::qWait(300);
         QCOMPARE(list->count(), before);
+        f.bar->TabWidget()->setCurrentIndex(0);
+    }
+
+    void pictureParametersFollowTheMode() {
+        auto* brightness = f.find<QSlider>("pSlider_Brightness");
+        auto* contrast = f.find<QSlider>("pSlider_Contrast");
+        auto* saturation = f.find<QSlider>("pSlider_Saturation");
+        QVERIFY(brightness && contrast && saturation);
+        auto* turnLeft = f.find<QPushButton>("Btn_Preview_TurnLeft");
+        brightness->setValue(30);
+        contrast->setValue(40);
+        saturation->setValue(50);
+        f.bar->TabWidget()->setCurrentIndex(1);
+        QCOMPARE(brightness->value(), 17);
+        QCOMPARE(contrast->value(), 47);
+        QCOMPARE(saturation->value(), 61);
+        QVERIFY(turnLeft->isHidden());  // the turns belong to document mode
+        f.bar->TabWidget()->setCurrentIndex(0);
+        QCOMPARE(brightness->value(), 30);
+        QCOMPARE(contrast->value(), 40);
+        QCOMPARE(saturation->value(), 50);
+        QVERIFY(!turnLeft->isHidden());
+        // Book mode keeps a saved contrast of 0 at the card value.
+        contrast->setValue(0);
+        f.bar->TabWidget()->setCurrentIndex(1);
+        f.bar->TabWidget()->setCurrentIndex(3);
+        QCOMPARE(brightness->value(), 30);
+        QCOMPARE(contrast->value(), 47);
+        QCOMPARE(saturation->value(), 50);
         f.bar->TabWidget()->setCurrentIndex(0);
     }
 

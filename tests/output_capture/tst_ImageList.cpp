@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
 #include <QListWidget>
@@ -75,6 +76,24 @@ private slots:
         QCOMPARE(list->iconSize(), QSize(90, 60));
         QCOMPARE(list->spacing(), 5);
         QVERIFY(!list->acceptDrops());
+    }
+
+    void substitutedResolutionRescalesOriginals() {
+        // The virtual camera's largest size is 3264 x 2448, for which the device control offers
+        // the listed 3672 x 2856 first; an Original capture is enlarged to it.
+        auto* resolution = f.find<QComboBox>("pCombo_Resolution");
+        QTRY_COMPARE_WITH_TIMEOUT(resolution->currentText(), QString("3672*2856"), 10000);
+        captureOne(qRgb(1, 2, 3), QSize(320, 240));
+        QCOMPARE(QImage(list->item(list->count() - 1)->toolTip()).size(), QSize(3672, 2856));
+        captureOne(qRgb(1, 2, 3), QSize(240, 320));
+        QCOMPARE(QImage(list->item(list->count() - 1)->toolTip()).size(), QSize(2856, 3672));
+        // Not with the feature off, nor for a processed page.
+        f.window->settings()->resolutionSubstitution = 0;
+        captureOne(qRgb(1, 2, 3), QSize(320, 240));
+        QCOMPARE(QImage(list->item(list->count() - 1)->toolTip()).size(), QSize(320, 240));
+        f.window->settings()->resolutionSubstitution = 1;
+        for (int i = 0; i < 3; ++i)
+            delete list->takeItem(list->count() - 1);
     }
 
     void gifAndUnreadableFiles() {

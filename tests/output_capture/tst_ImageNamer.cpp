@@ -84,6 +84,21 @@ private slots:
         QFAIL("clock kept crossing second boundaries");
     }
 
+    void burstBeforeAnyFileIsWritten() {
+        // Files are written after naming, on another thread: a burst must still get distinct
+        // names under every rule.
+        QTemporaryDir dir;
+        for (int rule : {1, 2, 3}) {
+            ImageNamer namer;
+            namer.rule = rule;
+            QStringList paths;
+            for (int i = 0; i < 6; ++i)
+                paths << namer.MakeImagePath(dir.path(), ImageType::Jpg);
+            paths.removeDuplicates();
+            QCOMPARE(paths.size(), 6);
+        }
+    }
+
     void timeDateIndexRuleJoinsDateAndNumber() {
         QTemporaryDir dir;
         ImageNamer namer;
