@@ -240,11 +240,9 @@ private slots:
         QTest::keyClick(prefix, Qt::Key_Return);
         QCOMPARE(stored("Software/NamePre").toString(), QString("Page, one"));
 
-        auto* rotate = child<QComboBox>("pCombo_ImgRotate");
-        const int angles[] = {90, 180, 270, 0};
         for (int i : {1, 2, 3, 0}) {
-            rotate->setCurrentIndex(i);
-            QCOMPARE(stored("Software/DocRotateAngle").toInt(), angles[(i + 3) % 4]);
+            child<QComboBox>("pCombo_ImgRotate")->setCurrentIndex(i);
+            QCOMPARE(stored("Software/DocRotateAngle").toInt(), i * 90);
         }
 
         auto* content = child<QLineEdit>("pLineEdit_WMContent");
@@ -295,21 +293,19 @@ private slots:
         for (const char* type : {"None", "DateTime", "Text", "Pic"})
             buttons << child<QPushButton>(qPrintable(QString("pBtn_WaterMarkType_") + type));
         // Each control, then whether it is enabled with no stamp, date, text and picture stamp.
-        QMap<QString, QString> enabledFor;
-        for (const QString& entry :
-             {"pLineEdit_WMContent 0010", "pCombo_WMPosition 0111", "pBtn_WMColor 0111",
-              "pSlider_WMOpacity 0111", "pSpin_WMWidth 0001", "pLineEdit_WMImgPath 0001",
-              "pBtn_WMChooseImg 0001", "pSpin_WMFontSize 0110"})
-            enabledFor[entry.section(' ', 0, 0)] = entry.section(' ', 1);
+        const QStringList enabledFor = {"pLineEdit_WMContent 0010", "pCombo_WMPosition 0111",
+                                        "pBtn_WMColor 0111",        "pSlider_WMOpacity 0111",
+                                        "pSpin_WMWidth 0001",       "pLineEdit_WMImgPath 0001",
+                                        "pBtn_WMChooseImg 0001",    "pSpin_WMFontSize 0110"};
         for (int type : {2, 3, 1, 0}) {
             QTest::mouseClick(buttons[type], Qt::LeftButton);
             for (int b = 0; b < 4; ++b)
                 QCOMPARE(buttons[b]->isChecked(), b == type);
             QCOMPARE(stored("WaterMark/WMType").toInt(), type);
-            for (auto it = enabledFor.begin(); it != enabledFor.end(); ++it)
-                QVERIFY2(
-                    child<QWidget>(qPrintable(it.key()))->isEnabled() == (it.value()[type] == '1'),
-                    qPrintable(QString("type %1: %2").arg(type).arg(it.key())));
+            for (const QString& entry : enabledFor)
+                QVERIFY2(child<QWidget>(qPrintable(entry.section(' ', 0, 0)))->isEnabled() ==
+                             (entry.section(' ', 1)[type] == '1'),
+                         qPrintable(QString("type %1: %2").arg(type).arg(entry)));
         }
 
         // Unchecking the active picture stamp leaves no stamp, and the controls as they were.
