@@ -95,18 +95,15 @@ private slots:
         label->SetImage(&small);
         QVERIFY(qFuzzyCompare(label->scale(), 1.2));
         QCOMPARE(label->pixmap()->width(), 533);
-        // Five steps away from 1.0 reach scale 0: the picture stays as it was.
-        label->ResetZoom();
-        for (int i = 0; i < 5; ++i)
-            wheel(label, 120);
-        label->SetImage(&small);
-        QCOMPARE(label->pixmap()->width(), 533);
-        // Further in on a big frame would need a gigantic picture: also refused.
-        label->ResetZoom();
-        for (int i = 0; i < 19; ++i)
-            wheel(label, 120);  // 4.0 - 3.8 = 0.2
-        label->SetImage(&big);
-        QCOMPARE(label->pixmap()->width(), 533);
+        // Refused, the picture staying as it was: five steps away from 1.0 reach scale 0, and 19
+        // on a big frame (4.0 - 3.8 = 0.2) would need a gigantic picture.
+        for (const auto& c : {std::make_pair(5, &small), std::make_pair(19, &big)}) {
+            label->ResetZoom();
+            for (int i = 0; i < c.first; ++i)
+                wheel(label, 120);
+            label->SetImage(c.second);
+            QCOMPARE(label->pixmap()->width(), 533);
+        }
         label->ResetZoom();
 
         // Outline: points 3, 1, 4, 2 at frame / scale plus the picture's offset.

@@ -88,8 +88,9 @@ class TestDeviceControl : public QObject {
         for (int i = 0; i < times; ++i)
             m_window->Handle_Timer_1000_Timeout();
     }
-    // Links the built libraries (the camera ones only if asked) and writes the settings file.
-    static void prepare(const QString& folder, bool withCamera, const QByteArray& ini = {}) {
+    // Links the built libraries (the camera ones only if asked) into the folder, writes the
+    // settings file there and starts a window that runs from it.
+    void startWindow(const QString& folder, bool withCamera, const QByteArray& ini = {}) {
         QDir bin(QStringLiteral(MIRAVELO_BIN_DIR));
         for (const QString& f : bin.entryList({"lib*.so"}, QDir::Files))
             if (withCamera || !f.startsWith("libKELM_CamCtl"))
@@ -97,8 +98,7 @@ class TestDeviceControl : public QObject {
         QFile file(folder + "/Tesmora.ini");
         if (!ini.isEmpty())
             QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size());
-    }
-    void startWindow(const QString& folder) {
+        file.close();  // written before the window reads it
         AppPaths::setApplicationDir(folder);
         messages.clear();
         m_window = std::make_unique<MainWindow>();
@@ -117,8 +117,7 @@ private slots:
         });
         m_boxCloser.start(20);
         // A settings file that names no device: discovery picks by the exclusion list.
-        prepare(m_dir.path(), true, "[Camera]\nMainCamera=\n");
-        startWindow(m_dir.path());
+        startWindow(m_dir.path(), true, "[Camera]\nMainCamera=\n");
     }
 
     void cleanupTestCase() {
@@ -259,9 +258,8 @@ private slots:
     void storedDeviceIsChosenAtStartup() {
         m_window.reset();
         QTemporaryDir dir;
-        prepare(dir.path(), true, "[Camera]\nMainCamera=Virtual Sub Camera\n");
         m_dir.remove();
-        startWindow(dir.path());
+        startWindow(dir.path(), true, "[Camera]\nMainCamera=Virtual Sub Camera\n");
         const QString sub = started("Virtual Sub Camera", "800*600");
         QTRY_VERIFY_WITH_TIMEOUT(logged(sub), 15000);
         // Device 0 was opened first by the insertion, then the stored one.
@@ -278,10 +276,9 @@ private slots:
             if (withLibrary && hasVideo)
                 continue;
             QTemporaryDir dir;
-            prepare(dir.path(), withLibrary);
             m_boxTexts.clear();
             qputenv("MIRAVELO_CAMERA", "v4l2");
-            startWindow(dir.path());
+            startWindow(dir.path(), withLibrary);
             if (withLibrary) {
                 QTRY_VERIFY_WITH_TIMEOUT(logged("load DLL KELM_Camctl.dll Success!\n\r"), 15000);
             } else {
