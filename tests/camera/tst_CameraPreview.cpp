@@ -48,11 +48,25 @@ private slots:
         QCOMPARE(label->size(), QSize(1000, 700));
         QCOMPARE(label->text(), QString("Finding device..."));
 
+        // Larger than the label: divided by a whole factor until it fits (up to twice the label
+        // only halved, so that the whole picture stays visible); smaller: its own size.
+        const struct {
+            QSize frame;
+            double scale;
+            QSize shown;
+        } sizes[] = {{{1280, 720}, 2.0, {640, 360}},
+                     {{1000, 700}, 1.0, {1000, 700}},
+                     {{640, 480}, 1.0, {640, 480}},
+                     {{3264, 2448}, 4.0, {816, 612}}};
+        for (const auto& c : sizes) {
+            QImage img(c.frame, QImage::Format_RGB888);
+            img.fill(Qt::darkRed);
+            label->SetImage(&img);
+            QCOMPARE(label->scale(), c.scale);
+            QCOMPARE(label->pixmap()->size(), c.shown);
+        }
         QImage big(3264, 2448, QImage::Format_RGB888);
         big.fill(Qt::gray);
-        label->SetImage(&big);
-        QCOMPARE(label->scale(), 4.0);
-        QCOMPARE(label->pixmap()->size(), QSize(816, 612));
 
         // Colours and positions survive the scaling: red left, blue right, a green bottom row band.
         QImage coloured(3264, 2448, QImage::Format_RGB888);
@@ -64,29 +78,15 @@ private slots:
         }
         label->SetImage(&coloured);
         const QImage shown = label->pixmap()->toImage();
-        QCOMPARE(shown.size(), QSize(816, 612));
         QCOMPARE(shown.pixelColor(100, 300), QColor(200, 20, 10));
         QCOMPARE(shown.pixelColor(700, 300), QColor(10, 30, 220));
         QCOMPARE(shown.pixelColor(400, 611), QColor(0, 255, 0));
         QCOMPARE(shown.pixelColor(400, 590).green(), 20);  // above the band, still red
 
-        // Up to twice the label: halved, so that the whole picture stays visible.
-        QImage medium(1280, 720, QImage::Format_RGB888);
-        medium.fill(Qt::darkRed);
-        label->SetImage(&medium);
-        QCOMPARE(label->scale(), 2.0);
-        QCOMPARE(label->pixmap()->size(), QSize(640, 360));
-        QImage exact(1000, 700, QImage::Format_RGB888);
-        exact.fill(Qt::darkRed);
-        label->SetImage(&exact);
-        QCOMPARE(label->scale(), 1.0);
-
-        // Smaller than the label: shown at its own size, then enlarged by the wheel.
+        // The wheel enlarges a small picture.
         QImage small(640, 480, QImage::Format_RGB888);
         small.fill(Qt::darkGreen);
         label->SetImage(&small);
-        QCOMPARE(label->scale(), 1.0);
-        QCOMPARE(label->pixmap()->size(), QSize(640, 480));
         wheel(label, 120);  // away from the user: larger
         label->SetImage(&small);
         QCOMPARE(label->pixmap()->size(), QSize(800, 600));
@@ -95,18 +95,15 @@ private slots:
         label->SetImage(&small);
         QVERIFY(qFuzzyCompare(label->scale(), 1.2));
         QCOMPARE(label->pixmap()->width(), 533);
-        // Five steps away from 1.0 reach scale 0: the picture stays as it was.
-        label->ResetZoom();
-        for (int i = 0; i < 5; ++i)
-            wheel(label, 120);
-        label->SetImage(&small);
-        QCOMPARE(label->pixmap()->width(), 533);
-        // Further in on a big frame would need a gigantic picture: also refused.
-        label->ResetZoom();
-        for (int i = 0; i < 19; ++i)
-            wheel(label, 120);  // 4.0 - 3.8 = 0.2
-        label->SetImage(&big);
-        QCOMPARE(label->pixmap()->width(), 533);
+        // Refused, the picture staying as it was: five steps away from 1.0 reach scale 0, and 19
+        // on a big frame (4.0 - 3.8 = 0.2) would need a gigantic picture.
+        for (const auto& c : {std::make_pair(5, &small), std::make_pair(19, &big)}) {
+            label->ResetZoom();
+            for (int i = 0; i < c.first; ++i)
+                wheel(label, 120);
+            label->SetImage(c.second);
+            QCOMPARE(label->pixmap()->width(), 533);
+        }
         label->ResetZoom();
 
         // Outline: points 3, 1, 4, 2 at frame / scale plus the picture's offset.
@@ -115,11 +112,10 @@ private slots:
         label->SetQuad(quad);
         const int x0 = (1000 - 816) / 2, y0 = (700 - 612) / 2;
         const QPolygon drawn = label->outlinePolygon();
-        QCOMPARE(drawn.size(), 4);
-        QCOMPARE(drawn[0], QPoint(2900 / 4 + x0, 2200 / 4 + y0));
-        QCOMPARE(drawn[1], QPoint(400 / 4 + x0, 200 / 4 + y0));
-        QCOMPARE(drawn[2], QPoint(360 / 4 + x0, 2100 / 4 + y0));
-        QCOMPARE(drawn[3], QPoint(2800 / 4 + x0, 240 / 4 + y0));
+        QCOMPARE(
+            drawn,
+            QPolygon({QPoint(2900 / 4 + x0, 2200 / 4 + y0), QPoint(400 / 4 + x0, 200 / 4 + y0),
+                      QPoint(360 / 4 + x0, 2100 / 4 + y0), QPoint(2800 / 4 + x0, 240 / 4 + y0)}));
         QCOMPARE(label->centreLineX(), -1);
         // A book quad replaces the outline and brings the centre line.
         const int none[8] = {};
@@ -166,10 +162,14 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&preview));
         CCamLabel* label = preview.label();
         QImage frame = pageFrame(1600, 1200);
+        // Detection runs on every third frame shown.
+        auto show3 = [&](QImage* img) {
+            for (int i = 0; i < 3; ++i)
+                preview.ShowFrame(img);
+        };
 
         // Without an image processor nothing is detected.
-        for (int i = 0; i < 3; ++i)
-            preview.ShowFrame(&frame);
+        show3(&frame);
         QCOMPARE(quadOf(label), QVector<int>(8, 0));
         preview.SetImageProcessor(&processor);
 
@@ -190,8 +190,7 @@ private slots:
         QVERIFY(!label->isVisible());
         QCOMPARE(quadOf(label), QVector<int>(8, 0));
         preview.rotation = 1;
-        for (int i = 0; i < 3; ++i)
-            preview.ShowFrame(&frame);
+        show3(&frame);
         QVERIFY(label->isVisible());
         const QVector<int> turned = quadOf(label);
         for (int i = 0; i < 4; ++i) {
@@ -199,50 +198,40 @@ private slots:
             QCOMPARE(turned[2 * i + 1], upright[2 * i]);
         }
         preview.rotation = 2;
-        for (int i = 0; i < 3; ++i)
-            preview.ShowFrame(&frame);
+        show3(&frame);
         QCOMPARE(quadOf(label)[0], 1600 - upright[0]);
         QCOMPARE(quadOf(label)[1], 1200 - upright[1]);
         preview.rotation = 0;
 
         // "Original" selected: no outline in document and sheet mode.
         preview.originImgModeSlot();
-        for (int i = 0; i < 3; ++i)
-            preview.ShowFrame(&frame);
+        show3(&frame);
         QCOMPARE(quadOf(label), QVector<int>(8, 0));
         preview.UpdateCurrentControlMode(SheetMode);
         QCOMPARE(label->overlayColor(), QColor(255, 0, 0));
-        for (int i = 0; i < 3; ++i)
-            preview.ShowFrame(&frame);
+        show3(&frame);
         QCOMPARE(quadOf(label), QVector<int>(8, 0));
         QCOMPARE(label->labelMode, 1);
         preview.notOriginImgModeSlot();
-        for (int i = 0; i < 3; ++i)
-            preview.ShowFrame(&frame);
+        show3(&frame);
         QCOMPARE(quadOf(label), upright);  // sheet mode is never turned
 
-        // Mode colours; residence mode keeps colour, label mode and outline, and detects nothing.
-        preview.UpdateCurrentControlMode(IDMode);
-        QCOMPARE(label->overlayColor(), QColor(250, 180, 10));
-        preview.UpdateCurrentControlMode(BookMode);
-        QCOMPARE(label->overlayColor(), QColor(0, 0, 255));
+        // Residence mode keeps colour, label mode and outline, and detects nothing.
         preview.UpdateCurrentControlMode(DocMode);
         QCOMPARE(label->overlayColor(), QColor(40, 164, 255));
-        for (int i = 0; i < 3; ++i)
-            preview.ShowFrame(&frame);
+        show3(&frame);
         preview.UpdateCurrentControlMode(ResidenceMode);
         QCOMPARE(label->overlayColor(), QColor(40, 164, 255));
         QImage empty(1600, 1200, QImage::Format_RGB888);
         empty.fill(Qt::black);
-        for (int i = 0; i < 6; ++i)
-            preview.ShowFrame(&empty);
+        show3(&empty);
+        show3(&empty);
         QCOMPARE(quadOf(label), upright);
         QCOMPARE(label->labelMode, 0);
 
         // Book mode shows the centre line whatever the detection found.
         preview.UpdateCurrentControlMode(BookMode);
-        for (int i = 0; i < 3; ++i)
-            preview.ShowFrame(&empty);
+        show3(&empty);
         QVERIFY(label->centreLineX() >= 0);
 
         preview.ShowFrame(nullptr);  // ignored

@@ -22,20 +22,21 @@
 
 namespace {
 
-QStringList& messages() {
-    static QStringList m;
-    return m;
-}
+QStringList messages;
 
 void collect(QtMsgType, const QMessageLogContext&, const QString& text) {
-    messages().append(text);
-    if (qEnvironmentVariableIsSet("MIRAVELO_TEST_VERBOSE"))
-        fprintf(stderr, "%s\n", qPrintable(text));
+    messages.append(text);
 }
 
 bool logged(const QString& text) {
-    return messages().contains(text);
+    return messages.contains(text);
 }
+
+QString started(const char* device, const char* res) {
+    return QString("StartPreview: \"%1\" Res: \"%2\"").arg(device, res);
+}
+
+const QString manualFocus = "Time out Change to Manual Focus!";
 
 }  // namespace
 
@@ -61,15 +62,17 @@ class TestDeviceControl : public QObject {
     CCameraPreview* preview() { return child<CCameraPreview>("pCCameraPreview"); }
 
     // The library the window loaded (same file, so the same state).
+    template <typename Fn>
+    Fn lib(const char* name) {
+        return reinterpret_cast<Fn>(QLibrary(m_dir.path() + "/libKELM_CamCtl.so").resolve(name));
+    }
     int libStatus() {
-        QLibrary lib(m_dir.path() + "/libKELM_CamCtl.so");
-        auto fn = reinterpret_cast<int (*)(int)>(lib.resolve("KELM_Camctl_GetCameraStatus"));
+        auto fn = lib<int (*)(int)>("KELM_Camctl_GetCameraStatus");
         return fn ? fn(10) : -100;
     }
     KELM_CamProperty libProperty(bool camera, int id) {
-        QLibrary lib(m_dir.path() + "/libKELM_CamCtl.so");
-        auto fn = reinterpret_cast<int (*)(int, KELM_CamProperty*)>(
-            lib.resolve(camera ? "KELM_Camctl_GetCameraProp" : "KELM_Camctl_GetVideoProp"));
+        auto fn = lib<int (*)(int, KELM_CamProperty*)>(camera ? "KELM_Camctl_GetCameraProp"
+                                                              : "KELM_Camctl_GetVideoProp");
         KELM_CamProperty p{};
         if (fn)
             fn(id, &p);
@@ -81,17 +84,23 @@ class TestDeviceControl : public QObject {
                 return true;
         return false;
     }
-    void linkLibraries(const QString& folder, bool withCamera) {
-        QDir bin(QStringLiteral(MIRAVELO_BIN_DIR));
-        for (const QString& f : bin.entryList({"lib*.so"}, QDir::Files)) {
-            if (!withCamera && f.startsWith("libKELM_CamCtl"))
-                continue;
-            QFile::link(bin.filePath(f), folder + "/" + f);
-        }
+    void tick(int times) {
+        for (int i = 0; i < times; ++i)
+            m_window->Handle_Timer_1000_Timeout();
     }
-    void startWindow(const QString& folder) {
+    // Links the built libraries (the camera ones only if asked) into the folder, writes the
+    // settings file there and starts a window that runs from it.
+    void startWindow(const QString& folder, bool withCamera, const QByteArray& ini = {}) {
+        QDir bin(QStringLiteral(MIRAVELO_BIN_DIR));
+        for (const QString& f : bin.entryList({"lib*.so"}, QDir::Files))
+            if (withCamera || !f.startsWith("libKELM_CamCtl"))
+                QFile::link(bin.filePath(f), folder + "/" + f);
+        QFile file(folder + "/Tesmora.ini");
+        if (!ini.isEmpty())
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size());
+        file.close();  // written before the window reads it
         AppPaths::setApplicationDir(folder);
-        messages().clear();
+        messages.clear();
         m_window = std::make_unique<MainWindow>();
         m_window->show();
     }
@@ -107,13 +116,8 @@ private slots:
             }
         });
         m_boxCloser.start(20);
-        linkLibraries(m_dir.path(), true);
         // A settings file that names no device: discovery picks by the exclusion list.
-        QFile ini(m_dir.path() + "/Tesmora.ini");
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Camera]\nMainCamera=\n");
-        ini.close();
-        startWindow(m_dir.path());
+        startWindow(m_dir.path(), true, "[Camera]\nMainCamera=\n");
     }
 
     void cleanupTestCase() {
@@ -124,7 +128,6 @@ private slots:
 
     void startupOpensTheLargestSize() {
         QTRY_COMPARE_WITH_TIMEOUT(openButton()->text(), QString("Close"), 15000);
-        QCOMPARE(devices()->count(), 2);
         QCOMPARE(devices()->currentText(), QString("Virtual Document Camera"));
         // The 3264 x 2448 camera is offered under its listed size, which is selected and opened
         // at the real size.
@@ -134,21 +137,19 @@ private slots:
         QCOMPARE(items, (QStringList{"3672*2856", "3264*2448", "2592*1944", "1920*1080", "1280*720",
                                      "640*480"}));
         QCOMPARE(resolutions()->currentText(), QString("3672*2856"));
-        QVERIFY(logged("Change to Target Res!"));
-        QVERIFY(logged("StartPreview: \"Virtual Document Camera\" Res: \"3672*2856\""));
-        QCOMPARE(formats()->currentText(), QString("MJPG"));
+        QVERIFY(logged(started("Virtual Document Camera", "3672*2856")));
         QVERIFY(!formats()->isEnabled());
-        QVERIFY(frameTimerAt(60));
+        QVERIFY(frameTimerAt(60));  // the MJPG pace
         QCOMPARE(libStatus(), 1);
-        QCOMPARE(m_window->settings()->mainCamera, QString("Virtual Document Camera"));
-        QCOMPARE(m_window->settings()->listedResWidth, 3672);
-        QCOMPARE(m_window->settings()->requestedResWidth, 3264);
-        QVERIFY(m_window->settings()->listedOffered);
+        const AppSettings& s = *m_window->settings();
+        QCOMPARE(s.mainCamera, QString("Virtual Document Camera"));
+        QCOMPARE(QList<int>({s.listedResWidth, s.requestedResWidth, s.listedOffered}),
+                 QList<int>({3672, 3264, 1}));
         // The sliders took the camera's ranges and values.
         const KELM_CamProperty b = libProperty(false, KELM_CAMCTL_PROP_BRIGHTNESS);
-        QCOMPARE(brightness()->minimum(), b.minimum);
-        QCOMPARE(brightness()->maximum(), b.maximum);
-        QCOMPARE(brightness()->value(), b.value);
+        QCOMPARE(
+            QList<int>({brightness()->minimum(), brightness()->maximum(), brightness()->value()}),
+            QList<int>({b.minimum, b.maximum, b.value}));
         // Frames arrive in the preview, scaled into the label.
         QTRY_VERIFY_WITH_TIMEOUT(
             preview()->label()->pixmap() && !preview()->label()->pixmap()->isNull(), 15000);
@@ -167,21 +168,19 @@ private slots:
         QCOMPARE(brightness()->value(), b.defaultValue);
         QCOMPARE(libProperty(false, KELM_CAMCTL_PROP_BRIGHTNESS).value, b.defaultValue);
 
-        // Focus restarts the 15-tick hold; its end is only reported.
-        child<QPushButton>("pBtn_Focus")->click();
-        QCOMPARE(libProperty(true, KELM_CAMCTL_PROP_FOCUS).flags, KELM_CAMCTL_FLAG_AUTO);
-        messages().clear();
-        for (int i = 0; i < 14; ++i)
-            m_window->Handle_Timer_1000_Timeout();
-        QVERIFY(!logged("Time out Change to Manual Focus!"));
-        child<QPushButton>("pBtn_Focus")->click();  // pressed again: 15 ticks from now
-        for (int i = 0; i < 14; ++i)
-            m_window->Handle_Timer_1000_Timeout();
-        QVERIFY(!logged("Time out Change to Manual Focus!"));
-        m_window->Handle_Timer_1000_Timeout();
-        QCOMPARE(messages().count("Time out Change to Manual Focus!"), 1);
-        m_window->Handle_Timer_1000_Timeout();
-        QCOMPARE(messages().count("Time out Change to Manual Focus!"), 1);
+        // Focus restarts the 15-tick hold (pressed again after 14: 15 from then); its end is only
+        // reported.
+        messages.clear();
+        for (int press = 0; press < 2; ++press) {
+            child<QPushButton>("pBtn_Focus")->click();
+            QCOMPARE(libProperty(true, KELM_CAMCTL_PROP_FOCUS).flags, KELM_CAMCTL_FLAG_AUTO);
+            tick(14);
+            QVERIFY(!logged(manualFocus));
+        }
+        tick(1);
+        QCOMPARE(messages.count(manualFocus), 1);
+        tick(1);
+        QCOMPARE(messages.count(manualFocus), 1);
         QCOMPARE(libProperty(true, KELM_CAMCTL_PROP_FOCUS).flags, KELM_CAMCTL_FLAG_AUTO);
     }
 
@@ -198,37 +197,34 @@ private slots:
         QVERIFY(!preview()->label()->isVisible());
         QVERIFY(!frameTimerAt(60));
 
-        // Closed by the user: picking a resolution changes nothing until Open.
+        // Closed by the user: picking a resolution or a device changes nothing until Open; a
+        // device change refills the selectors.
         resolutions()->setCurrentText("1280*720");
-        QCOMPARE(libStatus(), 0);
-        QCOMPARE(openButton()->text(), QString("Open"));
-        // A device change refills the selectors and leaves the preview closed.
         devices()->setCurrentIndex(1);
-        QCOMPARE(libStatus(), 0);
         QCOMPARE(resolutions()->count(), 2);
         QCOMPARE(resolutions()->currentText(), QString("800*600"));  // the largest, no listed size
         QVERIFY(!m_window->settings()->listedOffered);
         devices()->setCurrentIndex(0);
         QCOMPARE(resolutions()->currentText(), QString("3672*2856"));
         resolutions()->setCurrentText("1280*720");  // taken at the next open
-        QCOMPARE(libStatus(), 0);
         formats()->setCurrentText("YUY2");
-        messages().clear();
+        QCOMPARE(libStatus(), 0);
+        QCOMPARE(openButton()->text(), QString("Open"));
+        messages.clear();
         openButton()->click();
         QCOMPARE(openButton()->text(), QString("Close"));
-        QVERIFY(logged("StartPreview: \"Virtual Document Camera\" Res: \"1280*720\""));
+        QVERIFY(logged(started("Virtual Document Camera", "1280*720")));
         QVERIFY(frameTimerAt(800));
         QCOMPARE(libStatus(), 1);
 
-        // Running again: a resolution pick stops and reopens at once.
-        messages().clear();
+        // Running again: a resolution pick stops and reopens at once, a device change reopens on
+        // the other device.
+        messages.clear();
         resolutions()->setCurrentText("640*480");
-        QVERIFY(logged("StartPreview: \"Virtual Document Camera\" Res: \"640*480\""));
+        QVERIFY(logged(started("Virtual Document Camera", "640*480")));
         QCOMPARE(libStatus(), 1);
-        // And a device change while running reopens on the other device.
-        messages().clear();
         devices()->setCurrentIndex(1);
-        QVERIFY(logged("StartPreview: \"Virtual Sub Camera\" Res: \"800*600\""));
+        QVERIFY(logged(started("Virtual Sub Camera", "800*600")));
         QCOMPARE(m_window->settings()->mainCamera, QString("Virtual Sub Camera"));
         devices()->setCurrentIndex(0);
         QCOMPARE(openButton()->text(), QString("Close"));
@@ -239,7 +235,7 @@ private slots:
         // A refused format: the start fails, the button keeps "Open".
         openButton()->click();
         qputenv("MIRAVELO_VCAM_FAULT", "refuse:MJPG");
-        messages().clear();
+        messages.clear();
         openButton()->click();
         QVERIFY(logged("Fail to start preview,Code: -4"));
         QCOMPARE(openButton()->text(), QString("Open"));
@@ -262,61 +258,47 @@ private slots:
     void storedDeviceIsChosenAtStartup() {
         m_window.reset();
         QTemporaryDir dir;
-        linkLibraries(dir.path(), true);
-        QFile ini(dir.path() + "/Tesmora.ini");
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write("[Camera]\nMainCamera=Virtual Sub Camera\n");
-        ini.close();
         m_dir.remove();
-        startWindow(dir.path());
-        QTRY_VERIFY_WITH_TIMEOUT(logged("StartPreview: \"Virtual Sub Camera\" Res: \"800*600\""),
-                                 15000);
+        startWindow(dir.path(), true, "[Camera]\nMainCamera=Virtual Sub Camera\n");
+        const QString sub = started("Virtual Sub Camera", "800*600");
+        QTRY_VERIFY_WITH_TIMEOUT(logged(sub), 15000);
         // Device 0 was opened first by the insertion, then the stored one.
-        const int first =
-            messages().indexOf("StartPreview: \"Virtual Document Camera\" Res: \"3672*2856\"");
-        QVERIFY(first >= 0);
-        QVERIFY(first <
-                messages().indexOf("StartPreview: \"Virtual Sub Camera\" Res: \"800*600\""));
+        const int first = messages.indexOf(started("Virtual Document Camera", "3672*2856"));
+        QVERIFY(first >= 0 && first < messages.indexOf(sub));
         QCOMPARE(devices()->currentText(), QString("Virtual Sub Camera"));
         m_window.reset();
     }
 
-    void noDeviceLeavesThePreviewWaiting() {
-        if (!QDir("/dev").entryList({"video*"}, QDir::System).isEmpty())
-            QSKIP("this machine has video devices");
-        QTemporaryDir dir;
-        linkLibraries(dir.path(), true);
-        qputenv("MIRAVELO_CAMERA", "v4l2");
-        startWindow(dir.path());
-        QTRY_VERIFY_WITH_TIMEOUT(logged("load DLL KELM_Camctl.dll Success!\n\r"), 15000);
-        QTest::qWait(300);
-        qputenv("MIRAVELO_CAMERA", "virtual");
-        QCOMPARE(devices()->count(), 0);
-        QCOMPARE(resolutions()->count(), 0);
-        QVERIFY(preview()->label()->text() != "Opening Device...");
-        QCOMPARE(openButton()->text(), QString("Open"));
-        openButton()->click();
-        QCOMPARE(openButton()->text(), QString("Open"));
-        m_window.reset();
-    }
-
-    void missingLibraryShowsTheNotice() {
-        QTemporaryDir dir;
-        linkLibraries(dir.path(), false);
-        m_boxTexts.clear();
-        startWindow(dir.path());
-        QTRY_VERIFY_WITH_TIMEOUT(
-            m_boxTexts.contains("Unable to load camera related components. Please close this "
-                                "software."),
-            15000);
-        QTRY_VERIFY_WITH_TIMEOUT(logged("Can not load KELM_CamCtl.dll!\n\r"), 5000);
-        QTest::qWait(200);
-        QCOMPARE(devices()->count(), 0);
-        QCOMPARE(resolutions()->count(), 0);
-        openButton()->click();  // nothing to open, nothing breaks
-        QCOMPARE(openButton()->text(), QString("Open"));
-        m_window->GetFrameBuffer();
-        m_window.reset();
+    // No camera (real ones only, none here) or no camera library: the window stays usable.
+    void noCameraLeavesTheWindowUsable() {
+        const bool hasVideo = !QDir("/dev").entryList({"video*"}, QDir::System).isEmpty();
+        for (bool withLibrary : {true, false}) {
+            if (withLibrary && hasVideo)
+                continue;
+            QTemporaryDir dir;
+            m_boxTexts.clear();
+            qputenv("MIRAVELO_CAMERA", "v4l2");
+            startWindow(dir.path(), withLibrary);
+            if (withLibrary) {
+                QTRY_VERIFY_WITH_TIMEOUT(logged("load DLL KELM_Camctl.dll Success!\n\r"), 15000);
+            } else {
+                QTRY_VERIFY_WITH_TIMEOUT(m_boxTexts.contains("Unable to load camera related "
+                                                             "components. Please close this "
+                                                             "software."),
+                                         15000);
+                QTRY_VERIFY_WITH_TIMEOUT(logged("Can not load KELM_CamCtl.dll!\n\r"), 5000);
+            }
+            QTest::qWait(300);
+            qputenv("MIRAVELO_CAMERA", "virtual");
+            QCOMPARE(devices()->count(), 0);
+            QCOMPARE(resolutions()->count(), 0);
+            QVERIFY(preview()->label()->text() != "Opening Device...");
+            QCOMPARE(openButton()->text(), QString("Open"));
+            openButton()->click();  // nothing to open, nothing breaks
+            QCOMPARE(openButton()->text(), QString("Open"));
+            m_window->GetFrameBuffer();
+            m_window.reset();
+        }
     }
 };
 
