@@ -17,23 +17,18 @@ namespace {
 
 // Library order (1 TR, 2 BL, 3 TL, 4 BR) to TL, TR, BR, BL.
 void toQuad(const int* c, cv::Point2f* q) {
-    auto pt = [&](int i) { return cv::Point2f(float(c[2 * i]), float(c[2 * i + 1])); };
-    q[0] = pt(2);
-    q[1] = pt(0);
-    q[2] = pt(3);
-    q[3] = pt(1);
+    for (int i = 0; i < 4; ++i)
+        q[i] = cv::Point2f(float(c[2 * "\2\0\3\1"[i]]), float(c[2 * "\2\0\3\1"[i] + 1]));
 }
 
 // Drawn through points 3, 1, 4, 2 the outline must turn the same way at every corner.
 bool convexInDrawingOrder(const int* c) {
-    const int order[4] = {2, 0, 3, 1};
+    cv::Point2f q[4];
+    toQuad(c, q);
     int sign = 0;
     for (int i = 0; i < 4; ++i) {
-        const int* a = c + 2 * order[i];
-        const int* b = c + 2 * order[(i + 1) % 4];
-        const int* d = c + 2 * order[(i + 2) % 4];
-        const long cross = long(b[0] - a[0]) * (d[1] - b[1]) - long(b[1] - a[1]) * (d[0] - b[0]);
-        const int s = cross > 0 ? 1 : (cross < 0 ? -1 : 0);
+        const cv::Point2f a = q[(i + 1) % 4] - q[i], b = q[(i + 2) % 4] - q[(i + 1) % 4];
+        const int s = a.cross(b) > 0 ? 1 : (a.cross(b) < 0 ? -1 : 0);
         if (s == 0 || (sign && s != sign))
             return false;
         sign = s;
@@ -43,9 +38,9 @@ bool convexInDrawingOrder(const int* c) {
 
 // A buffer with guard bytes on both sides, to see any write outside it.
 struct Guarded {
+    static constexpr size_t kGuard = 64;
     std::vector<unsigned char> mem;
     size_t size;
-    static constexpr size_t kGuard = 64;
     explicit Guarded(size_t n) : mem(n + 2 * kGuard, 0xA5), size(n) { std::memset(data(), 0, n); }
     unsigned char* data() { return mem.data() + kGuard; }
     bool guardsIntact() const {
@@ -55,10 +50,8 @@ struct Guarded {
         return true;
     }
     bool untouched() const {
-        for (size_t i = 0; i < size; ++i)
-            if (mem[kGuard + i] != 0)
-                return false;
-        return guardsIntact();
+        return guardsIntact() && std::all_of(mem.begin() + kGuard, mem.begin() + kGuard + size,
+                                             [](unsigned char c) { return c == 0; });
     }
 };
 
@@ -76,6 +69,19 @@ cv::Mat view(const SImage& s) {
     return cv::Mat(s.height, s.width, CV_8UC3, s.data).clone();
 }
 
+// Finds the spread and returns the smaller IoU of the two pages against the truth.
+double findPages(cv::Mat& photo, const scene::BookSceneTruth& truth, int* c1, int* c2) {
+    SImage src{photo.data, photo.cols, photo.rows};
+    int params[2] = {0, 1};
+    if (KELM_GetBookCornerPoint(src, c1, c2, params) != 1)
+        return -1;
+    cv::Point2f ql[4], qr[4];
+    toQuad(c1, ql);
+    toQuad(c2, qr);
+    return std::min(scene::quadIoU(ql, truth.left.corners),
+                    scene::quadIoU(qr, truth.right.corners));
+}
+
 }  // namespace
 
 class BookProcessingTest : public QObject {
@@ -84,7 +90,6 @@ class BookProcessingTest : public QObject {
 private slots:
     void sceneTruthMatchesPicture();
     void findsAndSplitsSpreads();
-    void brightDeskSpread();
     void flatteningStraightensCurledLines();
     void greyAndBlankPages();
     void emptyDeskHasNoSpread();
@@ -98,11 +103,10 @@ private slots:
 void BookProcessingTest::sceneTruthMatchesPicture() {
     for (uint32_t seed : {61u, 62u}) {
         scene::BookSceneTruth t;
-        cv::Mat photo = render(seed, &t);
-        cv::Mat grey;
+        cv::Mat photo = render(seed, &t), grey;
         cv::cvtColor(photo, grey, cv::COLOR_RGB2GRAY);
         auto meanIn = [&](const cv::Point2f* q, double inset) {
-            cv::Point2f c = (q[0] + q[1] + q[2] + q[3]) * 0.25f;
+            const cv::Point2f c = (q[0] + q[1] + q[2] + q[3]) * 0.25f;
             std::vector<cv::Point> poly;
             for (int i = 0; i < 4; ++i)
                 poly.push_back(c + (q[i] - c) * float(1 - inset));
@@ -119,13 +123,10 @@ void BookProcessingTest::sceneTruthMatchesPicture() {
                  qPrintable(QString("%1 %2").arg(paperL).arg(paperR)));
         // The outline is tight: grown by 6 % it takes in desk, cover or page edges.
         QVERIFY(meanIn(t.left.corners, -0.06) < paperL - 5);
-        // The gutter line is darker than the pages' middles.
         const cv::Point2f mid = (t.gutterTop + t.gutterBottom) * 0.5f;
         const double gutter = grey.at<uchar>(cvRound(mid.y), cvRound(mid.x));
         QVERIFY2(gutter < 0.9 * std::min(paperL, paperR), qPrintable(QString::number(gutter)));
-        // Same seed, same picture.
-        cv::Mat again = render(seed, nullptr);
-        QCOMPARE(cv::norm(photo, again, cv::NORM_INF), 0.0);
+        QCOMPARE(cv::norm(photo, render(seed, nullptr), cv::NORM_INF), 0.0);
     }
     // A shaking camera moves the book a little, and the truth with it.
     scene::BookSceneParams p;
@@ -134,7 +135,6 @@ void BookProcessingTest::sceneTruthMatchesPicture() {
     p.seed = 63;
     p.motion = 1.0;
     scene::BookSceneTruth a, b;
-    p.time = 0.0;
     scene::BookScene(p).render(&a);
     p.time = 1.2;
     scene::BookScene(p).render(&b);
@@ -143,70 +143,48 @@ void BookProcessingTest::sceneTruthMatchesPicture() {
 }
 
 void BookProcessingTest::findsAndSplitsSpreads() {
-    for (uint32_t seed : {11u, 12u, 13u}) {
+    // Seed 213 has a desk nearly as bright as the paper: only the print tells where the pages
+    // are, so the outline is coarser there, but found.
+    for (auto [seed, minIoU] : {std::pair{11u, 0.93}, {12u, 0.93}, {13u, 0.93}, {213u, 0.7}}) {
         scene::BookSceneTruth truth;
         cv::Mat photo = render(seed, &truth);
-        SImage src{photo.data, photo.cols, photo.rows};
-        int c1[8] = {0}, c2[8] = {0}, params[2] = {0, 1};
-        QCOMPARE(int(KELM_GetBookCornerPoint(src, c1, c2, params)), 1);
+        int c1[8] = {0}, c2[8] = {0};
+        const double iou = findPages(photo, truth, c1, c2);
+        QVERIFY2(iou > minIoU, qPrintable(QString("seed %1 IoU %2").arg(seed).arg(iou)));
+        if (seed == 213)
+            continue;
         QVERIFY2(convexInDrawingOrder(c1) && convexInDrawingOrder(c2),
                  qPrintable(QString::number(seed)));
         // The gutter is shared: left page's right side is the right page's left side.
-        QCOMPARE(c1[0], c2[4]);
-        QCOMPARE(c1[1], c2[5]);
-        QCOMPARE(c1[6], c2[2]);
-        QCOMPARE(c1[7], c2[3]);
-        cv::Point2f ql[4], qr[4];
-        toQuad(c1, ql);
+        for (auto [l, r] : {std::pair{0, 4}, {1, 5}, {6, 2}, {7, 3}})
+            QCOMPARE(c1[l], c2[r]);
+        cv::Point2f qr[4];
         toQuad(c2, qr);
-        const double iouL = scene::quadIoU(ql, truth.left.corners);
-        const double iouR = scene::quadIoU(qr, truth.right.corners);
-        QVERIFY2(iouL > 0.93 && iouR > 0.93,
-                 qPrintable(QString("seed %1 IoU %2 %3").arg(seed).arg(iouL).arg(iouR)));
         const double gutter =
             0.5 * (cv::norm(qr[0] - truth.gutterTop) + cv::norm(qr[3] - truth.gutterBottom));
         QVERIFY2(gutter < 0.03 * photo.cols, qPrintable(QString::number(gutter)));
 
         const size_t cap = photo.total() * 3;
         Guarded lb(cap), rb(cap);
-        SImage L{lb.data(), photo.cols, photo.rows}, R{rb.data(), photo.cols, photo.rows};
-        QCOMPARE(int(KELM_GetSplitBook(src, &L, &R, c1, c2, params[0])), 1);
+        SImage src{photo.data, photo.cols, photo.rows}, L{lb.data(), photo.cols, photo.rows},
+            R{rb.data(), photo.cols, photo.rows};
+        QCOMPARE(int(KELM_GetSplitBook(src, &L, &R, c1, c2, 0)), 1);
         QVERIFY(lb.guardsIntact() && rb.guardsIntact());
         for (const SImage* page : {&L, &R}) {
             QVERIFY(page->width > 0 && page->height > 0);
             // Room for the rows to be padded to 4 bytes in the same buffer.
             QVERIFY(size_t((page->width * 3 + 3) / 4 * 4) * page->height <= cap);
             const double aspect = double(page->height) / page->width;
-            const double trueAspect = truth.pageHeightMm / truth.pageWidthMm;
-            QVERIFY2(std::fabs(aspect / trueAspect - 1) < 0.15,
+            QVERIFY2(std::fabs(aspect / (truth.pageHeightMm / truth.pageWidthMm) - 1) < 0.15,
                      qPrintable(QString::number(aspect)));
         }
         // Each buffer holds its own page, the right way round.
-        cv::Mat left = view(L), right = view(R);
-        QVERIFY(scene::pageSimilarity(left, truth.left.content) >
-                scene::pageSimilarity(left, truth.right.content));
+        const cv::Mat left = view(L), right = view(R);
+        const double own = scene::pageSimilarity(left, truth.left.content);
+        QVERIFY(own > 0.25 && own > scene::pageSimilarity(left, truth.right.content));
         QVERIFY(scene::pageSimilarity(right, truth.right.content) >
                 scene::pageSimilarity(right, truth.left.content));
-        qInfo("seed %u: left page similarity %.2f", seed,
-              scene::pageSimilarity(left, truth.left.content));
-        QVERIFY(scene::pageSimilarity(left, truth.left.content) > 0.25);
     }
-}
-
-// A desk nearly as bright as the paper joins the pages at every brightness level; the print on
-// the pages still tells where they are. Coarser than on a dark desk, but found.
-void BookProcessingTest::brightDeskSpread() {
-    scene::BookSceneTruth truth;
-    cv::Mat photo = render(213, &truth);
-    SImage src{photo.data, photo.cols, photo.rows};
-    int c1[8] = {0}, c2[8] = {0}, params[2] = {0, 1};
-    QCOMPARE(int(KELM_GetBookCornerPoint(src, c1, c2, params)), 1);
-    cv::Point2f ql[4], qr[4];
-    toQuad(c1, ql);
-    toQuad(c2, qr);
-    const double iouL = scene::quadIoU(ql, truth.left.corners);
-    const double iouR = scene::quadIoU(qr, truth.right.corners);
-    QVERIFY2(iouL > 0.7 && iouR > 0.7, qPrintable(QString("IoU %1 %2").arg(iouL).arg(iouR)));
 }
 
 void BookProcessingTest::flatteningStraightensCurledLines() {
@@ -215,29 +193,25 @@ void BookProcessingTest::flatteningStraightensCurledLines() {
     for (uint32_t seed : {21u, 22u}) {
         scene::BookSceneTruth truth;
         cv::Mat photo = render(seed, &truth, 1.8);
-        SImage src{photo.data, photo.cols, photo.rows};
-        int c1[8] = {0}, c2[8] = {0}, params[2] = {0, 1};
-        QCOMPARE(int(KELM_GetBookCornerPoint(src, c1, c2, params)), 1);
+        int c1[8] = {0}, c2[8] = {0};
+        QVERIFY(findPages(photo, truth, c1, c2) >= 0);
         std::vector<unsigned char> lb(photo.total() * 3), rb(photo.total() * 3);
-        SImage L{lb.data(), photo.cols, photo.rows}, R{rb.data(), photo.cols, photo.rows};
-        QCOMPARE(int(KELM_GetSplitBook(src, &L, &R, c1, c2, params[0])), 1);
+        SImage src{photo.data, photo.cols, photo.rows}, L{lb.data(), photo.cols, photo.rows},
+            R{rb.data(), photo.cols, photo.rows};
+        QCOMPARE(int(KELM_GetSplitBook(src, &L, &R, c1, c2, 0)), 1);
         for (int side = 0; side < 2; ++side) {
             const SImage page = side ? R : L;
-            const scene::BookPageTruth& t = side ? truth.right : truth.left;
             Guarded out(size_t(page.width) * page.height * 3);
             SImage o{out.data(), page.width, page.height};
-            QCOMPARE(int(KELM_OptimizeBook(page, &o, params[0], 0)), 1);
+            QCOMPARE(int(KELM_OptimizeBook(page, &o, 0, 0)), 1);
             QVERIFY(out.guardsIntact());
-            QCOMPARE(o.width, page.width);
-            QCOMPARE(o.height, page.height);
+            QCOMPARE(QSize(o.width, o.height), QSize(page.width, page.height));
             double before = 0, after = 0;
-            QVERIFY(scene::lineStraightness(view(page), t, &before));
-            QVERIFY(scene::lineStraightness(view(o), t, &after));
-            qInfo("seed %u side %d: line deviation %.2f -> %.2f px", seed, side, before, after);
+            QVERIFY(scene::lineStraightness(view(page), side ? truth.right : truth.left, &before));
+            QVERIFY(scene::lineStraightness(view(o), side ? truth.right : truth.left, &after));
             // Never noticeably worse, and clearly better where there was curl to remove.
             QVERIFY2(after < before + 0.3, qPrintable(QString("%1 -> %2").arg(before).arg(after)));
-            if (before > 1.2 && after < 0.8 * before)
-                ++improved;
+            improved += before > 1.2 && after < 0.8 * before;
         }
     }
     QVERIFY2(improved >= 2, "flattening straightened too few curled pages");
@@ -245,7 +219,7 @@ void BookProcessingTest::flatteningStraightensCurledLines() {
 
 void BookProcessingTest::greyAndBlankPages() {
     scene::BookSceneTruth truth;
-    cv::Mat photo = render(31, &truth);
+    render(31, &truth);
     // A page straight from the truth, in colour, with a coloured figure.
     cv::Mat page = truth.right.content.clone();
     cv::rectangle(page, cv::Rect(20, 20, 60, 40), cv::Scalar(200, 30, 30), cv::FILLED);
@@ -253,17 +227,9 @@ void BookProcessingTest::greyAndBlankPages() {
     std::vector<unsigned char> buf(page.total() * 3);
     SImage out{buf.data(), page.cols, page.rows};
     QCOMPARE(int(KELM_OptimizeBook(in, &out, 0, 1)), 1);
-    cv::Mat grey = view(out);
-    bool allGrey = true;
-    for (int y = 0; y < grey.rows && allGrey; ++y)
-        for (int x = 0; x < grey.cols; ++x) {
-            const cv::Vec3b p = grey.at<cv::Vec3b>(y, x);
-            if (p[0] != p[1] || p[1] != p[2]) {
-                allGrey = false;
-                break;
-            }
-        }
-    QVERIFY(allGrey);
+    cv::Mat ch[3];
+    cv::split(view(out), ch);
+    QCOMPARE(cv::norm(ch[0], ch[1], cv::NORM_INF) + cv::norm(ch[1], ch[2], cv::NORM_INF), 0.0);
     // Colour stays colour.
     out = SImage{buf.data(), page.cols, page.rows};
     QCOMPARE(int(KELM_OptimizeBook(in, &out, 0, 0)), 1);
@@ -276,16 +242,13 @@ void BookProcessingTest::greyAndBlankPages() {
     std::vector<unsigned char> bb(blank.total() * 3);
     SImage bo{bb.data(), blank.cols, blank.rows};
     QCOMPARE(int(KELM_OptimizeBook(b, &bo, 0, 0)), 1);
-    QCOMPARE(bo.width, 200);
-    QCOMPARE(bo.height, 300);
-    cv::Scalar mean = cv::mean(view(bo));
-    QVERIFY(mean[0] > 200 && mean[0] < 256);
+    QCOMPARE(QSize(bo.width, bo.height), QSize(200, 300));
+    QVERIFY(cv::mean(view(bo))[0] > 200);
 }
 
 void BookProcessingTest::emptyDeskHasNoSpread() {
     cv::Mat desk(900, 1200, CV_8UC3);
-    cv::RNG rng(5);
-    rng.fill(desk, cv::RNG::UNIFORM, 60, 140);
+    cv::RNG(5).fill(desk, cv::RNG::UNIFORM, 60, 140);
     cv::GaussianBlur(desk, desk, cv::Size(0, 0), 6);
     SImage src{desk.data, desk.cols, desk.rows};
     int c1[8], c2[8], params[2] = {0, 1};
@@ -297,7 +260,7 @@ void BookProcessingTest::emptyDeskHasNoSpread() {
     // The split of "nothing found" is nothing, without touching the page buffers.
     Guarded lb(desk.total() * 3), rb(desk.total() * 3);
     SImage L{lb.data(), desk.cols, desk.rows}, R{rb.data(), desk.cols, desk.rows};
-    QCOMPARE(int(KELM_GetSplitBook(src, &L, &R, c1, c2, params[0])), 0);
+    QCOMPARE(int(KELM_GetSplitBook(src, &L, &R, c1, c2, 0)), 0);
     QVERIFY(lb.untouched() && rb.untouched());
 }
 
@@ -308,18 +271,26 @@ void BookProcessingTest::rejectsBadArguments() {
     // Pages of a plausible spread inside 200 x 150 (order TR, BL, TL, BR).
     const int left[8] = {100, 10, 10, 140, 10, 10, 100, 140};
     const int right[8] = {190, 10, 100, 140, 100, 10, 190, 140};
+    // The split's result, or 99 for a refusal that wrote anyway, 98 for a write past the end.
+    auto split = [&](const SImage& s, const int* l0, const int* r0, int lw, int lh, int rw,
+                     int rh) {
+        Guarded lb(size_t(std::max(lw, 0)) * std::max(lh, 0) * 3);
+        Guarded rb(size_t(std::max(rw, 0)) * std::max(rh, 0) * 3);
+        SImage L{lb.data(), lw, lh}, R{rb.data(), rw, rh};
+        int l[8], r[8];
+        std::memcpy(l, l0, sizeof l);
+        std::memcpy(r, r0, sizeof r);
+        const short rc = KELM_GetSplitBook(s, &L, &R, l, r, 0);
+        if (rc <= 0 && !(lb.untouched() && rb.untouched()))
+            return short(99);
+        return lb.guardsIntact() && rb.guardsIntact() ? rc : short(98);
+    };
 
     const SImage bad[] = {{nullptr, 200, 150},   {img.data(), 0, 150}, {img.data(), 200, 0},
                           {img.data(), -5, 150}, {img.data(), 1, 1},   {img.data(), 40000, 2}};
     for (const SImage& s : bad) {
         QVERIFY(KELM_GetBookCornerPoint(s, c1, c2, params) <= 0);
-        Guarded lb(200 * 150 * 3), rb(200 * 150 * 3);
-        SImage L{lb.data(), 200, 150}, R{rb.data(), 200, 150};
-        int l[8], r[8];
-        std::memcpy(l, left, sizeof l);
-        std::memcpy(r, right, sizeof r);
-        QVERIFY(KELM_GetSplitBook(s, &L, &R, l, r, 0) <= 0);
-        QVERIFY(lb.untouched() && rb.untouched());
+        QVERIFY(split(s, left, right, 200, 150, 200, 150) <= 0);
         Guarded ob(200 * 150 * 3);
         SImage O{ob.data(), 200, 150};
         QVERIFY(KELM_OptimizeBook(s, &O, 0, 0) <= 0);
@@ -329,48 +300,32 @@ void BookProcessingTest::rejectsBadArguments() {
     QVERIFY(KELM_GetBookCornerPoint(good, c1, nullptr, params) <= 0);
     QVERIFY(KELM_GetBookCornerPoint(good, c1, c2, nullptr) <= 0);
 
-    auto split = [&](const int* l0, const int* r0, int lw, int lh, int rw, int rh) {
-        Guarded lb(size_t(std::max(lw, 0)) * std::max(lh, 0) * 3);
-        Guarded rb(size_t(std::max(rw, 0)) * std::max(rh, 0) * 3);
-        SImage L{lb.data(), lw, lh}, R{rb.data(), rw, rh};
-        int l[8], r[8];
-        std::memcpy(l, l0, sizeof l);
-        std::memcpy(r, r0, sizeof r);
-        short rc = KELM_GetSplitBook(good, &L, &R, l, r, 0);
-        if (rc <= 0 && !(lb.untouched() && rb.untouched()))
-            return short(99);  // a refusal that wrote anyway
-        if (!lb.guardsIntact() || !rb.guardsIntact())
-            return short(98);
-        return rc;
-    };
-    QCOMPARE(int(split(left, right, 200, 150, 200, 150)), 1);
+    QCOMPARE(int(split(good, left, right, 200, 150, 200, 150)), 1);
     // Corners outside the image, a crossed outline, output buffers too small.
     const int outside[8] = {100, 10, 10, 140, 10, -3, 100, 140};
     const int beyond[8] = {190, 10, 100, 140, 100, 10, 200, 140};
     const int crossed[8] = {10, 10, 100, 140, 100, 10, 10, 140};
-    QVERIFY(split(outside, right, 200, 150, 200, 150) <= 0);
-    QVERIFY(split(left, beyond, 200, 150, 200, 150) <= 0);
-    QVERIFY(split(crossed, right, 200, 150, 200, 150) <= 0);
-    QVERIFY(split(left, right, 1, 1, 200, 150) <= 0);
-    QVERIFY(split(left, right, 200, 150, 40, 40) <= 0);
-    QVERIFY(split(left, right, 0, 150, 200, 150) <= 0);
-    {
-        Guarded rb(200 * 150 * 3);
-        SImage R{rb.data(), 200, 150};
-        int l[8], r[8];
-        std::memcpy(l, left, sizeof l);
-        std::memcpy(r, right, sizeof r);
-        QVERIFY(KELM_GetSplitBook(good, nullptr, &R, l, r, 0) <= 0);
-        QVERIFY(KELM_GetSplitBook(good, &R, &R, l, r, 0) <= 0);  // one buffer for both pages
-        QVERIFY(KELM_GetSplitBook(good, &R, &R, nullptr, r, 0) <= 0);
-        QVERIFY(rb.untouched());
-    }
+    QVERIFY(split(good, outside, right, 200, 150, 200, 150) <= 0);
+    QVERIFY(split(good, left, beyond, 200, 150, 200, 150) <= 0);
+    QVERIFY(split(good, crossed, right, 200, 150, 200, 150) <= 0);
+    QVERIFY(split(good, left, right, 1, 1, 200, 150) <= 0);
+    QVERIFY(split(good, left, right, 200, 150, 40, 40) <= 0);
+    QVERIFY(split(good, left, right, 0, 150, 200, 150) <= 0);
+    Guarded rb(200 * 150 * 3);
+    SImage R{rb.data(), 200, 150};
+    int l[8], r[8];
+    std::memcpy(l, left, sizeof l);
+    std::memcpy(r, right, sizeof r);
+    QVERIFY(KELM_GetSplitBook(good, nullptr, &R, l, r, 0) <= 0);
+    QVERIFY(KELM_GetSplitBook(good, &R, &R, l, r, 0) <= 0);  // one buffer for both pages
+    QVERIFY(KELM_GetSplitBook(good, &R, &R, nullptr, r, 0) <= 0);
+    QVERIFY(rb.untouched());
+
     // The flattening: output too small, null output, a grey flag that is neither 0 nor 1.
     Guarded ob(200 * 150 * 3);
-    SImage small{ob.data(), 100, 150};
+    SImage small{ob.data(), 100, 150}, full{ob.data(), 200, 150};
     QVERIFY(KELM_OptimizeBook(good, &small, 0, 0) <= 0);
     QVERIFY(KELM_OptimizeBook(good, nullptr, 0, 0) <= 0);
-    SImage full{ob.data(), 200, 150};
     QVERIFY(KELM_OptimizeBook(good, &full, 0, 7) <= 0);
     QVERIFY(ob.untouched());
     QCOMPARE(int(KELM_OptimizeBook(good, &full, 0, 1)), 1);
@@ -383,26 +338,20 @@ void BookProcessingTest::debugDumpWritesIntermediates() {
     qputenv("MIRAVELO_DEBUG_DUMP", QFile::encodeName(dir.path()));
     scene::BookSceneTruth truth;
     cv::Mat photo = render(41, &truth);
-    SImage src{photo.data, photo.cols, photo.rows};
-    int c1[8] = {0}, c2[8] = {0}, params[2] = {0, 1};
-    const short found = KELM_GetBookCornerPoint(src, c1, c2, params);
+    int c1[8] = {0}, c2[8] = {0};
+    const bool found = findPages(photo, truth, c1, c2) >= 0;
     std::vector<unsigned char> lb(photo.total() * 3), rb(photo.total() * 3), ob(photo.total() * 3);
-    SImage L{lb.data(), photo.cols, photo.rows}, R{rb.data(), photo.cols, photo.rows};
+    SImage src{photo.data, photo.cols, photo.rows}, L{lb.data(), photo.cols, photo.rows},
+        R{rb.data(), photo.cols, photo.rows};
     const short split = KELM_GetSplitBook(src, &L, &R, c1, c2, 0);
     SImage O{ob.data(), L.width, L.height};
     const short opt = split > 0 ? KELM_OptimizeBook(L, &O, 0, 0) : 0;
     qunsetenv("MIRAVELO_DEBUG_DUMP");
-    QCOMPARE(int(found), 1);
-    QCOMPARE(int(split), 1);
-    QCOMPARE(int(opt), 1);
-    const QStringList files = QDir(dir.path()).entryList({"*.png"});
+    QVERIFY(found && split == 1 && opt == 1);
+    const QString files = QDir(dir.path()).entryList({"*.png"}).join(' ');
     for (const char* label : {"paper_mask", "corners_pages", "split_left", "split_right",
-                              "traced_lines", "optimize_flattened"}) {
-        bool seen = false;
-        for (const QString& f : files)
-            seen = seen || f.contains(QLatin1String(label));
-        QVERIFY2(seen, label);
-    }
+                              "traced_lines", "optimize_flattened"})
+        QVERIFY2(files.contains(QLatin1String(label)), label);
 }
 
 QTEST_GUILESS_MAIN(BookProcessingTest)

@@ -2,30 +2,21 @@
 
 #include <QDir>
 #include <QFile>
-#include <QPainter>
 #include <QProcess>
 #include <cstdio>
 #include <gif_lib.h>
 #include <jpeglib.h>
 
 QImage ExportTestImages::pattern(int width, int height) {
+    // Quadrants: top left, top right, bottom left, bottom right.
+    static const int base[4][3] = {{230, 0, 0}, {0, 200, 0}, {0, 0, 220}, {230, 220, 0}};
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
         for (int x = 0; x < width; ++x) {
-            const bool right = x >= width / 2;
-            const bool bottom = y >= height / 2;
-            int r = 0, g = 0, b = 0;
-            if (!right && !bottom)
-                r = 230;
-            else if (right && !bottom)
-                g = 200;
-            else if (right && bottom)
-                r = 230, g = 220;
-            else
-                b = 220;
-            const int shade = (x + y) * 60 / (width + height);
-            line[x] = qRgb(qMin(255, r + shade), qMin(255, g + shade), qMin(255, b + shade));
+            const int* c = base[(y >= height / 2) * 2 + (x >= width / 2)];
+            const int s = (x + y) * 60 / (width + height);
+            image.setPixel(x, y,
+                           qRgb(qMin(255, c[0] + s), qMin(255, c[1] + s), qMin(255, c[2] + s)));
         }
     }
     return image;
@@ -50,10 +41,9 @@ bool ExportTestImages::writeGif(const QString& path, const QImage& source) {
     bool ok = gif &&
               EGifPutScreenDesc(gif, image.width(), image.height(), bits, 0, map) == GIF_OK &&
               EGifPutImageDesc(gif, 0, 0, image.width(), image.height(), false, nullptr) == GIF_OK;
-    for (int y = 0; ok && y < image.height(); ++y) {
+    for (int y = 0; ok && y < image.height(); ++y)
         ok = EGifPutLine(gif, const_cast<GifPixelType*>(image.constScanLine(y)), image.width()) ==
              GIF_OK;
-    }
     if (gif)
         ok = EGifCloseFile(gif, &error) == GIF_OK && ok;
     GifFreeMapObject(map);
@@ -80,10 +70,9 @@ bool ExportTestImages::writeCmykJpeg(const QString& path, int width, int height,
     QByteArray row(width * 4, '\0');
     for (int x = 0; x < width; ++x)
         std::copy(cmyk, cmyk + 4, row.data() + x * 4);
-    while (cinfo.next_scanline < cinfo.image_height) {
-        JSAMPROW rows[1] = {reinterpret_cast<JSAMPLE*>(row.data())};
+    JSAMPROW rows[1] = {reinterpret_cast<JSAMPLE*>(row.data())};
+    while (cinfo.next_scanline < cinfo.image_height)
         jpeg_write_scanlines(&cinfo, rows, 1);
-    }
     jpeg_finish_compress(&cinfo);
     jpeg_destroy_compress(&cinfo);
     return std::fclose(f) == 0;
@@ -91,20 +80,12 @@ bool ExportTestImages::writeCmykJpeg(const QString& path, int width, int height,
 
 QByteArray ExportTestImages::withExifOrientation(const QByteArray& jpeg, int orientation) {
     // Big-endian TIFF with one IFD entry: Orientation (0x0112), SHORT, count 1.
-    QByteArray tiff("MM\0\x2A\0\0\0\x08", 8);
-    tiff += QByteArray("\0\x01", 2);
-    tiff += QByteArray("\x01\x12\0\x03\0\0\0\x01", 8);
-    tiff += char(0);
-    tiff += char(orientation);
-    tiff += QByteArray("\0\0", 2);
-    tiff += QByteArray("\0\0\0\0", 4);
-    QByteArray payload = QByteArray("Exif\0\0", 6) + tiff;
-    QByteArray segment("\xFF\xE1", 2);
+    QByteArray payload("Exif\0\0MM\0\x2A\0\0\0\x08\0\x01\x01\x12\0\x03\0\0\0\x01\0", 25);
+    payload += char(orientation);
+    payload += QByteArray(6, '\0');
     const int length = payload.size() + 2;
-    segment += char(length >> 8);
-    segment += char(length & 0xFF);
-    segment += payload;
-    return jpeg.left(2) + segment + jpeg.mid(2);
+    return jpeg.left(2) + QByteArray("\xFF\xE1", 2) + char(length >> 8) + char(length & 0xFF) +
+           payload + jpeg.mid(2);
 }
 
 QByteArray ExportTestImages::readFile(const QString& path) {
@@ -124,18 +105,15 @@ double ExportTestImages::meanDifference(const QImage& expected, const QImage& ac
     if (e.isNull() || a.isNull())
         return 255;
     double sum = 0;
-    for (int y = 0; y < e.height(); ++y) {
-        const uchar* pe = e.constScanLine(y);
-        const uchar* pa = a.constScanLine(y);
+    for (int y = 0; y < e.height(); ++y)
         for (int x = 0; x < e.width() * 3; ++x)
-            sum += std::abs(int(pe[x]) - int(pa[x]));
-    }
+            sum += std::abs(int(e.constScanLine(y)[x]) - int(a.constScanLine(y)[x]));
     return sum / (double(e.width()) * e.height() * 3);
 }
 
 QRectF ExportTestImages::fittedRect(const QSizeF& picture, const QSizeF& page) {
-    const double scale = qMin(page.width() / picture.width(), page.height() / picture.height());
-    const QSizeF size = picture * scale;
+    const QSizeF size =
+        picture * qMin(page.width() / picture.width(), page.height() / picture.height());
     return QRectF(QPointF((page.width() - size.width()) / 2, (page.height() - size.height()) / 2),
                   size);
 }
