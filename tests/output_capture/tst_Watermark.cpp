@@ -23,26 +23,33 @@ QRect changed(const QImage& img) {
     return box;
 }
 
+// Stamps a blank image of the given size and returns the changed area.
+QRect stamp(const WatermarkSettings& s, int w, int h) {
+    QImage img = blank(w, h);
+    if (!Watermark::Apply(&img, s))
+        return QRect(-1, -1, 1, 1);
+    return changed(img);
+}
+
 }  // namespace
 
 class TestWatermark : public QObject {
     Q_OBJECT
 private:
     QTemporaryDir dir;
-    QString stampPath;
+    WatermarkSettings picture;
 
 private slots:
     void initTestCase() {
-        QImage stamp(40, 20, QImage::Format_RGB32);
-        stamp.fill(qRgb(0, 200, 0));
-        stampPath = dir.filePath("stamp.png");
-        QVERIFY(stamp.save(stampPath));
+        QImage s(40, 20, QImage::Format_RGB32);
+        s.fill(qRgb(0, 200, 0));
+        picture.type = WatermarkSettings::Picture;
+        picture.picturePath = dir.filePath("stamp.png");
+        QVERIFY(s.save(picture.picturePath));
     }
 
-    void pictureBoxAtEveryPosition() {
-        WatermarkSettings s;
-        s.type = WatermarkSettings::Picture;
-        s.picturePath = stampPath;
+    void pictureBoxes() {
+        WatermarkSettings s = picture;
         s.width = 200;
         s.height = 100;
         const QPoint expected[9] = {{800, 700}, {0, 0},     {0, 350}, {0, 700},  {400, 0},
@@ -55,25 +62,16 @@ private slots:
             // Stretched, not tiled or letter-boxed: the whole box is the stamp's colour.
             QCOMPARE(img.pixel(expected[pos] + QPoint(100, 50)), qRgb(0, 200, 0));
         }
-    }
-
-    void oversizedPictureBoxes() {
-        WatermarkSettings s;
-        s.type = WatermarkSettings::Picture;
-        s.picturePath = stampPath;
+        // Oversized: pushed beyond the right edge nothing shows; from the left it is clipped.
         s.width = 900;
-        s.height = 100;
-        QImage img = blank(800, 600);
-        s.position = 0;  // pushed beyond the right edge: nothing shows
-        QVERIFY(Watermark::Apply(&img, s));
-        QVERIFY(changed(img).isNull());
-        s.position = 7;  // starts at the left edge instead
-        QVERIFY(Watermark::Apply(&img, s));
-        QCOMPARE(changed(img), QRect(0, 0, 800, 100));
-        QImage square = blank(300, 300);
+        s.position = 0;
+        QVERIFY(stamp(s, 800, 600).isNull());
+        s.position = 7;
+        QCOMPARE(stamp(s, 800, 600), QRect(0, 0, 800, 100));
         s.width = s.height = 0;  // a zero box draws nothing
-        QVERIFY(Watermark::Apply(&square, s));
-        QVERIFY(changed(square).isNull());
+        QVERIFY(stamp(s, 300, 300).isNull());
+        s.type = WatermarkSettings::None;
+        QVERIFY(stamp(s, 100, 100).isNull());
     }
 
     void badPicturesLeaveTheCaptureAlone() {
@@ -81,8 +79,7 @@ private slots:
         QVERIFY(text.open(QIODevice::WriteOnly));
         text.write("this is not a picture");
         text.close();
-        WatermarkSettings s;
-        s.type = WatermarkSettings::Picture;
+        WatermarkSettings s = picture;
         for (const QString& path :
              {dir.filePath("missing.png"), text.fileName(), dir.path(), QString()}) {
             s.picturePath = path;
@@ -95,65 +92,42 @@ private slots:
         QVERIFY(Watermark::Apply(nullptr, s));  // nothing to stamp is not a failure
     }
 
-    void textStampsSitWhereAsked() {
+    void textStamps() {
         WatermarkSettings s;
         s.type = WatermarkSettings::DateTime;
         s.position = 1;
         s.fontSize = 40;
         s.opacity = 100;
-        QImage img = blank(1200, 600);
-        QVERIFY(Watermark::Apply(&img, s));
-        const QRect topLeft = changed(img);
-        QVERIFY(!topLeft.isNull());
-        QVERIFY2(topLeft.left() <= 6 && topLeft.top() <= 12,
-                 qPrintable(QString::number(topLeft.left())));
-        QVERIFY(topLeft.bottom() < 60);
+        const QRect topLeft = stamp(s, 1200, 600);
+        QVERIFY(topLeft.left() <= 6 && topLeft.top() <= 12 && topLeft.bottom() < 60);
         // "yyyy-MM-dd hh:mm:ss" at 40 px is far wider than it is high.
         QVERIFY(topLeft.width() > 4 * topLeft.height());
 
         s.type = WatermarkSettings::Text;
         s.content = "ZR";
         s.position = 0;
-        img = blank(1200, 600);
-        QVERIFY(Watermark::Apply(&img, s));
-        const QRect bottomRight = changed(img);
+        const QRect bottomRight = stamp(s, 1200, 600);
         QVERIFY(bottomRight.right() >= 1190 && bottomRight.bottom() >= 580);
         QVERIFY(bottomRight.left() > 1000);
-
         s.position = 5;
-        img = blank(1200, 600);
-        QVERIFY(Watermark::Apply(&img, s));
-        const QRect centre = changed(img);
-        QVERIFY(qAbs(centre.center().x() - 600) < 10);
-        QVERIFY(qAbs(centre.center().y() - 300) < 20);
-    }
+        const QRect centre = stamp(s, 1200, 600);
+        QVERIFY(qAbs(centre.center().x() - 600) < 10 && qAbs(centre.center().y() - 300) < 20);
 
-    void textOpacityAndColour() {
-        WatermarkSettings s;
-        s.type = WatermarkSettings::Text;
+        // Half opacity: the most covered pixel is half white, half blue.
         s.content = "MMMM";
-        s.position = 5;
         s.fontSize = 120;
-        s.red = 0;
-        s.green = 0;
+        s.red = s.green = 0;
         s.blue = 255;
         s.opacity = 50;
         QImage img = blank(800, 400);
         QVERIFY(Watermark::Apply(&img, s));
-        // The most covered pixel is half white, half blue.
         int darkest = 255;
         for (int y = 0; y < img.height(); ++y)
             for (int x = 0; x < img.width(); ++x) {
-                const QRgb p = img.pixel(x, y);
-                QCOMPARE(qBlue(p), 255);
-                darkest = qMin(darkest, qRed(p));
+                QCOMPARE(qBlue(img.pixel(x, y)), 255);
+                darkest = qMin(darkest, qRed(img.pixel(x, y)));
             }
         QVERIFY2(darkest >= 120 && darkest <= 135, qPrintable(QString::number(darkest)));
-
-        s.type = WatermarkSettings::None;
-        img = blank(100, 100);
-        QVERIFY(Watermark::Apply(&img, s));
-        QVERIFY(changed(img).isNull());
     }
 };
 

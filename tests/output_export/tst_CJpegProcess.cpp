@@ -41,7 +41,6 @@ private:
 
 private slots:
     void initTestCase() {
-        QVERIFY(dir_.isValid());
         photo_ = path("photo.jpg");
         QImage image(320, 240, QImage::Format_RGB32);
         image.fill(QColor(40, 120, 200));
@@ -90,26 +89,23 @@ private slots:
         struct Case {
             QString folder;
             int code;
-            QStringList messages;
+            QString message;
         };
         const QString pdfLib = CJpegProcess::kPdfLibrary;
         const QString wordLib = CJpegProcess::kWordLibrary;
         const QList<Case> cases = {
-            {programFolder("empty", {}), -4, {"Can not load JPGtoPDF.dll!\n\r"}},
-            {programFolder("pdfWithoutEntry", {{wordLib, pdfLib}}),
-             -5,
-             {"Can not load API KELM_ConvertPDF!\n\r"}},
-            {programFolder("pdfOnly", {{pdfLib, pdfLib}}), -6, {"Can not load ToWord.dll!\n\r"}},
-            {programFolder("wordWithoutEntry", {{pdfLib, pdfLib}, {pdfLib, wordLib}}),
-             -7,
-             {"Can not load API KELM_JpgintoWord!\n\r"}},
+            {programFolder("empty", {}), -4, "Can not load JPGtoPDF.dll!\n\r"},
+            {programFolder("pdfWithoutEntry", {{wordLib, pdfLib}}), -5,
+             "Can not load API KELM_ConvertPDF!\n\r"},
+            {programFolder("pdfOnly", {{pdfLib, pdfLib}}), -6, "Can not load ToWord.dll!\n\r"},
+            {programFolder("wordWithoutEntry", {{pdfLib, pdfLib}, {pdfLib, wordLib}}), -7,
+             "Can not load API KELM_JpgintoWord!\n\r"},
         };
         for (const Case& c : cases) {
             QVERIFY(!c.folder.isEmpty());
             AppPaths::setApplicationDir(c.folder);
             for (int round = 0; round < 2; ++round) {  // constructor, then LoadLibraries()
-                for (const QString& m : c.messages)
-                    QTest::ignoreMessage(QtDebugMsg, qPrintable(m));
+                QTest::ignoreMessage(QtDebugMsg, qPrintable(c.message));
                 if (c.code == -4 || c.code == -6)  // the loader's own reason follows
                     QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Cannot load library"));
             }
@@ -145,21 +141,26 @@ private slots:
         QCOMPARE(process.ToPdf(full, path("full.pdf")), 512);
         QCOMPARE(pdfPages(path("full.pdf")), 512);
 
-        QStringList tooMany = full;
-        tooMany << photo_;
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Too many files"));
-        QCOMPARE(process.ToPdf(tooMany, path("tooMany.pdf")), CJpegProcess::kErrTooManyFiles);
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Too many files"));
-        QCOMPARE(process.ToWord(tooMany, path("tooMany.docx")), CJpegProcess::kErrTooManyFiles);
-        QVERIFY(!QFile::exists(path("tooMany.pdf")) && !QFile::exists(path("tooMany.docx")));
+        // Refused by both exports with the given code, logged, and no document written.
+        auto refused = [&](const QStringList& files, const QString& name, int code,
+                           const QString& log) {
+            for (const QString& out : {path(name + ".pdf"), path(name + ".docx")}) {
+                QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^" + log));
+                QCOMPARE(
+                    out.endsWith(".pdf") ? process.ToPdf(files, out) : process.ToWord(files, out),
+                    code);
+                QVERIFY(!QFile::exists(out));
+            }
+        };
+        refused(full + QStringList{photo_}, "tooMany", CJpegProcess::kErrTooManyFiles,
+                "Too many files");
 
         // A real file whose path is exactly 511 bytes, then one of 512 bytes; the last folder
         // name carries a two-byte character so that bytes, not characters, are counted.
         QString deep = dir_.path();
-        const QString folderName = QString(200, 'd');
-        while (QFile::encodeName(deep).size() + 1 + 200 + 1 + 60 < 511) {
+        const QString folderName(200, 'd');
+        while (QFile::encodeName(deep).size() + 1 + 200 + 1 + 60 < 511)
             deep += "/" + folderName;
-        }
         deep += "/\u00fc";
         QVERIFY(QDir().mkpath(deep));
         const int used = QFile::encodeName(deep).size() + 1;  // with the "/"
@@ -167,8 +168,7 @@ private slots:
         const QString over = deep + "/" + QString(512 - used - 4, 'o') + ".jpg";
         QCOMPARE(QFile::encodeName(fits).size(), 511);
         QCOMPARE(QFile::encodeName(over).size(), 512);
-        QVERIFY(QFile::copy(photo_, fits));
-        QVERIFY(QFile::copy(photo_, over));
+        QVERIFY(QFile::copy(photo_, fits) && QFile::copy(photo_, over));
 
         QTest::ignoreMessage(QtDebugMsg, "Start to Process PDF!");
         QTest::ignoreMessage(QtDebugMsg, "Ret PDF:1");
@@ -176,11 +176,7 @@ private slots:
         QTest::ignoreMessage(QtDebugMsg, "Ret Word:1");
         QCOMPARE(process.ToWord({fits}, path("fits.docx")), 1);
 
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Path refused"));
-        QCOMPARE(process.ToPdf({photo_, over}, path("over.pdf")), CJpegProcess::kErrPathRejected);
-        QTest::ignoreMessage(QtDebugMsg, QRegularExpression("^Path refused"));
-        QCOMPARE(process.ToWord({over}, path("over.docx")), CJpegProcess::kErrPathRejected);
-        QVERIFY(!QFile::exists(path("over.pdf")) && !QFile::exists(path("over.docx")));
+        refused({photo_, over}, "over", CJpegProcess::kErrPathRejected, "Path refused");
     }
 };
 
