@@ -69,30 +69,38 @@ CJpegProcess::CJpegProcess(QObject* parent) : QObject(parent) {
         qDebug() << "Can not load image process core";
 }
 
-int CJpegProcess::LoadLibraries() {
+namespace {
+// Loads one export library beside the executable and resolves its entry point. On failure it
+// writes the debug lines and sets *code to the load or the resolve failure code.
+QFunctionPointer loadEntry(const QString& fileName, const char* loadMessage, const char* api,
+                           int loadCode, int* code) {
     // QLibrary objects going out of scope do not unload: the libraries stay for the process.
-    QLibrary pdf(AppPaths::besideExecutable(kPdfLibrary));
-    if (!pdf.load()) {
-        qDebug() << "Can not load JPGtoPDF.dll!\n\r";
-        qDebug().noquote() << pdf.errorString();
-        return -4;
+    QLibrary lib(AppPaths::besideExecutable(fileName));
+    if (!lib.load()) {
+        qDebug() << loadMessage;
+        qDebug().noquote() << lib.errorString();
+        *code = loadCode;
+        return nullptr;
     }
-    m_pfnConvertPdf = reinterpret_cast<KELM_ConvertPDF_Fn>(pdf.resolve("KELM_ConvertPDF"));
-    if (!m_pfnConvertPdf) {
-        qDebug() << "Can not load API KELM_ConvertPDF!\n\r";
-        return -5;
+    QFunctionPointer fn = lib.resolve(api);
+    if (!fn) {
+        qDebug() << (QByteArray("Can not load API ") + api + "!\n\r").constData();
+        *code = loadCode - 1;
     }
-    QLibrary word(AppPaths::besideExecutable(kWordLibrary));
-    if (!word.load()) {
-        qDebug() << "Can not load ToWord.dll!\n\r";
-        qDebug().noquote() << word.errorString();
-        return -6;
-    }
-    m_pfnJpgintoWord = reinterpret_cast<KELM_JpgintoWord_Fn>(word.resolve("KELM_JpgintoWord"));
-    if (!m_pfnJpgintoWord) {
-        qDebug() << "Can not load API KELM_JpgintoWord!\n\r";
-        return -7;
-    }
+    return fn;
+}
+}  // namespace
+
+int CJpegProcess::LoadLibraries() {
+    int code = 1;
+    m_pfnConvertPdf = reinterpret_cast<KELM_ConvertPDF_Fn>(
+        loadEntry(kPdfLibrary, "Can not load JPGtoPDF.dll!\n\r", "KELM_ConvertPDF", -4, &code));
+    if (!m_pfnConvertPdf)
+        return code;
+    m_pfnJpgintoWord = reinterpret_cast<KELM_JpgintoWord_Fn>(
+        loadEntry(kWordLibrary, "Can not load ToWord.dll!\n\r", "KELM_JpgintoWord", -6, &code));
+    if (!m_pfnJpgintoWord)
+        return code;
     return 1;
 }
 

@@ -76,7 +76,9 @@ std::shared_ptr<CameraDevice> propertyTarget(Context& c) {
     return c.devices.empty() ? nullptr : c.devices.front();
 }
 
-int getProp(int kind, int id, KELM_CamProperty* property) {
+// Property calls share one guard: a record, an initialised library and a device to ask.
+template <typename Call>
+int withPropertyDevice(const KELM_CamProperty* property, Call&& call) {
     if (!property)
         return KELM_CAMCTL_E_ARGUMENT;
     try {
@@ -87,31 +89,26 @@ int getProp(int kind, int id, KELM_CamProperty* property) {
         auto device = propertyTarget(c);
         if (!device)
             return KELM_CAMCTL_E_DEVICE_LOST;
-        KELM_CamProperty record{};
-        const int r = device->getProperty(kind, id, record);
-        if (r == KELM_CAMCTL_OK)
-            *property = record;
-        return r;
+        return call(*device);
     } catch (...) {
         return KELM_CAMCTL_E_IO;
     }
 }
 
+int getProp(int kind, int id, KELM_CamProperty* property) {
+    return withPropertyDevice(property, [&](CameraDevice& device) {
+        KELM_CamProperty record{};
+        const int r = device.getProperty(kind, id, record);
+        if (r == KELM_CAMCTL_OK)
+            *property = record;
+        return r;
+    });
+}
+
 int setProp(int kind, int id, const KELM_CamProperty* property) {
-    if (!property)
-        return KELM_CAMCTL_E_ARGUMENT;
-    try {
-        Context& c = context();
-        std::lock_guard<std::mutex> lock(c.mutex);
-        if (!c.initialised)
-            return KELM_CAMCTL_E_NOT_INIT;
-        auto device = propertyTarget(c);
-        if (!device)
-            return KELM_CAMCTL_E_DEVICE_LOST;
-        return device->setProperty(kind, id, property->value, property->flags);
-    } catch (...) {
-        return KELM_CAMCTL_E_IO;
-    }
+    return withPropertyDevice(property, [&](CameraDevice& device) {
+        return device.setProperty(kind, id, property->value, property->flags);
+    });
 }
 
 }  // namespace
