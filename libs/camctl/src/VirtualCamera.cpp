@@ -110,17 +110,21 @@ std::vector<Resolution> VirtualCamera::resolutions() {
     return list;
 }
 
+VirtualCamera::Property* VirtualCamera::propertyFor(int kind, int id) {
+    if (kind == 0 && id == KELM_CAMCTL_PROP_BRIGHTNESS)
+        return &brightness_;
+    if (kind == 0 && id == KELM_CAMCTL_PROP_CONTRAST)
+        return &contrast_;
+    if (kind == 0 && id == KELM_CAMCTL_PROP_SATURATION)
+        return &saturation_;
+    if (kind == 1 && id == KELM_CAMCTL_PROP_FOCUS)
+        return &focus_;
+    return nullptr;
+}
+
 int VirtualCamera::getProperty(int kind, int id, KELM_CamProperty& out) {
     std::lock_guard<std::mutex> lock(propertyMutex_);
-    const Property* p = nullptr;
-    if (kind == 0 && id == KELM_CAMCTL_PROP_BRIGHTNESS)
-        p = &brightness_;
-    else if (kind == 0 && id == KELM_CAMCTL_PROP_CONTRAST)
-        p = &contrast_;
-    else if (kind == 0 && id == KELM_CAMCTL_PROP_SATURATION)
-        p = &saturation_;
-    else if (kind == 1 && id == KELM_CAMCTL_PROP_FOCUS)
-        p = &focus_;
+    const Property* p = propertyFor(kind, id);
     if (!p)
         return KELM_CAMCTL_E_UNSUPPORTED;
     out.minimum = p->minimum;
@@ -136,15 +140,7 @@ int VirtualCamera::setProperty(int kind, int id, int value, int flags) {
     if (flags != KELM_CAMCTL_FLAG_AUTO && flags != KELM_CAMCTL_FLAG_MANUAL)
         return KELM_CAMCTL_E_ARGUMENT;
     std::lock_guard<std::mutex> lock(propertyMutex_);
-    Property* p = nullptr;
-    if (kind == 0 && id == KELM_CAMCTL_PROP_BRIGHTNESS)
-        p = &brightness_;
-    else if (kind == 0 && id == KELM_CAMCTL_PROP_CONTRAST)
-        p = &contrast_;
-    else if (kind == 0 && id == KELM_CAMCTL_PROP_SATURATION)
-        p = &saturation_;
-    else if (kind == 1 && id == KELM_CAMCTL_PROP_FOCUS)
-        p = &focus_;
+    Property* p = propertyFor(kind, id);
     if (!p)
         return KELM_CAMCTL_E_UNSUPPORTED;
     p->value = std::clamp(value, p->minimum, p->maximum);

@@ -59,6 +59,8 @@ private:
     Property contrast_{0, 100, 1, 50, 50, KELM_CAMCTL_FLAG_MANUAL};
     Property saturation_{0, 100, 1, 50, 50, KELM_CAMCTL_FLAG_MANUAL};
     Property focus_{0, 255, 1, 128, 128, KELM_CAMCTL_FLAG_AUTO};
+    // The record behind a (kind, id) pair, or null for one this camera does not offer.
+    Property* propertyFor(int kind, int id);
     std::vector<uint8_t> blurSmall_;
 };
 

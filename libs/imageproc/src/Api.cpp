@@ -146,14 +146,24 @@ short KELM_CalibrateIDCard(SImage src, SImage* dst, int* corners, int, int, int,
     return guarded([&] { return cut(src, dst, corners, true, autoIdentify != 0); });
 }
 
+}  // extern "C"
+
+namespace {
+// An output descriptor with no size yet promises room for the source; one with a size must have
+// room for it.
+bool canHoldSource(const SImage& src, const SImage* dst) {
+    if (!validImage(src) || !dst || !dst->data)
+        return false;
+    return (dst->width == 0 && dst->height == 0) ||
+           capacityPixels(dst) >= (long long)src.width * src.height;
+}
+}  // namespace
+
+extern "C" {
+
 short KELM_MulticolorOptimizeImage(SImage src, SImage* dst, int, int, int, int) {
     return guarded([&]() -> short {
-        if (!validImage(src) || !dst || !dst->data)
-            return 0;
-        // A descriptor with no size yet promises room for the source; one with a size must have
-        // room for it.
-        if ((dst->width != 0 || dst->height != 0) &&
-            capacityPixels(dst) < (long long)src.width * src.height)
+        if (!canHoldSource(src, dst))
             return 0;
         if (src.width < 2 || src.height < 2)
             return 0;
@@ -165,10 +175,7 @@ short KELM_MulticolorOptimizeImage(SImage src, SImage* dst, int, int, int, int) 
 
 short KELM_ThresholdImage(SImage src, SImage* dst, int) {
     return guarded([&]() -> short {
-        if (!validImage(src) || !dst || !dst->data)
-            return 0;
-        if ((dst->width != 0 || dst->height != 0) &&
-            capacityPixels(dst) < (long long)src.width * src.height)
+        if (!canHoldSource(src, dst))
             return 0;
         const cv::Mat out = ColorOptimizer::threshold(view(src), g_threshold.load());
         writeOut(out, dst);
