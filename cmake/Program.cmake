@@ -13,6 +13,8 @@ file(GLOB resource_files CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/Res/*.qrc)
 
 add_library(miravelo_core STATIC ${core_sources} ${resource_files})
 target_include_directories(miravelo_core PUBLIC ${CMAKE_SOURCE_DIR})
+# The one version number: the About box shows the project's version.
+target_compile_definitions(miravelo_core PRIVATE MIRAVELO_VERSION="${PROJECT_VERSION}")
 # The program sees each companion library only through its public header.
 file(GLOB lib_includes LIST_DIRECTORIES true ${CMAKE_SOURCE_DIR}/libs/*/include)
 target_include_directories(miravelo_core PUBLIC ${lib_includes})

@@ -283,7 +283,7 @@ void MainWindow::Handle_UpdateHelpTip(QString tip) {
 }
 
 void MainWindow::Handle_OpenAboutBox() {
-    const QString text = tr("Name:") + m_settings->productName + "\n" + tr("Ver:") + "1.0.2" +
+    const QString text = tr("Name:") + m_settings->productName + "\n" + tr("Ver:") + QStringLiteral(MIRAVELO_VERSION) +
                          "\n" + tr("Company:") + tr("ZR Document Imaging") + "\n" +
                          tr("Copyright (C) ZR Document Imaging. All rights reserved.");
     QMessageBox::information(nullptr, tr("About"), text, QMessageBox::Ok);
