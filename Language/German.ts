@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en_US">
 <context>
+    <name>BookModePage</name>
+    <message>
+        <source>Pre Page</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>Automatisch glätten</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>Linke und rechte Seite zusammenführen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>Direkt speichern</translation>
+    </message>
+</context>
+<context>
     <name>CCameraPreview</name>
     <message>
         <source>Finding device...</source>
@@ -34,133 +65,9 @@
         <source>Book</source>
         <translation>Buch</translation>
     </message>
-    <message>
-        <source>Pre Page</source>
-        <translation>Links</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>Rechts</translation>
-    </message>
-    <message>
-        <source>Automatic flattening</source>
-        <translation>Automatisch glätten</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>Merge left and right pages</source>
-        <translation>Linke und rechte Seite zusammenführen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
-        <source>Save directly</source>
-        <translation>Direkt speichern</translation>
-    </message>
-    <message>
-        <source>Original</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>Auto Cutting</source>
-        <translation>Zuschnitt</translation>
-    </message>
-    <message>
-        <source>Optimization</source>
-        <translation>Optimieren</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>Graustufen</translation>
-    </message>
-    <message>
-        <source>Save Directly</source>
-        <translation>Direkt speichern</translation>
-    </message>
-    <message>
-        <source>Positive</source>
-        <translation>Vorne</translation>
-    </message>
-    <message>
-        <source>Negtive</source>
-        <translation>Hinten</translation>
-    </message>
-    <message>
-        <source>Person</source>
-        <translation>Person</translation>
-    </message>
-    <message>
-        <source>Exchange</source>
-        <translation>Tauschen</translation>
-    </message>
-    <message>
-        <source>Selected image rotates 180</source>
-        <translation>Ausgewähltes Bild um 180° drehen</translation>
-    </message>
-    <message>
-        <source>Matches</source>
-        <translation>Gesichtsabgleich</translation>
-    </message>
-    <message>
-        <source>Automatic identification of ID</source>
-        <translation>Ausweis automatisch erkennen</translation>
-    </message>
-    <message>
-        <source>Identity card automatically corrects</source>
-        <translation>Ausweis automatisch korrigieren</translation>
-    </message>
-    <message>
-        <source>Save with portrait</source>
-        <translation>Mit Porträt speichern</translation>
-    </message>
-    <message>
-        <source>Merge</source>
-        <translation>Zusammenführen</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>Vorschau</translation>
-    </message>
-    <message>
-        <source>QR code.. ...</source>
-        <translation>QR-Code...</translation>
-    </message>
-    <message>
-        <source>Name the QR code content</source>
-        <translation>Nach QR-Code-Inhalt benennen</translation>
-    </message>
-    <message>
-        <source>Automatically record QR code content</source>
-        <translation>QR-Code-Inhalt automatisch aufzeichnen</translation>
-    </message>
-    <message>
-        <source>SaveDirectly</source>
-        <translation>Direkt speichern</translation>
-    </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>ZR Miravelo</source>
-        <translation>ZR Miravelo</translation>
-    </message>
-    <message>
-        <source>Camera</source>
-        <translation>Kamera</translation>
-    </message>
-    <message>
-        <source>Img Set</source>
-        <translation>Bild</translation>
-    </message>
-    <message>
-        <source>Image list</source>
-        <translation>Dateien</translation>
-    </message>
+    <name>CameraPage</name>
     <message>
         <source>Devices:</source>
         <translation>Geräte:</translation>
@@ -233,6 +140,138 @@
         <source>RightDown</source>
         <translation>Unten R</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentModePage</name>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>Zuschnitt</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimieren</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Graustufen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>Direkt speichern</translation>
+    </message>
+</context>
+<context>
+    <name>IdCardModePage</name>
+    <message>
+        <source>Positive</source>
+        <translation>Vorne</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>Hinten</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>Tauschen</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>Ausgewähltes Bild um 180° drehen</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Gesichtsabgleich</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>Ausweis automatisch erkennen</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>Ausweis automatisch korrigieren</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>Mit Porträt speichern</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListPanel</name>
+    <message>
+        <source>Img Path:</source>
+        <translation>Bildordner:</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Ändern...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Als Word exportieren</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>Auswahl aufheben</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>Ausgewählte Elemente löschen</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Ordner auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetPage</name>
     <message>
         <source>Img Format:</source>
         <translation>Format:</translation>
@@ -334,6 +373,10 @@
         <translation>Rechts</translation>
     </message>
     <message>
+        <source>Position:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
         <source>Select Color</source>
         <translation>Farbe...</translation>
     </message>
@@ -362,50 +405,6 @@
         <translation>Wählen...</translation>
     </message>
     <message>
-        <source>Img Path:</source>
-        <translation>Bildordner:</translation>
-    </message>
-    <message>
-        <source>Change folder</source>
-        <translation>Ändern...</translation>
-    </message>
-    <message>
-        <source>Open folder</source>
-        <translation>Öffnen</translation>
-    </message>
-    <message>
-        <source>Output to Pdf</source>
-        <translation>Als PDF exportieren</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Drucken</translation>
-    </message>
-    <message>
-        <source>OCR</source>
-        <translation>OCR</translation>
-    </message>
-    <message>
-        <source>Output to Word</source>
-        <translation>Als Word exportieren</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Alle auswählen</translation>
-    </message>
-    <message>
-        <source>UnSelect</source>
-        <translation>Auswahl aufheben</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Kopieren</translation>
-    </message>
-    <message>
-        <source>Delect Selectd Items</source>
-        <translation>Ausgewählte Elemente löschen</translation>
-    </message>
-    <message>
         <source>Select Image File</source>
         <translation>Bilddatei auswählen</translation>
     </message>
@@ -413,9 +412,12 @@
         <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
         <translation>Bilder (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Select Directory</source>
-        <translation>Ordner auswählen</translation>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
     </message>
     <message>
         <source>Take photo (Space)</source>
@@ -488,6 +490,52 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Die Kamerakomponenten können nicht geladen werden. Bitte schließen Sie dieses Programm.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Camera</source>
+        <translation>Kamera</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>Bild</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>SheetModePage</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimieren</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>QR-Code...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>Nach QR-Code-Inhalt benennen</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>QR-Code-Inhalt automatisch aufzeichnen</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>Direkt speichern</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="en_US">
 <context>
+    <name>BookModePage</name>
+    <message>
+        <source>Pre Page</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>Appiattimento automatico</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Colore</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>Unisci pagine sinistra e destra</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>Salva direttamente</translation>
+    </message>
+</context>
+<context>
     <name>CCameraPreview</name>
     <message>
         <source>Finding device...</source>
@@ -34,133 +65,9 @@
         <source>Book</source>
         <translation>Libro</translation>
     </message>
-    <message>
-        <source>Pre Page</source>
-        <translation>Sinistra</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>Destra</translation>
-    </message>
-    <message>
-        <source>Automatic flattening</source>
-        <translation>Appiattimento automatico</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Colore</translation>
-    </message>
-    <message>
-        <source>Merge left and right pages</source>
-        <translation>Unisci pagine sinistra e destra</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salva</translation>
-    </message>
-    <message>
-        <source>Save directly</source>
-        <translation>Salva direttamente</translation>
-    </message>
-    <message>
-        <source>Original</source>
-        <translation>Originale</translation>
-    </message>
-    <message>
-        <source>Auto Cutting</source>
-        <translation>Ritaglio</translation>
-    </message>
-    <message>
-        <source>Optimization</source>
-        <translation>Ottimizza</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>Grigio</translation>
-    </message>
-    <message>
-        <source>Save Directly</source>
-        <translation>Salva subito</translation>
-    </message>
-    <message>
-        <source>Positive</source>
-        <translation>Fronte</translation>
-    </message>
-    <message>
-        <source>Negtive</source>
-        <translation>Retro</translation>
-    </message>
-    <message>
-        <source>Person</source>
-        <translation>Persona</translation>
-    </message>
-    <message>
-        <source>Exchange</source>
-        <translation>Scambia</translation>
-    </message>
-    <message>
-        <source>Selected image rotates 180</source>
-        <translation>Ruota di 180° l&apos;immagine selezionata</translation>
-    </message>
-    <message>
-        <source>Matches</source>
-        <translation>Corrispondenza</translation>
-    </message>
-    <message>
-        <source>Automatic identification of ID</source>
-        <translation>Identificazione automatica del documento</translation>
-    </message>
-    <message>
-        <source>Identity card automatically corrects</source>
-        <translation>Correggi automaticamente la carta d&apos;identità</translation>
-    </message>
-    <message>
-        <source>Save with portrait</source>
-        <translation>Salva con ritratto</translation>
-    </message>
-    <message>
-        <source>Merge</source>
-        <translation>Unisci</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>Anteprima</translation>
-    </message>
-    <message>
-        <source>QR code.. ...</source>
-        <translation>Codice QR...</translation>
-    </message>
-    <message>
-        <source>Name the QR code content</source>
-        <translation>Nomina con il contenuto del codice QR</translation>
-    </message>
-    <message>
-        <source>Automatically record QR code content</source>
-        <translation>Registra automaticamente il contenuto del codice QR</translation>
-    </message>
-    <message>
-        <source>SaveDirectly</source>
-        <translation>Salva direttamente</translation>
-    </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>ZR Miravelo</source>
-        <translation>ZR Miravelo</translation>
-    </message>
-    <message>
-        <source>Camera</source>
-        <translation>Ripresa</translation>
-    </message>
-    <message>
-        <source>Img Set</source>
-        <translation>Immagine</translation>
-    </message>
-    <message>
-        <source>Image list</source>
-        <translation>File</translation>
-    </message>
+    <name>CameraPage</name>
     <message>
         <source>Devices:</source>
         <translation>Dispositivi:</translation>
@@ -233,6 +140,138 @@
         <source>RightDown</source>
         <translation>Basso Dx</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentModePage</name>
+    <message>
+        <source>Original</source>
+        <translation>Originale</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>Ritaglio</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Ottimizza</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Grigio</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>Salva subito</translation>
+    </message>
+</context>
+<context>
+    <name>IdCardModePage</name>
+    <message>
+        <source>Positive</source>
+        <translation>Fronte</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>Retro</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>Scambia</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>Ruota di 180° l&apos;immagine selezionata</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Corrispondenza</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>Identificazione automatica del documento</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>Correggi automaticamente la carta d&apos;identità</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>Salva con ritratto</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Unisci</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListPanel</name>
+    <message>
+        <source>Img Path:</source>
+        <translation>Cartella:</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Cambia...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Apri</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>Esporta in PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Stampa</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Esporta in Word</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleziona tutto</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>Deseleziona tutto</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>Elimina gli elementi selezionati</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Seleziona cartella</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetPage</name>
     <message>
         <source>Img Format:</source>
         <translation>Formato:</translation>
@@ -334,6 +373,10 @@
         <translation>Destra</translation>
     </message>
     <message>
+        <source>Position:</source>
+        <translation>Posizione:</translation>
+    </message>
+    <message>
         <source>Select Color</source>
         <translation>Colore...</translation>
     </message>
@@ -362,50 +405,6 @@
         <translation>Scegli...</translation>
     </message>
     <message>
-        <source>Img Path:</source>
-        <translation>Cartella:</translation>
-    </message>
-    <message>
-        <source>Change folder</source>
-        <translation>Cambia...</translation>
-    </message>
-    <message>
-        <source>Open folder</source>
-        <translation>Apri</translation>
-    </message>
-    <message>
-        <source>Output to Pdf</source>
-        <translation>Esporta in PDF</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Stampa</translation>
-    </message>
-    <message>
-        <source>OCR</source>
-        <translation>OCR</translation>
-    </message>
-    <message>
-        <source>Output to Word</source>
-        <translation>Esporta in Word</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Seleziona tutto</translation>
-    </message>
-    <message>
-        <source>UnSelect</source>
-        <translation>Deseleziona tutto</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copia</translation>
-    </message>
-    <message>
-        <source>Delect Selectd Items</source>
-        <translation>Elimina gli elementi selezionati</translation>
-    </message>
-    <message>
         <source>Select Image File</source>
         <translation>Seleziona file immagine</translation>
     </message>
@@ -413,9 +412,12 @@
         <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
         <translation>Immagini (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Select Directory</source>
-        <translation>Seleziona cartella</translation>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
     </message>
     <message>
         <source>Take photo (Space)</source>
@@ -488,6 +490,52 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Impossibile caricare i componenti della fotocamera. Chiudere questo programma.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Camera</source>
+        <translation>Ripresa</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>Immagine</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>SheetModePage</name>
+    <message>
+        <source>Preview</source>
+        <translation>Anteprima</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Ottimizza</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>Codice QR...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>Nomina con il contenuto del codice QR</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>Registra automaticamente il contenuto del codice QR</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>Salva direttamente</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
+    <name>BookModePage</name>
+    <message>
+        <source>Pre Page</source>
+        <translation>左ページ</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>右ページ</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>自動平坦化</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>カラー</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>左右ページを結合</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>直接保存</translation>
+    </message>
+</context>
+<context>
     <name>CCameraPreview</name>
     <message>
         <source>Finding device...</source>
@@ -34,133 +65,9 @@
         <source>Book</source>
         <translation>書籍</translation>
     </message>
-    <message>
-        <source>Pre Page</source>
-        <translation>左ページ</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>右ページ</translation>
-    </message>
-    <message>
-        <source>Automatic flattening</source>
-        <translation>自動平坦化</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>カラー</translation>
-    </message>
-    <message>
-        <source>Merge left and right pages</source>
-        <translation>左右ページを結合</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Save directly</source>
-        <translation>直接保存</translation>
-    </message>
-    <message>
-        <source>Original</source>
-        <translation>オリジナル</translation>
-    </message>
-    <message>
-        <source>Auto Cutting</source>
-        <translation>トリミング</translation>
-    </message>
-    <message>
-        <source>Optimization</source>
-        <translation>最適化</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>グレー</translation>
-    </message>
-    <message>
-        <source>Save Directly</source>
-        <translation>直接保存</translation>
-    </message>
-    <message>
-        <source>Positive</source>
-        <translation>表面</translation>
-    </message>
-    <message>
-        <source>Negtive</source>
-        <translation>裏面</translation>
-    </message>
-    <message>
-        <source>Person</source>
-        <translation>人物</translation>
-    </message>
-    <message>
-        <source>Exchange</source>
-        <translation>入れ替え</translation>
-    </message>
-    <message>
-        <source>Selected image rotates 180</source>
-        <translation>選択した画像を180°回転</translation>
-    </message>
-    <message>
-        <source>Matches</source>
-        <translation>顔照合</translation>
-    </message>
-    <message>
-        <source>Automatic identification of ID</source>
-        <translation>身分証を自動認識</translation>
-    </message>
-    <message>
-        <source>Identity card automatically corrects</source>
-        <translation>身分証を自動補正</translation>
-    </message>
-    <message>
-        <source>Save with portrait</source>
-        <translation>顔写真付きで保存</translation>
-    </message>
-    <message>
-        <source>Merge</source>
-        <translation>結合</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>プレビュー</translation>
-    </message>
-    <message>
-        <source>QR code.. ...</source>
-        <translation>QRコード...</translation>
-    </message>
-    <message>
-        <source>Name the QR code content</source>
-        <translation>QRコードの内容で名前を付ける</translation>
-    </message>
-    <message>
-        <source>Automatically record QR code content</source>
-        <translation>QRコードの内容を自動記録</translation>
-    </message>
-    <message>
-        <source>SaveDirectly</source>
-        <translation>直接保存</translation>
-    </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>ZR Miravelo</source>
-        <translation>ZR Miravelo</translation>
-    </message>
-    <message>
-        <source>Camera</source>
-        <translation>カメラ</translation>
-    </message>
-    <message>
-        <source>Img Set</source>
-        <translation>画像</translation>
-    </message>
-    <message>
-        <source>Image list</source>
-        <translation>ファイル</translation>
-    </message>
+    <name>CameraPage</name>
     <message>
         <source>Devices:</source>
         <translation>デバイス：</translation>
@@ -233,6 +140,138 @@
         <source>RightDown</source>
         <translation>右下</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentModePage</name>
+    <message>
+        <source>Original</source>
+        <translation>オリジナル</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>トリミング</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>最適化</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>グレー</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>直接保存</translation>
+    </message>
+</context>
+<context>
+    <name>IdCardModePage</name>
+    <message>
+        <source>Positive</source>
+        <translation>表面</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>裏面</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>人物</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>入れ替え</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>選択した画像を180°回転</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>顔照合</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>身分証を自動認識</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>身分証を自動補正</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>顔写真付きで保存</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>結合</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListPanel</name>
+    <message>
+        <source>Img Path:</source>
+        <translation>保存先：</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>変更...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>開く</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>PDFに出力</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>印刷</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Wordに出力</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>すべて選択</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>選択解除</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>選択した項目を削除</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>フォルダーを選択</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetPage</name>
     <message>
         <source>Img Format:</source>
         <translation>形式：</translation>
@@ -334,6 +373,10 @@
         <translation>右</translation>
     </message>
     <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
         <source>Select Color</source>
         <translation>色を選択</translation>
     </message>
@@ -362,50 +405,6 @@
         <translation>選択...</translation>
     </message>
     <message>
-        <source>Img Path:</source>
-        <translation>保存先：</translation>
-    </message>
-    <message>
-        <source>Change folder</source>
-        <translation>変更...</translation>
-    </message>
-    <message>
-        <source>Open folder</source>
-        <translation>開く</translation>
-    </message>
-    <message>
-        <source>Output to Pdf</source>
-        <translation>PDFに出力</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>印刷</translation>
-    </message>
-    <message>
-        <source>OCR</source>
-        <translation>OCR</translation>
-    </message>
-    <message>
-        <source>Output to Word</source>
-        <translation>Wordに出力</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>すべて選択</translation>
-    </message>
-    <message>
-        <source>UnSelect</source>
-        <translation>選択解除</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>コピー</translation>
-    </message>
-    <message>
-        <source>Delect Selectd Items</source>
-        <translation>選択した項目を削除</translation>
-    </message>
-    <message>
         <source>Select Image File</source>
         <translation>画像ファイルを選択</translation>
     </message>
@@ -413,9 +412,12 @@
         <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
         <translation>画像 (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Select Directory</source>
-        <translation>フォルダーを選択</translation>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
     </message>
     <message>
         <source>Take photo (Space)</source>
@@ -488,6 +490,52 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>カメラ関連のコンポーネントを読み込めません。このソフトウェアを終了してください。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Camera</source>
+        <translation>カメラ</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>画像</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>ファイル</translation>
+    </message>
+</context>
+<context>
+    <name>SheetModePage</name>
+    <message>
+        <source>Preview</source>
+        <translation>プレビュー</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>最適化</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>QRコード...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>QRコードの内容で名前を付ける</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>QRコードの内容を自動記録</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>直接保存</translation>
     </message>
 </context>
 </TS>

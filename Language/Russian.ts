@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="en_US">
 <context>
+    <name>BookModePage</name>
+    <message>
+        <source>Pre Page</source>
+        <translation>Левая</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Правая</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>Автовыравнивание</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>Объединить левую и правую страницы</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>Сохранять сразу</translation>
+    </message>
+</context>
+<context>
     <name>CCameraPreview</name>
     <message>
         <source>Finding device...</source>
@@ -34,133 +65,9 @@
         <source>Book</source>
         <translation>Книга</translation>
     </message>
-    <message>
-        <source>Pre Page</source>
-        <translation>Левая</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>Правая</translation>
-    </message>
-    <message>
-        <source>Automatic flattening</source>
-        <translation>Автовыравнивание</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Цвет</translation>
-    </message>
-    <message>
-        <source>Merge left and right pages</source>
-        <translation>Объединить левую и правую страницы</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
-        <source>Save directly</source>
-        <translation>Сохранять сразу</translation>
-    </message>
-    <message>
-        <source>Original</source>
-        <translation>Оригинал</translation>
-    </message>
-    <message>
-        <source>Auto Cutting</source>
-        <translation>Обрезка</translation>
-    </message>
-    <message>
-        <source>Optimization</source>
-        <translation>Улучшение</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>Серый</translation>
-    </message>
-    <message>
-        <source>Save Directly</source>
-        <translation>Сразу сохранять</translation>
-    </message>
-    <message>
-        <source>Positive</source>
-        <translation>Лицо</translation>
-    </message>
-    <message>
-        <source>Negtive</source>
-        <translation>Оборот</translation>
-    </message>
-    <message>
-        <source>Person</source>
-        <translation>Человек</translation>
-    </message>
-    <message>
-        <source>Exchange</source>
-        <translation>Поменять местами</translation>
-    </message>
-    <message>
-        <source>Selected image rotates 180</source>
-        <translation>Повернуть выбранное изображение на 180°</translation>
-    </message>
-    <message>
-        <source>Matches</source>
-        <translation>Сравнение лиц</translation>
-    </message>
-    <message>
-        <source>Automatic identification of ID</source>
-        <translation>Автоопределение удостоверения</translation>
-    </message>
-    <message>
-        <source>Identity card automatically corrects</source>
-        <translation>Автоматически выравнивать удостоверение</translation>
-    </message>
-    <message>
-        <source>Save with portrait</source>
-        <translation>Сохранять с портретом</translation>
-    </message>
-    <message>
-        <source>Merge</source>
-        <translation>Объединить</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>Просмотр</translation>
-    </message>
-    <message>
-        <source>QR code.. ...</source>
-        <translation>QR-код...</translation>
-    </message>
-    <message>
-        <source>Name the QR code content</source>
-        <translation>Называть по содержимому QR-кода</translation>
-    </message>
-    <message>
-        <source>Automatically record QR code content</source>
-        <translation>Автоматически записывать содержимое QR-кода</translation>
-    </message>
-    <message>
-        <source>SaveDirectly</source>
-        <translation>Сохранять сразу</translation>
-    </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>ZR Miravelo</source>
-        <translation>ZR Miravelo</translation>
-    </message>
-    <message>
-        <source>Camera</source>
-        <translation>Камера</translation>
-    </message>
-    <message>
-        <source>Img Set</source>
-        <translation>Снимок</translation>
-    </message>
-    <message>
-        <source>Image list</source>
-        <translation>Файлы</translation>
-    </message>
+    <name>CameraPage</name>
     <message>
         <source>Devices:</source>
         <translation>Камеры:</translation>
@@ -233,6 +140,138 @@
         <source>RightDown</source>
         <translation>Низ П</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentModePage</name>
+    <message>
+        <source>Original</source>
+        <translation>Оригинал</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>Обрезка</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Улучшение</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Серый</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>Сразу сохранять</translation>
+    </message>
+</context>
+<context>
+    <name>IdCardModePage</name>
+    <message>
+        <source>Positive</source>
+        <translation>Лицо</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>Оборот</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Человек</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>Поменять местами</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>Повернуть выбранное изображение на 180°</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Сравнение лиц</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>Автоопределение удостоверения</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>Автоматически выравнивать удостоверение</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>Сохранять с портретом</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Объединить</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListPanel</name>
+    <message>
+        <source>Img Path:</source>
+        <translation>Папка:</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Изменить...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>Экспорт в PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Экспорт в Word</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Выбрать все</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>Снять выделение</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>Удалить выбранные элементы</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Выбор папки</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetPage</name>
     <message>
         <source>Img Format:</source>
         <translation>Формат:</translation>
@@ -334,6 +373,10 @@
         <translation>Справа</translation>
     </message>
     <message>
+        <source>Position:</source>
+        <translation>Место:</translation>
+    </message>
+    <message>
         <source>Select Color</source>
         <translation>Цвет...</translation>
     </message>
@@ -362,50 +405,6 @@
         <translation>Выбрать...</translation>
     </message>
     <message>
-        <source>Img Path:</source>
-        <translation>Папка:</translation>
-    </message>
-    <message>
-        <source>Change folder</source>
-        <translation>Изменить...</translation>
-    </message>
-    <message>
-        <source>Open folder</source>
-        <translation>Открыть</translation>
-    </message>
-    <message>
-        <source>Output to Pdf</source>
-        <translation>Экспорт в PDF</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Печать</translation>
-    </message>
-    <message>
-        <source>OCR</source>
-        <translation>OCR</translation>
-    </message>
-    <message>
-        <source>Output to Word</source>
-        <translation>Экспорт в Word</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Выбрать все</translation>
-    </message>
-    <message>
-        <source>UnSelect</source>
-        <translation>Снять выделение</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Копировать</translation>
-    </message>
-    <message>
-        <source>Delect Selectd Items</source>
-        <translation>Удалить выбранные элементы</translation>
-    </message>
-    <message>
         <source>Select Image File</source>
         <translation>Выбор файла изображения</translation>
     </message>
@@ -413,9 +412,12 @@
         <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
         <translation>Изображения (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Select Directory</source>
-        <translation>Выбор папки</translation>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
     </message>
     <message>
         <source>Take photo (Space)</source>
@@ -488,6 +490,52 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Не удалось загрузить компоненты камеры. Закройте программу.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Camera</source>
+        <translation>Камера</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>Снимок</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Файлы</translation>
+    </message>
+</context>
+<context>
+    <name>SheetModePage</name>
+    <message>
+        <source>Preview</source>
+        <translation>Просмотр</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Улучшение</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>QR-код...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>Называть по содержимому QR-кода</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>Автоматически записывать содержимое QR-кода</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>Сохранять сразу</translation>
     </message>
 </context>
 </TS>

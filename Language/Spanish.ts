@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en_US">
 <context>
+    <name>BookModePage</name>
+    <message>
+        <source>Pre Page</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>Aplanado automático</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>Combinar páginas izquierda y derecha</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>Guardar directamente</translation>
+    </message>
+</context>
+<context>
     <name>CCameraPreview</name>
     <message>
         <source>Finding device...</source>
@@ -34,133 +65,9 @@
         <source>Book</source>
         <translation>Libro</translation>
     </message>
-    <message>
-        <source>Pre Page</source>
-        <translation>Izquierda</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>Derecha</translation>
-    </message>
-    <message>
-        <source>Automatic flattening</source>
-        <translation>Aplanado automático</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Color</translation>
-    </message>
-    <message>
-        <source>Merge left and right pages</source>
-        <translation>Combinar páginas izquierda y derecha</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
-        <source>Save directly</source>
-        <translation>Guardar directamente</translation>
-    </message>
-    <message>
-        <source>Original</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>Auto Cutting</source>
-        <translation>Recorte</translation>
-    </message>
-    <message>
-        <source>Optimization</source>
-        <translation>Optimizar</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>Gris</translation>
-    </message>
-    <message>
-        <source>Save Directly</source>
-        <translation>Guardar directo</translation>
-    </message>
-    <message>
-        <source>Positive</source>
-        <translation>Anverso</translation>
-    </message>
-    <message>
-        <source>Negtive</source>
-        <translation>Reverso</translation>
-    </message>
-    <message>
-        <source>Person</source>
-        <translation>Persona</translation>
-    </message>
-    <message>
-        <source>Exchange</source>
-        <translation>Intercambiar</translation>
-    </message>
-    <message>
-        <source>Selected image rotates 180</source>
-        <translation>Girar 180° la imagen seleccionada</translation>
-    </message>
-    <message>
-        <source>Matches</source>
-        <translation>Coincidencia</translation>
-    </message>
-    <message>
-        <source>Automatic identification of ID</source>
-        <translation>Identificación automática del documento</translation>
-    </message>
-    <message>
-        <source>Identity card automatically corrects</source>
-        <translation>Corregir automáticamente el documento</translation>
-    </message>
-    <message>
-        <source>Save with portrait</source>
-        <translation>Guardar con retrato</translation>
-    </message>
-    <message>
-        <source>Merge</source>
-        <translation>Combinar</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>Vista</translation>
-    </message>
-    <message>
-        <source>QR code.. ...</source>
-        <translation>Código QR...</translation>
-    </message>
-    <message>
-        <source>Name the QR code content</source>
-        <translation>Nombrar con el contenido del código QR</translation>
-    </message>
-    <message>
-        <source>Automatically record QR code content</source>
-        <translation>Registrar automáticamente el contenido del código QR</translation>
-    </message>
-    <message>
-        <source>SaveDirectly</source>
-        <translation>Guardar directamente</translation>
-    </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>ZR Miravelo</source>
-        <translation>ZR Miravelo</translation>
-    </message>
-    <message>
-        <source>Camera</source>
-        <translation>Cámara</translation>
-    </message>
-    <message>
-        <source>Img Set</source>
-        <translation>Imagen</translation>
-    </message>
-    <message>
-        <source>Image list</source>
-        <translation>Archivos</translation>
-    </message>
+    <name>CameraPage</name>
     <message>
         <source>Devices:</source>
         <translation>Cámaras:</translation>
@@ -233,6 +140,138 @@
         <source>RightDown</source>
         <translation>Abajo D</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentModePage</name>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>Recorte</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimizar</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>Guardar directo</translation>
+    </message>
+</context>
+<context>
+    <name>IdCardModePage</name>
+    <message>
+        <source>Positive</source>
+        <translation>Anverso</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>Reverso</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Persona</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>Intercambiar</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>Girar 180° la imagen seleccionada</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Coincidencia</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>Identificación automática del documento</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>Corregir automáticamente el documento</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>Guardar con retrato</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Combinar</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListPanel</name>
+    <message>
+        <source>Img Path:</source>
+        <translation>Carpeta:</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Cambiar...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>Exportar a PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimir</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Exportar a Word</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Seleccionar todo</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>Anular selección</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>Eliminar los elementos seleccionados</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Seleccionar carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetPage</name>
     <message>
         <source>Img Format:</source>
         <translation>Formato:</translation>
@@ -334,6 +373,10 @@
         <translation>Derecha</translation>
     </message>
     <message>
+        <source>Position:</source>
+        <translation>Posición:</translation>
+    </message>
+    <message>
         <source>Select Color</source>
         <translation>Color...</translation>
     </message>
@@ -362,50 +405,6 @@
         <translation>Elegir...</translation>
     </message>
     <message>
-        <source>Img Path:</source>
-        <translation>Carpeta:</translation>
-    </message>
-    <message>
-        <source>Change folder</source>
-        <translation>Cambiar...</translation>
-    </message>
-    <message>
-        <source>Open folder</source>
-        <translation>Abrir</translation>
-    </message>
-    <message>
-        <source>Output to Pdf</source>
-        <translation>Exportar a PDF</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Imprimir</translation>
-    </message>
-    <message>
-        <source>OCR</source>
-        <translation>OCR</translation>
-    </message>
-    <message>
-        <source>Output to Word</source>
-        <translation>Exportar a Word</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Seleccionar todo</translation>
-    </message>
-    <message>
-        <source>UnSelect</source>
-        <translation>Anular selección</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copiar</translation>
-    </message>
-    <message>
-        <source>Delect Selectd Items</source>
-        <translation>Eliminar los elementos seleccionados</translation>
-    </message>
-    <message>
         <source>Select Image File</source>
         <translation>Seleccionar archivo de imagen</translation>
     </message>
@@ -413,9 +412,12 @@
         <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
         <translation>Imágenes (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Select Directory</source>
-        <translation>Seleccionar carpeta</translation>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
     </message>
     <message>
         <source>Take photo (Space)</source>
@@ -488,6 +490,52 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>No se pueden cargar los componentes de la cámara. Cierre este programa.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Camera</source>
+        <translation>Cámara</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>Imagen</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Archivos</translation>
+    </message>
+</context>
+<context>
+    <name>SheetModePage</name>
+    <message>
+        <source>Preview</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimizar</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>Código QR...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>Nombrar con el contenido del código QR</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>Registrar automáticamente el contenido del código QR</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>Guardar directamente</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="en_US">
 <context>
+    <name>BookModePage</name>
+    <message>
+        <source>Pre Page</source>
+        <translation>Left Page</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Right Page</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>Automatic flattening</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Color</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>Merge left and right pages</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>Save directly</translation>
+    </message>
+</context>
+<context>
     <name>CCameraPreview</name>
     <message>
         <source>Finding device...</source>
@@ -34,133 +65,9 @@
         <source>Book</source>
         <translation>Book</translation>
     </message>
-    <message>
-        <source>Pre Page</source>
-        <translation>Left Page</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>Right Page</translation>
-    </message>
-    <message>
-        <source>Automatic flattening</source>
-        <translation>Automatic flattening</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Color</translation>
-    </message>
-    <message>
-        <source>Merge left and right pages</source>
-        <translation>Merge left and right pages</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Save</translation>
-    </message>
-    <message>
-        <source>Save directly</source>
-        <translation>Save directly</translation>
-    </message>
-    <message>
-        <source>Original</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>Auto Cutting</source>
-        <translation>Auto Crop</translation>
-    </message>
-    <message>
-        <source>Optimization</source>
-        <translation>Optimize</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>Gray</translation>
-    </message>
-    <message>
-        <source>Save Directly</source>
-        <translation>Save directly</translation>
-    </message>
-    <message>
-        <source>Positive</source>
-        <translation>Front</translation>
-    </message>
-    <message>
-        <source>Negtive</source>
-        <translation>Back</translation>
-    </message>
-    <message>
-        <source>Person</source>
-        <translation>Person</translation>
-    </message>
-    <message>
-        <source>Exchange</source>
-        <translation>Exchange</translation>
-    </message>
-    <message>
-        <source>Selected image rotates 180</source>
-        <translation>Rotate the selected image by 180°</translation>
-    </message>
-    <message>
-        <source>Matches</source>
-        <translation>Face match</translation>
-    </message>
-    <message>
-        <source>Automatic identification of ID</source>
-        <translation>Automatic identification of ID</translation>
-    </message>
-    <message>
-        <source>Identity card automatically corrects</source>
-        <translation>Correct the identity card automatically</translation>
-    </message>
-    <message>
-        <source>Save with portrait</source>
-        <translation>Save with portrait</translation>
-    </message>
-    <message>
-        <source>Merge</source>
-        <translation>Merge</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>Preview</translation>
-    </message>
-    <message>
-        <source>QR code.. ...</source>
-        <translation>QR code...</translation>
-    </message>
-    <message>
-        <source>Name the QR code content</source>
-        <translation>Name files by QR code content</translation>
-    </message>
-    <message>
-        <source>Automatically record QR code content</source>
-        <translation>Automatically record QR code content</translation>
-    </message>
-    <message>
-        <source>SaveDirectly</source>
-        <translation>Save directly</translation>
-    </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>ZR Miravelo</source>
-        <translation>ZR Miravelo</translation>
-    </message>
-    <message>
-        <source>Camera</source>
-        <translation>Camera</translation>
-    </message>
-    <message>
-        <source>Img Set</source>
-        <translation>Image</translation>
-    </message>
-    <message>
-        <source>Image list</source>
-        <translation>Files</translation>
-    </message>
+    <name>CameraPage</name>
     <message>
         <source>Devices:</source>
         <translation>Devices:</translation>
@@ -233,6 +140,138 @@
         <source>RightDown</source>
         <translation>Bottom R</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentModePage</name>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>Auto Crop</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimize</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gray</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>Save directly</translation>
+    </message>
+</context>
+<context>
+    <name>IdCardModePage</name>
+    <message>
+        <source>Positive</source>
+        <translation>Front</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Person</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>Exchange</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>Rotate the selected image by 180°</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Face match</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>Automatic identification of ID</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>Correct the identity card automatically</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>Save with portrait</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Merge</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListPanel</name>
+    <message>
+        <source>Img Path:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Change...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Open folder</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Export to Word</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>Select None</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>Delete Selected Items</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Select Folder</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetPage</name>
     <message>
         <source>Img Format:</source>
         <translation>Format:</translation>
@@ -334,6 +373,10 @@
         <translation>Right</translation>
     </message>
     <message>
+        <source>Position:</source>
+        <translation>Position:</translation>
+    </message>
+    <message>
         <source>Select Color</source>
         <translation>Color...</translation>
     </message>
@@ -362,50 +405,6 @@
         <translation>Choose...</translation>
     </message>
     <message>
-        <source>Img Path:</source>
-        <translation>Folder:</translation>
-    </message>
-    <message>
-        <source>Change folder</source>
-        <translation>Change...</translation>
-    </message>
-    <message>
-        <source>Open folder</source>
-        <translation>Open folder</translation>
-    </message>
-    <message>
-        <source>Output to Pdf</source>
-        <translation>Export to PDF</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Print</translation>
-    </message>
-    <message>
-        <source>OCR</source>
-        <translation>OCR</translation>
-    </message>
-    <message>
-        <source>Output to Word</source>
-        <translation>Export to Word</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Select All</translation>
-    </message>
-    <message>
-        <source>UnSelect</source>
-        <translation>Select None</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copy</translation>
-    </message>
-    <message>
-        <source>Delect Selectd Items</source>
-        <translation>Delete Selected Items</translation>
-    </message>
-    <message>
         <source>Select Image File</source>
         <translation>Select Image File</translation>
     </message>
@@ -413,9 +412,12 @@
         <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
         <translation>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Select Directory</source>
-        <translation>Select Folder</translation>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
     </message>
     <message>
         <source>Take photo (Space)</source>
@@ -488,6 +490,52 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Unable to load the camera components. Please close this program.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Camera</source>
+        <translation>Camera</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Files</translation>
+    </message>
+</context>
+<context>
+    <name>SheetModePage</name>
+    <message>
+        <source>Preview</source>
+        <translation>Preview</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimize</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>QR code...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>Name files by QR code content</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>Automatically record QR code content</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>Save directly</translation>
     </message>
 </context>
 </TS>

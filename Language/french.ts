@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en_US">
 <context>
+    <name>BookModePage</name>
+    <message>
+        <source>Pre Page</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>Aplanissement automatique</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Couleur</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>Fusionner les pages gauche et droite</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>Enregistrer directement</translation>
+    </message>
+</context>
+<context>
     <name>CCameraPreview</name>
     <message>
         <source>Finding device...</source>
@@ -34,133 +65,9 @@
         <source>Book</source>
         <translation>Livre</translation>
     </message>
-    <message>
-        <source>Pre Page</source>
-        <translation>Gauche</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>Droite</translation>
-    </message>
-    <message>
-        <source>Automatic flattening</source>
-        <translation>Aplanissement automatique</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>Couleur</translation>
-    </message>
-    <message>
-        <source>Merge left and right pages</source>
-        <translation>Fusionner les pages gauche et droite</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Enregistrer</translation>
-    </message>
-    <message>
-        <source>Save directly</source>
-        <translation>Enregistrer directement</translation>
-    </message>
-    <message>
-        <source>Original</source>
-        <translation>Original</translation>
-    </message>
-    <message>
-        <source>Auto Cutting</source>
-        <translation>Recadrage</translation>
-    </message>
-    <message>
-        <source>Optimization</source>
-        <translation>Optimiser</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>Gris</translation>
-    </message>
-    <message>
-        <source>Save Directly</source>
-        <translation>Sans aperçu</translation>
-    </message>
-    <message>
-        <source>Positive</source>
-        <translation>Recto</translation>
-    </message>
-    <message>
-        <source>Negtive</source>
-        <translation>Verso</translation>
-    </message>
-    <message>
-        <source>Person</source>
-        <translation>Personne</translation>
-    </message>
-    <message>
-        <source>Exchange</source>
-        <translation>Échanger</translation>
-    </message>
-    <message>
-        <source>Selected image rotates 180</source>
-        <translation>Faire pivoter l&apos;image sélectionnée de 180°</translation>
-    </message>
-    <message>
-        <source>Matches</source>
-        <translation>Correspondance</translation>
-    </message>
-    <message>
-        <source>Automatic identification of ID</source>
-        <translation>Identification automatique de la pièce d&apos;identité</translation>
-    </message>
-    <message>
-        <source>Identity card automatically corrects</source>
-        <translation>Corriger automatiquement la carte d&apos;identité</translation>
-    </message>
-    <message>
-        <source>Save with portrait</source>
-        <translation>Enregistrer avec le portrait</translation>
-    </message>
-    <message>
-        <source>Merge</source>
-        <translation>Fusionner</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>Aperçu</translation>
-    </message>
-    <message>
-        <source>QR code.. ...</source>
-        <translation>Code QR...</translation>
-    </message>
-    <message>
-        <source>Name the QR code content</source>
-        <translation>Nommer d&apos;après le contenu du code QR</translation>
-    </message>
-    <message>
-        <source>Automatically record QR code content</source>
-        <translation>Enregistrer automatiquement le contenu du code QR</translation>
-    </message>
-    <message>
-        <source>SaveDirectly</source>
-        <translation>Enregistrer directement</translation>
-    </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>ZR Miravelo</source>
-        <translation>ZR Miravelo</translation>
-    </message>
-    <message>
-        <source>Camera</source>
-        <translation>Caméra</translation>
-    </message>
-    <message>
-        <source>Img Set</source>
-        <translation>Image</translation>
-    </message>
-    <message>
-        <source>Image list</source>
-        <translation>Fichiers</translation>
-    </message>
+    <name>CameraPage</name>
     <message>
         <source>Devices:</source>
         <translation>Appareils :</translation>
@@ -233,6 +140,138 @@
         <source>RightDown</source>
         <translation>Bas D</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentModePage</name>
+    <message>
+        <source>Original</source>
+        <translation>Original</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>Recadrage</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimiser</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>Gris</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>Sans aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>IdCardModePage</name>
+    <message>
+        <source>Positive</source>
+        <translation>Recto</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>Verso</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>Personne</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>Échanger</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>Faire pivoter l&apos;image sélectionnée de 180°</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Correspondance</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>Identification automatique de la pièce d&apos;identité</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>Corriger automatiquement la carte d&apos;identité</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>Enregistrer avec le portrait</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListPanel</name>
+    <message>
+        <source>Img Path:</source>
+        <translation>Dossier :</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Changer...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>Imprimer</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Exporter vers Word</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>Tout désélectionner</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>Supprimer les éléments sélectionnés</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>Choisir le dossier</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetPage</name>
     <message>
         <source>Img Format:</source>
         <translation>Format :</translation>
@@ -334,6 +373,10 @@
         <translation>Droite</translation>
     </message>
     <message>
+        <source>Position:</source>
+        <translation>Position :</translation>
+    </message>
+    <message>
         <source>Select Color</source>
         <translation>Couleur...</translation>
     </message>
@@ -362,50 +405,6 @@
         <translation>Choisir...</translation>
     </message>
     <message>
-        <source>Img Path:</source>
-        <translation>Dossier :</translation>
-    </message>
-    <message>
-        <source>Change folder</source>
-        <translation>Changer...</translation>
-    </message>
-    <message>
-        <source>Open folder</source>
-        <translation>Ouvrir</translation>
-    </message>
-    <message>
-        <source>Output to Pdf</source>
-        <translation>Exporter en PDF</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>Imprimer</translation>
-    </message>
-    <message>
-        <source>OCR</source>
-        <translation>OCR</translation>
-    </message>
-    <message>
-        <source>Output to Word</source>
-        <translation>Exporter vers Word</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>Tout sélectionner</translation>
-    </message>
-    <message>
-        <source>UnSelect</source>
-        <translation>Tout désélectionner</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>Copier</translation>
-    </message>
-    <message>
-        <source>Delect Selectd Items</source>
-        <translation>Supprimer les éléments sélectionnés</translation>
-    </message>
-    <message>
         <source>Select Image File</source>
         <translation>Choisir un fichier image</translation>
     </message>
@@ -413,9 +412,12 @@
         <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
         <translation>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Select Directory</source>
-        <translation>Choisir le dossier</translation>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
     </message>
     <message>
         <source>Take photo (Space)</source>
@@ -488,6 +490,52 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Impossible de charger les composants de la caméra. Veuillez fermer ce logiciel.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Camera</source>
+        <translation>Caméra</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>Image</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>Fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>SheetModePage</name>
+    <message>
+        <source>Preview</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>Optimiser</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>Code QR...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>Nommer d&apos;après le contenu du code QR</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>Enregistrer automatiquement le contenu du code QR</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>Enregistrer directement</translation>
     </message>
 </context>
 </TS>

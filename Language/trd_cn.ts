@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW" sourcelanguage="en_US">
 <context>
+    <name>BookModePage</name>
+    <message>
+        <source>Pre Page</source>
+        <translation>左頁</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>右頁</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>自動展平</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>彩色</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>合併左右頁</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>直接儲存</translation>
+    </message>
+</context>
+<context>
     <name>CCameraPreview</name>
     <message>
         <source>Finding device...</source>
@@ -34,133 +65,9 @@
         <source>Book</source>
         <translation>書籍</translation>
     </message>
-    <message>
-        <source>Pre Page</source>
-        <translation>左頁</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>右頁</translation>
-    </message>
-    <message>
-        <source>Automatic flattening</source>
-        <translation>自動展平</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>彩色</translation>
-    </message>
-    <message>
-        <source>Merge left and right pages</source>
-        <translation>合併左右頁</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>儲存</translation>
-    </message>
-    <message>
-        <source>Save directly</source>
-        <translation>直接儲存</translation>
-    </message>
-    <message>
-        <source>Original</source>
-        <translation>原圖</translation>
-    </message>
-    <message>
-        <source>Auto Cutting</source>
-        <translation>自動裁切</translation>
-    </message>
-    <message>
-        <source>Optimization</source>
-        <translation>優化</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>灰階</translation>
-    </message>
-    <message>
-        <source>Save Directly</source>
-        <translation>直接儲存</translation>
-    </message>
-    <message>
-        <source>Positive</source>
-        <translation>正面</translation>
-    </message>
-    <message>
-        <source>Negtive</source>
-        <translation>反面</translation>
-    </message>
-    <message>
-        <source>Person</source>
-        <translation>人像</translation>
-    </message>
-    <message>
-        <source>Exchange</source>
-        <translation>交換</translation>
-    </message>
-    <message>
-        <source>Selected image rotates 180</source>
-        <translation>所選影像旋轉180°</translation>
-    </message>
-    <message>
-        <source>Matches</source>
-        <translation>人臉比對</translation>
-    </message>
-    <message>
-        <source>Automatic identification of ID</source>
-        <translation>自動識別證件</translation>
-    </message>
-    <message>
-        <source>Identity card automatically corrects</source>
-        <translation>身分證自動校正</translation>
-    </message>
-    <message>
-        <source>Save with portrait</source>
-        <translation>連同人像儲存</translation>
-    </message>
-    <message>
-        <source>Merge</source>
-        <translation>合併</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>預覽</translation>
-    </message>
-    <message>
-        <source>QR code.. ...</source>
-        <translation>QR碼...</translation>
-    </message>
-    <message>
-        <source>Name the QR code content</source>
-        <translation>以QR碼內容命名</translation>
-    </message>
-    <message>
-        <source>Automatically record QR code content</source>
-        <translation>自動記錄QR碼內容</translation>
-    </message>
-    <message>
-        <source>SaveDirectly</source>
-        <translation>直接儲存</translation>
-    </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>ZR Miravelo</source>
-        <translation>ZR Miravelo</translation>
-    </message>
-    <message>
-        <source>Camera</source>
-        <translation>相機</translation>
-    </message>
-    <message>
-        <source>Img Set</source>
-        <translation>影像</translation>
-    </message>
-    <message>
-        <source>Image list</source>
-        <translation>檔案</translation>
-    </message>
+    <name>CameraPage</name>
     <message>
         <source>Devices:</source>
         <translation>裝置：</translation>
@@ -233,6 +140,138 @@
         <source>RightDown</source>
         <translation>右下</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentModePage</name>
+    <message>
+        <source>Original</source>
+        <translation>原圖</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>自動裁切</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>優化</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>灰階</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>直接儲存</translation>
+    </message>
+</context>
+<context>
+    <name>IdCardModePage</name>
+    <message>
+        <source>Positive</source>
+        <translation>正面</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>反面</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>人像</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>交換</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>所選影像旋轉180°</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>人臉比對</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>自動識別證件</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>身分證自動校正</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>連同人像儲存</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>合併</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListPanel</name>
+    <message>
+        <source>Img Path:</source>
+        <translation>路徑：</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>變更...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>開啟資料夾</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>匯出為PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>匯出為Word</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全選</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>取消全選</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>刪除所選項目</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>選擇資料夾</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetPage</name>
     <message>
         <source>Img Format:</source>
         <translation>格式：</translation>
@@ -334,6 +373,10 @@
         <translation>右中</translation>
     </message>
     <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
         <source>Select Color</source>
         <translation>選擇顏色</translation>
     </message>
@@ -362,50 +405,6 @@
         <translation>選擇...</translation>
     </message>
     <message>
-        <source>Img Path:</source>
-        <translation>路徑：</translation>
-    </message>
-    <message>
-        <source>Change folder</source>
-        <translation>變更...</translation>
-    </message>
-    <message>
-        <source>Open folder</source>
-        <translation>開啟資料夾</translation>
-    </message>
-    <message>
-        <source>Output to Pdf</source>
-        <translation>匯出為PDF</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>列印</translation>
-    </message>
-    <message>
-        <source>OCR</source>
-        <translation>OCR</translation>
-    </message>
-    <message>
-        <source>Output to Word</source>
-        <translation>匯出為Word</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>全選</translation>
-    </message>
-    <message>
-        <source>UnSelect</source>
-        <translation>取消全選</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>複製</translation>
-    </message>
-    <message>
-        <source>Delect Selectd Items</source>
-        <translation>刪除所選項目</translation>
-    </message>
-    <message>
         <source>Select Image File</source>
         <translation>選擇影像檔案</translation>
     </message>
@@ -413,9 +412,12 @@
         <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
         <translation>影像 (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Select Directory</source>
-        <translation>選擇資料夾</translation>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
     </message>
     <message>
         <source>Take photo (Space)</source>
@@ -488,6 +490,52 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>無法載入相機相關元件，請關閉本軟體。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Camera</source>
+        <translation>相機</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>影像</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>檔案</translation>
+    </message>
+</context>
+<context>
+    <name>SheetModePage</name>
+    <message>
+        <source>Preview</source>
+        <translation>預覽</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>優化</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>QR碼...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>以QR碼內容命名</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>自動記錄QR碼內容</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>直接儲存</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,37 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en_US">
 <context>
+    <name>BookModePage</name>
+    <message>
+        <source>Pre Page</source>
+        <translation>左页</translation>
+    </message>
+    <message>
+        <source>Next Page</source>
+        <translation>右页</translation>
+    </message>
+    <message>
+        <source>Automatic flattening</source>
+        <translation>自动展平</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>彩色</translation>
+    </message>
+    <message>
+        <source>Merge left and right pages</source>
+        <translation>合并左右页</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save directly</source>
+        <translation>直接保存</translation>
+    </message>
+</context>
+<context>
     <name>CCameraPreview</name>
     <message>
         <source>Finding device...</source>
@@ -34,133 +65,9 @@
         <source>Book</source>
         <translation>书籍</translation>
     </message>
-    <message>
-        <source>Pre Page</source>
-        <translation>左页</translation>
-    </message>
-    <message>
-        <source>Next Page</source>
-        <translation>右页</translation>
-    </message>
-    <message>
-        <source>Automatic flattening</source>
-        <translation>自动展平</translation>
-    </message>
-    <message>
-        <source>Color</source>
-        <translation>彩色</translation>
-    </message>
-    <message>
-        <source>Merge left and right pages</source>
-        <translation>合并左右页</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
-        <source>Save directly</source>
-        <translation>直接保存</translation>
-    </message>
-    <message>
-        <source>Original</source>
-        <translation>原图</translation>
-    </message>
-    <message>
-        <source>Auto Cutting</source>
-        <translation>自动裁切</translation>
-    </message>
-    <message>
-        <source>Optimization</source>
-        <translation>优化</translation>
-    </message>
-    <message>
-        <source>Gray</source>
-        <translation>灰度</translation>
-    </message>
-    <message>
-        <source>Save Directly</source>
-        <translation>直接保存</translation>
-    </message>
-    <message>
-        <source>Positive</source>
-        <translation>正面</translation>
-    </message>
-    <message>
-        <source>Negtive</source>
-        <translation>反面</translation>
-    </message>
-    <message>
-        <source>Person</source>
-        <translation>人像</translation>
-    </message>
-    <message>
-        <source>Exchange</source>
-        <translation>交换</translation>
-    </message>
-    <message>
-        <source>Selected image rotates 180</source>
-        <translation>所选图像旋转180°</translation>
-    </message>
-    <message>
-        <source>Matches</source>
-        <translation>人脸比对</translation>
-    </message>
-    <message>
-        <source>Automatic identification of ID</source>
-        <translation>自动识别证件</translation>
-    </message>
-    <message>
-        <source>Identity card automatically corrects</source>
-        <translation>身份证自动校正</translation>
-    </message>
-    <message>
-        <source>Save with portrait</source>
-        <translation>连同人像保存</translation>
-    </message>
-    <message>
-        <source>Merge</source>
-        <translation>合并</translation>
-    </message>
-    <message>
-        <source>Preview</source>
-        <translation>预览</translation>
-    </message>
-    <message>
-        <source>QR code.. ...</source>
-        <translation>二维码...</translation>
-    </message>
-    <message>
-        <source>Name the QR code content</source>
-        <translation>以二维码内容命名</translation>
-    </message>
-    <message>
-        <source>Automatically record QR code content</source>
-        <translation>自动记录二维码内容</translation>
-    </message>
-    <message>
-        <source>SaveDirectly</source>
-        <translation>直接保存</translation>
-    </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>ZR Miravelo</source>
-        <translation>ZR Miravelo</translation>
-    </message>
-    <message>
-        <source>Camera</source>
-        <translation>相机</translation>
-    </message>
-    <message>
-        <source>Img Set</source>
-        <translation>图像</translation>
-    </message>
-    <message>
-        <source>Image list</source>
-        <translation>文件</translation>
-    </message>
+    <name>CameraPage</name>
     <message>
         <source>Devices:</source>
         <translation>设备：</translation>
@@ -233,6 +140,138 @@
         <source>RightDown</source>
         <translation>右下</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentModePage</name>
+    <message>
+        <source>Original</source>
+        <translation>原图</translation>
+    </message>
+    <message>
+        <source>Auto Cutting</source>
+        <translation>自动裁切</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>优化</translation>
+    </message>
+    <message>
+        <source>Gray</source>
+        <translation>灰度</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Save Directly</source>
+        <translation>直接保存</translation>
+    </message>
+</context>
+<context>
+    <name>IdCardModePage</name>
+    <message>
+        <source>Positive</source>
+        <translation>正面</translation>
+    </message>
+    <message>
+        <source>Negtive</source>
+        <translation>反面</translation>
+    </message>
+    <message>
+        <source>Person</source>
+        <translation>人像</translation>
+    </message>
+    <message>
+        <source>Exchange</source>
+        <translation>交换</translation>
+    </message>
+    <message>
+        <source>Selected image rotates 180</source>
+        <translation>所选图像旋转180°</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>人脸比对</translation>
+    </message>
+    <message>
+        <source>Automatic identification of ID</source>
+        <translation>自动识别证件</translation>
+    </message>
+    <message>
+        <source>Identity card automatically corrects</source>
+        <translation>身份证自动校正</translation>
+    </message>
+    <message>
+        <source>Save with portrait</source>
+        <translation>连同人像保存</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>合并</translation>
+    </message>
+</context>
+<context>
+    <name>ImageListPanel</name>
+    <message>
+        <source>Img Path:</source>
+        <translation>路径：</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>更改...</translation>
+    </message>
+    <message>
+        <source>Open folder</source>
+        <translation>打开文件夹</translation>
+    </message>
+    <message>
+        <source>Output to Pdf</source>
+        <translation>导出为PDF</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>OCR</source>
+        <translation>OCR</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>导出为Word</translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation>全选</translation>
+    </message>
+    <message>
+        <source>UnSelect</source>
+        <translation>取消全选</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Delect Selectd Items</source>
+        <translation>删除所选项</translation>
+    </message>
+    <message>
+        <source>Select Directory</source>
+        <translation>选择文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>ImageSetPage</name>
     <message>
         <source>Img Format:</source>
         <translation>格式：</translation>
@@ -334,6 +373,10 @@
         <translation>右中</translation>
     </message>
     <message>
+        <source>Position:</source>
+        <translation>位置：</translation>
+    </message>
+    <message>
         <source>Select Color</source>
         <translation>选择颜色</translation>
     </message>
@@ -362,50 +405,6 @@
         <translation>选择...</translation>
     </message>
     <message>
-        <source>Img Path:</source>
-        <translation>路径：</translation>
-    </message>
-    <message>
-        <source>Change folder</source>
-        <translation>更改...</translation>
-    </message>
-    <message>
-        <source>Open folder</source>
-        <translation>打开文件夹</translation>
-    </message>
-    <message>
-        <source>Output to Pdf</source>
-        <translation>导出为PDF</translation>
-    </message>
-    <message>
-        <source>Print</source>
-        <translation>打印</translation>
-    </message>
-    <message>
-        <source>OCR</source>
-        <translation>OCR</translation>
-    </message>
-    <message>
-        <source>Output to Word</source>
-        <translation>导出为Word</translation>
-    </message>
-    <message>
-        <source>Select All</source>
-        <translation>全选</translation>
-    </message>
-    <message>
-        <source>UnSelect</source>
-        <translation>取消全选</translation>
-    </message>
-    <message>
-        <source>Copy</source>
-        <translation>复制</translation>
-    </message>
-    <message>
-        <source>Delect Selectd Items</source>
-        <translation>删除所选项</translation>
-    </message>
-    <message>
         <source>Select Image File</source>
         <translation>选择图像文件</translation>
     </message>
@@ -413,9 +412,12 @@
         <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg)</source>
         <translation>图像 (*.png *.bmp *.tif *.tiff *.gif *.jpg)</translation>
     </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
-        <source>Select Directory</source>
-        <translation>选择文件夹</translation>
+        <source>ZR Miravelo</source>
+        <translation>ZR Miravelo</translation>
     </message>
     <message>
         <source>Take photo (Space)</source>
@@ -488,6 +490,52 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>无法加载相机相关组件，请关闭本软件。</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsPanel</name>
+    <message>
+        <source>Camera</source>
+        <translation>相机</translation>
+    </message>
+    <message>
+        <source>Img Set</source>
+        <translation>图像</translation>
+    </message>
+    <message>
+        <source>Image list</source>
+        <translation>文件</translation>
+    </message>
+</context>
+<context>
+    <name>SheetModePage</name>
+    <message>
+        <source>Preview</source>
+        <translation>预览</translation>
+    </message>
+    <message>
+        <source>Optimization</source>
+        <translation>优化</translation>
+    </message>
+    <message>
+        <source>QR code.. ...</source>
+        <translation>二维码...</translation>
+    </message>
+    <message>
+        <source>Name the QR code content</source>
+        <translation>以二维码内容命名</translation>
+    </message>
+    <message>
+        <source>Automatically record QR code content</source>
+        <translation>自动记录二维码内容</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>SaveDirectly</source>
+        <translation>直接保存</translation>
     </message>
 </context>
 </TS>

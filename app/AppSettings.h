@@ -79,12 +79,6 @@ public:
     bool cameraParamsPerMode = true;
     // While off, the scan-mode bar hides its face-comparison widgets.
     bool faceDetectionEnabled = false;
-    // Resolution substitution for camera models whose largest size is offered under a larger
-    // listed size; the device control rewrites these at run time.
+    // Offer the larger listed size of camera models that have one (see ResolutionSubstitution).
     int resolutionSubstitution = 1;
-    bool listedOffered = false;
-    int listedResWidth = 4472;
-    int listedResHeight = 3354;
-    int requestedResWidth = 3840;
-    int requestedResHeight = 2880;
 };

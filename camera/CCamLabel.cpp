@@ -26,7 +26,7 @@ CCamLabel::CCamLabel(QWidget* parent) : QLabel(parent) {
     setFont(f);
 }
 
-void CCamLabel::SetImage(QImage* frame) {
+void CCamLabel::SetImage(const QImage* frame) {
     if (!frame || frame->isNull())
         return;
     // A label without a size yet (hidden, or before the first layout) cannot place a picture;
@@ -46,7 +46,7 @@ void CCamLabel::SetImage(QImage* frame) {
     m_displayHeight = frame->height() / m_scale;
 
     QTransform turn;
-    if (labelMode == 0) {
+    if (mode == DocMode) {
         if (rotation == 1)
             turn.rotate(90);
         else if (rotation == 2)
@@ -66,8 +66,9 @@ void CCamLabel::SetImage(QImage* frame) {
         int(m_displayWidth), int(m_displayHeight), Qt::KeepAspectRatio, Qt::FastTransformation));
     if (pixmap.isNull())
         return;
-    setPixmap(rotation == 0 || labelMode != 0 ? pixmap
-                                              : pixmap.transformed(turn, Qt::SmoothTransformation));
+    setPixmap(rotation == 0 || mode != DocMode
+                  ? pixmap
+                  : pixmap.transformed(turn, Qt::SmoothTransformation));
 }
 
 void CCamLabel::SetQuad(const int points[8]) {
@@ -109,17 +110,17 @@ void CCamLabel::wheelEvent(QWheelEvent* event) {
 }
 
 int CCamLabel::pictureX0() const {
-    const bool turned = labelMode == 0 && (rotation == 1 || rotation == 3);
+    const bool turned = mode == DocMode && (rotation == 1 || rotation == 3);
     return int((width() - (turned ? m_displayHeight : m_displayWidth)) * 0.5);
 }
 
 int CCamLabel::pictureY0() const {
-    const bool turned = labelMode == 0 && (rotation == 1 || rotation == 3);
+    const bool turned = mode == DocMode && (rotation == 1 || rotation == 3);
     return int((height() - (turned ? m_displayWidth : m_displayHeight)) * 0.5);
 }
 
 int CCamLabel::centreLineX() const {
-    if (labelMode != 3 && sum8(m_bookA) == 0 && sum8(m_bookB) == 0)
+    if (mode != BookMode && sum8(m_bookA) == 0 && sum8(m_bookB) == 0)
         return -1;
     return int(pictureX0() + m_displayWidth * 0.5);
 }

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QLabel>
 
+#include "modes/ControlMode.h"
+
 class QImage;
 
 // The live picture: scales each frame into the label (never enlarging it unless the user zooms),
@@ -14,7 +16,7 @@ class CCamLabel : public QLabel {
 public:
     explicit CCamLabel(QWidget* parent = nullptr);
 
-    void SetImage(QImage* frame);
+    void SetImage(const QImage* frame);
     void SetQuad(const int points[8]);
     void SetBookQuads(const int a[8], const int b[8]);
     void ClearQuads();
@@ -23,8 +25,8 @@ public:
 
     // Copied from the container before each frame.
     int rotation = 0;
-    // 0 document, 1 sheet, 2 identity card, 3 book.
-    int labelMode = 0;
+    // The scan mode the picture is shown for: only documents turn, only books show a centre line.
+    ControlMode mode = DocMode;
 
     // Read by tests and the container.
     double scale() const { return m_scale; }

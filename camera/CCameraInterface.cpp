@@ -1,9 +1,9 @@
 #include "camera/CCameraInterface.h"
 
-#include "app/AppPaths.h"
+#include "app/LibraryLoader.h"
+#include "app/LogCategories.h"
 
 #include <QDebug>
-#include <QLibrary>
 
 #include <cstring>
 
@@ -14,19 +14,18 @@ const char* const kMainFile = "libKELM_CamCtl.so";
 const char* const kExtFile = "libKELM_CamCtlExt.so";
 
 void missingApi(const char* name) {
-    qDebug().noquote() << QStringLiteral("Can not load API %1!\n\r").arg(QLatin1String(name));
+    qCDebug(lcCamera).noquote()
+        << QStringLiteral("Can not load API %1!\n\r").arg(QLatin1String(name));
 }
 }  // namespace
 
 CCameraInterface::CCameraInterface(QObject* parent)
-    : QObject(parent), m_currentFrame(new QImage()) {
+    : QObject(parent), m_frameBuffer(new unsigned char[KELM_CAMCTL_FRAME_BUFFER_BYTES]) {
     std::memset(m_devices, 0, sizeof m_devices);
     std::memset(m_resolutions, 0, sizeof m_resolutions);
 }
 
-CCameraInterface::~CCameraInterface() {
-    delete m_currentFrame;
-}
+CCameraInterface::~CCameraInterface() = default;
 
 QString CCameraInterface::ResolutionText(int width, int height) {
     return QString::number(width) + "*" + QString::number(height);
@@ -41,54 +40,42 @@ QString CCameraInterface::FormatText(int format) {
 }
 
 int CCameraInterface::LoadCameraLibrary(bool ext) {
-    // Loaded by absolute path (dlopen does not search the program's folder) and never unloaded:
-    // the entry points stay valid for the whole run.
-    QLibrary library(AppPaths::besideExecutable(QLatin1String(ext ? kExtFile : kMainFile)));
+    LibraryLoader library(QLatin1String(ext ? kExtFile : kMainFile));
     if (!library.load()) {
-        qDebug().noquote() << "Can not load KELM_CamCtl.dll!\n\r";
+        qCDebug(lcCamera).noquote() << "Can not load KELM_CamCtl.dll!\n\r";
         return -1;
     }
-    struct Entry {
-        const char* symbol;
-        const char* shownName;
-        void** target;
+    using L = LibraryLoader;
+    const L::Symbol symbols[] = {
+        L::entry("KELM_Camctl_Init", m_init),
+        L::entry("KELM_Camctl_GetDeviceList", m_getDeviceList),
+        L::entry("KELM_Camctl_GetResolutionList", m_getResolutionList),
+        L::entry("KELM_Camctl_StartPreview", m_startPreview),
+        L::entry("KELM_Camctl_StopPreview", m_stopPreview),
+        L::entry("KELM_Camctl_TakePhoto", m_takePhoto),
+        L::entry("KELM_Camctl_Dispose", m_dispose),
+        L::entry("KELM_Camctl_QueryFrame", m_queryFrame),
+        L::entry("KELM_Camctl_SetVideoProp", m_setVideoProp),
+        L::entry("KELM_Camctl_GetVideoProp", m_getVideoProp),
+        L::entry("KELM_Camctl_GetCameraProp", m_getCameraProp),
+        L::entry("KELM_Camctl_SetCameraProp", m_setCameraProp),
+        L::entry("KELM_Camctl_GetCameraStatus", m_getCameraStatus),
+        L::entry("KELM_Camctl_BGR2RGB", m_bgr2rgb),
     };
-    const Entry entries[] = {
-        {"KELM_Camctl_Init", "KELM_Camctl_Init", reinterpret_cast<void**>(&m_init)},
-        {"KELM_Camctl_GetDeviceList", "KELM_Camctl_GetDeviceList",
-         reinterpret_cast<void**>(&m_getDeviceList)},
-        {"KELM_Camctl_GetResolutionList", "KELM_Camctl_GetResolutionList",
-         reinterpret_cast<void**>(&m_getResolutionList)},
-        {"KELM_Camctl_StartPreview", "KELM_Camctl_StartPreview",
-         reinterpret_cast<void**>(&m_startPreview)},
-        {"KELM_Camctl_StopPreview", "KELM_Camctl_StopPreview",
-         reinterpret_cast<void**>(&m_stopPreview)},
-        {"KELM_Camctl_TakePhoto", "KELM_Camctl_TakePhoto", reinterpret_cast<void**>(&m_takePhoto)},
-        {"KELM_Camctl_Dispose", "KELM_Camctl_Dispose", reinterpret_cast<void**>(&m_dispose)},
-        {"KELM_Camctl_QueryFrame", "KELM_Camctl_QueryFrame",
-         reinterpret_cast<void**>(&m_queryFrame)},
-        {"KELM_Camctl_SetVideoProp", "KELM_Camctl_SetVideoProp",
-         reinterpret_cast<void**>(&m_setVideoProp)},
-        {"KELM_Camctl_GetVideoProp", "KELM_Camctl_GetVideoProp",
-         reinterpret_cast<void**>(&m_getVideoProp)},
-        {"KELM_Camctl_GetCameraProp", "KELM_Camctl_GetCamProp",
-         reinterpret_cast<void**>(&m_getCameraProp)},
-        {"KELM_Camctl_SetCameraProp", "KELM_Camctl_SetCamProp",
-         reinterpret_cast<void**>(&m_setCameraProp)},
-        {"KELM_Camctl_GetCameraStatus", "KELM_Camctl_GetCameraStatus",
-         reinterpret_cast<void**>(&m_getCameraStatus)},
-        {"KELM_Camctl_BGR2RGB", "KELM_Camctl_RGB2BGR", reinterpret_cast<void**>(&m_bgr2rgb)},
-    };
-    int code = -2;
-    for (const Entry& e : entries) {
-        *e.target = reinterpret_cast<void*>(library.resolve(e.symbol));
-        if (!*e.target) {
-            missingApi(e.shownName);
-            return code;
-        }
-        --code;
+    const int missing = library.resolve(symbols);
+    if (missing >= 0) {
+        // Support staff know a few entry points by their older names.
+        const char* shown = symbols[missing].name;
+        if (symbols[missing].slot == reinterpret_cast<void**>(&m_getCameraProp))
+            shown = "KELM_Camctl_GetCamProp";
+        else if (symbols[missing].slot == reinterpret_cast<void**>(&m_setCameraProp))
+            shown = "KELM_Camctl_SetCamProp";
+        else if (symbols[missing].slot == reinterpret_cast<void**>(&m_bgr2rgb))
+            shown = "KELM_Camctl_RGB2BGR";
+        missingApi(shown);
+        return -2 - missing;
     }
-    qDebug().noquote() << "load DLL KELM_Camctl.dll Success!\n\r";
+    qCDebug(lcCamera).noquote() << "load DLL KELM_Camctl.dll Success!\n\r";
     return 1;
 }
 
@@ -130,11 +117,11 @@ QStringList* CCameraInterface::GetResolutionList(int device) {
     }
     const int n = m_getResolutionList(device, m_resolutions, 32);
     if (n < 0) {
-        qDebug() << "Fail to get Resolution";
+        qCDebug(lcCamera) << "Fail to get Resolution";
         return list;
     }
     resolutionCount = qMin(n, 32);
-    qDebug() << "Resolution Count:" << n;
+    qCDebug(lcCamera) << "Resolution Count:" << n;
     quint32 bestArea = 0;
     int best = 0;
     for (int i = 0; i < resolutionCount; ++i) {
@@ -147,11 +134,11 @@ QStringList* CCameraInterface::GetResolutionList(int device) {
         }
         if (!list->contains(text))
             list->append(text);
-        qDebug().noquote() << text;
+        qCDebug(lcCamera).noquote() << text;
     }
     maxResWidth = m_resolutions[best].width;
     maxResHeight = m_resolutions[best].height;
-    qDebug() << "MaxRes W" << maxResWidth << "MaxRes H" << maxResHeight;
+    qCDebug(lcCamera) << "MaxRes W" << maxResWidth << "MaxRes H" << maxResHeight;
     return list;
 }
 
@@ -187,7 +174,7 @@ int CCameraInterface::StartPreview(int device, int width, int height, int format
         return -1;
     const int r = m_startPreview(device, index);
     const int status = m_getCameraStatus ? m_getCameraStatus(10) : -1;
-    qDebug() << "Test!!!!!!!!!!!!!:" << status;
+    qCDebug(lcCamera) << "Test!!!!!!!!!!!!!:" << status;
     if (r > 0) {
         previewRunning = true;
         openedDevice = device;
@@ -218,41 +205,42 @@ int CCameraInterface::TakePhoto() {
     return 1;
 }
 
-QImage* CCameraInterface::QueryFrame() {
+const QImage* CCameraInterface::QueryFrame() {
     if (!m_queryFrame || !previewRunning)
         return nullptr;
-    const int r = m_queryFrame(m_frameBuffer, &frameWidth, &frameHeight, &frameLength);
-    if (r <= 0 || frameWidth <= 0 || frameHeight <= 0 || frameLength <= 0) {
-        qDebug() << "Can not query frame:" << r;
+    const int r = m_queryFrame(m_frameBuffer.get(), &frameWidth, &frameHeight, &frameLength);
+    // Polled faster than the camera delivers: "nothing newer yet" is the usual answer.
+    if (r == KELM_CAMCTL_NO_FRAME)
+        return nullptr;
+    if (r < 0 || frameWidth <= 0 || frameHeight <= 0 || frameLength <= 0) {
+        qCDebug(lcCamera) << "Can not query frame:" << r;
         return nullptr;
     }
     // A library that reports more than fits the buffer, or a length that does not match the
     // size, is not trusted: reading past the delivered rows would show garbage or crash.
     const qint64 bytes = qint64(frameWidth) * frameHeight * 3;
-    if (bytes > qint64(sizeof m_frameBuffer) || bytes != frameLength) {
-        qDebug() << "Can not query frame:" << r;
+    if (bytes > KELM_CAMCTL_FRAME_BUFFER_BYTES || bytes != frameLength) {
+        qCDebug(lcCamera) << "Can not query frame:" << r;
         return nullptr;
     }
-    if (m_currentFrame->width() != frameWidth || m_currentFrame->height() != frameHeight) {
-        delete m_currentFrame;
-        m_currentFrame = new QImage(frameWidth, frameHeight, QImage::Format_RGB888);
-    }
+    // The frame image is reused while nobody else holds it; a capture still sharing the previous
+    // frame keeps that one, and this frame gets a fresh image instead of overwriting it.
+    if (!m_currentFrame.isDetached() || m_currentFrame.width() != frameWidth ||
+        m_currentFrame.height() != frameHeight)
+        m_currentFrame = QImage(frameWidth, frameHeight, QImage::Format_RGB888);
     // QImage rows are 32-bit aligned, the library's rows are packed: copy row by row.
     const int rowBytes = frameWidth * 3;
     for (int y = 0; y < frameHeight; ++y)
-        std::memcpy(m_currentFrame->scanLine(y), m_frameBuffer + qint64(y) * rowBytes,
+        std::memcpy(m_currentFrame.scanLine(y), m_frameBuffer.get() + qint64(y) * rowBytes,
                     size_t(rowBytes));
     if (photoPending) {
         photoPending = false;
-        auto* copy = new QImage(frameWidth, frameHeight, QImage::Format_RGB888);
-        std::memcpy(copy->bits(), m_currentFrame->constBits(),
-                    size_t(m_currentFrame->sizeInBytes()));
-        emit OnTakePhoto(copy);
+        emit OnTakePhoto(m_currentFrame);
     }
-    return m_currentFrame;
+    return &m_currentFrame;
 }
 
-int CCameraInterface::GetProp(PropFn fn, const char* name, int id, int* min, int* max, int* def,
+int CCameraInterface::GetProp(PropFn* fn, const char* name, int id, int* min, int* max, int* def,
                               int* value, int* flags) {
     if (!fn) {
         missingApi(name);
@@ -275,7 +263,7 @@ int CCameraInterface::GetProp(PropFn fn, const char* name, int id, int* min, int
     return r;
 }
 
-int CCameraInterface::SetProp(PropFn fn, const char* name, int id, int value, int flags) {
+int CCameraInterface::SetProp(PropFn* fn, const char* name, int id, int value, int flags) {
     if (!fn) {
         missingApi(name);
         return -1;

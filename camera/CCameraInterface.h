@@ -6,13 +6,14 @@
 #include <QObject>
 #include <QStringList>
 
+#include <memory>
+
 // One loaded copy of the camera control library: its entry points, the device and resolution
 // tables it fills, the frame buffer it writes into and the image of the latest frame. A capture
 // request only arms the interface; the next successful QueryFrame() hands a copy of that frame to
 // OnTakePhoto(). GUI thread only.
 //
-// The frame buffer is part of the object (about 40 MiB), so create one instance on the heap and
-// keep it for the whole run.
+// The library writes each frame into a 40 MiB buffer on the heap, allocated once per interface.
 class CCameraInterface : public QObject {
     Q_OBJECT
 
@@ -30,8 +31,9 @@ public:
     int StartPreview(int device, int width, int height, int format);
     int StopPreview();
     int TakePhoto();
-    // The latest frame (owned by the interface, overwritten by the next query) or null.
-    QImage* QueryFrame();
+    // The frame just delivered, or null when there is none newer (or on failure). Valid until the
+    // next query; copy the QImage (cheap, shared) to keep it.
+    const QImage* QueryFrame();
     int GetVideoProp(int id, int* min, int* max, int* def, int* value, int* flags);
     int GetCameraProp(int id, int* min, int* max, int* def, int* value, int* flags);
     int SetVideoProp(int id, int value, int flags);
@@ -42,37 +44,37 @@ public:
     static QString FormatText(int format);
 
 signals:
-    // A copy of the frame after a TakePhoto() request; the receiver owns it.
-    void OnTakePhoto(QImage* image);
+    // The first frame after a TakePhoto() request.
+    void OnTakePhoto(QImage image);
 
 private:
-    using InitFn = int (*)(KELM_CamInit*);
-    using DeviceListFn = int (*)(KELM_CamDevice*, int);
-    using ResolutionListFn = int (*)(int, KELM_CamResolution*, int);
-    using IntIntFn = int (*)(int, int);
-    using VoidFn = int (*)();
-    using QueryFn = int (*)(unsigned char*, int*, int*, int*);
-    using PropFn = int (*)(int, KELM_CamProperty*);
-    using IntFn = int (*)(int);
+    using InitFn = int(KELM_CamInit*);
+    using DeviceListFn = int(KELM_CamDevice*, int);
+    using ResolutionListFn = int(int, KELM_CamResolution*, int);
+    using IntIntFn = int(int, int);
+    using VoidFn = int();
+    using QueryFn = int(unsigned char*, int*, int*, int*);
+    using PropFn = int(int, KELM_CamProperty*);
+    using IntFn = int(int);
 
-    int GetProp(PropFn fn, const char* name, int id, int* min, int* max, int* def, int* value,
+    int GetProp(PropFn* fn, const char* name, int id, int* min, int* max, int* def, int* value,
                 int* flags);
-    int SetProp(PropFn fn, const char* name, int id, int value, int flags);
+    int SetProp(PropFn* fn, const char* name, int id, int value, int flags);
 
-    InitFn m_init = nullptr;
-    DeviceListFn m_getDeviceList = nullptr;
-    ResolutionListFn m_getResolutionList = nullptr;
-    IntIntFn m_startPreview = nullptr;
-    VoidFn m_stopPreview = nullptr;
-    VoidFn m_takePhoto = nullptr;
-    VoidFn m_dispose = nullptr;
-    QueryFn m_queryFrame = nullptr;
-    PropFn m_setVideoProp = nullptr;
-    PropFn m_getVideoProp = nullptr;
-    PropFn m_getCameraProp = nullptr;
-    PropFn m_setCameraProp = nullptr;
-    IntFn m_getCameraStatus = nullptr;
-    IntFn m_bgr2rgb = nullptr;
+    InitFn* m_init = nullptr;
+    DeviceListFn* m_getDeviceList = nullptr;
+    ResolutionListFn* m_getResolutionList = nullptr;
+    IntIntFn* m_startPreview = nullptr;
+    VoidFn* m_stopPreview = nullptr;
+    VoidFn* m_takePhoto = nullptr;
+    VoidFn* m_dispose = nullptr;
+    QueryFn* m_queryFrame = nullptr;
+    PropFn* m_setVideoProp = nullptr;
+    PropFn* m_getVideoProp = nullptr;
+    PropFn* m_getCameraProp = nullptr;
+    PropFn* m_setCameraProp = nullptr;
+    IntFn* m_getCameraStatus = nullptr;
+    IntFn* m_bgr2rgb = nullptr;
 
     KELM_CamInit m_initBlock{1, 0, 0};
     KELM_CamDevice m_devices[KELM_CAMCTL_MAX_DEVICES];
@@ -89,7 +91,7 @@ public:
     int maxResHeight = 0;
 
 private:
-    unsigned char m_frameBuffer[KELM_CAMCTL_FRAME_BUFFER_BYTES];
+    std::unique_ptr<unsigned char[]> m_frameBuffer;
 
 public:
     int frameWidth = 0;
@@ -97,5 +99,5 @@ public:
     int frameLength = 0;
 
 private:
-    QImage* m_currentFrame;
+    QImage m_currentFrame;
 };

@@ -70,26 +70,12 @@ void CCameraPreview::ClosePreview() {
     m_label->ResetZoom();
 }
 
-void CCameraPreview::ShowFrame(QImage* frame) {
+void CCameraPreview::ShowFrame(const QImage* frame) {
     if (!frame)
         return;
     m_label->rotation = rotation;
-    switch (m_mode) {
-        case DocMode:
-            m_label->labelMode = 0;
-            break;
-        case SheetMode:
-            m_label->labelMode = 1;
-            break;
-        case IDMode:
-            m_label->labelMode = 2;
-            break;
-        case BookMode:
-            m_label->labelMode = 3;
-            break;
-        default:
-            break;
-    }
+    if (m_mode != ResidenceMode)
+        m_label->mode = m_mode;
     if (++m_frameCounter >= m_detectInterval) {
         m_frameCounter = 0;
         detect(frame);
@@ -98,7 +84,9 @@ void CCameraPreview::ShowFrame(QImage* frame) {
     m_label->SetImage(frame);
 }
 
-void CCameraPreview::detect(QImage* frame) {
+void CCameraPreview::detect(const QImage* shown) {
+    QImage copy = *shown;  // shares the pixels; the wrappers take a non-const image
+    QImage* frame = &copy;
     // Without the image-processing object nothing is detected and no outline is drawn.
     if (!m_processor)
         return;

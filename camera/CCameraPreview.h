@@ -17,7 +17,7 @@ class CCameraPreview : public QWidget {
 public:
     explicit CCameraPreview(QWidget* parent = nullptr);
 
-    void ShowFrame(QImage* frame);
+    void ShowFrame(const QImage* frame);
     // true: "Opening Device...", false: the no-device picture.
     void SetDeviceState(bool found);
     void ShowPicture();
@@ -39,7 +39,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void detect(QImage* frame);
+    void detect(const QImage* frame);
 
     CCamLabel* m_label;
     ControlMode m_mode = DocMode;

@@ -10,6 +10,8 @@ function(miravelo_add_test name)
     RUNTIME_OUTPUT_DIRECTORY ${MIRAVELO_TEST_BIN_DIR}
     AUTOMOC ON AUTORCC ON)
   target_link_libraries(${name} PRIVATE Qt5::Test ${ARG_LIBS})
+  # Shared test helpers are included as "support/<file>.h".
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   target_compile_definitions(${name} PRIVATE
     MIRAVELO_BIN_DIR="${MIRAVELO_BIN_DIR}"
     MIRAVELO_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

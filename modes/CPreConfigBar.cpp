@@ -1,38 +1,41 @@
 #include "modes/CPreConfigBar.h"
 
-#include <QCheckBox>
-#include <QDebug>
-#include <QDir>
-#include <QFileInfo>
-#include <QImage>
+#include <QFile>
 #include <QPainter>
 #include <QStyleOption>
 #include <QTabWidget>
-#include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "app/AppSettings.h"
-#include "modes/CImagePreview.h"
+#include "modes/BookModePage.h"
+#include "modes/DocumentModePage.h"
+#include "modes/IdCardModePage.h"
 #include "modes/ImageProcessor.h"
-#include "modes/SaveThread.h"
-#include "output/ImageFileWriter.h"
-#include "output/ImageType.h"
+#include "modes/SheetModePage.h"
+#include "output/OutputPipeline.h"
 
-CPreConfigBar::CPreConfigBar(QWidget* parent) : QWidget(parent) {
+CPreConfigBar::CPreConfigBar(QWidget* parent)
+    : QWidget(parent),
+      m_processor(std::make_unique<ImageProcessor>()),
+      m_output(std::make_unique<OutputPipeline>()) {
     qRegisterMetaType<ControlMode>("ControlMode");
-    processor = new ImageProcessor;
-    processor->Load();
+    m_processor->Load();
+    ImageProcessor* p = m_processor.get();
+    OutputPipeline* out = m_output.get();
+    m_doc = new DocumentModePage(out, p);
+    m_idCard = new IdCardModePage(out, p);
+    m_sheet = new SheetModePage(out, p);
+    m_book = new BookModePage(out, p);
 
+    // The tab index is the ControlMode value.
     tabWidget = new QTabWidget(this);
-    tabWidget->addTab(buildDocPage(), QIcon(QStringLiteral(":/new/prefix1/Res/UI/TabBar_Doc.png")),
+    tabWidget->addTab(m_doc, QIcon(QStringLiteral(":/new/prefix1/Res/UI/TabBar_Doc.png")),
                       tr("Doc"));
-    tabWidget->addTab(buildIdCardPage(),
-                      QIcon(QStringLiteral(":/new/prefix1/Res/UI/TabBar_IDCard.png")),
+    tabWidget->addTab(m_idCard, QIcon(QStringLiteral(":/new/prefix1/Res/UI/TabBar_IDCard.png")),
                       tr("Id Card"));
-    tabWidget->addTab(buildSheetPage(),
-                      QIcon(QStringLiteral(":/new/prefix1/Res/UI/TabBar_Sheet.png")), tr("Sheet"));
-    tabWidget->addTab(buildBookPage(),
-                      QIcon(QStringLiteral(":/new/prefix1/Res/UI/TabBar_Book.png")), tr("Book"));
+    tabWidget->addTab(m_sheet, QIcon(QStringLiteral(":/new/prefix1/Res/UI/TabBar_Sheet.png")),
+                      tr("Sheet"));
+    tabWidget->addTab(m_book, QIcon(QStringLiteral(":/new/prefix1/Res/UI/TabBar_Book.png")),
+                      tr("Book"));
     tabWidget->setMaximumHeight(300);
     tabWidget->setTabPosition(QTabWidget::South);
     QFile css(QStringLiteral(":/Black_Top_QTabWidget.css"));
@@ -41,14 +44,20 @@ CPreConfigBar::CPreConfigBar(QWidget* parent) : QWidget(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tabWidget);
+
     connect(tabWidget, &QTabWidget::currentChanged, this, &CPreConfigBar::HandleTabWidgetSelected);
+    connect(m_doc, &DocumentModePage::originChosen, this, &CPreConfigBar::originImgWidgetCliked);
+    connect(m_doc, &DocumentModePage::treatmentChosen, this,
+            &CPreConfigBar::notOriginImgModeSignal);
+    connect(m_idCard, &IdCardModePage::faceDetectionChanged, this,
+            &CPreConfigBar::Signal_FaceDetectionStatus);
+    connect(out, &OutputPipeline::saved, this, &CPreConfigBar::Signal_SaveImageToDisk);
+    connect(out, &OutputPipeline::naming, this, &CPreConfigBar::sendFileNameAndImg);
 }
 
 CPreConfigBar::~CPreConfigBar() {
-    // A file still being encoded when the window closes is finished rather than lost.
-    WaitForSaves();
-    releaseKeptCopy();
-    delete processor;
+    // The pages refer to the pipeline and the processor: they go first.
+    delete tabWidget;
 }
 
 void CPreConfigBar::paintEvent(QPaintEvent*) {
@@ -59,251 +68,82 @@ void CPreConfigBar::paintEvent(QPaintEvent*) {
 }
 
 void CPreConfigBar::SetSettings(AppSettings* s) {
-    settings = s;
-    if (settings && !settings->faceDetectionEnabled) {
-        pCheck_IdFace->hide();
-        pIdFace->hide();
-        pCheck_IdPortrait->hide();
-        pCheck_IdFaceAccept->hide();
-    }
+    m_output->setSettings(s);
+    for (ControlMode m : {DocMode, IDMode, SheetMode, BookMode})
+        page(m)->setSettings(s);
 }
 
-CImagePreview* CPreConfigBar::DocTile(int option) const {
-    switch (option) {
-        case 0:
-            return pDocOrigin;
-        case 1:
-            return pDocAutoCut;
-        case 2:
-            return pDocEnhance;
-        case 3:
-            return pDocGray;
+bool CPreConfigBar::WaitForSaves(int msecs) {
+    return m_output->waitForSaves(msecs);
+}
+
+ScanModePage* CPreConfigBar::page(ControlMode mode) const {
+    switch (mode) {
+        case DocMode:
+            return m_doc;
+        case IDMode:
+            return m_idCard;
+        case SheetMode:
+            return m_sheet;
+        case BookMode:
+            return m_book;
         default:
             return nullptr;
     }
 }
 
-// ------------------------------------------------------------------------------------ tabs
-
 void CPreConfigBar::HandleTabWidgetSelected(int idx) {
-    docState = 0;
-    bookState = 0;
-    sheetState = 0;
-    for (CImagePreview* tile : {pDocOrigin, pDocAutoCut, pDocEnhance, pDocGray, pBookLeft,
-                                pBookRight, pIdFront, pIdBack, pIdFace, pSheetPreview})
-        tile->ClearImage();
-    pText_QR->clear();
-    releaseKeptCopy();
-    if (idx == 0 || idx == 2 || idx == 3) {
-        if (pCheck_IdFace->isChecked()) {
-            pCheck_IdFace->setChecked(false);
-            pIdFace->hide();
-            pCheck_IdPortrait->hide();
-            pCheck_IdFaceAccept->hide();
-            emit Signal_FaceDetectionStatus(false);
-        }
-    }
-    if (idx >= 0 && idx <= 3)
+    for (ControlMode m : {DocMode, IDMode, SheetMode, BookMode})
+        page(m)->reset();
+    if (idx != IDMode)
+        m_idCard->leave();
+    if (idx >= DocMode && idx <= BookMode)
         currentMode = static_cast<ControlMode>(idx);
     emit Signal_ControlChanged(currentMode);
 }
 
-// ------------------------------------------------------------------------- capture entry
-
-void CPreConfigBar::HandleTakePhoto(QImage* img) {
-    if (!img)
-        return;
-    if (img->isNull()) {
-        delete img;
-        return;
-    }
-    releaseKeptCopy();
-    const bool direct = currentMode == DocMode && pCheck_DocSaveDirectly->isChecked();
-    if (direct && img->format() == QImage::Format_RGB888) {
-        // The capture would be deleted right after the copy: keep it as the copy instead and
-        // spare the GUI thread a full-resolution copy.
-        keptCopy = img;
-        img = new QImage;
-    } else {
-        // A private full-resolution copy for the modes that save later, on a button press.
-        keptCopy = new QImage(img->convertToFormat(QImage::Format_RGB888).copy());
-    }
-    copyReleased = false;
-    incomingImage = img;
-
-    switch (currentMode) {
-        case DocMode:
-            if (pCheck_DocSaveDirectly->isChecked()) {
-                releaseIncoming();
-                docState = 2;
-                HandleDocSave();
-                releaseKeptCopy();
-                docState = 0;
-            } else {
-                docState = 0;
-                DocMode_Preview(incomingImage);
-                releaseIncoming();
-                docState = 2;
-            }
-            break;
-        case IDMode:
-            IDMode_TakePhoto();
-            break;
-        case SheetMode:
-            SheetMode_TakePhoto();
-            break;
-        case BookMode:
-            BookMode_TakePhoto();
-            break;
-        case ResidenceMode:
-        default:
-            releaseIncoming();
-            break;
-    }
-    // Whatever the mode did, the capture never outlives its handling.
-    releaseIncoming();
+void CPreConfigBar::HandleTakePhoto(QImage img) {
+    // Residence captures have no page and are not processed.
+    if (ScanModePage* p = page(currentMode); p && !img.isNull())
+        p->takeCapture(img);
 }
 
-void CPreConfigBar::releaseIncoming() {
-    delete incomingImage;
-    incomingImage = nullptr;
+void CPreConfigBar::SetOriginalCaptureSize(QSize size) {
+    m_doc->setOriginalSize(size);
 }
 
-void CPreConfigBar::releaseKeptCopy() {
-    if (!copyReleased)
-        delete keptCopy;
-    keptCopy = nullptr;
-    copyReleased = true;
+void CPreConfigBar::HandleDocSave() {
+    m_doc->save();
 }
 
-// --------------------------------------------------------------------------- save entries
-
-QString CPreConfigBar::prepareOutputDirectory() {
-    QString dir = settings->baseDir;
-    const QFileInfo info(dir);
-    // A relative or foreign (drive-letter) path would land somewhere unpredictable; a path
-    // that is a file, or that cannot be made or written, cannot take the picture either.
-    bool usable = !dir.isEmpty() && QDir::isAbsolutePath(dir);
-    if (usable && !info.isDir())
-        usable = QDir().mkdir(dir);
-    if (usable)
-        usable = QFileInfo(dir).isDir() && QFileInfo(dir).isWritable();
-    if (!usable) {
-        const QString fallback = QDir::currentPath();
-        logFailure(QStringLiteral("Output directory \"%1\" is not usable; saving to \"%2\"")
-                       .arg(dir, fallback));
-        settings->baseDir = fallback;
-        dir = fallback;
-    }
-    return dir;
+void CPreConfigBar::HandleCheckBox_IDMode_FaceDetection(bool b) {
+    m_idCard->setFaceDetection(b);
 }
 
-bool CPreConfigBar::SaveImageByThread(QImage* img) {
-    if (!img || img->isNull() || img->sizeInBytes() < 0 || !settings)
-        return false;
-    const QString dir = prepareOutputDirectory();
-    namer.prefix = settings->namePre;
-    // A separator in the prefix would put the picture into another folder (or a missing one,
-    // losing it); keep it in the output folder under a name the file system accepts.
-    if (namer.prefix.contains(QLatin1Char('/')) || namer.prefix.contains(QChar(0))) {
-        namer.prefix.replace(QLatin1Char('/'), QLatin1Char('_'))
-            .replace(QChar(0), QLatin1Char('_'));
-        logFailure(QStringLiteral("File name prefix \"%1\" holds a path separator; using \"%2\"")
-                       .arg(settings->namePre, namer.prefix));
-    }
-    namer.rule = ImageNamer::RuleFromNameType(settings->nameType);
-    const QString path = namer.MakeImagePath(dir, settings->imageType);
-    qDebug() << path;
-    emit sendFileNameAndImg(path, img);
-    ApplyWatermark(img);
-    return startSaveThread(img, path);
+void CPreConfigBar::Handle_ID_Save_Merge() {
+    m_idCard->saveMerged();
 }
 
-bool CPreConfigBar::SaveImageByThreadAs(QImage* img, const QString& name) {
-    if (!img || img->isNull() || !settings)
-        return false;
-    const QString dir = prepareOutputDirectory();
-    QString path = dir;
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    path += name + ImageType::extension(settings->imageType);
-    qDebug() << path;
-    ApplyWatermark(img);
-    return startSaveThread(img, path);
+void CPreConfigBar::Handle_ID_Save_Sep() {
+    m_idCard->saveSeparately();
 }
 
-bool CPreConfigBar::startSaveThread(QImage* img, const QString& path) {
-    auto* thread = new SaveThread;
-    thread->imageType = settings->imageType;
-    thread->quality = settings->jpgRate;
-    thread->SetImage(img, path);
-    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    connect(thread, &SaveThread::Signal_Finished, this, &CPreConfigBar::HandleSaveThreadSuccess);
-    connect(thread, &SaveThread::Signal_Failed, this, &CPreConfigBar::HandleSaveThreadFailed);
-    saveThread = thread;
-    for (int i = runningSaves.size() - 1; i >= 0; --i)
-        if (runningSaves.at(i).isNull())
-            runningSaves.removeAt(i);
-    runningSaves.append(thread);
-    thread->start(QThread::InheritPriority);
-    return true;
+void CPreConfigBar::Handle_ID_Exchange() {
+    m_idCard->exchangeSides();
 }
 
-bool CPreConfigBar::WaitForSaves(int msecs) {
-    bool all = true;
-    for (const QPointer<SaveThread>& t : runningSaves)
-        if (t && !t->wait(msecs))
-            all = false;
-    return all;
+void CPreConfigBar::Handle_ID_Rotate() {
+    m_idCard->rotateSide();
 }
 
-void CPreConfigBar::HandleSaveThreadSuccess(QString FileName) {
-    emit Signal_SaveImageToDisk(FileName);
+void CPreConfigBar::Handle_IDMode_UpdateFaceImg(QImage img) {
+    m_idCard->updateFaceImage(img);
 }
 
-void CPreConfigBar::HandleSaveThreadFailed(QString FileName, QString reason) {
-    logFailure(QStringLiteral("Fail to save image \"%1\": %2").arg(FileName, reason));
+void CPreConfigBar::SheetMode_Save() {
+    m_sheet->save();
 }
 
-bool CPreConfigBar::SaveImageAs(const QImage* image, const QString& path) {
-    if (!image || !settings)
-        return false;
-    QString error;
-    if (!ImageFileWriter::write(*image, path, ImageType::encoder(settings->imageType),
-                                settings->jpgRate, &error)) {
-        logFailure(QStringLiteral("Fail to save image \"%1\": %2").arg(path, error));
-        return false;
-    }
-    return true;
-}
-
-// ------------------------------------------------------------------------------ watermark
-
-WatermarkSettings CPreConfigBar::watermarkSettings() const {
-    WatermarkSettings w;
-    if (!settings)
-        return w;
-    w.type = settings->wmType;
-    w.content = settings->wmContent;
-    w.position = settings->wmPosition;
-    w.red = settings->wmColorR;
-    w.green = settings->wmColorG;
-    w.blue = settings->wmColorB;
-    w.opacity = settings->wmOpacity;
-    w.width = settings->wmWidth;
-    w.height = settings->wmHeight;
-    w.fontSize = settings->wmFontSize;
-    w.picturePath = settings->wmImgPath;
-    return w;
-}
-
-void CPreConfigBar::ApplyWatermark(QImage* image) {
-    QString problem;
-    if (!Watermark::Apply(image, watermarkSettings(), &problem))
-        logFailure(QStringLiteral("Watermark not applied: ") + problem);
-}
-
-void CPreConfigBar::logFailure(const QString& message) {
-    qWarning().noquote() << message;
-    log.Write(Log::Error, message.toUtf8().constData());
+void CPreConfigBar::BookMode_BtnSave_Click() {
+    m_book->save();
 }

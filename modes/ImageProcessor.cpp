@@ -8,6 +8,8 @@
 #include <new>
 
 #include "app/AppPaths.h"
+#include "app/LibraryLoader.h"
+#include "app/LogCategories.h"
 
 namespace {
 
@@ -43,48 +45,41 @@ ImageProcessor::~ImageProcessor() {
 }
 
 int ImageProcessor::Load() {
-    const QString dir = AppPaths::applicationDir();
-    qDebug() << "ApplicationDirPath:" << dir;
-    m_imageLib.setFileName(dir + "/libKELM_ImageProcessingMod.so");
-    if (!m_imageLib.load()) {
-        qDebug().noquote() << "Can not load API KELM_ImageProcessingMod!\n\r"
-                           << m_imageLib.errorString();
+    LibraryLoader imageLib(QStringLiteral("libKELM_ImageProcessingMod.so"));
+    qCDebug(lcModes) << "ApplicationDirPath:" << AppPaths::applicationDir();
+    if (!imageLib.load()) {
+        qCDebug(lcModes).noquote()
+            << "Can not load API KELM_ImageProcessingMod!\n\r" << imageLib.errorString();
         return -1;
     }
-    struct Entry {
-        const char* name;
-        void** slot;
-        int code;
+    using L = LibraryLoader;
+    const L::Symbol symbols[] = {
+        L::entry("KELM_GetRectCornerPoint", fnGetRectCornerPoint),
+        L::entry("KELM_GetMoreRectPoint", fnGetMoreRectPoint),
+        L::entry("KELM_CutRequestedROI", fnCutRequestedROI),
+        L::entry("KELM_CalibrateIDCard", fnCalibrateIDCard),
+        L::entry("KELM_SynthesisIDCard", fnSynthesisIDCard),
+        L::entry("KELM_SynthesisIDCardFromPath", fnSynthesisIDCardFromPath),
+        L::entry("KELM_ResetImageStyle", fnResetImageStyle),
+        L::entry("KELM_ThresholdImage", fnThresholdImage),
+        L::entry("KELM_MulticolorOptimizeImage", fnMulticolorOptimizeImage),
+        L::entry("KELM_SetThresholdValue", fnSetThresholdValue),
     };
-    const Entry entries[] = {
-        {"KELM_GetRectCornerPoint", reinterpret_cast<void**>(&fnGetRectCornerPoint), -2},
-        {"KELM_GetMoreRectPoint", reinterpret_cast<void**>(&fnGetMoreRectPoint), -2},
-        {"KELM_CutRequestedROI", reinterpret_cast<void**>(&fnCutRequestedROI), -3},
-        {"KELM_CalibrateIDCard", reinterpret_cast<void**>(&fnCalibrateIDCard), -4},
-        {"KELM_SynthesisIDCard", reinterpret_cast<void**>(&fnSynthesisIDCard), -5},
-        {"KELM_SynthesisIDCardFromPath", reinterpret_cast<void**>(&fnSynthesisIDCardFromPath), -6},
-        {"KELM_ResetImageStyle", reinterpret_cast<void**>(&fnResetImageStyle), -6},
-        {"KELM_ThresholdImage", reinterpret_cast<void**>(&fnThresholdImage), -7},
-        {"KELM_MulticolorOptimizeImage", reinterpret_cast<void**>(&fnMulticolorOptimizeImage), -8},
-        {"KELM_SetThresholdValue", reinterpret_cast<void**>(&fnSetThresholdValue), -12},
-    };
-    for (const Entry& e : entries) {
-        *e.slot = reinterpret_cast<void*>(m_imageLib.resolve(e.name));
-        if (!*e.slot) {
-            qDebug().noquote() << QString("Can not load API %1!\n\r").arg(e.name);
-            return e.code;
-        }
+    // The result code of each missing entry point, in the order above.
+    static const int codes[] = {-2, -2, -3, -4, -5, -6, -6, -7, -8, -12};
+    const int missing = imageLib.resolve(symbols);
+    if (missing >= 0) {
+        qCDebug(lcModes).noquote()
+            << QString("Can not load API %1!\n\r").arg(symbols[missing].name);
+        return codes[missing];
     }
-    qDebug() << "BookDirPath:" << dir + "/libKELM_BookProcessingDll.so";
-    m_bookLib.setFileName(dir + "/libKELM_BookProcessingDll.so");
-    if (m_bookLib.load()) {
-        fnGetBookCornerPoint =
-            reinterpret_cast<GetBookCornerPointFn>(m_bookLib.resolve("KELM_GetBookCornerPoint"));
-        fnGetSplitBook = reinterpret_cast<GetSplitBookFn>(m_bookLib.resolve("KELM_GetSplitBook"));
-        fnOptimizeBook = reinterpret_cast<OptimizeBookFn>(m_bookLib.resolve("KELM_OptimizeBook"));
-    }
-    if (!fnGetBookCornerPoint || !fnGetSplitBook || !fnOptimizeBook) {
-        qDebug().noquote() << "Can not load API KELM_BookProcess!\n\r";
+    LibraryLoader bookLib(QStringLiteral("libKELM_BookProcessingDll.so"));
+    qCDebug(lcModes) << "BookDirPath:" << bookLib.path();
+    const L::Symbol bookSymbols[] = {L::entry("KELM_GetBookCornerPoint", fnGetBookCornerPoint),
+                                     L::entry("KELM_GetSplitBook", fnGetSplitBook),
+                                     L::entry("KELM_OptimizeBook", fnOptimizeBook)};
+    if (!bookLib.load() || bookLib.resolve(bookSymbols) >= 0) {
+        qCDebug(lcModes).noquote() << "Can not load API KELM_BookProcess!\n\r";
         return -13;
     }
     return 1;
@@ -107,7 +102,7 @@ QByteArray ImageProcessor::PackedRgb(const QImage& img) {
 int* ImageProcessor::DetectCorners(QImage* img, int mode) {
     int* corners = new int[8]();
     if (!fnGetRectCornerPoint) {
-        qDebug().noquote() << "Can not load API KELM_GetRectCornerPoint!\n\r";
+        qCDebug(lcModes).noquote() << "Can not load API KELM_GetRectCornerPoint!\n\r";
         return corners;
     }
     if (!usable(img))
@@ -172,7 +167,7 @@ QImage* ImageProcessor::CutWith(QByteArray& packed, int w, int h, const int* cor
     }
     if (optimise) {
         if (!fnMulticolorOptimizeImage) {
-            qDebug().noquote() << "Can not load API KELM_MulticolorOptimizeImage!\n\r";
+            qCDebug(lcModes).noquote() << "Can not load API KELM_MulticolorOptimizeImage!\n\r";
             delete[] buffer;
             return nullptr;
         }
@@ -207,7 +202,7 @@ QImage* ImageProcessor::CutDocument(QImage* img, bool optimise) {
     if (!usable(img))
         return nullptr;
     if (!fnCutRequestedROI) {
-        qDebug().noquote() << "Can not load API KELM_CutRequestedROI!\n\r";
+        qCDebug(lcModes).noquote() << "Can not load API KELM_CutRequestedROI!\n\r";
         return nullptr;
     }
     return CutPackedAt(img, 0, false, false, optimise);
@@ -217,7 +212,7 @@ QImage* ImageProcessor::CalibrateCard(QImage* img, bool autoIdentify) {
     if (!usable(img))
         return nullptr;
     if (!fnCalibrateIDCard) {
-        qDebug().noquote() << "Can not load API KELM_CalibrateIDCard!\n\r";
+        qCDebug(lcModes).noquote() << "Can not load API KELM_CalibrateIDCard!\n\r";
         return nullptr;
     }
     return CutPackedAt(img, 1, true, autoIdentify, false);
@@ -225,7 +220,7 @@ QImage* ImageProcessor::CalibrateCard(QImage* img, bool autoIdentify) {
 
 QImage* ImageProcessor::SynthesizeCardPage(const QString& frontPath, const QString& backPath) {
     if (!fnSynthesisIDCardFromPath) {
-        qDebug().noquote() << "Can not load API KELM_SynthesisIDCardFromPath!\n\r";
+        qCDebug(lcModes).noquote() << "Can not load API KELM_SynthesisIDCardFromPath!\n\r";
         return nullptr;
     }
     const int w = 2200, h = 3110;

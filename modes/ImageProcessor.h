@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QLibrary>
 #include <QString>
 
 #include "KELM_ImageProcessingMod.h"
@@ -73,33 +72,33 @@ public:
     // The book parameters, {0, 1} before each corner detection; the first is passed on.
     int bookParams[2] = {0, 1};
 
-    typedef short (*GetRectCornerPointFn)(SImage, int*, int);
-    typedef short (*GetMoreRectPointFn)(SImage, int*, int, int);
-    typedef short (*CutRequestedROIFn)(SImage, SImage*, int*, int, int, int, int, int);
-    typedef short (*CalibrateIDCardFn)(SImage, SImage*, int*, int, int, int, int, int);
-    typedef short (*SynthesisIDCardFn)(SImage, SImage, SImage*, int);
-    typedef short (*SynthesisIDCardFromPathFn)(const char*, const char*, SImage*, int);
-    typedef short (*ResetImageStyleFn)();
-    typedef short (*ThresholdImageFn)(SImage, SImage*, int);
-    typedef short (*MulticolorOptimizeImageFn)(SImage, SImage*, int, int, int, int);
-    typedef short (*SetThresholdValueFn)(int);
-    typedef short (*GetBookCornerPointFn)(SImage, int*, int*, int*);
-    typedef short (*GetSplitBookFn)(SImage, SImage*, SImage*, int*, int*, int);
-    typedef short (*OptimizeBookFn)(SImage, SImage*, int, int);
+    using GetRectCornerPointFn = short(SImage, int*, int);
+    using GetMoreRectPointFn = short(SImage, int*, int, int);
+    using CutRequestedROIFn = short(SImage, SImage*, int*, int, int, int, int, int);
+    using CalibrateIDCardFn = short(SImage, SImage*, int*, int, int, int, int, int);
+    using SynthesisIDCardFn = short(SImage, SImage, SImage*, int);
+    using SynthesisIDCardFromPathFn = short(const char*, const char*, SImage*, int);
+    using ResetImageStyleFn = short();
+    using ThresholdImageFn = short(SImage, SImage*, int);
+    using MulticolorOptimizeImageFn = short(SImage, SImage*, int, int, int, int);
+    using SetThresholdValueFn = short(int);
+    using GetBookCornerPointFn = short(SImage, int*, int*, int*);
+    using GetSplitBookFn = short(SImage, SImage*, SImage*, int*, int*, int);
+    using OptimizeBookFn = short(SImage, SImage*, int, int);
 
-    GetRectCornerPointFn fnGetRectCornerPoint = nullptr;
-    GetMoreRectPointFn fnGetMoreRectPoint = nullptr;
-    CutRequestedROIFn fnCutRequestedROI = nullptr;
-    CalibrateIDCardFn fnCalibrateIDCard = nullptr;
-    SynthesisIDCardFn fnSynthesisIDCard = nullptr;
-    SynthesisIDCardFromPathFn fnSynthesisIDCardFromPath = nullptr;
-    ResetImageStyleFn fnResetImageStyle = nullptr;
-    ThresholdImageFn fnThresholdImage = nullptr;
-    MulticolorOptimizeImageFn fnMulticolorOptimizeImage = nullptr;
-    SetThresholdValueFn fnSetThresholdValue = nullptr;
-    GetBookCornerPointFn fnGetBookCornerPoint = nullptr;
-    GetSplitBookFn fnGetSplitBook = nullptr;
-    OptimizeBookFn fnOptimizeBook = nullptr;
+    GetRectCornerPointFn* fnGetRectCornerPoint = nullptr;
+    GetMoreRectPointFn* fnGetMoreRectPoint = nullptr;
+    CutRequestedROIFn* fnCutRequestedROI = nullptr;
+    CalibrateIDCardFn* fnCalibrateIDCard = nullptr;
+    SynthesisIDCardFn* fnSynthesisIDCard = nullptr;
+    SynthesisIDCardFromPathFn* fnSynthesisIDCardFromPath = nullptr;
+    ResetImageStyleFn* fnResetImageStyle = nullptr;
+    ThresholdImageFn* fnThresholdImage = nullptr;
+    MulticolorOptimizeImageFn* fnMulticolorOptimizeImage = nullptr;
+    SetThresholdValueFn* fnSetThresholdValue = nullptr;
+    GetBookCornerPointFn* fnGetBookCornerPoint = nullptr;
+    GetSplitBookFn* fnGetSplitBook = nullptr;
+    OptimizeBookFn* fnOptimizeBook = nullptr;
 
 private:
     int* DetectCorners(QImage* img, int mode);
@@ -109,7 +108,4 @@ private:
     QImage* CutPackedAt(QImage* img, int mode, bool card, bool autoIdentify, bool optimise);
     QImage* CutWith(QByteArray& packed, int w, int h, const int* corners, bool card,
                     bool autoIdentify, bool optimise);
-
-    QLibrary m_imageLib;
-    QLibrary m_bookLib;
 };

@@ -3,6 +3,8 @@
 
 #include "modes/ImageProcessor.h"
 
+#include "app/LogCategories.h"
+
 #include <QByteArray>
 #include <QDebug>
 #include <QPainter>
@@ -39,7 +41,7 @@ qint64 paddedRow(int width) {
 
 int ImageProcessor::DetectBookCorners(QImage* img, int* a, int* b) {
     if (!fnGetBookCornerPoint) {
-        qDebug().noquote() << "Can not load API KELM_GetBookCornerPoint!\n\r";
+        qCDebug(lcModes).noquote() << "Can not load API KELM_GetBookCornerPoint!\n\r";
         return -1;
     }
     QByteArray keep;
@@ -59,7 +61,7 @@ int ImageProcessor::ProcessBook(QImage* capture, int& leftWidth, int& leftHeight
         const char* name = !fnGetBookCornerPoint ? "KELM_GetBookCornerPoint"
                            : !fnGetSplitBook     ? "KELM_GetSplitBook"
                                                  : "KELM_OptimizeBook";
-        qDebug().noquote() << QStringLiteral("Can not load API %1!\n\r").arg(name);
+        qCDebug(lcModes).noquote() << QStringLiteral("Can not load API %1!\n\r").arg(name);
         return -1;
     }
     QByteArray keep;

@@ -4,20 +4,22 @@
 
 #include <cstring>
 
-#include "app/AppPaths.h"
+#include "app/LibraryLoader.h"
+#include "app/LogCategories.h"
 #include "modes/ImageProcessor.h"
 
 QRDecoder::QRDecoder() : m_results(kMaxCodes * kEntrySize, 0) {}
 
 int QRDecoder::Load() {
-    m_lib.setFileName(AppPaths::besideExecutable("libKELM_QRCode.so"));
-    if (!m_lib.load()) {
-        qDebug().noquote() << "Can not load KELM_QRCode.dll!\n\r" << m_lib.errorString();
+    LibraryLoader lib(QStringLiteral("libKELM_QRCode.so"));
+    if (!lib.load()) {
+        qCDebug(lcModes).noquote() << "Can not load KELM_QRCode.dll!\n\r" << lib.errorString();
         return -1;
     }
-    m_decode = reinterpret_cast<DecodeFn>(m_lib.resolve("KELM_QRCode_Decoding"));
-    if (!m_decode) {
-        qDebug().noquote() << "Can not load API KELM_QRCode_Decoding!\n\r";
+    const LibraryLoader::Symbol symbols[] = {
+        LibraryLoader::entry("KELM_QRCode_Decoding", m_decode)};
+    if (lib.resolve(symbols) >= 0) {
+        qCDebug(lcModes).noquote() << "Can not load API KELM_QRCode_Decoding!\n\r";
         return -1;
     }
     return 1;
@@ -28,13 +30,11 @@ QStringList* QRDecoder::Decode(QImage* img) {
     if (!img || img->isNull() || img->width() <= 0 || img->height() <= 0)
         return list;
     if (!m_decode) {
-        qDebug().noquote() << "Can not load API KELM_QRCode_Decoding!\n\r";
+        qCDebug(lcModes).noquote() << "Can not load API KELM_QRCode_Decoding!\n\r";
         return list;
     }
     std::fill(m_results.begin(), m_results.end(), 0);
-    qDebug() << "Define SImage";
     const int pad = (4 - (img->width() * 3) % 4) % 4;
-    qDebug().noquote() << "yu:" + QString::number(pad);
     // An RGB888 image without row padding is handed over as it is; anything else (padded rows,
     // another pixel format) is packed into a private buffer first.
     QByteArray packed;
@@ -43,7 +43,6 @@ QStringList* QRDecoder::Decode(QImage* img) {
         img->bytesPerLine() == img->width() * 3) {
         src.data = const_cast<unsigned char*>(img->constBits());
     } else {
-        qDebug() << "123";
         packed = ImageProcessor::PackedRgb(*img);
         if (packed.isEmpty())
             return list;

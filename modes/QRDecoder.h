@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QImage>
-#include <QLibrary>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -28,9 +27,8 @@ public:
     QStringList* Decode(QImage* img);
 
 private:
-    typedef int (*DecodeFn)(SImage*, char*, int);
-    QLibrary m_lib;
-    DecodeFn m_decode = nullptr;
+    using DecodeFn = int(SImage*, char*, int);
+    DecodeFn* m_decode = nullptr;
     QVector<char> m_results;
 };
 

@@ -1,11 +1,12 @@
 #include "output/CJpegProcess.h"
 
-#include "app/AppPaths.h"
+#include "app/LibraryLoader.h"
+#include "app/LogCategories.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
-#include <QLibrary>
+#include <type_traits>
 #include <vector>
 
 const char* const CJpegProcess::kPdfLibrary = "libJPGtoPDF.so";
@@ -37,14 +38,14 @@ public:
     // 0, or the refusal code. Never writes past an entry: the last byte of each stays zero.
     int fill(const QStringList& files) {
         if (files.size() > CJpegProcess::kMaxFiles) {
-            qDebug().nospace() << "Too many files for one document: " << files.size()
-                               << " (at most " << CJpegProcess::kMaxFiles << ")";
+            qCDebug(lcOutput).nospace() << "Too many files for one document: " << files.size()
+                                        << " (at most " << CJpegProcess::kMaxFiles << ")";
             return CJpegProcess::kErrTooManyFiles;
         }
         for (int i = 0; i < files.size(); ++i) {
             QByteArray bytes;
             if (!localBytes(files.at(i), &bytes) || bytes.size() > CJpegProcess::kPathBytes - 1) {
-                qDebug().nospace()
+                qCDebug(lcOutput).nospace()
                     << "Path refused (too long or not representable): " << files.at(i);
                 return CJpegProcess::kErrPathRejected;
             }
@@ -66,25 +67,26 @@ CJpegProcess::CJpegProcess(QObject* parent) : QObject(parent) {
     if (LoadLibraries() >= 0)
         m_nLoaded = 1;
     else
-        qDebug() << "Can not load image process core";
+        qCDebug(lcOutput) << "Can not load image process core";
 }
 
 namespace {
-// Loads one export library beside the executable and resolves its entry point. On failure it
-// writes the debug lines and sets *code to the load or the resolve failure code.
-QFunctionPointer loadEntry(const QString& fileName, const char* loadMessage, const char* api,
-                           int loadCode, int* code) {
-    // QLibrary objects going out of scope do not unload: the libraries stay for the process.
-    QLibrary lib(AppPaths::besideExecutable(fileName));
+// Loads one export library and resolves its entry point. On failure it writes the debug lines
+// and sets *code to the load or the resolve failure code.
+template <typename Fn>
+Fn* loadEntry(const QString& fileName, const char* loadMessage, const char* api, int loadCode,
+              int* code) {
+    LibraryLoader lib(fileName);
     if (!lib.load()) {
-        qDebug() << loadMessage;
-        qDebug().noquote() << lib.errorString();
+        qCDebug(lcOutput) << loadMessage;
+        qCDebug(lcOutput).noquote() << lib.errorString();
         *code = loadCode;
         return nullptr;
     }
-    QFunctionPointer fn = lib.resolve(api);
-    if (!fn) {
-        qDebug() << (QByteArray("Can not load API ") + api + "!\n\r").constData();
+    Fn* fn = nullptr;
+    const LibraryLoader::Symbol symbols[] = {LibraryLoader::entry(api, fn)};
+    if (lib.resolve(symbols) >= 0) {
+        qCDebug(lcOutput) << (QByteArray("Can not load API ") + api + "!\n\r").constData();
         *code = loadCode - 1;
     }
     return fn;
@@ -93,12 +95,12 @@ QFunctionPointer loadEntry(const QString& fileName, const char* loadMessage, con
 
 int CJpegProcess::LoadLibraries() {
     int code = 1;
-    m_pfnConvertPdf = reinterpret_cast<KELM_ConvertPDF_Fn>(
-        loadEntry(kPdfLibrary, "Can not load JPGtoPDF.dll!\n\r", "KELM_ConvertPDF", -4, &code));
+    m_pfnConvertPdf = loadEntry<std::remove_pointer_t<KELM_ConvertPDF_Fn>>(
+        kPdfLibrary, "Can not load JPGtoPDF.dll!\n\r", "KELM_ConvertPDF", -4, &code);
     if (!m_pfnConvertPdf)
         return code;
-    m_pfnJpgintoWord = reinterpret_cast<KELM_JpgintoWord_Fn>(
-        loadEntry(kWordLibrary, "Can not load ToWord.dll!\n\r", "KELM_JpgintoWord", -6, &code));
+    m_pfnJpgintoWord = loadEntry<std::remove_pointer_t<KELM_JpgintoWord_Fn>>(
+        kWordLibrary, "Can not load ToWord.dll!\n\r", "KELM_JpgintoWord", -6, &code);
     if (!m_pfnJpgintoWord)
         return code;
     return 1;
@@ -115,13 +117,13 @@ int CJpegProcess::ToPdf(QStringList files, QString outPath) {
         return -1;
     QByteArray out;
     if (!localBytes(outPath, &out)) {
-        qDebug().nospace() << "Path refused (not representable): " << outPath;
+        qCDebug(lcOutput).nospace() << "Path refused (not representable): " << outPath;
         return kErrPathRejected;
     }
-    qDebug() << "Start to Process PDF!";
+    qCDebug(lcOutput) << "Start to Process PDF!";
     const int ret = m_pfnConvertPdf(table.table(), files.size(), kA4WidthInches, kA4HeightInches,
                                     out.constData());
-    qDebug().nospace() << "Ret PDF:" << ret;
+    qCDebug(lcOutput).nospace() << "Ret PDF:" << ret;
     return ret;
 }
 
@@ -140,10 +142,10 @@ int CJpegProcess::ToWord(QStringList files, QString outPath) {
         return -1;
     QByteArray out;
     if (!localBytes(outPath, &out)) {
-        qDebug().nospace() << "Path refused (not representable): " << outPath;
+        qCDebug(lcOutput).nospace() << "Path refused (not representable): " << outPath;
         return kErrPathRejected;
     }
     const int ret = m_pfnJpgintoWord(table.table(), files.size(), 0, out.constData());
-    qDebug().nospace() << "Ret Word:" << ret;
+    qCDebug(lcOutput).nospace() << "Ret Word:" << ret;
     return ret;
 }

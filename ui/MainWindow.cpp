@@ -1,26 +1,38 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
-#include <QDebug>
-#include <QGridLayout>
-#include <QGuiApplication>
 #include <QIcon>
+#include <QListView>
 #include <QLabel>
+#include <QMessageBox>
+#include <QPixmap>
 #include <QPropertyAnimation>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "app/AppSettings.h"
-#include "app/StyleSheet.h"
 #include "app/Log.h"
+#include "app/StyleSheet.h"
+#include "camera/CCameraPreview.h"
+#include "camera/CaptureController.h"
+#include "camera/DeviceController.h"
 #include "modes/CPreConfigBar.h"
+#include "output/ImageListPanel.h"
+#include "ui/CameraPage.h"
 #include "ui/FirstPaintProbe.h"
+#include "ui/ImageSetPage.h"
+#include "ui/SettingsPanel.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowIcon(QIcon(":/new/prefix1/Res/NOLP.ico"));
-    setupUi();
+    setObjectName("MainWindow");
+    resize(1100, 700);
+    setMinimumSize(1100, 700);
+    setWindowOpacity(0.0);
+    centralWidget_ = new QWidget(this);
+    centralWidget_->setObjectName("centralWidget");
+    setCentralWidget(centralWidget_);
+    setWindowTitle(tr("ZR Miravelo"));
 
     // The window is shown at opacity 0 and fades in while it appears.
     m_fadeIn = new QPropertyAnimation(this, "windowOpacity", this);
@@ -32,31 +44,29 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     // The log writer exists before the settings are read, so a failed read has a writer.
     m_log = new Log();
     m_settings = new AppSettings();
-    if (m_settings->Load() < 0)
-        m_log->Write(3, "Fail to Read Config File!");
-    else
-        m_log->Write(3, "Read Config File Success!");
+    m_log->Write(
+        3, m_settings->Load() < 0 ? "Fail to Read Config File!" : "Read Config File Success!");
 
     m_loadTimer = new QTimer(this);
     connect(m_loadTimer, &QTimer::timeout, this, &MainWindow::Handle_LoadTimerout);
     connect(new FirstPaintProbe(this), &FirstPaintProbe::painted, this,
             [this] { m_windowPainted = true; });
 
-    // HELP TIPS: the help-tip provider is created here.
-
-    buildRightSetZone();
+    m_panel = new SettingsPanel(m_settings, m_log, centralWidget_);
     buildCentreWidgets();
     buildTitleBar();
     buildHelpTip();
     buildScanModeBar();
     buildSubCamera();
     buildMainGrid();
+    createComponents();
     // Set last: changing the flags of a top-level widget re-creates its native window.
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
     m_log->Write(3, "Layout Init Success");
 
-    applyStyle();
+    // A missing sheet leaves the default style; the window stays fully usable.
+    ApplyApplicationStyleSheet();
     m_log->Write(3, "Set Style");
 
     placeWindow();
@@ -68,42 +78,25 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() {
-    releaseCamera();  // camera/MainWindowDevice.cpp
+    m_device->shutdown();
     // Tearing down the children moves the focus and fires signals such as editingFinished;
     // none of them may reach a slot once the record below is gone, and nothing is saved at exit.
     for (QObject* child : findChildren<QObject*>())
         child->blockSignals(true);
+    delete m_device;
+    m_device = nullptr;
+    // The scan-mode bar finishes its pending saves before the record they read goes away.
+    delete m_preConfigBar;
     delete m_settings;
     delete m_log;
 }
 
-void MainWindow::setupUi() {
-    setObjectName("MainWindow");
-    resize(1100, 700);
-    setMinimumSize(1100, 700);
-    setWindowOpacity(0.0);
-    centralWidget_ = new QWidget(this);
-    centralWidget_->setObjectName("centralWidget");
-    setCentralWidget(centralWidget_);
-    setWindowTitle(tr("ZR Miravelo"));
-    QMetaObject::connectSlotsByName(this);
-}
-
-void MainWindow::applyStyle() {
-    // A missing sheet leaves the default style; the window stays fully usable.
-    ApplyApplicationStyleSheet();
-}
-
-void MainWindow::placeWindow() {
-    if (!m_settings->isFirstStart) {
-        setWindowState(Qt::WindowMaximized);
-        m_maximised = true;
-        return;
-    }
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->geometry() : QRect(0, 0, width(), height());
-    move((desktop.width() - width()) / 2, (desktop.height() - height()) / 2);
-    m_maximised = false;
+void MainWindow::createComponents() {
+    m_device =
+        new DeviceController(m_settings, m_log, m_panel->cameraPage(), m_cameraPreview, this);
+    m_captures =
+        new CaptureController(m_device, m_panel->cameraPage(),
+                              {pBtn_TakePhoto, pQlbl_Main, Btn_Preview_StopAutoTake}, this);
 }
 
 // Runs once, from the 0 ms start-up timer, after the window is on screen.
@@ -116,35 +109,118 @@ void MainWindow::Handle_LoadTimerout() {
         m_loadTimer->setInterval(kLoadWaitMs);
         return;
     }
-
-    // CAMERA: create the camera interface, the preview frame timer, the 500 ms tick timer and the
-    // window's image-processing object, and load the camera and document libraries here.
-    loadCameraComponents();
+    m_loadTimer->stop();
+    if (!m_device->loadComponents())
+        showComponentNotice();
 
     // Filled before any connection exists, so filling runs no slot and writes nothing.
-    fillSettingsPanel();
+    m_panel->imageSetPage()->fill();
+    m_panel->imageList()->showBaseDir();
 
     connectFrame();
-    connectSettingsPanel();
-    // CAMERA: device, resolution, open, slider, focus and reset connections; frame and tick timer.
-    connectDeviceControl();
-    // CAPTURE: capture button, OnTakePhoto, Signal_GotTakePhoto, scan-mode bar signals, timed
-    // capture timer, the three preview buttons.
-    connectCapture();
-    // LIST: image list double-click and context menu, list action buttons.
-    connectImageList();
-
+    m_panel->imageSetPage()->connectControls();
+    connectComponents();
+    connectCaptureFlow();
     announceSettings();
 
-    // CAMERA: initialise the camera library (InitCamera) when the camera interface exists.
-    initCameraLibrary();
-    // LIST: build the image-list context menu.
-    buildImageListMenu();
-
-    m_loadTimer->stop();
-
+    m_device->initLibrary();
+    m_panel->imageList()->buildMenu();
     // HELP TIPS: first-start navigation dialog, then the help-tip rotation timer.
-    // CAMERA: device search, then start the 500 ms tick timer.
-    searchDevices();
-    m_tickTimer->start(500);
+    m_device->searchDevices();
+    m_device->startTicking();
+}
+
+void MainWindow::showComponentNotice() {
+    // Window-modal and not waited for: the start-up carries on behind the box, so the window is
+    // complete (and usable without a camera) when the user reads it.
+    auto* box =
+        new QMessageBox(QMessageBox::Information, tr("Notice"),
+                        tr("Unable to load camera related components. Please close this software."),
+                        QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void MainWindow::connectComponents() {
+    CameraPage* camera = m_panel->cameraPage();
+    connect(camera, &CameraPage::deviceChosen, this, &MainWindow::DeviceSelectChanged);
+    connect(camera, &CameraPage::resolutionChosen, this, &MainWindow::ResolutionSelectChanged);
+    connect(camera, &CameraPage::openClicked, this, &MainWindow::Qbtn_Opendevice_Clicked);
+    connect(camera, &CameraPage::pictureChanged, m_device, &DeviceController::setPicture);
+    connect(camera, &CameraPage::resetClicked, this, &MainWindow::Handle_VideoParaReset);
+    connect(camera, &CameraPage::focusClicked, this, &MainWindow::Handle_VideoParaFouce);
+    connect(m_device, &DeviceController::ticked, this, [this](int count) {
+        pLbl_HelpIcon->setPixmap(QPixmap(count % 2 == 0 ? ":/new/prefix1/Res/UI/help_on.png"
+                                                        : ":/new/prefix1/Res/UI/help.png"));
+    });
+    connect(m_device, &DeviceController::originalSizeChanged, m_preConfigBar,
+            &CPreConfigBar::SetOriginalCaptureSize);
+    // HELP TIPS: DeviceController::noDeviceFound switches the help tips to context 6 here.
+
+    connect(m_panel->imageSetPage(), &ImageSetPage::settingsChanged, this,
+            &MainWindow::announceSettings);
+    ImageListPanel* list = m_panel->imageList();
+    connect(list, &ImageListPanel::baseDirChanged, this, &MainWindow::announceSettings);
+    connect(list, &ImageListPanel::actionDone, this, &MainWindow::focusCaptureButton);
+    list->view()->installEventFilter(this);
+    connect(list->view(), &QListView::customContextMenuRequested, this,
+            &MainWindow::Handle_Right_Zoom_Show_menu);
+}
+
+void MainWindow::connectCaptureFlow() {
+    connect(m_preConfigBar, &CPreConfigBar::originImgWidgetCliked, m_cameraPreview,
+            &CCameraPreview::originImgModeSlot);
+    connect(m_preConfigBar, &CPreConfigBar::notOriginImgModeSignal, m_cameraPreview,
+            &CCameraPreview::notOriginImgModeSlot);
+    connect(m_device, &DeviceController::captured, this, &MainWindow::Handle_GotTakePhoto);
+    // The preview follows the mode first, then the window.
+    connect(m_preConfigBar, &CPreConfigBar::Signal_ControlChanged, m_cameraPreview,
+            &CCameraPreview::UpdateCurrentControlMode);
+    connect(m_preConfigBar, &CPreConfigBar::Signal_ControlChanged, this,
+            &MainWindow::Handle_CurrentControlModeChanged);
+    connect(this, &MainWindow::Signal_GotTakePhoto, m_preConfigBar,
+            &CPreConfigBar::HandleTakePhoto);
+    connect(m_preConfigBar, &CPreConfigBar::Signal_SaveImageToDisk, this,
+            &MainWindow::TakePhotoFinish);
+    connect(pBtn_TakePhoto, &QPushButton::clicked, this, &MainWindow::Qbtn_TakePhoto_Clicked);
+    connect(Btn_Preview_TurnRight, &QPushButton::clicked, this,
+            &MainWindow::Handle_Doc_Preview_TurnRight);
+    connect(Btn_Preview_TurnLeft, &QPushButton::clicked, this,
+            &MainWindow::Handle_Doc_Preview_TurnLeft);
+    connect(Btn_Preview_StopAutoTake, &QPushButton::clicked, this,
+            &MainWindow::Handle_StopTakePhotoOnTimer);
+}
+
+void MainWindow::announceSettings() {
+    m_preConfigBar->SetSettings(m_settings);
+}
+
+void MainWindow::Handle_GotTakePhoto(QImage img) {
+    emit Signal_GotTakePhoto(img);
+    m_captures->captureDelivered();
+}
+
+void MainWindow::Handle_CurrentControlModeChanged(ControlMode m) {
+    focusCaptureButton();
+    if (m >= ResidenceMode)
+        return;
+    // HELP TIPS: the help context follows the mode here.
+    Btn_Preview_TurnLeft->setVisible(m == DocMode);
+    Btn_Preview_TurnRight->setVisible(m == DocMode);
+    m_device->applyModeParameters(m);
+}
+
+void MainWindow::setPreviewTurn(int turn) {
+    m_previewTurn = (turn % 4 + 4) % 4;
+    m_cameraPreview->rotation = m_previewTurn;
+    // The rotation box stores the document rotation.
+    m_panel->imageSetPage()->setRotationIndex(m_previewTurn);
+}
+
+void MainWindow::TakePhotoFinish(QString path) {
+    QApplication::beep();
+    m_captures->fileSaved(path, this);
+    focusCaptureButton();
+    m_panel->imageList()->addFile(path);
+    m_panel->showTab(SettingsPanel::ImageListTab);
 }

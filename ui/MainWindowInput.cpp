@@ -5,7 +5,11 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
+#include "app/LogCategories.h"
+#include "camera/CaptureController.h"
+#include "output/ImageListPanel.h"
 #include "ui/MainWindow.h"
+#include "ui/SettingsPanel.h"
 
 namespace {
 // Presses this close to the window's top edge move the window; lower presses belong to the
@@ -19,8 +23,8 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
         return;
     }
     const QPoint inWindow = event->globalPos() - pos();
-    // CAPTURE: the capture gesture resets its state here, before the checks below.
-    m_dragState = 0;
+    // The capture gesture starts over with every press, before the checks below.
+    m_captures->resetGesture();
     if (inWindow == QPoint(0, 0))
         return;
     if (inWindow.y() >= -kDragStripHeight && inWindow.y() <= kDragStripHeight) {
@@ -29,9 +33,11 @@ void MainWindow::mousePressEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    // CAPTURE: a press lower in the window arms the capture gesture here.
-    if (capturePress(event))
+    // A press lower in the window arms the capture gesture.
+    if (m_captures->gesturePress(event->globalPos(), pos(), isMaximized())) {
+        event->accept();
         return;
+    }
     QMainWindow::mousePressEvent(event);
 }
 
@@ -41,29 +47,28 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event) {
         event->accept();
         return;
     }
-    // CAPTURE: an armed capture gesture fires here once the pointer has travelled far enough.
-    captureMove(event);
+    // An armed capture gesture fires once the pointer has travelled far enough.
+    m_captures->gestureMove(event->globalPos());
     QMainWindow::mouseMoveEvent(event);
 }
 
 void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
     m_dragging = false;
-    // CAPTURE: the gesture's press point is cleared here.
-    captureRelease();
-    qDebug() << "Mouse Release;";
+    m_captures->gestureRelease();
+    qCDebug(lcWindow) << "Mouse Release;";
     QMainWindow::mouseReleaseEvent(event);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_C) {
-        qDebug() << "Key:Ctrl+C";
+        qCDebug(lcWindow) << "Key:Ctrl+C";
         // LIST: Handle_SelectedImageItemsCopy();
         return;
     }
     const bool keypadEnter =
         event->key() == Qt::Key_Enter && (event->modifiers() & Qt::KeypadModifier);
     if (event->key() == Qt::Key_Space || keypadEnter) {
-        qDebug() << "Key:Space";
+        qCDebug(lcWindow) << "Key:Space";
         Qbtn_TakePhoto_Clicked();
         return;
     }
@@ -71,10 +76,20 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
-    // LIST: the image-list menu opens here, on the image-list tab only.
+    // The image-list menu opens on the image-list tab only.
     if (showImageListMenu(event->pos(), event->globalPos())) {
         event->accept();
         return;
     }
     QMainWindow::contextMenuEvent(event);
+}
+
+bool MainWindow::showImageListMenu(const QPoint& p, const QPoint& globalPos) {
+    if (!m_panel->isTabShown(SettingsPanel::ImageListTab))
+        return false;
+    // Over the list itself: right of the preview, below the folder row, above the list buttons.
+    if (p.x() <= width() - 230 || p.x() >= width() - 10 || p.y() <= 150 || p.y() >= height() - 70)
+        return false;
+    m_panel->imageList()->execMenu(globalPos);
+    return true;
 }

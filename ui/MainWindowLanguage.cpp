@@ -1,5 +1,6 @@
 // The nine language slots. A language is applied by restarting: the running process never
 // retranslates itself, so every text is translated once, at construction.
+#include "camera/DeviceController.h"
 #include "ui/MainWindow.h"
 
 #include <QCoreApplication>
@@ -9,7 +10,7 @@
 void MainWindow::changeLanguage(const QString& storedValue) {
     // The next instance starts before this one has left its loop: free the camera first, so
     // that it can open it. SUB CAMERA: stop the sub camera here too once it exists.
-    releaseCamera();
+    m_device->shutdown();
     Language::store(storedValue);
     // The loop ends once this slot returns; the new instance starts meanwhile. Picking the
     // active language restarts all the same.

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
         QElapsedTimer t;
         t.start();
         const double cpu0 = threadCpuMs();
-        QImage* frame = camera->QueryFrame();
+        const QImage* frame = camera->QueryFrame();
         if (!frame)
             continue;  // no new frame at this tick: nothing to measure
         const double q = t.nsecsElapsed() / 1e6;

@@ -16,7 +16,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QListWidget>
+#include <QListView>
 #include <QSet>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -32,6 +32,7 @@
 #include "app/AppSettings.h"
 #include "modes/CImagePreview.h"
 #include "modes/CPreConfigBar.h"
+#include "modes/DocumentModePage.h"
 #include "scene/Scene.h"
 #include "ui/MainWindow.h"
 
@@ -137,7 +138,7 @@ int main(int argc, char** argv) {
         QTest::qWait(3000);
     }
     auto* bar = window.findChild<CPreConfigBar*>();
-    auto* list = window.findChild<QListWidget*>("pListWidget_Images");
+    auto* list = window.findChild<QListView*>("pListWidget_Images")->model();
     QSignalSpy announced(bar, &CPreConfigBar::Signal_SaveImageToDisk);
 
     std::vector<QImage> frames;
@@ -149,14 +150,14 @@ int main(int argc, char** argv) {
         if (fromCamera)
             window.Qbtn_TakePhoto_Clicked();
         else
-            window.Handle_GotTakePhoto(new QImage(frames[frameIndex++ % frames.size()]));
+            window.Handle_GotTakePhoto(frames[frameIndex++ % frames.size()]);
     };
     auto waitForItems = [&](int n, int timeoutMs) {
         QElapsedTimer t;
         t.start();
-        while (list->count() < n && t.elapsed() < timeoutMs)
+        while (list->rowCount() < n && t.elapsed() < timeoutMs)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-        return list->count() >= n;
+        return list->rowCount() >= n;
     };
 
     if (mode == "latency") {
@@ -164,7 +165,7 @@ int main(int argc, char** argv) {
         Heartbeat beat;
         for (int i = 0; i < runs; ++i) {
             QTest::qWait(300);
-            const int before = list->count();
+            const int before = list->rowCount();
             beat.start();
             QElapsedTimer t;
             t.start();
@@ -197,7 +198,7 @@ int main(int argc, char** argv) {
     }
 
     // series: Original keeps every frame, so every capture must give exactly one file.
-    QTest::mouseClick(bar->DocTile(0), Qt::LeftButton);
+    QTest::mouseClick(bar->DocPage()->tile(DocumentModePage::Original), Qt::LeftButton);
     trigger();
     waitForItems(1, 10000);
     bar->WaitForSaves();
@@ -232,7 +233,7 @@ int main(int argc, char** argv) {
     std::printf(
         "announcements %d, distinct paths %d, files on disk %d, announced but missing %d, "
         "list items %d\n",
-        int(paths.size()), int(distinct.size()), files, missing, list->count());
+        int(paths.size()), int(distinct.size()), files, missing, list->rowCount());
     std::printf("resident memory after first capture %ld KiB, after run %ld KiB, growth %.1f MB\n",
                 rssFirst, rssAfter, (rssAfter - rssFirst) / 1024.0);
     return 0;

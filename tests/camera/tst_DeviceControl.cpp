@@ -2,6 +2,7 @@
 #include "app/AppSettings.h"
 #include "camera/CCamLabel.h"
 #include "camera/CCameraPreview.h"
+#include "support/WindowFixture.h"
 #include "ui/MainWindow.h"
 
 #include <KELM_CamCtl.h>
@@ -45,8 +46,8 @@ const QString manualFocus = "Time out Change to Manual Focus!";
 class TestDeviceControl : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<MainWindow> m_window;
+    std::unique_ptr<WindowFixture> m_fixture;
+    MainWindow* m_window = nullptr;
     QStringList m_boxTexts;
     QTimer m_boxCloser;
 
@@ -64,7 +65,8 @@ class TestDeviceControl : public QObject {
     // The library the window loaded (same file, so the same state).
     template <typename Fn>
     Fn lib(const char* name) {
-        return reinterpret_cast<Fn>(QLibrary(m_dir.path() + "/libKELM_CamCtl.so").resolve(name));
+        return reinterpret_cast<Fn>(
+            QLibrary(m_fixture->appDir.filePath("libKELM_CamCtl.so")).resolve(name));
     }
     int libStatus() {
         auto fn = lib<int (*)(int)>("KELM_Camctl_GetCameraStatus");
@@ -88,21 +90,15 @@ class TestDeviceControl : public QObject {
         for (int i = 0; i < times; ++i)
             m_window->Handle_Timer_1000_Timeout();
     }
-    // Links the built libraries (the camera ones only if asked) into the folder, writes the
-    // settings file there and starts a window that runs from it.
-    void startWindow(const QString& folder, bool withCamera, const QByteArray& ini = {}) {
-        QDir bin(QStringLiteral(MIRAVELO_BIN_DIR));
-        for (const QString& f : bin.entryList({"lib*.so"}, QDir::Files))
-            if (withCamera || !f.startsWith("libKELM_CamCtl"))
-                QFile::link(bin.filePath(f), folder + "/" + f);
-        QFile file(folder + "/Tesmora.ini");
+    // A window in a folder of its own, with the camera libraries only if asked.
+    void startWindow(bool withCamera, const QByteArray& ini = {}) {
+        m_window = nullptr;
+        m_fixture = std::make_unique<WindowFixture>();
+        m_fixture->linkLibraries(withCamera);
         if (!ini.isEmpty())
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size());
-        file.close();  // written before the window reads it
-        AppPaths::setApplicationDir(folder);
+            QVERIFY(m_fixture->writeIni(ini));
         messages.clear();
-        m_window = std::make_unique<MainWindow>();
-        m_window->show();
+        m_window = m_fixture->start(false);
     }
 
 private slots:
@@ -117,13 +113,12 @@ private slots:
         });
         m_boxCloser.start(20);
         // A settings file that names no device: discovery picks by the exclusion list.
-        startWindow(m_dir.path(), true, "[Camera]\nMainCamera=\n");
+        startWindow(true, "[Camera]\nMainCamera=\n");
     }
 
     void cleanupTestCase() {
-        m_window.reset();
+        m_fixture.reset();
         qInstallMessageHandler(nullptr);
-        AppPaths::setApplicationDir(QString());
     }
 
     void startupOpensTheLargestSize() {
@@ -143,17 +138,14 @@ private slots:
         QCOMPARE(libStatus(), 1);
         const AppSettings& s = *m_window->settings();
         QCOMPARE(s.mainCamera, QString("Virtual Document Camera"));
-        QCOMPARE(QList<int>({s.listedResWidth, s.requestedResWidth, s.listedOffered}),
-                 QList<int>({3672, 3264, 1}));
         // The sliders took the camera's ranges and values.
         const KELM_CamProperty b = libProperty(false, KELM_CAMCTL_PROP_BRIGHTNESS);
         QCOMPARE(
             QList<int>({brightness()->minimum(), brightness()->maximum(), brightness()->value()}),
             QList<int>({b.minimum, b.maximum, b.value}));
         // Frames arrive in the preview, scaled into the label.
-        QTRY_VERIFY_WITH_TIMEOUT(
-            preview()->label()->pixmap() && !preview()->label()->pixmap()->isNull(), 15000);
-        QVERIFY(preview()->label()->pixmap()->width() <= 3264 / 2);
+        QTRY_VERIFY_WITH_TIMEOUT(!preview()->label()->pixmap(Qt::ReturnByValue).isNull(), 15000);
+        QVERIFY(preview()->label()->pixmap(Qt::ReturnByValue).width() <= 3264 / 2);
         // Focus was set to automatic at the open.
         QCOMPARE(libProperty(true, KELM_CAMCTL_PROP_FOCUS).flags, KELM_CAMCTL_FLAG_AUTO);
     }
@@ -203,7 +195,6 @@ private slots:
         devices()->setCurrentIndex(1);
         QCOMPARE(resolutions()->count(), 2);
         QCOMPARE(resolutions()->currentText(), QString("800*600"));  // the largest, no listed size
-        QVERIFY(!m_window->settings()->listedOffered);
         devices()->setCurrentIndex(0);
         QCOMPARE(resolutions()->currentText(), QString("3672*2856"));
         resolutions()->setCurrentText("1280*720");  // taken at the next open
@@ -256,17 +247,13 @@ private slots:
     }
 
     void storedDeviceIsChosenAtStartup() {
-        m_window.reset();
-        QTemporaryDir dir;
-        m_dir.remove();
-        startWindow(dir.path(), true, "[Camera]\nMainCamera=Virtual Sub Camera\n");
+        startWindow(true, "[Camera]\nMainCamera=Virtual Sub Camera\n");
         const QString sub = started("Virtual Sub Camera", "800*600");
         QTRY_VERIFY_WITH_TIMEOUT(logged(sub), 15000);
         // Device 0 was opened first by the insertion, then the stored one.
         const int first = messages.indexOf(started("Virtual Document Camera", "3672*2856"));
         QVERIFY(first >= 0 && first < messages.indexOf(sub));
         QCOMPARE(devices()->currentText(), QString("Virtual Sub Camera"));
-        m_window.reset();
     }
 
     // No camera (real ones only, none here) or no camera library: the window stays usable.
@@ -275,10 +262,9 @@ private slots:
         for (bool withLibrary : {true, false}) {
             if (withLibrary && hasVideo)
                 continue;
-            QTemporaryDir dir;
             m_boxTexts.clear();
             qputenv("MIRAVELO_CAMERA", "v4l2");
-            startWindow(dir.path(), withLibrary);
+            startWindow(withLibrary);
             if (withLibrary) {
                 QTRY_VERIFY_WITH_TIMEOUT(logged("load DLL KELM_Camctl.dll Success!\n\r"), 15000);
             } else {
@@ -288,7 +274,7 @@ private slots:
                                          15000);
                 QTRY_VERIFY_WITH_TIMEOUT(logged("Can not load KELM_CamCtl.dll!\n\r"), 5000);
             }
-            QTest::qWait(300);
+            QTRY_VERIFY_WITH_TIMEOUT(m_fixture->startedUp(), 15000);
             qputenv("MIRAVELO_CAMERA", "virtual");
             QCOMPARE(devices()->count(), 0);
             QCOMPARE(resolutions()->count(), 0);
@@ -297,7 +283,6 @@ private slots:
             openButton()->click();  // nothing to open, nothing breaks
             QCOMPARE(openButton()->text(), QString("Open"));
             m_window->GetFrameBuffer();
-            m_window.reset();
         }
     }
 };

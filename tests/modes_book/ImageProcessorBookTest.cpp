@@ -94,7 +94,7 @@ bool isGrey(const QImage& img) {
 
 // Stand-ins for the library's functions that record how they are called.
 struct OptimizeLog {
-    static inline ImageProcessor::OptimizeBookFn real = nullptr;
+    static inline ImageProcessor::OptimizeBookFn* real = nullptr;
     static inline int calls = 0, failOnCall = -1;
     static inline std::vector<int> greyFlags;
     static inline short failWith = 0;
@@ -113,7 +113,7 @@ struct OptimizeLog {
 };
 
 struct CornerLog {
-    static inline ImageProcessor::GetBookCornerPointFn real = nullptr;
+    static inline ImageProcessor::GetBookCornerPointFn* real = nullptr;
     static inline int seenParams[2] = {-9, -9};
     static short hook(SImage src, int* a, int* b, int* params) {
         std::copy(params, params + 2, seenParams);

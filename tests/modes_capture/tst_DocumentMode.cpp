@@ -9,6 +9,8 @@
 #include "app/AppSettings.h"
 #include "modes/CImagePreview.h"
 #include "modes/CPreConfigBar.h"
+#include "modes/DocumentModePage.h"
+#include "output/OutputPipeline.h"
 #include "scene/Scene.h"
 
 namespace {
@@ -16,7 +18,7 @@ namespace {
 // The page's true width / height of the last rendered photo.
 double g_trueAspect = 0;
 
-QImage* photo(scene::Object object, uint32_t seed, double rotation) {
+QImage photo(scene::Object object, uint32_t seed, double rotation) {
     scene::Params p = scene::randomParams(object, seed, 1600, 1200);
     g_trueAspect = p.objectWidthMm / p.objectHeightMm;
     p.rotationDeg = rotation;
@@ -26,7 +28,7 @@ QImage* photo(scene::Object object, uint32_t seed, double rotation) {
     p.castShadow = false;
     const scene::Scene s = scene::render(p);
     QImage view(s.rgb.data, s.rgb.cols, s.rgb.rows, int(s.rgb.step), QImage::Format_RGB888);
-    return new QImage(view.copy());
+    return view.copy();
 }
 
 bool isGrey(const QImage& img) {
@@ -55,16 +57,16 @@ private:
 
     QImage lastFile() { return QImage(saved->last().at(0).toString()); }
     // Hands a capture over and returns the file it saves.
-    QImage shoot(QImage* capture) {
+    QImage shoot(const QImage& capture) {
         const int before = saved->count();
         bar->HandleTakePhoto(capture);
         return QTest::qWaitFor([&] { return saved->count() > before; }, 10000) ? lastFile()
                                                                                : QImage();
     }
     void choose(int option) {
-        if (!bar->DocTile(option)->selected)
-            QTest::mouseClick(bar->DocTile(option), Qt::LeftButton);
-        QCOMPARE(bar->DocOption(), option);
+        if (!bar->DocPage()->tile(option)->selected)
+            QTest::mouseClick(bar->DocPage()->tile(option), Qt::LeftButton);
+        QCOMPARE(bar->DocPage()->option(), option);
     }
 
 private slots:
@@ -89,7 +91,7 @@ private slots:
     void fourTreatmentsSaveDirectly() {
         // Default: Auto Cutting. Each tilted page comes out straight with the page's proportions,
         // in grey for option 3; a turn by 270 degrees lays the cut page on its side.
-        QCOMPARE(bar->DocOption(), 1);
+        QCOMPARE(bar->DocPage()->option(), 1);
         const struct {
             int option, seed;
             double tilt;
@@ -109,7 +111,7 @@ private slots:
             QVERIFY(!file.isNull() && file.width() * file.height() < 1600 * 1200);
             QCOMPARE(isGrey(file), c.grey);
             for (int k = 0; k < 4; ++k)
-                QVERIFY(!bar->DocTile(k)->hasImage);
+                QVERIFY(!bar->DocPage()->tile(k)->hasImage);
         }
         // Original keeps the whole frame; a quarter turn makes it portrait.
         choose(0);
@@ -122,38 +124,39 @@ private slots:
             choose(option);
             bar->HandleTakePhoto(photo(scene::Object::EmptyDesk, 21 + option, 0.0));
         }
-        QTest::qWait(300);
+        QVERIFY(bar->WaitForSaves());
+        QCoreApplication::sendPostedEvents();
         QCOMPARE(saved->count(), 0);
         choose(0);
         QCOMPARE(shoot(photo(scene::Object::EmptyDesk, 30, 0.0)).size(), QSize(1600, 1200));
     }
 
     void previewThenSaveUsesTheFullCapture() {
-        QTest::mouseClick(bar->DocSaveDirectlyBox(), Qt::LeftButton);
+        QTest::mouseClick(bar->DocPage()->saveDirectlyBox(), Qt::LeftButton);
         bar->HandleTakePhoto(photo(scene::Object::Document, 41, 12.0));
         // All four previews are shown, made from the quarter-size copy.
         for (int k = 0; k < 4; ++k)
-            QVERIFY(bar->DocTile(k)->hasImage);
-        QVERIFY(isGrey(*bar->DocTile(3)->Image()));
+            QVERIFY(bar->DocPage()->tile(k)->hasImage);
+        QVERIFY(isGrey(*bar->DocPage()->tile(3)->Image()));
         QCOMPARE(saved->count(), 0);
 
         choose(3);
-        bar->DocSaveButton()->pressed();
+        bar->DocPage()->saveButtonWidget()->pressed();
         QTRY_COMPARE(saved->count(), 1);
         // A grey crop of the full capture: far larger than a crop of the 400 x 300 preview.
         QVERIFY(isGrey(lastFile()) && lastFile().height() > 500);
         for (int k = 0; k < 4; ++k)
-            QVERIFY(!bar->DocTile(k)->hasImage);
+            QVERIFY(!bar->DocPage()->tile(k)->hasImage);
 
         // No tile chosen: cut like Auto Cutting, which then shows as chosen.
-        QTest::mouseClick(bar->DocTile(3), Qt::LeftButton);
-        QCOMPARE(bar->DocOption(), 4);
+        QTest::mouseClick(bar->DocPage()->tile(3), Qt::LeftButton);
+        QCOMPARE(bar->DocPage()->option(), 4);
         bar->HandleTakePhoto(photo(scene::Object::Document, 42, -5.0));
-        bar->DocSaveButton()->pressed();
+        bar->DocPage()->saveButtonWidget()->pressed();
         QTRY_COMPARE(saved->count(), 2);
         QVERIFY(!isGrey(lastFile()) && qAbs(aspect(lastFile()) - g_trueAspect) < 0.04);
-        QVERIFY(bar->DocTile(1)->selected);
-        QCOMPARE(bar->DocOption(), 4);
+        QVERIFY(bar->DocPage()->tile(1)->selected);
+        QCOMPARE(bar->DocPage()->option(), 4);
     }
 };
 

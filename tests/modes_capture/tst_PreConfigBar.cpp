@@ -11,6 +11,8 @@
 #include "app/AppSettings.h"
 #include "modes/CImagePreview.h"
 #include "modes/CPreConfigBar.h"
+#include "modes/DocumentModePage.h"
+#include "output/OutputPipeline.h"
 
 namespace {
 
@@ -22,14 +24,14 @@ void countRelease(void* data) {
 
 // A capture as the camera side delivers it (heap-allocated, RGB888) over a buffer whose release
 // is counted, so the test sees whether the bar let go of it.
-QImage* capture(int w, int h, QRgb colour) {
+QImage capture(int w, int h, QRgb colour) {
     auto* data = new uchar[size_t(w) * h * 3];
     for (int i = 0; i < w * h; ++i) {
         data[3 * i] = qRed(colour);
         data[3 * i + 1] = qGreen(colour);
         data[3 * i + 2] = qBlue(colour);
     }
-    return new QImage(data, w, h, w * 3, QImage::Format_RGB888, countRelease, data);
+    return QImage(data, w, h, w * 3, QImage::Format_RGB888, countRelease, data);
 }
 
 QStringList filesIn(const QString& dir) {
@@ -46,6 +48,12 @@ private:
     AppSettings settings;
     CPreConfigBar* bar = nullptr;
     QSignalSpy* saved = nullptr;
+
+    // Every queued file written and its announcement delivered.
+    void settle() {
+        QVERIFY(bar->WaitForSaves());
+        QCoreApplication::sendPostedEvents();
+    }
 
     // Hands a capture to the bar and returns the path it announces as saved.
     QString shoot(int w, int h, QRgb colour) {
@@ -75,8 +83,8 @@ private slots:
         saved = new QSignalSpy(bar, &CPreConfigBar::Signal_SaveImageToDisk);
         g_released = 0;
         // The Original treatment needs no document detection.
-        QTest::mouseClick(bar->DocTile(0), Qt::LeftButton);
-        QCOMPARE(bar->DocOption(), 0);
+        QTest::mouseClick(bar->DocPage()->tile(0), Qt::LeftButton);
+        QCOMPARE(bar->DocPage()->option(), 0);
     }
 
     void cleanup() {
@@ -96,7 +104,12 @@ private slots:
                  QStringList({out.filePath("IMG0000.png"), out.filePath("IMG0001.png")}));
         QCOMPARE(QImage(out.filePath("IMG0000.png")).pixel(5, 5), qRgb(200, 10, 10));
         QCOMPARE(QImage(out.filePath("IMG0001.png")).pixel(5, 5), qRgb(10, 10, 200));
-        QVERIFY(bar->DocState() == 0 && !bar->DocTile(0)->hasImage);
+        QVERIFY(bar->DocPage()->state() == 0 && !bar->DocPage()->tile(0)->hasImage);
+
+        // Cameras listed under a larger size: Original captures are enlarged to it.
+        bar->SetOriginalCaptureSize(QSize(400, 260));
+        QCOMPARE(QImage(shoot(320, 200, qRgb(0, 255, 0))).size(), QSize(400, 260));
+        bar->SetOriginalCaptureSize(QSize());
 
         // Rotation by a quarter turn swaps the sides of the page.
         settings.docRotateAngle = 90;
@@ -108,71 +121,71 @@ private slots:
             QCOMPARE(int(bar->CurrentMode()), tab);
             bar->HandleTakePhoto(capture(64, 48, qRgb(1, 2, 3)));
         }
-        QCOMPARE(g_released, 6);
-        bar->HandleTakePhoto(new QImage);
-        QTest::qWait(100);
-        QCOMPARE(saved->count(), 3);
-        QCOMPARE(filesIn(out.path()).size(), 3);
+        QCOMPARE(g_released, 7);
+        bar->HandleTakePhoto(QImage());
+        settle();
+        QCOMPARE(saved->count(), 4);
+        QCOMPARE(filesIn(out.path()).size(), 4);
     }
 
     void previewPathSavesTheFullCaptureOnce() {
-        QTest::mouseClick(bar->DocSaveDirectlyBox(), Qt::LeftButton);
-        QVERIFY(!bar->DocSaveDirectlyBox()->isChecked() && bar->DocSaveButton()->isEnabled());
+        QTest::mouseClick(bar->DocPage()->saveDirectlyBox(), Qt::LeftButton);
+        QVERIFY(!bar->DocPage()->saveDirectlyBox()->isChecked() &&
+                bar->DocPage()->saveButtonWidget()->isEnabled());
         bar->HandleTakePhoto(capture(400, 300, qRgb(250, 0, 0)));
-        QCOMPARE(bar->DocState(), 2);
-        QVERIFY(bar->DocTile(0)->hasImage);  // the Original preview
+        QCOMPARE(bar->DocPage()->state(), 2);
+        QVERIFY(bar->DocPage()->tile(0)->hasImage);  // the Original preview
         // A newer capture replaces the pending one.
         bar->HandleTakePhoto(capture(400, 300, qRgb(0, 0, 250)));
-        QCOMPARE(g_released, 2);
-        QTest::qWait(50);
+        QCOMPARE(g_released, 1);  // the replaced one
+        settle();
         QCOMPARE(saved->count(), 0);
 
-        bar->DocSaveButton()->pressed();
-        bar->DocSaveButton()->pressed();  // nothing left to save the second time
-        QTRY_COMPARE(saved->count(), 1);
-        QTest::qWait(100);
+        bar->DocPage()->saveButtonWidget()->pressed();
+        bar->DocPage()->saveButtonWidget()->pressed();  // nothing left to save the second time
+        settle();
         QCOMPARE(saved->count(), 1);
         const QImage file(saved->at(0).at(0).toString());
         QCOMPARE(file.size(), QSize(400, 300));  // full resolution, not the preview
         QCOMPARE(file.pixel(3, 3), qRgb(0, 0, 250));
-        QVERIFY(!bar->DocTile(0)->hasImage);
+        QVERIFY(!bar->DocPage()->tile(0)->hasImage);
 
         // Checking "Save Directly" with a preview pending saves it at once.
         bar->HandleTakePhoto(capture(100, 80, qRgb(0, 250, 0)));
-        QTest::mouseClick(bar->DocSaveDirectlyBox(), Qt::LeftButton);
+        QTest::mouseClick(bar->DocPage()->saveDirectlyBox(), Qt::LeftButton);
         QTRY_COMPARE(saved->count(), 2);
-        QVERIFY(!bar->DocSaveButton()->isEnabled());
+        QVERIFY(!bar->DocPage()->saveButtonWidget()->isEnabled());
 
         // A tab change discards a pending preview.
-        QTest::mouseClick(bar->DocSaveDirectlyBox(), Qt::LeftButton);
+        QTest::mouseClick(bar->DocPage()->saveDirectlyBox(), Qt::LeftButton);
         bar->HandleTakePhoto(capture(100, 80, qRgb(9, 9, 9)));
         QSignalSpy modes(bar, &CPreConfigBar::Signal_ControlChanged);
         bar->TabWidget()->setCurrentIndex(3);
         bar->TabWidget()->setCurrentIndex(0);
         QCOMPARE(modes.count(), 2);
         QCOMPARE(modes.at(1).at(0).value<ControlMode>(), DocMode);
-        bar->DocSaveButton()->pressed();
-        QTest::qWait(100);
+        bar->DocPage()->saveButtonWidget()->pressed();
+        settle();
         QCOMPARE(saved->count(), 2);
     }
 
     void tilesAreAnExclusiveChoice() {
         QSignalSpy origin(bar, &CPreConfigBar::originImgWidgetCliked);
         QSignalSpy other(bar, &CPreConfigBar::notOriginImgModeSignal);
-        QTest::mouseClick(bar->DocTile(3), Qt::LeftButton);
-        QCOMPARE(bar->DocOption(), 3);
+        QTest::mouseClick(bar->DocPage()->tile(3), Qt::LeftButton);
+        QCOMPARE(bar->DocPage()->option(), 3);
         QVERIFY(other.count() == 1 && origin.count() == 0);
         // A double click (press, release, double-click, release) toggles once.
-        QTest::mouseClick(bar->DocTile(1), Qt::LeftButton);
-        QTest::mouseDClick(bar->DocTile(1), Qt::LeftButton);
-        QCOMPARE(bar->DocOption(), 1);
+        QTest::mouseClick(bar->DocPage()->tile(1), Qt::LeftButton);
+        QTest::mouseDClick(bar->DocPage()->tile(1), Qt::LeftButton);
+        QCOMPARE(bar->DocPage()->option(), 1);
         for (int k = 0; k < 4; ++k)
-            QCOMPARE(bar->DocTile(k)->selected, k == 1);
+            QCOMPARE(bar->DocPage()->tile(k)->selected, k == 1);
         // Deselecting the chosen tile leaves none chosen.
-        QTest::mouseClick(bar->DocTile(1), Qt::LeftButton);
-        QCOMPARE(bar->DocOption(), 4);
+        QTest::mouseClick(bar->DocPage()->tile(1), Qt::LeftButton);
+        QCOMPARE(bar->DocPage()->option(), 4);
         for (int k = 0; k < 4; ++k)
-            QVERIFY(!bar->DocTile(k)->selected);
+            QVERIFY(!bar->DocPage()->tile(k)->selected);
     }
 
     void formatsNamesAndWatermarkFollowTheSettings() {
@@ -186,7 +199,7 @@ private slots:
         settings.imageType = 9;
         QImage img(50, 40, QImage::Format_RGB888);
         img.fill(Qt::gray);
-        QVERIFY(bar->SaveImageByThreadAs(&img, "named"));
+        QCOMPARE(bar->Output()->saveAs(img, "named"), out.filePath("named"));
         QTRY_COMPARE(saved->count(), 2);
         QCOMPARE(saved->at(1).at(0).toString(), out.filePath("named"));
         QCOMPARE(QImageReader(out.filePath("named")).format(), QByteArray("jpeg"));
@@ -233,8 +246,7 @@ private slots:
         const int before = saved->count();
         settings.namePre = QString(300, QChar('x'));
         bar->HandleTakePhoto(capture(60, 40, qRgb(5, 5, 5)));
-        QVERIFY(bar->WaitForSaves());
-        QTest::qWait(100);
+        settle();
         QCOMPARE(saved->count(), before);
         QCOMPARE(filesIn(out.path()).size(), 2);
         QFile logFile(QDir::current().filePath("Log/ZVTM" +

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "modes/SaveThread.h"
+#include "output/SaveThread.h"
 #include "output/ImageFileWriter.h"
 #include "output/ImageType.h"
 

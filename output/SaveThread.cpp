@@ -1,4 +1,4 @@
-#include "modes/SaveThread.h"
+#include "output/SaveThread.h"
 
 #include "output/ImageFileWriter.h"
 #include "output/ImageType.h"

@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPropertyAnimation>
 #include <QPushButton>
+#include <QScreen>
 #include <QSpacerItem>
 #include <QTimer>
 #include <QUrl>
@@ -21,9 +22,12 @@
 #include "app/AppSettings.h"
 #include "app/Language.h"
 #include "app/StyleSheet.h"
-#include "camera/CCameraInterface.h"
-#include "ui/MainWindow.h"
+#include "app/LogCategories.h"
+#include "camera/CCameraPreview.h"
+#include "camera/DeviceController.h"
 #include "modes/CPreConfigBar.h"
+#include "ui/MainWindow.h"
+#include "ui/SettingsPanel.h"
 
 namespace {
 QPushButton* titleButton(QWidget* parent, const char* objectName) {
@@ -36,7 +40,8 @@ QPushButton* titleButton(QWidget* parent, const char* objectName) {
 }  // namespace
 
 void MainWindow::buildCentreWidgets() {
-    createCameraPreview();
+    m_cameraPreview = new CCameraPreview(centralWidget_);
+    m_cameraPreview->setObjectName("pCCameraPreview");
 
     pBtn_TakePhoto = new QPushButton(centralWidget_);
     pBtn_TakePhoto->setObjectName("pBtn_TakePhoto");
@@ -51,8 +56,8 @@ void MainWindow::buildCentreWidgets() {
 
     pQWid_PreviewButtons = new QWidget(centralWidget_);
     pQWid_PreviewButtons->setObjectName("pQWid_PreviewButtons");
-    pQVBox_PreviewButtons = new QVBoxLayout(pQWid_PreviewButtons);
-    pQVBox_PreviewButtons->setContentsMargins(0, 0, 0, 0);
+    auto* previewButtons = new QVBoxLayout(pQWid_PreviewButtons);
+    previewButtons->setContentsMargins(0, 0, 0, 0);
     Btn_Preview_TurnLeft = new QPushButton(pQWid_PreviewButtons);
     Btn_Preview_TurnLeft->setObjectName("Btn_Preview_TurnLeft");
     Btn_Preview_TurnLeft->setToolTip(tr("Turn left"));
@@ -66,7 +71,7 @@ void MainWindow::buildCentreWidgets() {
     for (QPushButton* b : {Btn_Preview_TurnLeft, Btn_Preview_TurnRight, Btn_Preview_StopAutoTake}) {
         b->setFocusPolicy(Qt::NoFocus);
         b->setCursor(Qt::PointingHandCursor);
-        pQVBox_PreviewButtons->addWidget(b);
+        previewButtons->addWidget(b);
     }
     pQWid_PreviewButtons->setStyleSheet(LoadStyleSheet(":/Black_Center_Button.css"));
 }
@@ -79,14 +84,14 @@ void MainWindow::buildTitleBar() {
     auto* box = new QHBoxLayout(pQWidget_Title);
     box->setContentsMargins(0, 0, 0, 0);
 
-    pImg_SoftWare = new QLabel(pQWidget_Title);
-    pImg_SoftWare->setObjectName("pImg_SoftWare");
-    pImg_SoftWare->setPixmap(QPixmap(":/new/prefix1/Res/NOLP.png")
-                                 .scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-    pImg_SoftWare->setContentsMargins(6, 0, 2, 0);
-    pLbl_SoftWareName_Title = new QLabel(pQWidget_Title);
-    pLbl_SoftWareName_Title->setObjectName("pLbl_SoftWareName_Title");
-    pLbl_SoftWareName_Title->setText(m_settings->productName);
+    auto* logo = new QLabel(pQWidget_Title);
+    logo->setObjectName("pImg_SoftWare");
+    logo->setPixmap(QPixmap(":/new/prefix1/Res/NOLP.png")
+                        .scaled(20, 20, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    logo->setContentsMargins(6, 0, 2, 0);
+    auto* name = new QLabel(pQWidget_Title);
+    name->setObjectName("pLbl_SoftWareName_Title");
+    name->setText(m_settings->productName);
 
     pBtn_Languages = titleButton(pQWidget_Title, "pBtn_Languages");
     pBtn_Languages->setToolTip(tr("Language"));
@@ -99,8 +104,8 @@ void MainWindow::buildTitleBar() {
     pBtn_Close = titleButton(pQWidget_Title, "pBtn_Close");
     pBtn_Close->setToolTip(tr("Close"));
 
-    box->addWidget(pImg_SoftWare);
-    box->addWidget(pLbl_SoftWareName_Title);
+    box->addWidget(logo);
+    box->addWidget(name);
     box->addSpacerItem(new QSpacerItem(25, 25, QSizePolicy::Expanding, QSizePolicy::Minimum));
     box->addWidget(pBtn_Languages);
     box->addWidget(pBtn_About);
@@ -153,11 +158,10 @@ void MainWindow::buildHelpTip() {
 
 void MainWindow::buildScanModeBar() {
     m_preConfigBar = new CPreConfigBar(centralWidget_);
-    pPreConfigBar = m_preConfigBar;
-    pPreConfigBar->setObjectName("pCPreConfigBar");
-    pPreConfigBar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    pPreConfigBar->setAttribute(Qt::WA_StyledBackground, true);
-    pPreConfigBar->setStyleSheet("QWidget#pCPreConfigBar{background:#262B30;}");
+    m_preConfigBar->setObjectName("pCPreConfigBar");
+    m_preConfigBar->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    m_preConfigBar->setAttribute(Qt::WA_StyledBackground, true);
+    m_preConfigBar->setStyleSheet("QWidget#pCPreConfigBar{background:#262B30;}");
 }
 
 void MainWindow::buildSubCamera() {
@@ -177,9 +181,9 @@ void MainWindow::buildMainGrid() {
     pQGridLayout_Main->setContentsMargins(1, 1, 1, 1);
 
     pQGridLayout_Main->addWidget(pQWidget_Title, 0, 0, 1, 2, Qt::AlignVCenter);
-    pQGridLayout_Main->addWidget(pPreConfigBar, 1, 0);
-    pQGridLayout_Main->addWidget(pQWid_RightSetZone_Main, 1, 1, 2, 1, Qt::AlignJustify);
-    pQGridLayout_Main->addWidget(pPreview, 2, 0);
+    pQGridLayout_Main->addWidget(m_preConfigBar, 1, 0);
+    pQGridLayout_Main->addWidget(m_panel, 1, 1, 2, 1, Qt::AlignJustify);
+    pQGridLayout_Main->addWidget(m_cameraPreview, 2, 0);
     pQGridLayout_Main->addWidget(pBtn_TakePhoto, 2, 0, 1, 1, Qt::AlignRight | Qt::AlignBottom);
     pQGridLayout_Main->addWidget(pQlbl_Main, 2, 0, 1, 1, Qt::AlignCenter);
     pQGridLayout_Main->addWidget(pCViceCamPreview, 2, 0, 1, 1, Qt::AlignLeft | Qt::AlignTop);
@@ -233,12 +237,7 @@ void MainWindow::focusCaptureButton() {
 
 void MainWindow::Handle_CloseApp() {
     m_loadTimer->stop();
-    if (m_frameTimer)
-        m_frameTimer->stop();
-    if (m_tickTimer)
-        m_tickTimer->stop();
-    if (m_camera && m_camera->previewRunning)
-        m_camera->StopPreview();
+    m_device->shutdown();
 
     if (m_fadeOut)
         return;  // a second click while fading changes nothing
@@ -283,8 +282,8 @@ void MainWindow::Handle_UpdateHelpTip(QString tip) {
 }
 
 void MainWindow::Handle_OpenAboutBox() {
-    const QString text = tr("Name:") + m_settings->productName + "\n" + tr("Ver:") + QStringLiteral(MIRAVELO_VERSION) +
-                         "\n" + tr("Company:") + tr("ZR Document Imaging") + "\n" +
+    const QString text = tr("Name:") + m_settings->productName + "\n" + tr("Ver:") +
+                         QStringLiteral(MIRAVELO_VERSION) + "\n" + tr("Company:") + tr("ZR Document Imaging") + "\n" +
                          tr("Copyright (C) ZR Document Imaging. All rights reserved.");
     QMessageBox::information(nullptr, tr("About"), text, QMessageBox::Ok);
 }
@@ -297,9 +296,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // Installed on the title bar and on the image list: a double-click on either toggles the
     // maximised state, whichever of the two it is for.
     if (event->type() == QEvent::MouseButtonDblClick) {
-        qDebug() << "Mouse Button Click!";
+        qCDebug(lcWindow) << "Mouse Button Click!";
         Handle_Max();
         return true;
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::placeWindow() {
+    if (!m_settings->isFirstStart) {
+        setWindowState(Qt::WindowMaximized);
+        m_maximised = true;
+        return;
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect desktop = screen ? screen->geometry() : QRect(0, 0, width(), height());
+    move((desktop.width() - width()) / 2, (desktop.height() - height()) / 2);
+    m_maximised = false;
 }

@@ -1,0 +1,311 @@
+#include "camera/DeviceController.h"
+
+#include <QDebug>
+#include <QTimer>
+
+#include "app/AppSettings.h"
+#include "app/Log.h"
+#include "app/LogCategories.h"
+#include "camera/CCameraInterface.h"
+#include "camera/CCameraPreview.h"
+#include "modes/ImageProcessor.h"
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace {
+
+// Built-in cameras of some tablets; a document scanner is never one of them.
+const char* const kExcludedCameras[] = {"Microsoft Camera Front", "Microsoft Camera Rear",
+                                        "Microsoft LifeCam Front", "Microsoft LifeCam Rear"};
+
+const int kPropertyId[CameraPage::PictureCount] = {
+    KELM_CAMCTL_PROP_BRIGHTNESS, KELM_CAMCTL_PROP_CONTRAST, KELM_CAMCTL_PROP_SATURATION};
+
+// Identity cards are laminated and glossy: a darker, flatter picture keeps their print readable.
+const int kIdCardPicture[CameraPage::PictureCount] = {17, 47, 61};
+
+// After an open or a focus request the camera focuses by itself for this many ticks.
+constexpr int kFocusHoldTicks = 15;
+constexpr int kTickMs = 500;
+
+int frameIntervalMs(int format) {
+    return format == KELM_CAMCTL_FORMAT_MJPG ? 60 : format == KELM_CAMCTL_FORMAT_YUY2 ? 800 : 100;
+}
+
+}  // namespace
+
+DeviceController::DeviceController(AppSettings* settings, Log* log, CameraPage* page,
+                                   CCameraPreview* preview, QObject* parent)
+    : QObject(parent),
+      m_settings(settings),
+      m_log(log),
+      m_page(page),
+      m_preview(preview),
+      m_frameTimer(new QTimer(this)),
+      m_tickTimer(new QTimer(this)) {
+    connect(m_frameTimer, &QTimer::timeout, this, &DeviceController::queryFrame);
+    connect(m_tickTimer, &QTimer::timeout, this, &DeviceController::tick);
+}
+
+DeviceController::~DeviceController() {
+    shutdown();
+}
+
+bool DeviceController::loadComponents() {
+#if defined(__GLIBC__)
+    // Frame-sized buffers (24 MB at 3264 x 2448) come and go with every detection and capture.
+    // glibc would otherwise raise its mmap threshold after the first such free and keep later
+    // ones on the heap, where they stay resident; a fixed threshold returns them at once.
+    mallopt(M_MMAP_THRESHOLD, 1 << 20);
+#endif
+    bool complete = true;
+    m_camera = std::make_unique<CCameraInterface>();
+    if (m_camera->LoadCameraLibrary(false) < 0) {
+        m_log->Write(3, "Fail to Load Camera Compoent");
+        complete = false;
+    }
+    connect(m_camera.get(), &CCameraInterface::OnTakePhoto, this, &DeviceController::captured);
+    m_processor = std::make_unique<ImageProcessor>();
+    if (m_processor->Load() < 0) {
+        m_log->Write(3, "Fail to Load Document Compoent");
+        complete = false;
+    }
+    m_preview->SetImageProcessor(m_processor.get());
+    m_substitution.enabled = m_settings->resolutionSubstitution != 0;
+    return complete;
+}
+
+void DeviceController::initLibrary() {
+    m_camera->InitCamera();  // its result is not examined: discovery reports what it finds
+}
+
+void DeviceController::startTicking() {
+    m_tickTimer->start(kTickMs);
+}
+
+void DeviceController::shutdown() {
+    m_tickTimer->stop();
+    m_frameTimer->stop();
+    // The library keeps streaming until told otherwise.
+    if (m_camera && m_camera->previewRunning)
+        m_camera->StopPreview();
+}
+
+bool DeviceController::previewRunning() const {
+    return m_camera && m_camera->previewRunning;
+}
+
+void DeviceController::requestCapture() {
+    if (m_camera)
+        m_camera->TakePhoto();
+}
+
+void DeviceController::searchDevices() {
+    // Read before the insertion: opening device 0 there stores its name over the saved one.
+    const QString stored = m_settings->mainCamera;
+    std::unique_ptr<QStringList> names(m_camera->GetDeviceList());
+    m_page->setDevices(*names);
+    if (names->isEmpty()) {
+        m_preview->SetDeviceState(false);
+        m_log->Write(3, "Fail to Find Camera Device!");
+        emit noDeviceFound();
+        return;
+    }
+    m_preview->SetDeviceState(true);
+    if (!stored.isEmpty()) {
+        const int index = names->indexOf(stored);
+        if (index >= 0)
+            m_page->chooseDevice(index);
+        return;
+    }
+    for (int i = 0; i < names->size(); ++i) {
+        bool excluded = false;
+        for (const char* name : kExcludedCameras)
+            excluded = excluded || names->at(i) == QLatin1String(name);
+        if (!excluded) {
+            m_page->chooseDevice(i);
+            return;
+        }
+    }
+}
+
+void DeviceController::stopPreview(bool unlockSelectors) {
+    m_frameTimer->stop();
+    if (m_camera->StopPreview() != 0) {
+        m_preview->ClosePreview();
+        m_page->showPreviewStopped(unlockSelectors);
+        emit originalSizeChanged(QSize());
+        emit previewStopped();
+    }
+}
+
+void DeviceController::stopForChange() {
+    if (m_camera->previewRunning)
+        stopPreview(false);
+}
+
+void DeviceController::selectDevice(int index) {
+    if (index < 0)
+        return;
+    stopForChange();
+    m_deviceChanging = true;
+
+    std::unique_ptr<QStringList> sizes(m_camera->GetResolutionList(index));
+    m_substitution.selectForCamera(m_camera->maxResWidth, m_camera->maxResHeight);
+    m_substitution.offerListedSize(*sizes);
+    int pick = sizes->indexOf(ResolutionSubstitution::text(m_substitution.listed));
+    if (pick < 0)
+        pick = sizes->indexOf(
+            CCameraInterface::ResolutionText(m_camera->maxResWidth, m_camera->maxResHeight));
+    m_page->setResolutions(*sizes, pick < 0 ? 0 : pick);
+
+    std::unique_ptr<QStringList> formats(m_camera->GetFormatList());
+    m_page->setFormats(*formats, formats->indexOf("MJPG"));
+
+    if (m_autoOpen)
+        toggleOpen();
+}
+
+void DeviceController::selectResolution(int) {
+    if (m_deviceChanging)
+        return;  // the device change opens the preview itself once its lists are filled
+    stopForChange();
+    if (m_autoOpen)
+        toggleOpen();
+}
+
+void DeviceController::toggleOpen() {
+    m_deviceChanging = false;
+    if (m_camera->previewRunning) {
+        m_autoOpen = false;
+        stopPreview(true);
+        return;
+    }
+    if (m_page->currentDevice() < 0 || m_page->currentFormatIndex() < 0 ||
+        m_page->currentResolutionIndex() < 0)
+        return;
+
+    const int format =
+        m_page->currentFormat() == "YUY2" ? KELM_CAMCTL_FORMAT_YUY2 : KELM_CAMCTL_FORMAT_MJPG;
+    const QString sizeText = m_page->currentResolution();
+    const QSize size = m_substitution.openSizeFor(sizeText);
+    const bool substituted = m_substitution.isListedChoice(sizeText);
+    if (substituted)
+        qCDebug(lcDevice) << "Change to Target Res!";
+
+    const int r =
+        m_camera->StartPreview(m_page->currentDevice(), size.width(), size.height(), format);
+    if (r < 1) {
+        qCDebug(lcDevice) << "Fail to start preview,Code:" << r;
+        return;
+    }
+    const QString device = m_page->currentDeviceName();
+    qCDebug(lcDevice) << "StartPreview:" << device << "Res:" << sizeText;
+    m_settings->mainCamera = device;
+    m_settings->Save();
+    readPictureRanges();
+    m_camera->SetCameraProp(KELM_CAMCTL_PROP_FOCUS, 100, KELM_CAMCTL_FLAG_AUTO);
+    m_focusCountdown = kFocusHoldTicks;
+    m_page->showPreviewRunning(true);
+    m_preview->ShowPicture();
+    m_frameTimer->start(frameIntervalMs(format));
+    emit originalSizeChanged(substituted ? m_substitution.listed : QSize());
+    m_autoOpen = true;
+}
+
+void DeviceController::readPictureRanges() {
+    for (int p = 0; p < CameraPage::PictureCount; ++p) {
+        int mn = 0, mx = 0, def = 0, value = 0, flags = 0;
+        if (m_camera->GetVideoProp(kPropertyId[p], &mn, &mx, &def, &value, &flags) > 0) {
+            m_page->setPictureRange(CameraPage::Picture(p), mn, mx, value);
+            // Written back as manual, so the camera no longer adjusts it by itself.
+            m_camera->SetVideoProp(kPropertyId[p], m_page->pictureValue(CameraPage::Picture(p)),
+                                   KELM_CAMCTL_FLAG_MANUAL);
+        }
+    }
+}
+
+void DeviceController::queryFrame() {
+    m_preview->ShowFrame(m_camera->QueryFrame());
+}
+
+void DeviceController::setPicture(CameraPage::Picture p, int value) {
+    m_camera->SetVideoProp(kPropertyId[p], value, KELM_CAMCTL_FLAG_MANUAL);
+}
+
+void DeviceController::writePicture(CameraPage::Picture p, int value) {
+    m_page->showPictureValue(p, value);
+    setPicture(p, m_page->pictureValue(p));
+}
+
+int DeviceController::pictureDefault(CameraPage::Picture p) const {
+    int def = 0;
+    if (m_camera->GetVideoProp(kPropertyId[p], nullptr, nullptr, &def, nullptr, nullptr) <= 0)
+        def = 0;
+    return def;
+}
+
+void DeviceController::resetPicture() {
+    for (int p = 0; p < CameraPage::PictureCount; ++p)
+        writePicture(CameraPage::Picture(p), pictureDefault(CameraPage::Picture(p)));
+    m_modeParamsSaved = false;
+}
+
+void DeviceController::focus() {
+    int value = 0;
+    if (m_camera->GetCameraProp(KELM_CAMCTL_PROP_FOCUS, nullptr, nullptr, nullptr, &value,
+                                nullptr) <= 0)
+        value = 0;
+    // Manual and back to automatic makes the camera search its focus again.
+    m_camera->SetCameraProp(KELM_CAMCTL_PROP_FOCUS, value, KELM_CAMCTL_FLAG_MANUAL);
+    m_camera->SetCameraProp(KELM_CAMCTL_PROP_FOCUS, value, KELM_CAMCTL_FLAG_AUTO);
+    m_focusCountdown = kFocusHoldTicks;
+}
+
+void DeviceController::tick() {
+    if (m_focusCountdown > 0 && --m_focusCountdown == 0)
+        qCDebug(lcDevice) << "Time out Change to Manual Focus!";
+    emit ticked(++m_tickCount);
+}
+
+void DeviceController::applyModeParameters(ControlMode mode) {
+    if (!m_camera || !m_settings->cameraParamsPerMode || mode >= ResidenceMode)
+        return;
+    if (mode == IDMode) {
+        bool all = true;
+        for (int p = 0; p < CameraPage::PictureCount; ++p) {
+            int value = 0;
+            if (m_camera->GetVideoProp(kPropertyId[p], nullptr, nullptr, nullptr, &value, nullptr) >
+                0)
+                m_savedPicture[p] = value;
+            else
+                all = false;
+        }
+        m_modeParamsSaved = all;
+        for (int p = 0; p < CameraPage::PictureCount; ++p)
+            writePicture(CameraPage::Picture(p), kIdCardPicture[p]);
+        qCDebug(lcDevice) << "IDMode:Change to Target Value";
+        return;
+    }
+    const char* restored = mode == DocMode     ? "DocMode:Change to Old Value"
+                           : mode == SheetMode ? "SheetMode:Change to Old Value"
+                                               : "BookMode:Change to Old Value";
+    const char* reset = mode == DocMode     ? "DocMode:Change to Defaut Value"
+                        : mode == SheetMode ? "SheetMode:Change to Default Value"
+                                            : "BookMode:Change to Defalut Value";
+    const int* saved = m_savedPicture;
+    if (!m_modeParamsSaved || saved[0] + saved[1] + saved[2] == 0) {
+        resetPicture();
+        qCDebug(lcDevice) << reset;
+        return;
+    }
+    writePicture(CameraPage::Brightness, saved[CameraPage::Brightness]);
+    // Sheet and book modes keep a contrast or saturation of 0 as it is now.
+    for (CameraPage::Picture p : {CameraPage::Contrast, CameraPage::Saturation})
+        if (mode == DocMode || saved[p] != 0)
+            writePicture(p, saved[p]);
+    qCDebug(lcDevice) << restored;
+    m_modeParamsSaved = false;
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QImage>
+#include <QObject>
+#include <QSize>
+
+#include <memory>
+
+#include "camera/ResolutionSubstitution.h"
+#include "modes/ControlMode.h"
+#include "ui/CameraPage.h"
+
+class AppSettings;
+class CCameraInterface;
+class CCameraPreview;
+class ImageProcessor;
+class Log;
+class QTimer;
+
+// Owns the main camera: the camera interface, the preview's image processing, the frame timer
+// and the 500 ms tick, the device and resolution choice (with the resolution substitution), the
+// picture parameters and the ones each scan mode asks for. It drives the camera page and the
+// live preview and reports captures and state by signals.
+class DeviceController : public QObject {
+    Q_OBJECT
+
+public:
+    DeviceController(AppSettings* settings, Log* log, CameraPage* page, CCameraPreview* preview,
+                     QObject* parent = nullptr);
+    ~DeviceController() override;
+
+    // Loads the camera and document libraries; false when either is missing (logged).
+    bool loadComponents();
+    void initLibrary();
+    // Lists the devices; the stored (or first usable) one is chosen and opened.
+    void searchDevices();
+    void startTicking();
+    // Stops the timers and the stream, so the camera is free for the next program instance.
+    void shutdown();
+
+    bool previewRunning() const;
+    // Arms the camera: the next frame is reported by captured().
+    void requestCapture();
+    // Picture parameters of a scan mode (identity cards want their own, the others get the
+    // user's back), when the settings ask for it.
+    void applyModeParameters(ControlMode mode);
+    CCameraInterface* camera() const { return m_camera.get(); }
+
+public slots:
+    void selectDevice(int index);
+    void selectResolution(int index);
+    void toggleOpen();
+    void queryFrame();
+    void tick();
+    void setPicture(CameraPage::Picture p, int value);
+    void resetPicture();
+    void focus();
+
+signals:
+    void captured(QImage image);
+    void noDeviceFound();
+    // Every 500 ms while the program runs; the count drives the help icon's blink.
+    void ticked(int count);
+    // The size an Original capture is enlarged to, or an empty size when none applies.
+    void originalSizeChanged(QSize size);
+    // The stream stopped for a change or on request (the sub camera follows it).
+    void previewStopped();
+
+private:
+    void stopForChange();
+    void stopPreview(bool unlockSelectors);
+    void readPictureRanges();
+    void writePicture(CameraPage::Picture p, int value);
+    int pictureDefault(CameraPage::Picture p) const;
+
+    AppSettings* m_settings;
+    Log* m_log;
+    CameraPage* m_page;
+    CCameraPreview* m_preview;
+    std::unique_ptr<CCameraInterface> m_camera;
+    std::unique_ptr<ImageProcessor> m_processor;
+    QTimer* m_frameTimer;
+    QTimer* m_tickTimer;
+    ResolutionSubstitution m_substitution;
+    bool m_autoOpen = true;         // while set a device or resolution change reopens the preview
+    bool m_deviceChanging = false;  // while set resolution-selector changes are ignored
+    int m_focusCountdown = 0;       // ticks left of the automatic-focus hold after an open
+    int m_tickCount = 0;
+    // The user's picture parameters, kept while identity-card mode uses its own.
+    bool m_modeParamsSaved = false;
+    int m_savedPicture[CameraPage::PictureCount] = {};
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QSize>
+
+#include "modes/ScanModePage.h"
+
+class CImagePreview;
+class QCheckBox;
+class QPushButton;
+
+// Document mode: four treatment tiles (Original, Auto Cutting, Optimization, Gray). With "Save
+// Directly" a capture is cut as the chosen tile says and saved at once; without it the tiles
+// preview the treatments and "Save" saves the chosen one.
+class DocumentModePage : public ScanModePage {
+    Q_OBJECT
+
+public:
+    enum Option { Original, AutoCut, Optimised, Gray, NoOption };
+
+    DocumentModePage(OutputPipeline* output, ImageProcessor* processor, QWidget* parent = nullptr);
+
+    void takeCapture(const QImage& capture) override;
+    void reset() override;
+
+    // Cameras whose largest picture is listed under a larger size: Original captures are
+    // enlarged to it (an empty size: none).
+    void setOriginalSize(const QSize& size) { m_originalSize = size; }
+
+    Option option() const { return m_option; }
+    // 2 while a previewed capture waits for "Save", else 0.
+    int state() const { return m_state; }
+    CImagePreview* tile(int option) const;
+    QCheckBox* saveDirectlyBox() const { return m_saveDirectly; }
+    QPushButton* saveButtonWidget() const { return m_save; }
+
+public slots:
+    void tileChanged(int option, bool selected);
+    void saveDirectlyClicked(bool checked);
+    void save();
+    // The tiles' small previews of the three treatments.
+    void preview(const QImage& capture);
+
+signals:
+    void originChosen();
+    void treatmentChosen();
+
+private:
+    // The page for one option from the full-resolution copy; null when nothing could be made
+    // (no document found, library missing).
+    QImage makePage(const QImage& source, Option option) const;
+    void clearTiles();
+
+    CImagePreview* m_tiles[4] = {};
+    QPushButton* m_save = nullptr;
+    QCheckBox* m_saveDirectly = nullptr;
+    Option m_option = AutoCut;
+    int m_state = 0;
+    QImage m_kept;  // the full-resolution capture waiting for "Save"
+    QSize m_originalSize;
+};

@@ -1,0 +1,179 @@
+#include "output/ImageListPanel.h"
+
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QLabel>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QUrl>
+
+#include "app/AppSettings.h"
+#include "app/Log.h"
+#include "output/ImageListModel.h"
+#include "ui/PanelWidgets.h"
+
+using namespace PanelWidgets;
+
+ImageListPanel::ImageListPanel(AppSettings* settings, Log* log, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_log(log), m_model(new ImageListModel(this)) {
+    setObjectName("pQWid_ImageListPage");
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(2, 2, 2, 2);
+
+    auto* pathTitle = new QLabel(tr("Img Path:"), this);
+    pathTitle->setObjectName("pLbl_ImgPathTitle");
+    pathTitle->setCursor(Qt::PointingHandCursor);
+    grid->addWidget(pathTitle, 0, 0, 1, 4, Qt::AlignLeft | Qt::AlignVCenter);
+
+    pLbl_BaseDir = new QLabel(this);
+    pLbl_BaseDir->setObjectName("pLbl_BaseDir");
+    // Long folder names must not widen the zone beyond its maximum width.
+    pLbl_BaseDir->setWordWrap(true);
+    grid->addWidget(pLbl_BaseDir, 1, 0, 1, 4, Qt::AlignCenter);
+
+    m_view = new QListView(this);
+    m_view->setObjectName("pListWidget_Images");
+    m_view->setModel(m_model);
+    m_view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Icon mode switches dragging on, so it is switched off afterwards: the window runs its own
+    // drag of newly saved files.
+    m_view->setViewMode(QListView::IconMode);
+    m_view->setDragEnabled(false);
+    m_view->setAcceptDrops(false);
+    m_view->setIconSize(ImageListModel::kThumbnailSize);
+    m_view->setSpacing(5);
+    m_view->setAutoScroll(true);
+    m_view->setStyleSheet(
+        "QListView::item:selected{background:white; color:#28A4FF; border:1px solid white }");
+    m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    grid->addWidget(m_view, 4, 0, 1, 4);
+    buildActionButtons(grid);
+
+    for (int c = 0; c < 4; ++c)
+        grid->setColumnStretch(c, 1);
+    const int rowStretch[] = {1, 1, 1, 1, 26, 1};
+    for (int r = 0; r < 6; ++r)
+        grid->setRowStretch(r, rowStretch[r]);
+
+    connect(m_view, &QListView::doubleClicked, this, &ImageListPanel::openItem);
+}
+
+void ImageListPanel::buildActionButtons(QGridLayout* grid) {
+    auto* changeFolder = button(this, "pBtn_ChangeFolder", tr("Change folder"));
+    auto* openFolder = button(this, "pBtn_OpenFolder", tr("Open folder"));
+    grid->addWidget(changeFolder, 2, 0, 1, 2, kCentred);
+    grid->addWidget(openFolder, 2, 2, 1, 2, Qt::AlignLeft | Qt::AlignHCenter | Qt::AlignVCenter);
+    connect(changeFolder, &QPushButton::pressed, this, &ImageListPanel::selectBaseDir);
+    connect(openFolder, &QPushButton::pressed, this, &ImageListPanel::openBaseDir);
+
+    const struct {
+        const char* name;
+        QString tip;
+        int row, column;
+    } buttons[] = {{"pQbtn_ImageItemsPdf", tr("Output to Pdf"), 3, 0},
+                   {"pQbtn_ImageItemsPrint", tr("Print"), 3, 1},
+                   {"pQbtn_ImageItemsOcr", tr("OCR"), 3, 2},
+                   {"pQbtn_ImageItemsWord", tr("Output to Word"), 3, 3},
+                   {"pQbtn_ImageItemsSelectAll", tr("Select All"), 5, 0},
+                   {"pQbtn_ImageItemsUnSelectAll", tr("UnSelect"), 5, 1},
+                   {"pQbtn_ImageItemsCopy", tr("Copy"), 5, 2},
+                   {"pQbtn_ImageItemsDelete", tr("Delect Selectd Items"), 5, 3}};
+    for (const auto& b : buttons) {
+        QPushButton* made = button(this, b.name);
+        made->setToolTip(b.tip);
+        made->setCursor(Qt::PointingHandCursor);
+        grid->addWidget(made, b.row, b.column, kCentred);
+    }
+    changeFolder->setCursor(Qt::PointingHandCursor);
+    openFolder->setCursor(Qt::PointingHandCursor);
+    // The OCR hand-off is not offered yet.
+    auto* ocr = findChild<QPushButton*>("pQbtn_ImageItemsOcr");
+    ocr->setCursor(Qt::ForbiddenCursor);
+    ocr->hide();
+    connect(findChild<QPushButton*>("pQbtn_ImageItemsSelectAll"), &QPushButton::pressed, this,
+            &ImageListPanel::selectAll);
+    connect(findChild<QPushButton*>("pQbtn_ImageItemsUnSelectAll"), &QPushButton::pressed, this,
+            &ImageListPanel::unselectAll);
+    connect(findChild<QPushButton*>("pQbtn_ImageItemsDelete"), &QPushButton::pressed, this,
+            &ImageListPanel::deleteSelected);
+}
+
+void ImageListPanel::buildMenu() {
+    pQmenu_ImageList = new QMenu(this);
+    pQmenu_ImageList->setObjectName(QStringLiteral("pQmenu_ImageList"));
+    // Copy and the two exports are list actions of their own, offered once they exist.
+    pQmenu_ImageList->addAction(tr("Copy"))->setEnabled(false);
+    connect(pQmenu_ImageList->addAction(tr("Select All")), &QAction::triggered, this,
+            &ImageListPanel::selectAll);
+    pQmenu_ImageList->addAction(tr("Output to Pdf"))->setEnabled(false);
+    pQmenu_ImageList->addAction(tr("Output to Word"))->setEnabled(false);
+    connect(pQmenu_ImageList->addAction(tr("Delect Selectd Items")), &QAction::triggered, this,
+            &ImageListPanel::deleteSelected);
+}
+
+void ImageListPanel::execMenu(const QPoint& globalPos) {
+    if (pQmenu_ImageList)
+        pQmenu_ImageList->exec(globalPos);
+}
+
+void ImageListPanel::showBaseDir() {
+    pLbl_BaseDir->setText(m_settings->baseDir);
+    pLbl_BaseDir->setToolTip(m_settings->baseDir);
+}
+
+void ImageListPanel::addFile(const QString& path) {
+    if (!m_model->addFile(path))
+        m_log->Write(3, QStringLiteral("Fail to read saved image %1").arg(path).toUtf8());
+    m_view->scrollToBottom();
+}
+
+void ImageListPanel::openItem(const QModelIndex& index) {
+    const QString path = index.data(ImageListModel::PathRole).toString();
+    if (QFileInfo(path).isFile())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+void ImageListPanel::selectAll() {
+    m_view->selectAll();
+    emit actionDone();
+}
+
+void ImageListPanel::unselectAll() {
+    m_view->clearSelection();
+}
+
+void ImageListPanel::deleteSelected() {
+    QModelIndexList selected = m_view->selectionModel()->selectedIndexes();
+    // From the bottom up, so the rows still to go keep their numbers.
+    std::sort(selected.begin(), selected.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() > b.row(); });
+    for (const QModelIndex& index : selected) {
+        const QString path = m_model->path(index.row());
+        if (QFileInfo::exists(path) && !QFile::remove(path))
+            m_log->Write(3, QStringLiteral("Fail to delete %1").arg(path).toUtf8());
+        m_model->removeRow(index.row());
+    }
+}
+
+void ImageListPanel::openBaseDir() {
+    QString dir = pLbl_BaseDir->text();
+    dir.replace('\\', '/');
+    QDesktopServices::openUrl(QUrl::fromLocalFile(dir));
+    emit actionDone();
+}
+
+void ImageListPanel::selectBaseDir() {
+    const QString dir = QFileDialog::getExistingDirectory(
+        this, tr("Select Directory"), "./",
+        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    if (dir.isEmpty())
+        return;  // cancelled
+    m_settings->baseDir = dir;
+    showBaseDir();
+    m_settings->Save();
+    emit baseDirChanged();
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QModelIndex>
+#include <QWidget>
+
+class AppSettings;
+class ImageListModel;
+class Log;
+class QLabel;
+class QListView;
+class QMenu;
+class QPushButton;
+
+// The "Image list" page of the settings zone: the output folder with its buttons, the list of
+// saved files over an ImageListModel, the list actions and the list menu.
+class ImageListPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    ImageListPanel(AppSettings* settings, Log* log, QWidget* parent = nullptr);
+
+    ImageListModel* model() const { return m_model; }
+    QListView* view() const { return m_view; }
+    // Shows the stored output folder.
+    void showBaseDir();
+    void buildMenu();
+    void execMenu(const QPoint& globalPos);
+
+public slots:
+    // Lists a file just saved and scrolls to it.
+    void addFile(const QString& path);
+    void openItem(const QModelIndex& index);
+    void selectAll();
+    void unselectAll();
+    void deleteSelected();
+    void openBaseDir();
+    void selectBaseDir();
+
+signals:
+    // The output folder in the settings record changed (and was written).
+    void baseDirChanged();
+    // An action is done: the keyboard focus may go back to the capture button.
+    void actionDone();
+
+private:
+    void buildActionButtons(class QGridLayout* grid);
+
+    AppSettings* m_settings;
+    Log* m_log;
+    ImageListModel* m_model;
+    QListView* m_view = nullptr;
+    QLabel* pLbl_BaseDir = nullptr;
+    QMenu* pQmenu_ImageList = nullptr;
+};

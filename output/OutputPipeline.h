@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+#include "app/Log.h"
+#include "output/ImageNamer.h"
+#include "output/Watermark.h"
+
+class AppSettings;
+class SaveThread;
+
+// The road of every finished page to the disk, shared by all scan modes: the output folder (with
+// its fallback), the file name, the watermark, and a save thread that encodes the file. A file
+// that reached the disk is announced with saved(); a failed one is logged and reported.
+class OutputPipeline : public QObject {
+    Q_OBJECT
+
+public:
+    explicit OutputPipeline(QObject* parent = nullptr);
+    // A file still being encoded is finished rather than lost.
+    ~OutputPipeline() override;
+
+    // Kept, not owned; read live at every save.
+    void setSettings(AppSettings* settings) { m_settings = settings; }
+
+    // Names, stamps and queues `page`. Returns the path it will have, or an empty string when
+    // nothing was queued.
+    QString save(QImage page);
+    // The same under a caller-given base name in the output folder.
+    QString saveAs(QImage page, const QString& baseName);
+    // Encodes `image` to `path` at once, with the current type and quality.
+    bool saveNow(const QImage& image, const QString& path);
+    void stamp(QImage* image);
+
+    // The output folder, falling back when the stored one cannot take files.
+    QString outputDirectory();
+    // Waits until every queued file is written.
+    bool waitForSaves(int msecs = 30000);
+    ImageNamer& namer() { return m_namer; }
+
+signals:
+    // The path a page is about to be written to, with the page before its watermark.
+    void naming(QString path, QImage page);
+    void saved(QString path);
+    void saveFailed(QString path, QString reason);
+
+private:
+    bool queue(const QImage& page, const QString& path);
+    void logFailure(const QString& message);
+
+    AppSettings* m_settings = nullptr;
+    ImageNamer m_namer;
+    Log m_log;
+    // Threads still writing, so closing the program waits for them instead of losing files.
+    QList<QPointer<SaveThread>> m_running;
+};
