@@ -23,10 +23,14 @@ __attribute__((noinline)) int fpeHere() {
 __attribute__((noinline)) void illHere() {
     __builtin_trap();
 }
+// The recursion goes through a pointer the compiler cannot see through, so that it neither
+// warns about the endless recursion nor turns it into a loop.
+void overflowHere(int depth);
+void (*volatile g_recurse)(int) = &overflowHere;
 __attribute__((noinline)) void overflowHere(int depth) {
     volatile char pad[4096];
     pad[0] = char(depth);
-    overflowHere(depth + pad[0] + 1);
+    g_recurse(depth + pad[0] + 1);
     pad[1] = 0;
 }
 
