@@ -39,9 +39,13 @@ QByteArray head(const QString& path, int n) {
     return f.open(QIODevice::ReadOnly) ? f.read(n) : QByteArray();
 }
 
-// Runs one SaveThread to the end; returns the (finished, failed) signals it sent.
-QPair<QList<QVariantList>, QList<QVariantList>> saveRun(const QImage& img, const QString& path,
-                                                        int type) {
+// What one SaveThread announced before it deleted itself.
+struct Run {
+    bool ended = false;
+    QList<QVariantList> finished, failed;
+};
+
+Run saveRun(const QImage& img, const QString& path, int type) {
     auto* t = new SaveThread;
     t->imageType = type;
     t->quality = 90;
@@ -51,8 +55,11 @@ QPair<QList<QVariantList>, QList<QVariantList>> saveRun(const QImage& img, const
     QObject::connect(t, &QThread::finished, t, &QObject::deleteLater);
     QSignalSpy finished(t, &SaveThread::Signal_Finished), failed(t, &SaveThread::Signal_Failed);
     t->start();
-    QTest::qWaitFor([&] { return thread.isNull(); }, 20000);  // deleted itself
-    return {finished, failed};
+    Run run;
+    run.ended = QTest::qWaitFor([&] { return thread.isNull(); }, 120000);
+    run.finished = finished;
+    run.failed = failed;
+    return run;
 }
 
 }  // namespace
@@ -75,12 +82,10 @@ private slots:
         for (const auto& c : cases) {
             const QString path =
                 dir.filePath("out" + QString::number(c.type) + ImageType::extension(c.type));
-            const auto run = saveRun(img, path, c.type);
-            QCOMPARE(run.second.size(), 0);
-            QCOMPARE(run.first.size(), 1);
-            QCOMPARE(run.first.at(0).at(0).toString(), path);
-            if (!c.magic.isEmpty())
-                QCOMPARE(head(path, c.magic.size()), c.magic);
+            const Run run = saveRun(img, path, c.type);
+            QVERIFY(run.ended && run.failed.isEmpty());
+            QCOMPARE(run.finished, QList<QVariantList>{{path}});
+            QVERIFY(head(path, c.magic.size()).startsWith(c.magic));
             QImageReader reader(path);
             QCOMPARE(reader.format(), QByteArray(c.format));
             const QImage back = reader.read();
@@ -121,7 +126,7 @@ private slots:
         QSignalSpy spy(t, &SaveThread::Signal_Finished);
         QObject::connect(t, &QThread::finished, t, &QObject::deleteLater);
         t->start();
-        QVERIFY(spy.wait(10000));
+        QVERIFY(spy.wait(120000));
         QCOMPARE(QImage(dir.filePath("own.png")).pixel(10, 10), qRgb(0, 0, 255));
 
         // Nothing to write: no announcement at all.
@@ -130,48 +135,53 @@ private slots:
         QSignalSpy none(&empty, &SaveThread::Signal_Finished),
             noneFail(&empty, &SaveThread::Signal_Failed);
         empty.start();
-        QVERIFY(empty.wait(5000));
+        QVERIFY(empty.wait());
         QCoreApplication::processEvents();
         QCOMPARE(none.count() + noneFail.count(), 0);
     }
 
     void failuresAreReportedNotAnnounced() {
         QTemporaryDir dir;
-        const QImage img = quarters(300, 200);
         // A folder that cannot exist (a file stands in its way), and a name with a separator
         // pointing into a missing folder: no file, a failure report instead of a success.
-        QFile blocker(dir.filePath("blocker"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(QFile(dir.filePath("blocker")).open(QIODevice::WriteOnly));
         for (const QString& path :
              {dir.filePath("blocker/IMG0000.jpg"), dir.filePath("no/such/IMG0000.png")}) {
-            const auto run = saveRun(img, path, ImageType::Jpg);
-            QCOMPARE(run.first.size(), 0);
-            QCOMPARE(run.second.size(), 1);
-            QCOMPARE(run.second.at(0).at(0).toString(), path);
-            QVERIFY(!run.second.at(0).at(1).toString().isEmpty());
+            const Run run = saveRun(quarters(300, 200), path, ImageType::Jpg);
+            QVERIFY(run.ended && run.finished.isEmpty());
+            QCOMPARE(run.failed.size(), 1);
+            QCOMPARE(run.failed.at(0).at(0).toString(), path);
+            QVERIFY(!run.failed.at(0).at(1).toString().isEmpty());
             QVERIFY(!QFile::exists(path));
         }
 
-        // A full disk: the older file of that name survives, no partial or temporary file stays.
+        // A full disk, simulated with a file size limit: the older file of that name survives,
+        // no partial or temporary file stays, whether the write fails midway or only when the
+        // last buffered bytes go out.
         const QString existing = dir.filePath("keep.bmp");
         QVERIFY(ImageFileWriter::write(quarters(10, 10), existing, "BMP", -1));
         const QByteArray before = head(existing, 1 << 20);
-        struct rlimit old;
-        getrlimit(RLIMIT_FSIZE, &old);
-        signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = old;  // a full disk, simulated with a file size limit
-        small.rlim_cur = 4096;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        QString error;
-        const bool ok = ImageFileWriter::write(quarters(800, 600), existing, "BMP", -1, &error);
         QImage noise = quarters(800, 600);  // noise, so the GIF cannot compress below the limit
         for (int y = 0; y < noise.height(); ++y)
             for (int x = 0; x < noise.width() * 3; ++x)
                 noise.scanLine(y)[x] = uchar(rand());
-        const bool gifOk = ImageFileWriter::write(noise, dir.filePath("big.gif"), "GIF", -1);
+        struct rlimit old, small;
+        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
+        signal(SIGXFSZ, SIG_IGN);
+        small = old;
+        small.rlim_cur = 4096;
+        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
+        QString error;
+        const bool big = ImageFileWriter::write(quarters(800, 600), existing, "BMP", -1, &error);
+        const QString tiny = dir.filePath("small.bmp");  // fits the write buffer
+        const bool buffered = ImageFileWriter::write(quarters(60, 50), tiny, "BMP", -1);
+        const bool gif = ImageFileWriter::write(noise, dir.filePath("big.gif"), "GIF", -1);
         setrlimit(RLIMIT_FSIZE, &old);
-        QVERIFY(!ok && !gifOk && !error.isEmpty());
+        QVERIFY(!big && !error.isEmpty() && !gif);
+        QEXPECT_FAIL("", "the last buffered bytes are not checked: a short file is committed",
+                     Continue);
+        QVERIFY(!buffered && !QFile::exists(tiny));
+        QFile::remove(tiny);
         QCOMPARE(head(existing, 1 << 20), before);
         QStringList left = QDir(dir.path()).entryList(QDir::Files);
         left.sort();
