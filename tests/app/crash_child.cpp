@@ -34,10 +34,19 @@ __attribute__((noinline)) void overflowHere(int depth) {
     pad[1] = 0;
 }
 
-void announce(void* fn) {
-    printf("%p\n", fn);
-    fflush(stdout);
+void segvInThread() {
+    std::thread t([] {
+        CrashHandler::install();
+        segvHere();
+    });
+    t.join();
 }
+
+struct Fault {
+    const char* name;
+    void* function;  // where the fault happens, printed for the test
+    void (*provoke)();
+};
 
 }  // namespace
 
@@ -46,31 +55,20 @@ int main(int argc, char** argv) {
     const int report = CrashHandler::runReportModeIfRequested(argc, argv);
     if (report >= 0)
         return report;
-    if (argc < 2)
-        return 2;
-    const char* what = argv[1];
-    if (!strcmp(what, "segv")) {
-        announce(reinterpret_cast<void*>(&segvHere));
-        segvHere();
-    } else if (!strcmp(what, "segv-thread")) {
-        announce(reinterpret_cast<void*>(&segvHere));
-        std::thread t([] {
-            CrashHandler::install();
-            segvHere();
-        });
-        t.join();
-    } else if (!strcmp(what, "fpe")) {
-        announce(reinterpret_cast<void*>(&fpeHere));
-        return fpeHere();
-    } else if (!strcmp(what, "ill")) {
-        announce(reinterpret_cast<void*>(&illHere));
-        illHere();
-    } else if (!strcmp(what, "abort")) {
-        announce(nullptr);
-        abort();
-    } else if (!strcmp(what, "overflow")) {
-        announce(reinterpret_cast<void*>(&overflowHere));
-        overflowHere(0);
+    const Fault faults[] = {
+        {"segv", reinterpret_cast<void*>(&segvHere), [] { segvHere(); }},
+        {"segv-thread", reinterpret_cast<void*>(&segvHere), &segvInThread},
+        {"fpe", reinterpret_cast<void*>(&fpeHere), [] { g_zero = fpeHere(); }},
+        {"ill", reinterpret_cast<void*>(&illHere), [] { illHere(); }},
+        {"abort", nullptr, [] { abort(); }},
+        {"overflow", reinterpret_cast<void*>(&overflowHere), [] { overflowHere(0); }},
+    };
+    for (const Fault& f : faults) {
+        if (argc > 1 && !strcmp(argv[1], f.name)) {
+            printf("%p\n", f.function);
+            fflush(stdout);
+            f.provoke();
+        }
     }
-    return 0;
+    return 2;
 }

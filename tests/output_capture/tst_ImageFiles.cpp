@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 #include "modes/SaveThread.h"
 #include "output/ImageFileWriter.h"
 #include "output/ImageType.h"
@@ -41,21 +43,26 @@ QByteArray head(const QString& path, int n) {
 
 // What one SaveThread announced before it deleted itself.
 struct Run {
+    int handedOver = 0;
     bool ended = false;
     QList<QVariantList> finished, failed;
 };
 
-Run saveRun(const QImage& img, const QString& path, int type) {
+// Hands the image to a SaveThread, runs `afterHandOver`, starts the thread and waits until it
+// has deleted itself.
+Run saveRun(const QImage& img, const QString& path, int type,
+            const std::function<void()>& afterHandOver = {}) {
     auto* t = new SaveThread;
     t->imageType = type;
     t->quality = 90;
     QPointer<SaveThread> thread = t;
-    if (t->SetImage(&img, path) != 1)
-        return {};
+    Run run;
+    run.handedOver = t->SetImage(&img, path);
+    if (afterHandOver)
+        afterHandOver();
     QObject::connect(t, &QThread::finished, t, &QObject::deleteLater);
     QSignalSpy finished(t, &SaveThread::Signal_Finished), failed(t, &SaveThread::Signal_Failed);
     t->start();
-    Run run;
     run.ended = QTest::qWaitFor([&] { return thread.isNull(); }, 120000);
     run.finished = finished;
     run.failed = failed;
@@ -70,22 +77,20 @@ private slots:
     void everyTypeHoldsItsOwnFormat() {
         QTemporaryDir dir;
         const QImage img = quarters(161, 97);  // odd width: rows carry padding
+        // The reader tells the format from the content, and an unknown type is a JPEG.
         const struct {
             int type;
             const char* format;
-            QByteArray magic;
             int tolerance;
-        } cases[] = {
-            {ImageType::Bmp, "bmp", "BM", 0},      {ImageType::Jpg, "jpeg", "\xFF\xD8\xFF", 12},
-            {ImageType::Png, "png", "\x89PNG", 0}, {ImageType::Gif, "gif", "GIF89a", 8},
-            {ImageType::Tif, "tiff", "", 0},       {42, "jpeg", "\xFF\xD8\xFF", 12}};
+        } cases[] = {{ImageType::Bmp, "bmp", 0},  {ImageType::Jpg, "jpeg", 12},
+                     {ImageType::Png, "png", 0},  {ImageType::Gif, "gif", 8},
+                     {ImageType::Tif, "tiff", 0}, {42, "jpeg", 12}};
         for (const auto& c : cases) {
             const QString path =
                 dir.filePath("out" + QString::number(c.type) + ImageType::extension(c.type));
             const Run run = saveRun(img, path, c.type);
             QVERIFY(run.ended && run.failed.isEmpty());
             QCOMPARE(run.finished, QList<QVariantList>{{path}});
-            QVERIFY(head(path, c.magic.size()).startsWith(c.magic));
             QImageReader reader(path);
             QCOMPARE(reader.format(), QByteArray(c.format));
             const QImage back = reader.read();
@@ -112,32 +117,20 @@ private slots:
 
     void threadKeepsItsOwnPixels() {
         QTemporaryDir dir;
-        // An image over a foreign buffer that the caller frees right after handing it over,
-        // as the document cut results are.
+        // An image over a foreign buffer that the caller reuses right after handing it over, as
+        // the document cut results are.
         std::vector<uchar> buffer(64 * 48 * 3, 0);
-        for (size_t i = 0; i < buffer.size(); i += 3)
-            buffer[i + 2] = 255;  // blue
-        auto* wrapped = new QImage(buffer.data(), 64, 48, 64 * 3, QImage::Format_RGB888);
-        auto* t = new SaveThread;
-        t->imageType = ImageType::Png;
-        QCOMPARE(t->SetImage(wrapped, dir.filePath("own.png")), 1);
-        delete wrapped;
-        std::vector<uchar>().swap(buffer);  // the caller's pixels are gone
-        QSignalSpy spy(t, &SaveThread::Signal_Finished);
-        QObject::connect(t, &QThread::finished, t, &QObject::deleteLater);
-        t->start();
-        QVERIFY(spy.wait(120000));
+        for (size_t i = 2; i < buffer.size(); i += 3)
+            buffer[i] = 255;  // blue
+        const QImage wrapped(buffer.data(), 64, 48, 64 * 3, QImage::Format_RGB888);
+        Run run = saveRun(wrapped, dir.filePath("own.png"), ImageType::Png,
+                          [&buffer] { std::fill(buffer.begin(), buffer.end(), 0); });
+        QVERIFY(run.ended && run.handedOver == 1 && run.finished.size() == 1);
         QCOMPARE(QImage(dir.filePath("own.png")).pixel(10, 10), qRgb(0, 0, 255));
 
         // Nothing to write: no announcement at all.
-        SaveThread empty;
-        QCOMPARE(empty.SetImage(nullptr, dir.filePath("none.png")), 0);
-        QSignalSpy none(&empty, &SaveThread::Signal_Finished),
-            noneFail(&empty, &SaveThread::Signal_Failed);
-        empty.start();
-        QVERIFY(empty.wait());
-        QCoreApplication::processEvents();
-        QCOMPARE(none.count() + noneFail.count(), 0);
+        run = saveRun(QImage(), dir.filePath("none.png"), ImageType::Png);
+        QVERIFY(run.ended && run.handedOver == 0 && run.finished.isEmpty() && run.failed.isEmpty());
     }
 
     void failuresAreReportedNotAnnounced() {
@@ -148,11 +141,9 @@ private slots:
         for (const QString& path :
              {dir.filePath("blocker/IMG0000.jpg"), dir.filePath("no/such/IMG0000.png")}) {
             const Run run = saveRun(quarters(300, 200), path, ImageType::Jpg);
-            QVERIFY(run.ended && run.finished.isEmpty());
-            QCOMPARE(run.failed.size(), 1);
-            QCOMPARE(run.failed.at(0).at(0).toString(), path);
-            QVERIFY(!run.failed.at(0).at(1).toString().isEmpty());
-            QVERIFY(!QFile::exists(path));
+            QVERIFY(run.ended && run.finished.isEmpty() && run.failed.size() == 1);
+            QCOMPARE(run.failed[0][0].toString(), path);
+            QVERIFY(!run.failed[0][1].toString().isEmpty() && !QFile::exists(path));
         }
 
         // A full disk, simulated with a file size limit: the older file of that name survives,
@@ -183,9 +174,8 @@ private slots:
         QVERIFY(!buffered && !QFile::exists(tiny));
         QFile::remove(tiny);
         QCOMPARE(head(existing, 1 << 20), before);
-        QStringList left = QDir(dir.path()).entryList(QDir::Files);
-        left.sort();
-        QCOMPARE(left, QStringList({"blocker", "keep.bmp"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+                 QStringList({"blocker", "keep.bmp"}));
     }
 };
 

@@ -83,10 +83,9 @@ private slots:
         for (int rule : {1, 2, 3}) {
             ImageNamer burst;
             burst.rule = rule;
-            QStringList paths;
+            QSet<QString> paths;
             for (int i = 0; i < 6; ++i)
                 paths << burst.MakeImagePath(dir.path(), ImageType::Jpg);
-            paths.removeDuplicates();
             QCOMPARE(paths.size(), 6);
         }
 
@@ -99,10 +98,6 @@ private slots:
         QVERIFY(datedName(name(dated.MakeImagePath(dir.path(), ImageType::Jpg)), day, "0007.jpg"));
         QVERIFY(datedName(name(dated.MakeImagePath(dir.path(), ImageType::Jpg)), day, "0009.jpg"));
         QCOMPARE(dated.index, 10);
-
-        QCOMPARE(ImageNamer::RuleFromNameType(0), int(ImageNamer::TimeDate));
-        QCOMPARE(ImageNamer::RuleFromNameType(1), int(ImageNamer::Index));
-        QCOMPARE(ImageNamer::RuleFromNameType(-5), int(ImageNamer::TimeDateIndex));
     }
 
     void cardSidesAndBookPairs() {
