@@ -1,5 +1,6 @@
 #include "app/AppPaths.h"
 #include "app/AppSettings.h"
+#include "tests/app/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,9 +10,6 @@
 
 #include <memory>
 
-#include <signal.h>
-#include <sys/resource.h>
-
 class TestAppSettings : public QObject {
     Q_OBJECT
 
@@ -19,14 +17,8 @@ private:
     std::unique_ptr<QTemporaryDir> tmp_;
     QString dir() const { return tmp_->path(); }
     QString ini() const { return dir() + "/Tesmora.ini"; }
-    void writeIni(const QByteArray& bytes) {
-        QFile f(ini());
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
-    }
-    QByteArray readIni() const {
-        QFile f(ini());
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    void writeIni(const QByteArray& bytes) { QVERIFY(writeFile(ini(), bytes)); }
+    QByteArray readIni() const { return readFile(ini()); }
     // Every value the file holds, in the order a save writes them.
     static QVariantList stored(const AppSettings& s) {
         return {s.mainCamera,   s.subCamera,    s.mainResWidth,   s.mainResHeight, s.subResWidth,
@@ -132,7 +124,7 @@ private slots:
 
         // A folder on a drive that is gone is not rebuilt, nor a relative one made; an existing
         // folder, or one missing level below an existing one, is used; a plain file is not one.
-        QVERIFY(QFile(dir() + "/plain").open(QIODevice::WriteOnly));
+        QVERIFY(writeFile(dir() + "/plain"));
         const QList<QPair<QString, QString>> cases = {{"/no-such-drive-miravelo/OutPut/", pictures},
                                                       {"relative/out", pictures},
                                                       {dir(), dir()},
@@ -146,7 +138,7 @@ private slots:
         // When even the pictures folder cannot be made, the home folder is the last resort.
         const QString picturesRoot = QFileInfo(pictures.chopped(1)).path();
         QVERIFY(QDir(picturesRoot).removeRecursively());
-        QVERIFY(QFile(picturesRoot).open(QIODevice::WriteOnly));
+        QVERIFY(writeFile(picturesRoot));
         QCOMPARE(AppSettings::resolveOutputDirectory(""), QDir::homePath() + "/OutPut/");
         QVERIFY(QFileInfo(QDir::homePath() + "/OutPut").isDir());
         QVERIFY(QFile::remove(picturesRoot));
@@ -200,14 +192,8 @@ private slots:
         QVERIFY(QFile::setPermissions(ini(), QFile::ReadOwner | QFile::WriteOwner));
 
         // A write that runs out of space (here: the file size limit) leaves the old file whole.
-        struct rlimit old, tiny;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        signal(SIGXFSZ, SIG_IGN);
-        tiny = old;
-        tiny.rlim_cur = 64;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &tiny), 0);
-        const int r = s.Save();
-        setrlimit(RLIMIT_FSIZE, &old);
+        int r = 0;
+        QVERIFY(withFullDisk(64, [&] { r = s.Save(); }));
         QCOMPARE(r, int(AppSettings::FileUnusable));
         QCOMPARE(readIni(), original);
         QCOMPARE(QDir(dir()).entryList({"Tesmora.ini*"}, QDir::Files | QDir::Hidden),

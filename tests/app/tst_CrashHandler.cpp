@@ -1,4 +1,5 @@
 #include "app/CrashHandler.h"
+#include "tests/app/TestFiles.h"
 
 #include <QFile>
 #include <QProcess>
@@ -21,8 +22,7 @@ class TestCrashHandler : public QObject {
         child.setProcessEnvironment(env);
         child.start(QStringLiteral(CRASH_CHILD), args);
         child.waitForFinished(-1);
-        QFile f(report);
-        return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+        return QString::fromUtf8(readFile(report));
     }
 
 private slots:

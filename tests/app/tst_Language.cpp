@@ -1,5 +1,6 @@
 #include "app/AppPaths.h"
 #include "app/Language.h"
+#include "tests/app/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -63,10 +64,7 @@ private slots:
 
         // A file that is not a translation leaves the texts untranslated, without harm.
         Language::store("German");
-        QFile junk(dir.path() + "/Language/German.qm");
-        QVERIFY(junk.open(QIODevice::WriteOnly));
-        junk.write("not a translation");
-        junk.close();
+        QVERIFY(writeFile(dir.path() + "/Language/German.qm", "not a translation"));
         QTranslator broken;
         QVERIFY(!Language::loadInto(broken));
         QCOMPARE(broken.translate("MainWindow", "Camera"), QString());
@@ -84,11 +82,7 @@ private slots:
         QVERIFY(old.waitForFinished(-1));
         QCOMPARE(old.exitCode(), 0);
         // The new instance runs detached and may outlive the old one; it writes its argc.
-        auto content = [&marker] {
-            QFile f(marker);
-            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(content(), QByteArray("1"), 60000);
+        QTRY_COMPARE_WITH_TIMEOUT(readFile(marker), QByteArray("1"), 60000);
     }
 };
 

@@ -1,4 +1,5 @@
 #include "app/Log.h"
+#include "tests/app/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,11 +10,6 @@ class TestLog : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
-
-    static QByteArray read(const QString& path) {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
 
 private slots:
     void init() {
@@ -50,13 +46,14 @@ private slots:
                         messages[i] + "}\n";
         }
         const QString file = dir_.path() + "/Log/ZVTM20191031.log";
-        QCOMPARE(read(file), expected);
+        QCOMPARE(readFile(file), expected);
 
         // A second writer shares the file of the day, appending.
         Log second;
         second.setEnabled(true);
         second.Write(3, "Compent Error!");
-        QCOMPARE(read(file), expected + "[2019-31-10 15:04:08.123] [LOG_ERROR] {Compent Error!}\n");
+        QCOMPARE(readFile(file),
+                 expected + "[2019-31-10 15:04:08.123] [LOG_ERROR] {Compent Error!}\n");
     }
 
     void levelFilterLongMessagesAndMidnight() {
@@ -68,17 +65,17 @@ private slots:
         log.Write(1, "dropped");
         QVERIFY(!QFileInfo::exists(log.fileFor(t)));
         log.Write(3, "kept");
-        QVERIFY(read(log.fileFor(t)).contains("[LOG_ERROR] {kept}"));
+        QVERIFY(readFile(log.fileFor(t)).contains("[LOG_ERROR] {kept}"));
 
         t = QDateTime(QDate(2020, 3, 1), QTime(0, 0, 0, 0));
         log.Write(3, "next day");
-        QVERIFY(
-            read(dir_.path() + "/Log/ZVTM20200301.log").startsWith("[2020-01-03 00:00:00.000]"));
-        QVERIFY(!read(dir_.path() + "/Log/ZVTM20200229.log").contains("next day"));
+        QVERIFY(readFile(dir_.path() + "/Log/ZVTM20200301.log")
+                    .startsWith("[2020-01-03 00:00:00.000]"));
+        QVERIFY(!readFile(dir_.path() + "/Log/ZVTM20200229.log").contains("next day"));
 
         // A message longer than the buffer is cut at 8,191 bytes, not overrun.
         log.Write(3, QByteArray(20000, 'x').constData());
-        QCOMPARE(read(log.fileFor(t)).split('\n').value(1).count('x'), 8191);
+        QCOMPARE(readFile(log.fileFor(t)).split('\n').value(1).count('x'), 8191);
     }
 
     void workingDirectoryDecidesAndFailuresAreSilent() {
@@ -90,14 +87,14 @@ private slots:
         const QDateTime before = QDateTime::currentDateTime();
         log.Write(3, "here");
         const QDateTime after = QDateTime::currentDateTime();
-        QVERIFY(read(log.fileFor(before)).contains("{here}") ||
-                read(log.fileFor(after)).contains("{here}"));
+        QVERIFY(readFile(log.fileFor(before)).contains("{here}") ||
+                readFile(log.fileFor(after)).contains("{here}"));
         QVERIFY(log.fileFor(before).startsWith(dir_.path() + "/elsewhere/Log/"));
 
         // A plain file where the folder should be: the line is lost, nothing crashes.
         QVERIFY(QDir(dir_.path()).mkdir("blocked"));
         QDir::setCurrent(dir_.path() + "/blocked");
-        QVERIFY(QFile(dir_.path() + "/blocked/Log").open(QIODevice::WriteOnly));
+        QVERIFY(writeFile(dir_.path() + "/blocked/Log"));
         Log blocked;
         blocked.setEnabled(true);
         blocked.Write(3, "lost");

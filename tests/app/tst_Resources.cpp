@@ -1,4 +1,5 @@
 #include "app/StyleSheet.h"
+#include "tests/app/TestFiles.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -18,11 +19,6 @@ QStringList g_warnings;
 void collect(QtMsgType type, const QMessageLogContext&, const QString& msg) {
     if (type != QtDebugMsg)
         g_warnings << msg;
-}
-
-QString readAll(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
 // Every file with one of the suffixes in the bundle, Qt's own resources aside.
@@ -55,7 +51,7 @@ private slots:
             QDirIterator it(QStringLiteral(MIRAVELO_SOURCE_DIR "/") + folder, {"*.cpp", "*.h"},
                             QDir::Files, QDirIterator::Subdirectories);
             while (it.hasNext()) {
-                auto m = literal.globalMatch(readAll(it.next()));
+                auto m = literal.globalMatch(QString::fromUtf8(readFile(it.next())));
                 while (m.hasNext())
                     named << m.next().captured(1);
             }
@@ -91,9 +87,8 @@ private slots:
     }
 
     void beepIsARealSound() {
-        QFile f(":/Res/beep.wav");
-        QVERIFY(f.open(QIODevice::ReadOnly));
-        const QByteArray wav = f.readAll();
+        const QByteArray wav = readFile(":/Res/beep.wav");
+        QVERIFY(wav.size() > 44);
         QVERIFY(wav.startsWith("RIFF") && wav.mid(8, 8) == "WAVEfmt " && wav.mid(36, 4) == "data");
         QCOMPARE(qFromLittleEndian<quint32>(wav.constData() + 4), quint32(wav.size() - 8));
         QCOMPARE(qFromLittleEndian<quint16>(wav.constData() + 20), quint16(1));  // PCM
@@ -109,11 +104,9 @@ private slots:
     void sheetsLoadAndParse() {
         QTemporaryDir dir;
         auto load = [&dir](const QByteArray& bytes) {
-            QFile f(dir.path() + "/sheet.css");
-            if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-                return QString("not written");
-            f.close();
-            return LoadStyleSheet(f.fileName());
+            return writeFile(dir.filePath("sheet.css"), bytes)
+                       ? LoadStyleSheet(dir.filePath("sheet.css"))
+                       : QString("not written");
         };
         // Reading stops at a NUL byte; bytes that are not UTF-8 do not spoil the sheet.
         QCOMPARE(load(QByteArray("QLabel { color: red; }\0QLabel { color: blue; }", 46)),

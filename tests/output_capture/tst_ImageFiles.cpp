@@ -1,6 +1,3 @@
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <QFile>
 #include <QImageReader>
 #include <QPointer>
@@ -13,6 +10,7 @@
 #include "modes/SaveThread.h"
 #include "output/ImageFileWriter.h"
 #include "output/ImageType.h"
+#include "tests/app/TestFiles.h"
 
 namespace {
 
@@ -34,11 +32,6 @@ QImage quarters(int w, int h) {
 bool near(QRgb a, QRgb b, int tolerance) {
     return qAbs(qRed(a) - qRed(b)) <= tolerance && qAbs(qGreen(a) - qGreen(b)) <= tolerance &&
            qAbs(qBlue(a) - qBlue(b)) <= tolerance;
-}
-
-QByteArray head(const QString& path, int n) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.read(n) : QByteArray();
 }
 
 // What one SaveThread announced before it deleted itself.
@@ -137,7 +130,7 @@ private slots:
         QTemporaryDir dir;
         // A folder that cannot exist (a file stands in its way), and a name with a separator
         // pointing into a missing folder: no file, a failure report instead of a success.
-        QVERIFY(QFile(dir.filePath("blocker")).open(QIODevice::WriteOnly));
+        QVERIFY(writeFile(dir.filePath("blocker")));
         for (const QString& path :
              {dir.filePath("blocker/IMG0000.jpg"), dir.filePath("no/such/IMG0000.png")}) {
             const Run run = saveRun(quarters(300, 200), path, ImageType::Jpg);
@@ -151,29 +144,25 @@ private slots:
         // last buffered bytes go out.
         const QString existing = dir.filePath("keep.bmp");
         QVERIFY(ImageFileWriter::write(quarters(10, 10), existing, "BMP", -1));
-        const QByteArray before = head(existing, 1 << 20);
+        const QByteArray before = readFile(existing);
         QImage noise = quarters(800, 600);  // noise, so the GIF cannot compress below the limit
         for (int y = 0; y < noise.height(); ++y)
             for (int x = 0; x < noise.width() * 3; ++x)
                 noise.scanLine(y)[x] = uchar(rand());
-        struct rlimit old, small;
-        QCOMPARE(getrlimit(RLIMIT_FSIZE, &old), 0);
-        signal(SIGXFSZ, SIG_IGN);
-        small = old;
-        small.rlim_cur = 4096;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        QString error;
-        const bool big = ImageFileWriter::write(quarters(800, 600), existing, "BMP", -1, &error);
         const QString tiny = dir.filePath("small.bmp");  // fits the write buffer
-        const bool buffered = ImageFileWriter::write(quarters(60, 50), tiny, "BMP", -1);
-        const bool gif = ImageFileWriter::write(noise, dir.filePath("big.gif"), "GIF", -1);
-        setrlimit(RLIMIT_FSIZE, &old);
+        QString error;
+        bool big = true, buffered = true, gif = true;
+        QVERIFY(withFullDisk(4096, [&] {
+            big = ImageFileWriter::write(quarters(800, 600), existing, "BMP", -1, &error);
+            buffered = ImageFileWriter::write(quarters(60, 50), tiny, "BMP", -1);
+            gif = ImageFileWriter::write(noise, dir.filePath("big.gif"), "GIF", -1);
+        }));
         QVERIFY(!big && !error.isEmpty() && !gif);
         QEXPECT_FAIL("", "the last buffered bytes are not checked: a short file is committed",
                      Continue);
         QVERIFY(!buffered && !QFile::exists(tiny));
         QFile::remove(tiny);
-        QCOMPARE(head(existing, 1 << 20), before);
+        QCOMPARE(readFile(existing), before);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
                  QStringList({"blocker", "keep.bmp"}));
     }

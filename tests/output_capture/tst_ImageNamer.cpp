@@ -7,11 +7,11 @@
 
 #include "output/ImageNamer.h"
 #include "output/ImageType.h"
+#include "tests/app/TestFiles.h"
 
 namespace {
 void touch(const QString& path) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
+    QVERIFY(writeFile(path));
 }
 QString name(const QString& path) {
     return QFileInfo(path).fileName();

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "output/Watermark.h"
+#include "tests/app/TestFiles.h"
 
 namespace {
 
@@ -72,12 +73,10 @@ private slots:
     }
 
     void badPicturesLeaveTheCaptureAlone() {
-        QFile text(dir.filePath("notes.png"));
-        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("this is not a picture") > 0);
-        text.close();
+        QVERIFY(writeFile(dir.filePath("notes.png"), "this is not a picture"));
         WatermarkSettings s = picture;
         for (const QString& path :
-             {dir.filePath("missing.png"), text.fileName(), dir.path(), QString()}) {
+             {dir.filePath("missing.png"), dir.filePath("notes.png"), dir.path(), QString()}) {
             s.picturePath = path;
             QImage img = blank(200, 100);
             QString problem;
