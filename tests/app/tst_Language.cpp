@@ -47,7 +47,6 @@ private slots:
         QVERIFY(!QFile::exists(probe.fileName()));
         Language::store("SChina");
         QCOMPARE(Language::storedValue(), QString("SChina"));
-        QVERIFY(probe.fileName().startsWith(qEnvironmentVariable("XDG_CONFIG_HOME")));
         QVERIFY(QFile::exists(probe.fileName()));
 
         // The translation comes from the program's own Language folder only.
@@ -59,25 +58,21 @@ private slots:
         QVERIFY(QFile::copy(QStringLiteral(MIRAVELO_BIN_DIR "/Language/zh_cn.qm"),
                             dir.path() + "/Language/zh_cn.qm"));
         QTranslator zh;
-        QVERIFY(Language::loadInto(zh));
-        QVERIFY(!zh.isEmpty());
+        QVERIFY(Language::loadInto(zh) && !zh.isEmpty());
 
         // A file that is not a translation leaves the texts untranslated, without harm.
         Language::store("German");
         QVERIFY(writeFile(dir.path() + "/Language/German.qm", "not a translation"));
         QTranslator broken;
-        QVERIFY(!Language::loadInto(broken));
-        QCOMPARE(broken.translate("MainWindow", "Camera"), QString());
+        QVERIFY(!Language::loadInto(broken) && broken.isEmpty());
         AppPaths::setApplicationDir(QString());
     }
 
     void restartStartsANewInstanceWithoutArguments() {
         QTemporaryDir dir;
         const QString marker = dir.path() + "/started";
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("RESTART_MARKER", marker);
+        qputenv("RESTART_MARKER", QFile::encodeName(marker));
         QProcess old;
-        old.setProcessEnvironment(env);
         old.start(QStringLiteral(RESTART_CHILD), {"restart"});
         QVERIFY(old.waitForFinished(-1));
         QCOMPARE(old.exitCode(), 0);

@@ -16,25 +16,24 @@ private slots:
         QVERIFY(dir_.isValid());
         QDir(dir_.path() + "/Log").removeRecursively();
         QDir::setCurrent(dir_.path());
-        qunsetenv("MIRAVELO_LOG");
+        qputenv("MIRAVELO_LOG", "1");  // a diagnostic run, as every case but the first
         Log::setClock({});
     }
 
     void offUnlessTheEnvironmentSwitchesItOn() {
+        QVERIFY(Log().isEnabled());
+        qputenv("MIRAVELO_LOG", "0");
+        QVERIFY(!Log().isEnabled());
+        qunsetenv("MIRAVELO_LOG");
         Log off;
         for (int level = 0; level < 4; ++level)
             off.Write(level, "Fail to Read Config File!");
         QVERIFY(!QFileInfo::exists(dir_.path() + "/Log"));
-        qputenv("MIRAVELO_LOG", "1");
-        QVERIFY(Log().isEnabled());
-        qputenv("MIRAVELO_LOG", "0");
-        QVERIFY(!Log().isEnabled());
     }
 
     void linesOfTheDayFile() {
         Log::setClock([] { return QDateTime(QDate(2019, 10, 31), QTime(15, 4, 8, 123)); });
         Log log;
-        log.setEnabled(true);
         const int levels[] = {3, 1, 2, 0, 7, 3};
         const char* messages[] = {"Layout Init Success", "%s %d 100% {x}", "w", "d", "x", nullptr};
         const char* words[] = {"ERROR", "INFO", "WARN", "DEBUG", "DEBUG", "ERROR"};
@@ -49,9 +48,7 @@ private slots:
         QCOMPARE(readFile(file), expected);
 
         // A second writer shares the file of the day, appending.
-        Log second;
-        second.setEnabled(true);
-        second.Write(3, "Compent Error!");
+        Log().Write(3, "Compent Error!");
         QCOMPARE(readFile(file),
                  expected + "[2019-31-10 15:04:08.123] [LOG_ERROR] {Compent Error!}\n");
     }
@@ -60,7 +57,6 @@ private slots:
         QDateTime t(QDate(2020, 2, 29), QTime(23, 59, 59, 999));
         Log::setClock([&t] { return t; });
         Log log;
-        log.setEnabled(true);
         log.setMinimumLevel(2);
         log.Write(1, "dropped");
         QVERIFY(!QFileInfo::exists(log.fileFor(t)));
@@ -82,7 +78,6 @@ private slots:
         QVERIFY(QDir(dir_.path()).mkdir("elsewhere"));
         QDir::setCurrent(dir_.path() + "/elsewhere");
         Log log;
-        log.setEnabled(true);
         // The system clock names the file: either day's name, should midnight pass meanwhile.
         const QDateTime before = QDateTime::currentDateTime();
         log.Write(3, "here");
@@ -95,9 +90,7 @@ private slots:
         QVERIFY(QDir(dir_.path()).mkdir("blocked"));
         QDir::setCurrent(dir_.path() + "/blocked");
         QVERIFY(writeFile(dir_.path() + "/blocked/Log"));
-        Log blocked;
-        blocked.setEnabled(true);
-        blocked.Write(3, "lost");
+        Log().Write(3, "lost");
         QCOMPARE(QFileInfo(dir_.path() + "/blocked/Log").size(), 0);
     }
 };

@@ -34,9 +34,8 @@ private:
         QProcess p;
         p.start("pdfinfo", {pdf});
         p.waitForFinished(-1);
-        const QRegularExpressionMatch m =
-            QRegularExpression("Pages:\\s+(\\d+)").match(QString::fromUtf8(p.readAll()));
-        return m.hasMatch() ? m.captured(1).toInt() : -1;
+        const QString info = QString::fromUtf8(p.readAll());
+        return QRegularExpression("Pages:\\s+(\\d+)").match(info).captured(1).toInt();
     }
 
     // Converts through the export the output's suffix names.
