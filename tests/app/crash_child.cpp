@@ -17,21 +17,21 @@ volatile int* volatile g_null = nullptr;
 __attribute__((noinline)) void segvHere() {
     *g_null = 42;
 }
-__attribute__((noinline)) int fpeHere() {
-    return 7 / g_zero;
+__attribute__((noinline)) void fpeHere() {
+    g_zero = 7 / g_zero;
 }
 __attribute__((noinline)) void illHere() {
     __builtin_trap();
 }
 // The recursion goes through a pointer the compiler cannot see through, so that it neither
 // warns about the endless recursion nor turns it into a loop.
-void overflowHere(int depth);
-void (*volatile g_recurse)(int) = &overflowHere;
-__attribute__((noinline)) void overflowHere(int depth) {
+void overflowHere();
+void (*volatile g_recurse)() = &overflowHere;
+__attribute__((noinline)) void overflowHere() {
     volatile char pad[4096];
-    pad[0] = char(depth);
-    g_recurse(depth + pad[0] + 1);
-    pad[1] = 0;
+    pad[0] = 1;
+    g_recurse();
+    pad[1] = pad[0];
 }
 
 void segvInThread() {
@@ -42,12 +42,6 @@ void segvInThread() {
     t.join();
 }
 
-struct Fault {
-    const char* name;
-    void* function;  // where the fault happens, printed for the test
-    void (*provoke)();
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -55,17 +49,16 @@ int main(int argc, char** argv) {
     const int report = CrashHandler::runReportModeIfRequested(argc, argv);
     if (report >= 0)
         return report;
-    const Fault faults[] = {
-        {"segv", reinterpret_cast<void*>(&segvHere), [] { segvHere(); }},
-        {"segv-thread", reinterpret_cast<void*>(&segvHere), &segvInThread},
-        {"fpe", reinterpret_cast<void*>(&fpeHere), [] { g_zero = fpeHere(); }},
-        {"ill", reinterpret_cast<void*>(&illHere), [] { illHere(); }},
-        {"abort", nullptr, [] { abort(); }},
-        {"overflow", reinterpret_cast<void*>(&overflowHere), [] { overflowHere(0); }},
-    };
-    for (const Fault& f : faults) {
+    const struct {
+        const char* name;
+        void (*where)();  // printed for the test
+        void (*provoke)();
+    } faults[] = {{"segv", segvHere, segvHere}, {"segv-thread", segvHere, segvInThread},
+                  {"fpe", fpeHere, fpeHere},    {"ill", illHere, illHere},
+                  {"abort", nullptr, abort},    {"overflow", overflowHere, overflowHere}};
+    for (const auto& f : faults) {
         if (argc > 1 && !strcmp(argv[1], f.name)) {
-            printf("%p\n", f.function);
+            printf("%p\n", reinterpret_cast<void*>(f.where));
             fflush(stdout);
             f.provoke();
         }

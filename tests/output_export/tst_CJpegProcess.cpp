@@ -107,9 +107,7 @@ private slots:
         AppPaths::setApplicationDir(MIRAVELO_BIN_DIR);
         CJpegProcess process;
         QVERIFY(process.IsLoaded());
-        QStringList full;
-        for (int i = 0; i < CJpegProcess::kMaxFiles; ++i)
-            full << photo_;
+        const QStringList full = QVector<QString>(CJpegProcess::kMaxFiles, photo_).toList();
         QCOMPARE(process.ToPdf(full, path("full.pdf")), 512);
         QCOMPARE(pdfPages(path("full.pdf")), 512);
 
