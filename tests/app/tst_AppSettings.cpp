@@ -1,6 +1,6 @@
 #include "app/AppPaths.h"
 #include "app/AppSettings.h"
-#include "tests/app/TestFiles.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "app/CrashHandler.h"
-#include "tests/app/TestFiles.h"
+#include "TestFiles.h"
 
 #include <QFile>
 #include <QProcess>

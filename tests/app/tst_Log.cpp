@@ -1,5 +1,5 @@
 #include "app/Log.h"
-#include "tests/app/TestFiles.h"
+#include "TestFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
 #include "app/StyleSheet.h"
-#include "tests/app/TestFiles.h"
+#include "TestFiles.h"
 
 #include <QApplication>
 #include <QDirIterator>
