@@ -86,10 +86,6 @@ private slots:
         QVERIFY(written.startsWith("; installed by the vendor\n"));
         QVERIFY(written.indexOf("isFristStart=") < written.indexOf("UnknownKey=42"));
         QVERIFY(written.indexOf("UnknownKey=42") < written.indexOf("[Extra]\nFoo=bar"));
-        // Another reader of the INI format sees the same values.
-        QSettings qs(ini(), QSettings::IniFormat);
-        qs.setIniCodec("UTF-8");
-        QCOMPARE(qs.value("WaterMark/WMContent").toString(), s.wmContent);
 
         AppSettings back;
         QCOMPARE(back.Load(), int(AppSettings::Ok));
