@@ -37,7 +37,7 @@ private slots:
         const int levels[] = {3, 1, 2, 0, 7, 3};
         const char* messages[] = {"Layout Init Success", "%s %d 100% {x}", "w", "d", "x", nullptr};
         const char* words[] = {"ERROR", "INFO", "WARN", "DEBUG", "DEBUG", "ERROR"};
-        // The stamp puts the day before the month, as the logs read by support always had it.
+        // The stamp runs year-day-month, unlike the file name: the line format Log.h documents.
         QByteArray expected;
         for (int i = 0; i < 6; ++i) {
             log.Write(levels[i], messages[i]);
