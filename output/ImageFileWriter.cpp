@@ -20,7 +20,10 @@ bool ImageFileWriter::write(const QImage& image, const QString& path, const QByt
         return fail(QStringLiteral("no file name"));
 
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered: the bytes still in a write buffer at commit() are flushed without their
+    // result being checked, so a disk that fills on the last few kilobytes would leave a short
+    // file renamed into place and reported as saved.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
 
     const QByteArray format = encoder.toLower();
