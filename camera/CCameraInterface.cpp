@@ -223,19 +223,25 @@ const QImage* CCameraInterface::QueryFrame() {
         qCDebug(lcCamera) << "Can not query frame:" << r;
         return nullptr;
     }
-    // The frame image is reused while nobody else holds it; a capture still sharing the previous
-    // frame keeps that one, and this frame gets a fresh image instead of overwriting it.
-    if (!m_currentFrame.isDetached() || m_currentFrame.width() != frameWidth ||
-        m_currentFrame.height() != frameHeight)
-        m_currentFrame = QImage(frameWidth, frameHeight, QImage::Format_RGB888);
-    // QImage rows are 32-bit aligned, the library's rows are packed: copy row by row.
     const int rowBytes = frameWidth * 3;
-    for (int y = 0; y < frameHeight; ++y)
-        std::memcpy(m_currentFrame.scanLine(y), m_frameBuffer.get() + qint64(y) * rowBytes,
-                    size_t(rowBytes));
+    if (rowBytes % 4 == 0) {
+        // Packed rows are already QImage's 4-byte aligned rows: the frame is shown straight from
+        // the library's buffer, saving a full-frame copy on every tick. Only a capture, which
+        // outlives the next query, gets pixels of its own.
+        m_currentFrame =
+            QImage(m_frameBuffer.get(), frameWidth, frameHeight, rowBytes, QImage::Format_RGB888);
+    } else {
+        if (!m_currentFrame.isDetached() || m_currentFrame.width() != frameWidth ||
+            m_currentFrame.height() != frameHeight ||
+            m_currentFrame.constBits() == m_frameBuffer.get())
+            m_currentFrame = QImage(frameWidth, frameHeight, QImage::Format_RGB888);
+        for (int y = 0; y < frameHeight; ++y)
+            std::memcpy(m_currentFrame.scanLine(y), m_frameBuffer.get() + qint64(y) * rowBytes,
+                        size_t(rowBytes));
+    }
     if (photoPending) {
         photoPending = false;
-        emit OnTakePhoto(m_currentFrame);
+        emit OnTakePhoto(m_currentFrame.copy());
     }
     return &m_currentFrame;
 }

@@ -31,8 +31,8 @@ public:
     int StartPreview(int device, int width, int height, int format);
     int StopPreview();
     int TakePhoto();
-    // The frame just delivered, or null when there is none newer (or on failure). Valid until the
-    // next query; copy the QImage (cheap, shared) to keep it.
+    // The frame just delivered, or null when there is none newer (or on failure). It may show the
+    // library's buffer itself: valid until the next query; keep a deep copy (QImage::copy()).
     const QImage* QueryFrame();
     int GetVideoProp(int id, int* min, int* max, int* def, int* value, int* flags);
     int GetCameraProp(int id, int* min, int* max, int* def, int* value, int* flags);
