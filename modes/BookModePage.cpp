@@ -21,23 +21,14 @@ BookModePage::BookModePage(OutputPipeline* output, ImageProcessor* processor, QW
     flatten->setChecked(true);
     auto* colour = new QCheckBox(tr("Color"), this);
     auto* merge = new QCheckBox(tr("Merge left and right pages"), this);
-    m_save = saveButton(tr("Save"));
-    auto* saveDirectly = new QCheckBox(tr("Save directly"), this);
 
     grid->addWidget(m_left, 0, 0, 4, 1);
     grid->addWidget(m_right, 0, 1, 4, 1);
     grid->addWidget(flatten, 1, 2, Qt::AlignTop | Qt::AlignLeft);
     grid->addWidget(colour, 2, 2, Qt::AlignTop | Qt::AlignLeft);
     grid->addWidget(merge, 3, 2, Qt::AlignTop | Qt::AlignLeft);
-    grid->addWidget(m_save, 2, 5);
-    grid->addWidget(saveDirectly, 3, 5);
-
+    addSaveControls(grid, tr("Save directly"), false);
     connect(m_save, &QPushButton::clicked, this, &BookModePage::save);
-    connect(saveDirectly, &QCheckBox::clicked, this, &BookModePage::saveDirectlyClicked);
-}
-
-void BookModePage::saveDirectlyClicked(bool checked) {
-    m_save->setEnabled(!checked);
 }
 
 void BookModePage::takeCapture(const QImage&) {}

@@ -3,7 +3,6 @@
 #include "modes/ScanModePage.h"
 
 class CImagePreview;
-class QPushButton;
 
 // Book mode: the two page tiles and the flattening, colour and merge options. Splitting and
 // flattening spreads are not part of this build yet: a capture in this mode saves nothing.
@@ -17,12 +16,10 @@ public:
     void reset() override;
 
 public slots:
-    void saveDirectlyClicked(bool checked);
     // Nothing is kept for a later save while book captures are not processed.
     void save() {}
 
 private:
     CImagePreview* m_left = nullptr;
     CImagePreview* m_right = nullptr;
-    QPushButton* m_save = nullptr;
 };

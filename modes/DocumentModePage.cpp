@@ -58,14 +58,8 @@ DocumentModePage::DocumentModePage(OutputPipeline* output, ImageProcessor* proce
     }
     m_tiles[AutoCut]->SetSelected(true);
 
-    m_save = saveButton(tr("Save"));
-    m_save->setEnabled(false);
-    m_saveDirectly = new QCheckBox(tr("Save Directly"), this);
-    m_saveDirectly->setChecked(true);
-    grid->addWidget(m_save, 2, 5);
-    grid->addWidget(m_saveDirectly, 3, 5);
+    addSaveControls(grid, tr("Save Directly"), true);
     connect(m_save, &QPushButton::pressed, this, &DocumentModePage::save);
-    connect(m_saveDirectly, &QCheckBox::clicked, this, &DocumentModePage::saveDirectlyClicked);
 }
 
 CImagePreview* DocumentModePage::tile(int option) const {
@@ -87,7 +81,7 @@ void DocumentModePage::tileChanged(int option, bool selected) {
 }
 
 void DocumentModePage::saveDirectlyClicked(bool checked) {
-    m_save->setEnabled(!checked);
+    ScanModePage::saveDirectlyClicked(checked);
     if (!checked)
         return;
     save();

@@ -35,7 +35,7 @@ public:
 
 public slots:
     void tileChanged(int option, bool selected);
-    void saveDirectlyClicked(bool checked);
+    void saveDirectlyClicked(bool checked) override;
     void save();
     // The tiles' small previews of the three treatments.
     void preview(const QImage& capture);
@@ -51,8 +51,6 @@ private:
     void clearTiles();
 
     CImagePreview* m_tiles[4] = {};
-    QPushButton* m_save = nullptr;
-    QCheckBox* m_saveDirectly = nullptr;
     Option m_option = AutoCut;
     int m_state = 0;
     QImage m_kept;  // the full-resolution capture waiting for "Save"

@@ -1,5 +1,6 @@
 #include "modes/ScanModePage.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QPushButton>
 
@@ -19,4 +20,18 @@ QGridLayout* ScanModePage::pageGrid(std::initializer_list<int> columnStretch) {
 
 QPushButton* ScanModePage::saveButton(const QString& text) {
     return new QPushButton(QIcon(QStringLiteral(":/new/prefix1/Res/UI/BtnSave.png")), text, this);
+}
+
+void ScanModePage::addSaveControls(QGridLayout* grid, const QString& directText, bool direct) {
+    m_save = saveButton(tr("Save"));
+    m_save->setEnabled(!direct);
+    m_saveDirectly = new QCheckBox(directText, this);
+    m_saveDirectly->setChecked(direct);
+    grid->addWidget(m_save, 2, 5);
+    grid->addWidget(m_saveDirectly, 3, 5);
+    connect(m_saveDirectly, &QCheckBox::clicked, this, &ScanModePage::saveDirectlyClicked);
+}
+
+void ScanModePage::saveDirectlyClicked(bool checked) {
+    m_save->setEnabled(!checked);
 }

@@ -23,10 +23,20 @@ public:
     // The user left the mode: tiles back to their icons, nothing kept for a later save.
     virtual void reset() = 0;
 
+public slots:
+    // "Save directly" unchecked: captures wait for "Save".
+    virtual void saveDirectlyClicked(bool checked);
+
 protected:
     // A grid of the page's usual shape: tiles on rows 0..3, with the given column stretches.
     class QGridLayout* pageGrid(std::initializer_list<int> columnStretch);
     class QPushButton* saveButton(const QString& text);
+    // "Save" and the "Save directly" box at the right end of the page; Save is usable while the
+    // box is unchecked.
+    void addSaveControls(class QGridLayout* grid, const QString& directText, bool direct);
+
+    class QPushButton* m_save = nullptr;
+    class QCheckBox* m_saveDirectly = nullptr;
 
     OutputPipeline* m_output;
     ImageProcessor* m_processor;

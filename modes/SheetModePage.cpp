@@ -20,25 +20,14 @@ SheetModePage::SheetModePage(OutputPipeline* output, ImageProcessor* processor, 
     m_codes->setText(tr("QR code.. ..."));
     auto* qrName = new QCheckBox(tr("Name the QR code content"), this);
     auto* qrRecord = new QCheckBox(tr("Automatically record QR code content"), this);
-    m_save = saveButton(tr("Save"));
-    m_save->setEnabled(false);
-    auto* saveDirectly = new QCheckBox(tr("SaveDirectly"), this);
-    saveDirectly->setChecked(true);
 
     grid->addWidget(m_preview, 0, 0, 4, 1);
     grid->addWidget(optimise, 1, 1);
     grid->addWidget(m_codes, 1, 2, 3, 1);
     grid->addWidget(qrName, 1, 3);
     grid->addWidget(qrRecord, 2, 3);
-    grid->addWidget(m_save, 2, 5);
-    grid->addWidget(saveDirectly, 3, 5);
-
+    addSaveControls(grid, tr("SaveDirectly"), true);
     connect(m_save, &QPushButton::pressed, this, &SheetModePage::save);
-    connect(saveDirectly, &QCheckBox::clicked, this, &SheetModePage::saveDirectlyClicked);
-}
-
-void SheetModePage::saveDirectlyClicked(bool checked) {
-    m_save->setEnabled(!checked);
 }
 
 void SheetModePage::takeCapture(const QImage&) {}

@@ -3,7 +3,6 @@
 #include "modes/ScanModePage.h"
 
 class CImagePreview;
-class QPushButton;
 class QTextBrowser;
 
 // Sheet mode: the cut page's preview, the QR texts and the naming and record options. QR
@@ -18,12 +17,10 @@ public:
     void reset() override;
 
 public slots:
-    void saveDirectlyClicked(bool checked);
     // Nothing is kept for a later save while sheet captures are not processed.
     void save() {}
 
 private:
     CImagePreview* m_preview = nullptr;
     QTextBrowser* m_codes = nullptr;
-    QPushButton* m_save = nullptr;
 };
