@@ -7,7 +7,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLibrary>
-#include <QPainter>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -120,74 +119,51 @@ private slots:
         QVERIFY(convertFn_);
     }
 
-    // One page per picture in the given order, each fitted and centred, looking like what went
-    // in; the document's title is the output file's name.
-    void everyFormatBecomesOneFaithfulPage() {
-        const QImage landscape = Img::pattern(480, 300), tall = Img::pattern(200, 350);
-        const QImage grey = Img::pattern(240, 400).convertToFormat(QImage::Format_Grayscale8);
-        // Half-transparent picture: over white paper it must look lighter, not black.
-        QImage alpha = Img::pattern(300, 300).convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < alpha.height(); ++y)
-            for (int x = 0; x < alpha.width() / 2; ++x)
-                alpha.setPixel(x, y, (alpha.pixel(x, y) & 0x00FFFFFF) | 0x40000000);
-        QImage overWhite(alpha.size(), QImage::Format_RGB32);
-        overWhite.fill(Qt::white);
-        QPainter(&overWhite).drawImage(0, 0, alpha);
-        QVERIFY(landscape.save(path("landscape.jpg"), "JPG", 90) &&
-                grey.save(path("grey.jpg"), "JPG", 90) && alpha.save(path("alpha.png")) &&
-                tall.save(path("tall.bmp")) && Img::writeGif(path("band.gif"), landscape));
-        const QStringList files = {path("landscape.jpg"), path("grey.jpg"), path("alpha.png"),
-                                   path("tall.bmp"),      path("band.gif"), path("landscape.jpg")};
-        const QList<QImage> shown = {landscape, grey, overWhite, tall, QImage(path("band.gif")),
-                                     landscape};
-        const QString pdf = path("Export ü 文件 #1.pdf");
-        QCOMPARE(convert(files, pdf), files.size());
-        checkValidPdf(pdf, files.size());
-        for (int i = 0; i < shown.size(); ++i)
-            checkPage(pdf, i + 1, shown[i]);
-        const QString info = pdfinfo(pdf);
-        QVERIFY2(info.contains(QRegularExpression("Title:\\s+Export ü 文件 #1\\n")),
-                 qPrintable(info));
-        QVERIFY(!Img::listFolder(dir_.path()).join(' ').contains(".part"));
-    }
-
-    // JPEG files go in byte for byte, and their colour model and orientation are honoured, on a
-    // page of any size.
-    void jpegFilesEmbeddedUnchanged() {
+    // One page per picture in the given order, each fitted and centred and looking like what
+    // went in, on a page of any size. JPEG files go in byte for byte, and their colour model and
+    // orientation are honoured. The document's title is the output file's name.
+    void jpegFilesBecomeFaithfulPages() {
         const QImage photo = Img::pattern(400, 240);
-        QVERIFY(photo.save(path("stored.jpg"), "JPG", 92));
-        const QByteArray plain = Img::readFile(path("stored.jpg"));
+        const QImage grey = Img::pattern(240, 400).convertToFormat(QImage::Format_Grayscale8);
+        QVERIFY(photo.save(path("stored.jpg"), "JPG", 92) &&
+                grey.save(path("grey.jpg"), "JPG", 90));
         QStringList files;
         QList<QImage> shown;
         // All eight EXIF orientations, each expected as Qt's own reader turns it.
         for (int o = 1; o <= 8; ++o) {
             files << path(QString("oriented%1.jpg").arg(o));
-            QVERIFY(Img::writeFile(files.last(), Img::withExifOrientation(plain, o)));
+            QVERIFY(Img::writeFile(files.last(),
+                                   Img::withExifOrientation(Img::readFile(path("stored.jpg")), o)));
             QImageReader reader(files.last());
             reader.setAutoTransform(true);
             shown << reader.read();
             QVERIFY(o < 5 || shown.last().width() == photo.height());
         }
         const uchar red[4] = {255, 0, 0, 255};  // Adobe CMYK is stored inverted: C=0 M=1 Y=1 K=0
-        files << path("cmyk.jpg") << path("progressive.jpg");
+        files << path("cmyk.jpg") << path("progressive.jpg") << path("grey.jpg")
+              << path("grey.jpg");
+        shown << QImage() << photo << grey << grey;  // the same file twice is two pages
         QVERIFY(Img::writeCmykJpeg(files[8], 200, 300, red));
         QImageWriter progressive(files[9], "jpeg");
         progressive.setProgressiveScanWrite(true);
         QVERIFY(progressive.write(photo));
 
-        const QString pdf = path("jpeg.pdf");
+        const QString pdf = path("Export ü 文件 #1.pdf");
         QCOMPARE(convert(files, pdf, 5.0, 3.0), files.size());
         checkValidPdf(pdf, files.size(), 5.0, 3.0);
+        const QString info = pdfinfo(pdf);
+        QVERIFY2(info.contains(QRegularExpression("Title:\\s+Export ü 文件 #1\\n")),
+                 qPrintable(info));
         const QByteArray document = Img::readFile(pdf);
-        for (const QString& f : files)
-            QVERIFY2(document.contains(Img::readFile(f)), qPrintable(f));
-        for (int o = 1; o <= 8; ++o)
-            checkPage(pdf, o, shown[o - 1]);
+        for (int i = 0; i < files.size(); ++i) {
+            QVERIFY2(document.contains(Img::readFile(files[i])), qPrintable(files[i]));
+            if (!shown[i].isNull())
+                checkPage(pdf, i + 1, shown[i]);
+        }
         const QImage cmykShown = renderPage(pdf, 9);
         const QRgb centre = cmykShown.pixel(cmykShown.width() / 2, cmykShown.height() / 2);
         QVERIFY2(qRed(centre) > 180 && qGreen(centre) < 90 && qBlue(centre) < 90,
                  qPrintable(QString::number(centre, 16)));
-        checkPage(pdf, 10, photo);
     }
 
     // Pictures that are not JPEG go in without losing a single sample: the decoded image streams
