@@ -2,8 +2,11 @@
 
 #include "Downscaler.h"
 #include "Profile.h"
+#include "visioncore/DebugDump.h"
 #include "visioncore/Quad.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include <opencv2/imgproc.hpp>
@@ -40,6 +43,7 @@ private slots:
     void reductionKeepsBlocksApart();
     void profileValleysAndPeaks();
     void textLinesInAStrip();
+    void debugDumpOnlyWhenAsked();
 };
 
 void TestVisionStages::quadOrderAndCornerArray() {
@@ -169,6 +173,27 @@ void TestVisionStages::textLinesInAStrip() {
     QCOMPARE(int(Profile::textLines(ink, 0, 40, 1).size()), 4);
     QVERIFY(Profile::textLines(cv::Mat(50, 30, CV_8U, cv::Scalar(0)), 0, 30, 6).empty());
     QVERIFY(Profile::textLines(ink, 45, 45, 6).empty());
+}
+
+void TestVisionStages::debugDumpOnlyWhenAsked() {
+    using visioncore::DebugDump;
+    QTemporaryDir dir;
+    qunsetenv("MIRAVELO_DEBUG_DUMP");
+    QVERIFY(!DebugDump("off").enabled());
+    qputenv("MIRAVELO_DEBUG_DUMP", QFile::encodeName(dir.path()));
+    const DebugDump first("step"), second("step");
+    first.write("grey", cv::Mat(4, 4, CV_8U, cv::Scalar(7)));
+    second.write("float", cv::Mat(4, 4, CV_32F, cv::Scalar(-3.5)));
+    second.write("empty", cv::Mat());
+    // Each dump numbers its files on its own, so two calls of one step never overwrite.
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(files.size(), 2);
+    QVERIFY(files[0].endsWith("_step_grey.png") && files[1].endsWith("_step_float.png"));
+    QVERIFY(files[0].section('_', 0, 0) != files[1].section('_', 0, 0));
+    // A folder that cannot be written is no failure of the step.
+    qputenv("MIRAVELO_DEBUG_DUMP", "/nonexistent/folder");
+    DebugDump("lost").write("x", cv::Mat(2, 2, CV_8UC3));
+    qunsetenv("MIRAVELO_DEBUG_DUMP");
 }
 
 QTEST_GUILESS_MAIN(TestVisionStages)
