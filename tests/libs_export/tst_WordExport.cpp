@@ -41,6 +41,30 @@ bool readPackage(const QString& file, QMap<QString, QByteArray>* entries,
         zip_close(zip);
     return ok;
 }
+// The XML parts of a package that do not parse, by name.
+QString malformed(const QMap<QString, QByteArray>& entries) {
+    QStringList bad;
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+        QXmlStreamReader r(it.value());
+        while (!r.atEnd() && (it.key().endsWith(".xml") || it.key().endsWith(".rels")))
+            r.readNext();
+        if (r.hasError())
+            bad << it.key();
+    }
+    return bad.join(' ');
+}
+
+// Relationship id -> target of a relationships part.
+QMap<QString, QString> relationships(const QByteArray& xml) {
+    QMap<QString, QString> targets;
+    QXmlStreamReader rels(xml);
+    while (!rels.atEnd())
+        if (rels.readNext() == QXmlStreamReader::StartElement &&
+            rels.name() == QLatin1String("Relationship"))
+            targets.insert(rels.attributes().value("Id").toString(),
+                           rels.attributes().value("Target").toString());
+    return targets;
+}
 }  // namespace
 
 class WordExportTest : public QObject {
@@ -57,6 +81,25 @@ class WordExportTest : public QObject {
             files, out);
     }
 
+    // One picture of every format the export dialog offers; false when one cannot be written.
+    bool writePictures(QStringList* files, QList<QImage>* pictures) {
+        const struct {
+            const char* name;
+            int w, h;
+        } inputs[] = {{"wide photo.jpg", 640, 480}, {"tall.png", 300, 900},
+                      {"square.bmp", 200, 200},     {"band.gif", 320, 100},
+                      {"scan.tif", 120, 160},       {"raw.ppm", 90, 60}};
+        for (const auto& in : inputs) {
+            *files << path(in.name);
+            *pictures << Img::pattern(in.w, in.h);
+            if (!(files->last().endsWith(".gif")
+                      ? Img::writeGif(files->last(), pictures->last())
+                      : pictures->last().save(files->last(), nullptr, 90)))
+                return false;
+        }
+        return true;
+    }
+
 private slots:
     void initTestCase() {
         QVERIFY(dir_.isValid());
@@ -71,44 +114,21 @@ private slots:
     void packageHoldsEveryPictureUnchanged() {
         QStringList files;
         QList<QImage> pictures;
-        const struct {
-            const char* name;
-            int w, h;
-        } inputs[] = {{"wide photo.jpg", 640, 480}, {"tall.png", 300, 900},
-                      {"square.bmp", 200, 200},     {"band.gif", 320, 100},
-                      {"scan.tif", 120, 160},       {"raw.ppm", 90, 60}};
-        for (const auto& in : inputs) {
-            const QImage img = Img::pattern(in.w, in.h);
-            files << path(in.name);
-            pictures << img;
-            QVERIFY2(files.last().endsWith(".gif") ? Img::writeGif(files.last(), img)
-                                                   : img.save(files.last(), nullptr, 90),
-                     in.name);
-        }
+        QVERIFY(writePictures(&files, &pictures));
         const QString docx = path("Bericht ü.docx");
         QCOMPARE(convert(files, docx), files.size());
 
         QMap<QString, QByteArray> entries;
         QSet<QString> stored;
         QVERIFY(readPackage(docx, &entries, &stored));
-        for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
-            QXmlStreamReader r(it.value());
-            while (!r.atEnd() && (it.key().endsWith(".xml") || it.key().endsWith(".rels")))
-                r.readNext();
-            QVERIFY2(!r.hasError(), qPrintable(it.key()));
-        }
+        QVERIFY2(malformed(entries).isEmpty(), qPrintable(malformed(entries)));
         const QByteArray types = entries.value("[Content_Types].xml");
         QVERIFY(types.contains("wordprocessingml.document.main+xml"));
         QVERIFY(entries.value("_rels/.rels").contains("Target=\"word/document.xml\""));
         QVERIFY(entries.value("docProps/core.xml").contains("<dc:title>Bericht ü</dc:title>"));
 
-        QMap<QString, QString> targets;  // relationship id -> media file
-        QXmlStreamReader rels(entries.value("word/_rels/document.xml.rels"));
-        while (!rels.atEnd())
-            if (rels.readNext() == QXmlStreamReader::StartElement &&
-                rels.name() == QLatin1String("Relationship"))
-                targets.insert(rels.attributes().value("Id").toString(),
-                               rels.attributes().value("Target").toString());
+        const QMap<QString, QString> targets =
+            relationships(entries.value("word/_rels/document.xml.rels"));
 
         // One picture per A4 page, centred on the page, in the order given.
         const QString doc = QString::fromUtf8(entries.value("word/document.xml"));
