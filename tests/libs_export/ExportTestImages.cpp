@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QtTest>
 #include <cstdio>
 #include <gif_lib.h>
 #include <jpeglib.h>
@@ -122,9 +123,9 @@ int ExportTestImages::run(const QString& program, const QStringList& args, QByte
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, args);
-    if (!p.waitForStarted(10000))
+    if (!p.waitForStarted(-1))
         return -1;
-    p.waitForFinished(120000);
+    p.waitForFinished(-1);
     if (output)
         *output = p.readAll();
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
@@ -133,4 +134,57 @@ int ExportTestImages::run(const QString& program, const QStringList& args, QByte
 QStringList ExportTestImages::listFolder(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
                                   QDir::Name);
+}
+
+int ExportTestImages::convert(const Convert& fn, const QStringList& files, const QString& out) {
+    QList<QByteArray> bytes;
+    std::vector<const char*> table;
+    for (const QString& f : files) {
+        bytes << QFile::encodeName(f);
+        table.push_back(bytes.last().constData());
+    }
+    return fn(table.data(), int(table.size()), QFile::encodeName(out).constData());
+}
+
+void ExportTestImages::checkRefusals(const Convert& fn, const QString& work, const QString& out,
+                                     const QString& ext, const Codes& codes,
+                                     const QStringList& extraBad) {
+    const QString good = work + "/good.jpg", old = out + "/old" + ext, fresh = out + "/new" + ext;
+    QVERIFY(pattern(300, 200).save(good, "JPG", 90));
+    QVERIFY(writeFile(work + "/cut.jpg", readFile(good).left(readFile(good).size() / 2)));
+    QVERIFY(writeFile(work + "/text.jpg", "not a picture at all\n"));
+    QVERIFY(writeFile(old, "older document"));
+    const QStringList before = listFolder(out);
+    const QByteArray g = QFile::encodeName(good), t = QFile::encodeName(fresh);
+    const char* one[] = {g.constData()};
+    const char* withNull[] = {g.constData(), nullptr};
+    const char* withEmpty[] = {g.constData(), ""};
+    const struct {
+        const char* const* files;
+        int count;
+        const char* target;
+    } arguments[] = {{nullptr, 1, t.constData()},
+                     {one, 0, t.constData()},
+                     {one, -3, t.constData()},
+                     {withNull, 2, t.constData()},
+                     {withEmpty, 2, t.constData()},
+                     {one, 1, nullptr},
+                     {one, 1, ""}};
+    for (const auto& a : arguments)
+        QCOMPARE(fn(a.files, a.count, a.target), codes.argument);
+    const QStringList bad = QStringList{work + "/missing.jpg", work + "/cut.jpg",
+                                        work + "/text.jpg", work, "/dev/zero"} +
+                            extraBad;
+    for (const QString& b : bad)
+        for (const QString& target : {fresh, old})
+            QVERIFY2(convert(fn, {good, b}, target) == codes.input, qPrintable(b));
+    QCOMPARE(convert(fn, {good}, out + "/no/such/folder" + ext), codes.output);
+    QVERIFY(QDir(out).mkdir("taken" + ext));
+    QCOMPARE(convert(fn, {good}, out + "/taken" + ext), codes.output);
+    QVERIFY(QDir(out).rmdir("taken" + ext));
+    QCOMPARE(listFolder(out), before);
+    QCOMPARE(readFile(old), QByteArray("older document"));
+    QCOMPARE(convert(fn, {good}, old), 1);
+    QVERIFY(readFile(old) != "older document");
+    QCOMPARE(listFolder(out), before);
 }

@@ -6,11 +6,19 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // Pictures and checks shared by the export library tests: test pictures whose orientation and
 // colours are easy to tell apart, writers for the formats Qt cannot write (GIF, CMYK JPEG, EXIF
 // orientation), and comparisons between what went in and what came out.
 class ExportTestImages {
 public:
+    // An export entry point reduced to its file table and output path.
+    using Convert = std::function<int(const char* const* files, int count, const char* out)>;
+    struct Codes {
+        int argument, input, output;
+    };
+
     // Four coloured quadrants (red, green, blue, yellow from the top left, clockwise) over a
     // diagonal gradient: any turn or mirror of it is far from the original.
     static QImage pattern(int width, int height);
@@ -34,4 +42,11 @@ public:
 
     // Files in a folder, for checking that a failed export left nothing behind.
     static QStringList listFolder(const QString& folder);
+
+    static int convert(const Convert& fn, const QStringList& files, const QString& out);
+    // The refusals both export libraries share, each with its result code, leaving the folder out
+    // as it was and an older document out/old<ext> untouched; then a good run of work/good.jpg
+    // that replaces that document in one step. extraBad are further inputs to be refused.
+    static void checkRefusals(const Convert& fn, const QString& work, const QString& out,
+                              const QString& ext, const Codes& codes, const QStringList& extraBad);
 };

@@ -3,9 +3,7 @@
 
 #include "bookproc/BookProcessing.h"
 
-#include "DebugDump.h"
 #include "PageFlattener.h"
-#include "PageQuad.h"
 #include "PageSplitter.h"
 #include "SpreadDetector.h"
 
@@ -46,21 +44,6 @@ cv::Mat wrap(const SImage& s) {
     return cv::Mat(s.height, s.width, CV_8UC3, s.data, size_t(s.width) * 3);
 }
 
-// Point 1 top-right, 2 bottom-left, 3 top-left, 4 bottom-right: the order of the document
-// outline of the image-processing library, so one drawing routine serves both.
-void toCorners(const PageQuad& q, int* c) {
-    const cv::Point2f p[4] = {q.tr, q.bl, q.tl, q.br};
-    for (int i = 0; i < 4; ++i) {
-        c[2 * i] = cvRound(p[i].x);
-        c[2 * i + 1] = cvRound(p[i].y);
-    }
-}
-
-PageQuad fromCorners(const int* c) {
-    auto pt = [&](int i) { return cv::Point2f(float(c[2 * i]), float(c[2 * i + 1])); };
-    return {pt(2), pt(0), pt(3), pt(1)};
-}
-
 }  // namespace
 
 extern "C" {
@@ -73,12 +56,14 @@ KELM_BOOK_API short KELM_GetBookCornerPoint(SImage src, int* corners1, int* corn
     if (!validImage(src))
         return -1;
     try {
-        DebugDump::begin("corners");
-        PageQuad left, right;
-        if (!SpreadDetector().detect(wrap(src), left, right))
+        const DebugDump dump("book_corners");
+        Quad left, right;
+        if (!SpreadDetector(dump).detect(wrap(src), left, right))
             return 0;
-        toCorners(left, corners1);
-        toCorners(right, corners2);
+        // The corner order of the document outlines of the image-processing library, so one
+        // drawing routine serves both.
+        left.toCorners(corners1);
+        right.toCorners(corners2);
         return 1;
     } catch (...) {
         std::memset(corners1, 0, 8 * sizeof(int));
@@ -93,7 +78,7 @@ KELM_BOOK_API short KELM_GetSplitBook(SImage src, SImage* left, SImage* right, i
         return -1;
     if (overlaps(src, *left) || overlaps(src, *right) || overlaps(*left, *right))
         return -1;
-    const PageQuad ql = fromCorners(corners1), qr = fromCorners(corners2);
+    const Quad ql = Quad::fromCorners(corners1), qr = Quad::fromCorners(corners2);
     // All zeros is "no spread found": nothing to split, and no error either.
     bool allZero = true;
     for (int i = 0; i < 8; ++i)
@@ -104,7 +89,7 @@ KELM_BOOK_API short KELM_GetSplitBook(SImage src, SImage* left, SImage* right, i
         !qr.isConvex(4))
         return -1;
     try {
-        DebugDump::begin("split");
+        const DebugDump dump("book_split");
         int lw, lh, rw, rh;
         if (!PageSplitter::pageSize(ql, bytes(*left), &lw, &lh) ||
             !PageSplitter::pageSize(qr, bytes(*right), &rw, &rh))
@@ -116,9 +101,9 @@ KELM_BOOK_API short KELM_GetSplitBook(SImage src, SImage* left, SImage* right, i
         left->height = lh;
         right->width = rw;
         right->height = rh;
-        if (DebugDump::enabled()) {
-            DebugDump::write("left", wrap(*left));
-            DebugDump::write("right", wrap(*right));
+        if (dump.enabled()) {
+            dump.write("left", wrap(*left));
+            dump.write("right", wrap(*right));
         }
         return 1;
     } catch (...) {
@@ -130,11 +115,11 @@ KELM_BOOK_API short KELM_OptimizeBook(SImage src, SImage* out, int /*param*/, in
     if (!validImage(src) || !validOutput(out) || (grey != 0 && grey != 1))
         return -1;
     try {
-        DebugDump::begin("optimize");
+        const DebugDump dump("book_optimize");
         int w = 0, h = 0;
         // The flattener works on its own copy of the light-evened page before it writes, so an
         // output buffer that shares memory with the input is still safe.
-        if (!PageFlattener().flatten(wrap(src), grey == 1, bytes(*out), out->data, &w, &h))
+        if (!PageFlattener(dump).flatten(wrap(src), grey == 1, bytes(*out), out->data, &w, &h))
             return -1;
         out->width = w;
         out->height = h;

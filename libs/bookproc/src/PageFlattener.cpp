@@ -1,6 +1,6 @@
 #include "PageFlattener.h"
 
-#include "DebugDump.h"
+#include "Profile.h"
 
 #include <opencv2/imgproc.hpp>
 
@@ -20,41 +20,6 @@ struct TracedLine {
     int lastStrip = -10;
     float slope = 0;
 };
-
-// Row positions of text lines in one strip: peaks of the smoothed ink profile.
-std::vector<float> stripPeaks(const cv::Mat& ink, int x0, int x1, double xh) {
-    cv::Mat prof(ink.rows, 1, CV_32F, cv::Scalar(0));
-    for (int y = 0; y < ink.rows; ++y) {
-        const uchar* r = ink.ptr<uchar>(y);
-        int n = 0;
-        for (int x = x0; x < x1; ++x)
-            n += r[x] != 0;
-        prof.at<float>(y) = float(n);
-    }
-    cv::GaussianBlur(prof, prof, cv::Size(1, 0), 0, std::max(1.0, 0.5 * xh));
-    double mx = 0;
-    cv::minMaxLoc(prof, nullptr, &mx);
-    std::vector<float> peaks;
-    const double floor = std::max(0.3 * mx, 0.04 * (x1 - x0));
-    if (mx <= 0)
-        return peaks;
-    const float* p = prof.ptr<float>(0);
-    for (int y = 1; y + 1 < prof.rows; ++y) {
-        if (p[y] < floor || p[y] < p[y - 1] || p[y] < p[y + 1])
-            continue;
-        double den = p[y - 1] - 2 * p[y] + p[y + 1];
-        double off = std::fabs(den) > 1e-6 ? 0.5 * (p[y - 1] - p[y + 1]) / den : 0;
-        float yy = float(y + std::clamp(off, -0.5, 0.5));
-        if (!peaks.empty() && yy - peaks.back() < 0.9 * xh) {
-            // Two maxima within one line: keep the stronger.
-            if (p[y] > p[int(peaks.back())])
-                peaks.back() = yy;
-            continue;
-        }
-        peaks.push_back(yy);
-    }
-    return peaks;
-}
 
 void fitLine(const std::vector<cv::Point2f>& pts, double* a, double* b) {
     double sx = 0, sy = 0, sxx = 0, sxy = 0;
@@ -98,7 +63,7 @@ PageFlattener::Model PageFlattener::estimate(const cv::Mat& grey, cv::Mat* gainO
     g.convertTo(gf, CV_32F);
     norm = gf.mul(gain);
     cv::Mat ink = norm < 150;
-    DebugDump::write("ink", ink);
+    m_dump.write("ink", ink);
 
     // Letter height from the ink blobs: it sets the profile smoothing and the line tolerance.
     cv::Mat labels, stats, centroids;
@@ -120,7 +85,7 @@ PageFlattener::Model PageFlattener::estimate(const cv::Mat& grey, cv::Mat* gainO
     for (int s = 0; s < S; ++s) {
         int x0 = int(s * sw), x1 = std::min(Ww, int((s + 1) * sw));
         float xc = float((s + 0.5) * sw);
-        std::vector<float> peaks = stripPeaks(ink, x0, x1, xh);
+        std::vector<float> peaks = Profile::textLines(ink, x0, x1, xh);
         std::vector<char> used(peaks.size(), 0);
         // Each active line takes the nearest unclaimed peak to where it is heading.
         struct Cand {
@@ -165,13 +130,13 @@ PageFlattener::Model PageFlattener::estimate(const cv::Mat& grey, cv::Mat* gainO
         std::remove_if(lines.begin(), lines.end(),
                        [&](const TracedLine& L) { return int(L.pts.size()) < std::max(4, S / 4); }),
         lines.end());
-    if (DebugDump::enabled()) {
+    if (m_dump.enabled()) {
         cv::Mat shown;
         cv::cvtColor(g, shown, cv::COLOR_GRAY2RGB);
         for (const TracedLine& L : lines)
             for (size_t i = 1; i < L.pts.size(); ++i)
                 cv::line(shown, L.pts[i - 1], L.pts[i], cv::Scalar(255, 0, 0), 1);
-        DebugDump::write("traced_lines", shown);
+        m_dump.write("traced_lines", shown);
     }
     if (lines.size() < 3)
         return m;
@@ -399,7 +364,7 @@ bool PageFlattener::flatten(const cv::Mat& src, bool grey, size_t capacityBytes,
         cv::cvtColor(result, g1, cv::COLOR_RGB2GRAY);
         cv::cvtColor(g1, result, cv::COLOR_GRAY2RGB);
     }
-    DebugDump::write("flattened", result);
+    m_dump.write("flattened", result);
 
     const int ow = W, oh = H;
     cv::Mat dst(oh, ow, CV_8UC3, buffer, size_t(ow) * 3);

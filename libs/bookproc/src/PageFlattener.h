@@ -1,11 +1,15 @@
 #pragma once
 
+#include "visioncore/DebugDump.h"
+
 #include <opencv2/core.hpp>
 
 #include <cstddef>
 #include <vector>
 
 namespace bookproc {
+
+using visioncore::DebugDump;
 
 // Removes the curl of a book page near the gutter.
 //
@@ -20,6 +24,8 @@ namespace bookproc {
 // length. The gutter shadow is evened out with an estimate of the paper's brightness.
 class PageFlattener {
 public:
+    explicit PageFlattener(const DebugDump& dump) : m_dump(dump) {}
+
     struct Model {
         bool curled = false;        // lines bend; false leaves the geometry untouched
         bool gutterLeft = false;    // the gutter is on the left side of the page
@@ -36,6 +42,9 @@ public:
 
     // The curl model alone, from the page's grey image; exposed for inspection.
     Model estimate(const cv::Mat& grey, cv::Mat* gainOut) const;
+
+private:
+    const DebugDump& m_dump;
 };
 
 }  // namespace bookproc

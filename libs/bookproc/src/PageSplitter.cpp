@@ -12,9 +12,9 @@ size_t PageSplitter::paddedBytes(int width, int height) {
     return row * size_t(height);
 }
 
-bool PageSplitter::pageSize(const PageQuad& q, size_t capacityBytes, int* width, int* height) {
-    double w = std::max(cv::norm(q.tr - q.tl), cv::norm(q.br - q.bl));
-    double h = std::max(cv::norm(q.bl - q.tl), cv::norm(q.br - q.tr));
+bool PageSplitter::pageSize(const Quad& q, size_t capacityBytes, int* width, int* height) {
+    double w = std::max(cv::norm(q.tr() - q.tl()), cv::norm(q.br() - q.bl()));
+    double h = std::max(cv::norm(q.bl() - q.tl()), cv::norm(q.br() - q.tr()));
     if (!(w >= 2 && h >= 2))
         return false;
     int iw = int(std::lround(w)), ih = int(std::lround(h));
@@ -38,9 +38,9 @@ bool PageSplitter::pageSize(const PageQuad& q, size_t capacityBytes, int* width,
     return true;
 }
 
-void PageSplitter::rectify(const cv::Mat& src, const PageQuad& q, int width, int height,
+void PageSplitter::rectify(const cv::Mat& src, const Quad& q, int width, int height,
                            unsigned char* buffer) {
-    const cv::Point2f from[4] = {q.tl, q.tr, q.br, q.bl};
+    const cv::Point2f from[4] = {q.tl(), q.tr(), q.br(), q.bl()};
     const cv::Point2f to[4] = {
         {0, 0}, {width - 1.f, 0}, {width - 1.f, height - 1.f}, {0, height - 1.f}};
     cv::Mat M = cv::getPerspectiveTransform(from, to);

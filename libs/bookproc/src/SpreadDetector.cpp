@@ -1,6 +1,6 @@
 #include "SpreadDetector.h"
 
-#include "DebugDump.h"
+#include "Profile.h"
 
 #include <opencv2/imgproc.hpp>
 
@@ -29,29 +29,10 @@ cv::Point2f lineIntersection(const cv::Vec4f& a, const cv::Vec4f& b, bool* ok) {
     return cv::Point2f(float(a[2] + t * a[0]), float(a[3] + t * a[1]));
 }
 
-// Orders four points as top-left, top-right, bottom-right, bottom-left.
-PageQuad orderCorners(std::vector<cv::Point2f> p) {
-    cv::Point2f c(0, 0);
-    for (auto& q : p)
-        c += q;
-    c *= 0.25f;
-    std::sort(p.begin(), p.end(), [&](const cv::Point2f& a, const cv::Point2f& b) {
-        return std::atan2(a.y - c.y, a.x - c.x) < std::atan2(b.y - c.y, b.x - c.x);
-    });
-    // After sorting by angle (y down), the order is clockwise on screen starting near -pi
-    // (the left). Rotate so the first is the one with the smallest x + y.
-    int first = 0;
-    for (int i = 1; i < 4; ++i)
-        if (p[i].x + p[i].y < p[first].x + p[first].y)
-            first = i;
-    std::rotate(p.begin(), p.begin() + first, p.end());
-    return {p[0], p[1], p[2], p[3]};
-}
-
 // Straightens each side of a rough quad by fitting a line to the contour points along it, so the
 // corners do not depend on where approxPolyDP happened to cut.
-PageQuad refineSides(const PageQuad& q, const std::vector<cv::Point>& contour, double tol) {
-    const cv::Point2f c[4] = {q.tl, q.tr, q.br, q.bl};
+Quad refineSides(const Quad& q, const std::vector<cv::Point>& contour, double tol) {
+    const cv::Point2f c[4] = {q.tl(), q.tr(), q.br(), q.bl()};
     cv::Vec4f lines[4];
     for (int s = 0; s < 4; ++s) {
         cv::Point2f a = c[s], b = c[(s + 1) % 4];
@@ -74,13 +55,12 @@ PageQuad refineSides(const PageQuad& q, const std::vector<cv::Point>& contour, d
         }
         cv::fitLine(pts, lines[s], cv::DIST_HUBER, 0, 0.01, 0.01);
     }
-    PageQuad r;
-    cv::Point2f* out[4] = {&r.tl, &r.tr, &r.br, &r.bl};
+    Quad r;
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
         // Corner i lies between side i-1 and side i.
-        *out[i] = lineIntersection(lines[(i + 3) % 4], lines[i], &ok);
-        if (!ok || cv::norm(*out[i] - c[i]) > 4 * tol + 10)
+        r[size_t(i)] = lineIntersection(lines[(i + 3) % 4], lines[i], &ok);
+        if (!ok || cv::norm(r[size_t(i)] - c[i]) > 4 * tol + 10)
             return q;
     }
     return r;
@@ -89,10 +69,9 @@ PageQuad refineSides(const PageQuad& q, const std::vector<cv::Point>& contour, d
 // Moves each side of the spread onto the paper's own edge. The page stack shows as a band of
 // sheet edges outside the paper: lighter than desk or cover, darker than the page. Along normals
 // to each side, the innermost strong dark-to-light step is where the paper begins.
-PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey, int keepSide = -1,
-                     double reach = 0.035) {
-    const cv::Point2f c[4] = {q.tl, q.tr, q.br, q.bl};
-    const cv::Point2f centre = (q.tl + q.tr + q.br + q.bl) * 0.25f;
+Quad snapToPaper(const Quad& q, const cv::Mat& grey, int keepSide = -1, double reach = 0.035) {
+    const cv::Point2f c[4] = {q.tl(), q.tr(), q.br(), q.bl()};
+    const cv::Point2f centre = (q.tl() + q.tr() + q.br() + q.bl()) * 0.25f;
     cv::Vec4f lines[4];
     for (int s = 0; s < 4; ++s) {
         cv::Point2f a = c[s], b = c[(s + 1) % 4];
@@ -146,12 +125,11 @@ PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey, int keepSide = -1,
         }
         cv::fitLine(pts, lines[s], cv::DIST_HUBER, 0, 0.01, 0.01);
     }
-    PageQuad r;
-    cv::Point2f* out[4] = {&r.tl, &r.tr, &r.br, &r.bl};
+    Quad r;
     for (int i = 0; i < 4; ++i) {
         bool ok = false;
-        *out[i] = lineIntersection(lines[(i + 3) % 4], lines[i], &ok);
-        if (!ok || cv::norm(*out[i] - c[i]) > 0.06 * cv::norm(q.br - q.tl))
+        r[size_t(i)] = lineIntersection(lines[(i + 3) % 4], lines[i], &ok);
+        if (!ok || cv::norm(r[size_t(i)] - c[i]) > 0.06 * cv::norm(q.br() - q.tl()))
             return q;
     }
     return r;
@@ -159,7 +137,7 @@ PageQuad snapToPaper(const PageQuad& q, const cv::Mat& grey, int keepSide = -1,
 
 // Where print is, and the margins around it: dark strokes on a bright ground (a black-hat
 // response), gathered into text blocks and grown by a page margin.
-cv::Mat nearPrint(const cv::Mat& grey) {
+cv::Mat nearPrint(const cv::Mat& grey, const DebugDump& dump) {
     const int side = std::max(grey.cols, grey.rows);
     const int k = std::max(3, (side / 100) | 1);
     cv::Mat hat;
@@ -172,25 +150,25 @@ cv::Mat nearPrint(const cv::Mat& grey) {
     cv::Mat text = density > 255 * 0.04;
     const int grow = std::max(5, int(side * 0.06) | 1);
     cv::dilate(text, text, cv::getStructuringElement(cv::MORPH_ELLIPSE, cv::Size(grow, grow)));
-    DebugDump::write("near_print", text);
+    dump.write("near_print", text);
     return text;
 }
 
-bool portrait(const PageQuad& q) {
-    const double w = 0.5 * (cv::norm(q.tr - q.tl) + cv::norm(q.br - q.bl));
-    const double h = 0.5 * (cv::norm(q.bl - q.tl) + cv::norm(q.br - q.tr));
+bool portrait(const Quad& q) {
+    const double w = 0.5 * (cv::norm(q.tr() - q.tl()) + cv::norm(q.br() - q.bl()));
+    const double h = 0.5 * (cv::norm(q.bl() - q.tl()) + cv::norm(q.br() - q.tr()));
     return w < 0.95 * h;
 }
 
 // When only one page stood out from the desk (a desk as bright as paper swallowed the other),
 // the outline is a single portrait page. Its partner lies beside it, mirrored across the gutter
 // side; the side whose mirror looks like the found page (paper with print) is taken.
-PageQuad completeSpread(const PageQuad& q, const cv::Mat& grey) {
+Quad completeSpread(const Quad& q, const cv::Mat& grey) {
     if (!portrait(q))
         return q;  // already wider than a page: a spread
-    auto stats = [&](const PageQuad& r, double* mean, double* sd, double* inside) {
+    auto stats = [&](const Quad& r, double* mean, double* sd, double* inside) {
         cv::Mat m(grey.size(), CV_8U, cv::Scalar(0));
-        std::vector<cv::Point> poly = {r.tl, r.tr, r.br, r.bl};
+        const std::vector<cv::Point> poly = r.polygon();
         cv::fillConvexPoly(m, poly, cv::Scalar(255));
         cv::Scalar mu, sigma;
         cv::meanStdDev(grey, mu, sigma, m);
@@ -201,12 +179,12 @@ PageQuad completeSpread(const PageQuad& q, const cv::Mat& grey) {
     };
     double pm, ps, pin;
     stats(q, &pm, &ps, &pin);
-    const PageQuad toRight{q.tl, q.tr + (q.tr - q.tl), q.br + (q.br - q.bl), q.bl};
-    const PageQuad toLeft{q.tl - (q.tr - q.tl), q.tr, q.br, q.bl - (q.br - q.bl)};
-    const PageQuad mirrorRight{q.tr, q.tr + (q.tr - q.tl), q.br + (q.br - q.bl), q.br};
-    const PageQuad mirrorLeft{q.tl - (q.tr - q.tl), q.tl, q.bl, q.bl - (q.br - q.bl)};
+    const Quad toRight{q.tl(), q.tr() + (q.tr() - q.tl()), q.br() + (q.br() - q.bl()), q.bl()};
+    const Quad toLeft{q.tl() - (q.tr() - q.tl()), q.tr(), q.br(), q.bl() - (q.br() - q.bl())};
+    const Quad mirrorRight{q.tr(), q.tr() + (q.tr() - q.tl()), q.br() + (q.br() - q.bl()), q.br()};
+    const Quad mirrorLeft{q.tl() - (q.tr() - q.tl()), q.tl(), q.bl(), q.bl() - (q.br() - q.bl())};
     double best = 1e9;
-    PageQuad result = q;
+    Quad result = q;
     for (int side = 0; side < 2; ++side) {
         double m, sd, in;
         stats(side ? mirrorRight : mirrorLeft, &m, &sd, &in);
@@ -219,39 +197,12 @@ PageQuad completeSpread(const PageQuad& q, const cv::Mat& grey) {
             result = side ? toRight : toLeft;
         }
     }
-    for (cv::Point2f* p : {&result.tl, &result.tr, &result.br, &result.bl}) {
-        p->x = std::clamp(p->x, 0.f, float(grey.cols - 1));
-        p->y = std::clamp(p->y, 0.f, float(grey.rows - 1));
-    }
-    return result;
-}
-
-// Robust minimum of a 1-D profile within [lo, hi).
-int argMin(const std::vector<float>& v, int lo, int hi) {
-    int best = lo;
-    for (int i = lo; i < hi; ++i)
-        if (v[i] < v[best])
-            best = i;
-    return best;
-}
-
-std::vector<float> smooth(const std::vector<float>& v, int radius) {
-    std::vector<float> out(v.size());
-    for (int i = 0; i < int(v.size()); ++i) {
-        double s = 0;
-        int n = 0;
-        for (int k = std::max(0, i - radius); k <= std::min(int(v.size()) - 1, i + radius); ++k) {
-            s += v[k];
-            ++n;
-        }
-        out[i] = float(s / n);
-    }
-    return out;
+    return result.clamped(grey.cols, grey.rows);
 }
 
 }  // namespace
 
-bool SpreadDetector::detect(const cv::Mat& rgb, PageQuad& left, PageQuad& right) const {
+bool SpreadDetector::detect(const cv::Mat& rgb, Quad& left, Quad& right) const {
     const double scale = std::min(1.0, kWorkSide / std::max(rgb.cols, rgb.rows));
     cv::Mat small;
     if (scale < 1.0)
@@ -260,9 +211,9 @@ bool SpreadDetector::detect(const cv::Mat& rgb, PageQuad& left, PageQuad& right)
         small = rgb;
     if (small.cols < 16 || small.rows < 16)
         return false;
-    DebugDump::write("small", small);
+    m_dump.write("small", small);
 
-    PageQuad spread;
+    Quad spread;
     cv::Mat mask;
     double quality = -1;
     bool found = findSpread(small, cv::Mat(), spread, mask, &quality);
@@ -271,10 +222,10 @@ bool SpreadDetector::detect(const cv::Mat& rgb, PageQuad& left, PageQuad& right)
     // A desk nearly as bright as paper clings to the pages at every level. Paper around print
     // is then told from desk by the print itself: look again only near the text.
     if (!found || portrait(spread)) {
-        PageQuad gated;
+        Quad gated;
         cv::Mat gatedMask;
         double gatedQuality = -1;
-        if (findSpread(small, nearPrint(grey), gated, gatedMask, &gatedQuality) &&
+        if (findSpread(small, nearPrint(grey, m_dump), gated, gatedMask, &gatedQuality) &&
             (!found || (gatedQuality >= 1.0 && !portrait(gated)))) {
             spread = gated;
             mask = gatedMask;
@@ -291,41 +242,34 @@ bool SpreadDetector::detect(const cv::Mat& rgb, PageQuad& left, PageQuad& right)
 
     // The two pages need not share straight head and tail lines (each page lies at its own
     // tilt): settle each page's outer sides on its own, keeping the gutter.
-    PageQuad l = snapToPaper({spread.tl, gTop, gBottom, spread.bl}, grey, 1, 0.06);
-    PageQuad r = snapToPaper({gTop, spread.tr, spread.br, gBottom}, grey, 3, 0.06);
+    Quad l = snapToPaper({spread.tl(), gTop, gBottom, spread.bl()}, grey, 1, 0.06);
+    Quad r = snapToPaper({gTop, spread.tr(), spread.br(), gBottom}, grey, 3, 0.06);
     // The gutter ends stay shared: each is where the pages' head (tail) lines meet the gutter.
     auto meet = [](const cv::Point2f& a, const cv::Point2f& b) { return (a + b) * 0.5f; };
-    const cv::Point2f top = meet(l.tr, r.tl), bottom = meet(l.br, r.bl);
-    l.tr = r.tl = top;
-    l.br = r.bl = bottom;
+    const cv::Point2f top = meet(l.tr(), r.tl()), bottom = meet(l.br(), r.bl());
+    l[1] = r[0] = top;
+    l[2] = r[3] = bottom;
     if (!l.isConvex(64) || !r.isConvex(64))
         return false;
     // Two pages of one book are of similar size; a wildly lopsided split means the "gutter" was
     // something else (a picture edge, a fold).
-    double al = l.signedArea2(), ar = r.signedArea2();
+    const double al = l.area(), ar = r.area();
     if (std::min(al, ar) < 0.25 * std::max(al, ar))
         return false;
     const double inv = 1.0 / scale;
-    left = l.scaled(inv);
-    right = r.scaled(inv);
     // Scaling back can put a corner a fraction of a pixel past the border.
-    for (PageQuad* q : {&left, &right})
-        for (cv::Point2f* p : {&q->tl, &q->tr, &q->br, &q->bl}) {
-            p->x = std::clamp(p->x, 0.f, float(rgb.cols - 1));
-            p->y = std::clamp(p->y, 0.f, float(rgb.rows - 1));
-        }
-    if (DebugDump::enabled()) {
+    left = l.scaled(inv).clamped(rgb.cols, rgb.rows);
+    right = r.scaled(inv).clamped(rgb.cols, rgb.rows);
+    if (m_dump.enabled()) {
         cv::Mat shown = small.clone();
-        for (const PageQuad& q : {l, r}) {
-            std::vector<cv::Point> poly = {q.tl, q.tr, q.br, q.bl};
-            cv::polylines(shown, poly, true, cv::Scalar(255, 0, 0), 2);
-        }
-        DebugDump::write("pages", shown);
+        for (const Quad& q : {l, r})
+            cv::polylines(shown, q.polygon(), true, cv::Scalar(255, 0, 0), 2);
+        m_dump.write("pages", shown);
     }
     return true;
 }
 
-bool SpreadDetector::findSpread(const cv::Mat& small, const cv::Mat& gate, PageQuad& spread,
+bool SpreadDetector::findSpread(const cv::Mat& small, const cv::Mat& gate, Quad& spread,
                                 cv::Mat& maskOut, double* quality) const {
     cv::Mat grey;
     cv::cvtColor(small, grey, cv::COLOR_RGB2GRAY);
@@ -361,7 +305,7 @@ bool SpreadDetector::findSpread(const cv::Mat& small, const cv::Mat& gate, PageQ
         cv::Mat mask = (grey > t) & colourless;
         cv::morphologyEx(mask, mask, cv::MORPH_CLOSE, closeKernel);
         cv::morphologyEx(mask, mask, cv::MORPH_OPEN, openKernel);
-        DebugDump::write("raw_" + std::to_string(int(t)), mask);
+        m_dump.write("raw_" + std::to_string(int(t)), mask);
         cv::Mat labels, stats, centroids;
         int n = cv::connectedComponentsWithStats(mask, labels, stats, centroids, 8, CV_32S);
         int best = -1;
@@ -431,10 +375,10 @@ bool SpreadDetector::findSpread(const cv::Mat& small, const cv::Mat& gate, PageQ
         // A book's outline is a quadrilateral; a blob that is not roughly one is not a book.
         if (approx.size() != 4)
             continue;
-        std::vector<cv::Point2f> pts(approx.begin(), approx.end());
-        PageQuad q = orderCorners(pts);
+        Quad q = Quad::ordered({cv::Point2f(approx[0]), cv::Point2f(approx[1]),
+                                cv::Point2f(approx[2]), cv::Point2f(approx[3])});
         q = refineSides(q, outline, std::max(2.0, std::max(W, H) * 0.004));
-        double quadArea = q.signedArea2() / 2;
+        const double quadArea = q.area();
         // The blob must fill its outline (a spread, not a ring or a scatter of bright things).
         if (!q.isConvex(0.05 * imageArea) || compArea < 0.8 * quadArea)
             continue;
@@ -450,12 +394,11 @@ bool SpreadDetector::findSpread(const cv::Mat& small, const cv::Mat& gate, PageQ
         double fillRatio = cv::countNonZero(bridged) / quadArea;
         if (fillRatio > 1.03)
             continue;  // the outline cuts through the paper: a poor fit
-        if (DebugDump::enabled()) {
+        if (m_dump.enabled()) {
             cv::Mat shown;
             cv::cvtColor(comp, shown, cv::COLOR_GRAY2RGB);
-            std::vector<cv::Point> poly = {q.tl, q.tr, q.br, q.bl};
-            cv::polylines(shown, poly, true, cv::Scalar(255, 0, 0), 2);
-            DebugDump::write(
+            cv::polylines(shown, q.polygon(), true, cv::Scalar(255, 0, 0), 2);
+            m_dump.write(
                 "level_" + std::to_string(int(t)) + "_fill_" + std::to_string(int(fillRatio * 100)),
                 shown);
         }
@@ -473,21 +416,21 @@ bool SpreadDetector::findSpread(const cv::Mat& small, const cv::Mat& gate, PageQ
     if (bestFill < 0)
         return false;
     *quality = bestFill;
-    DebugDump::write("paper_mask", maskOut);
+    m_dump.write("paper_mask", maskOut);
     return true;
 }
 
-bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const PageQuad& spread,
+bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const Quad& spread,
                                 cv::Point2f& top, cv::Point2f& bottom) const {
     // Look at the spread straightened to a rectangle, so "columns" follow the spine.
     const int RW = 512, RH = 384;
-    const cv::Point2f src[4] = {spread.tl, spread.tr, spread.br, spread.bl};
+    const cv::Point2f src[4] = {spread.tl(), spread.tr(), spread.br(), spread.bl()};
     const cv::Point2f dst[4] = {{0, 0}, {RW - 1.f, 0}, {RW - 1.f, RH - 1.f}, {0, RH - 1.f}};
     cv::Mat Hm = cv::getPerspectiveTransform(src, dst);
     cv::Mat rect, rectMask;
     cv::warpPerspective(grey, rect, Hm, cv::Size(RW, RH), cv::INTER_LINEAR, cv::BORDER_REPLICATE);
     cv::warpPerspective(mask, rectMask, Hm, cv::Size(RW, RH), cv::INTER_NEAREST);
-    DebugDump::write("spread_rectified", rect);
+    m_dump.write("spread_rectified", rect);
 
     // The paper's own brightness per column (a high percentile ignores the print), in the upper
     // and lower halves separately, so a spine that is not quite parallel to the sides is followed.
@@ -502,11 +445,11 @@ bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const 
             std::nth_element(col.begin(), col.begin() + k, col.end());
             prof[x] = col[k];
         }
-        return smooth(prof, 3);
+        return Profile::smooth(prof, 3);
     };
     std::vector<float> whole = columnProfile(RH / 10, RH * 9 / 10);
     const int lo = RW * 3 / 10, hi = RW * 7 / 10;
-    int g = argMin(whole, lo, hi);
+    int g = Profile::valley(whole, lo, hi);
     std::vector<float> sorted(whole.begin() + lo, whole.begin() + hi);
     std::sort(sorted.begin(), sorted.end());
     const float median = sorted[sorted.size() / 2];
@@ -526,13 +469,11 @@ bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const 
         lastRow[x] = y1;
         notch[x] = float(y0 + (RH - 1 - y1));
     }
-    std::vector<float> notchS = smooth(notch, 2);
+    std::vector<float> notchS = Profile::smooth(notch, 2);
     if (!shadow) {
-        int n = 0;
-        for (int x = lo; x < hi; ++x)
-            if (notchS[x] > notchS[n])
-                n = x;
-        if (n >= lo && notchS[n] > 3)
+        // A notch deeper than at the spread's outer edge, and more than a few pixels deep.
+        const int n = Profile::peak(notchS, lo, hi);
+        if (notchS[size_t(n)] > notchS[0] && notchS[size_t(n)] > 3)
             g = n;
         else
             g = RW / 2;  // a flat book under glass: split in the middle of the spread
@@ -543,8 +484,8 @@ bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const 
         const int win = RW / 20;
         std::vector<float> upper = columnProfile(RH / 10, RH / 2);
         std::vector<float> lower = columnProfile(RH / 2, RH * 9 / 10);
-        gTop = argMin(upper, std::max(lo, g - win), std::min(hi, g + win));
-        gBot = argMin(lower, std::max(lo, g - win), std::min(hi, g + win));
+        gTop = Profile::valley(upper, std::max(lo, g - win), std::min(hi, g + win));
+        gBot = Profile::valley(lower, std::max(lo, g - win), std::min(hi, g + win));
     }
     // The gutter corner sits at the bottom of the notch, not on the straight outline.
     // The gutter column itself may be all shadow; the paper on either side of it, where the
@@ -577,13 +518,13 @@ bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const 
     cv::perspectiveTransform(in, out, Hinv);
     top = out[0];
     bottom = out[1];
-    if (DebugDump::enabled()) {
+    if (m_dump.enabled()) {
         cv::Mat plot(RH, RW, CV_8UC1, cv::Scalar(0));
         for (int x = 1; x < RW; ++x)
             cv::line(plot, cv::Point(x - 1, RH - 1 - int(whole[x - 1] * RH / 256)),
                      cv::Point(x, RH - 1 - int(whole[x] * RH / 256)), cv::Scalar(255));
         cv::line(plot, cv::Point(g, 0), cv::Point(g, RH - 1), cv::Scalar(128));
-        DebugDump::write("gutter_profile", plot);
+        m_dump.write("gutter_profile", plot);
     }
     return true;
 }

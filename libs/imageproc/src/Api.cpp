@@ -6,9 +6,9 @@
 
 #include "CardProcessor.h"
 #include "ColorOptimizer.h"
-#include "DebugDump.h"
+#include "visioncore/DebugDump.h"
 #include "OutlineDetector.h"
-#include "Quad.h"
+#include "visioncore/Quad.h"
 #include "Rectifier.h"
 
 #include <opencv2/imgcodecs.hpp>
@@ -18,6 +18,7 @@
 #include <cstring>
 
 using namespace imageproc;
+using visioncore::DebugDump;
 
 namespace {
 
@@ -61,12 +62,9 @@ bool validCorners(const int* c, int w, int h, Quad& q) {
         if (c[2 * i] < -1 || c[2 * i] > w || c[2 * i + 1] < -1 || c[2 * i + 1] > h)
             return false;
     }
-    std::array<cv::Point2f, 4> pts;
-    for (int i = 0; i < 4; ++i)
-        pts[size_t(i)] = cv::Point2f(float(c[2 * i]), float(c[2 * i + 1]));
     // Accept the corners in any order that outlines a convex shape.
-    q = orderQuad(pts);
-    return isConvex(q) && quadArea(q) >= 16.0;
+    q = Quad::fromCorners(c).reordered();
+    return q.isConvex(16.0);
 }
 
 short cut(SImage src, SImage* dst, int* corners, bool card, bool autoIdentify) {
@@ -117,7 +115,7 @@ short KELM_GetRectCornerPoint(SImage src, int* corners, int mode) {
             view(src), mode == 1 ? OutlineDetector::Card : OutlineDetector::Document);
         if (found.empty())
             return 0;
-        quadToCorners(found[0], corners);
+        found[0].toCorners(corners);
         return 1;
     });
 }
@@ -132,7 +130,7 @@ short KELM_GetMoreRectPoint(SImage src, int* corners, int maxCount, int mode) {
         const auto found = OutlineDetector::detect(
             view(src), mode == 1 ? OutlineDetector::Card : OutlineDetector::Document, maxCount);
         for (size_t i = 0; i < found.size(); ++i)
-            quadToCorners(found[i], corners + 8 * i);
+            found[i].toCorners(corners + 8 * i);
         return short(found.size());
     });
 }

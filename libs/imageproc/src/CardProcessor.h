@@ -1,10 +1,12 @@
 #pragma once
 
-#include "Quad.h"
+#include "visioncore/Quad.h"
 
 #include <opencv2/core.hpp>
 
 namespace imageproc {
+
+using visioncore::Quad;
 
 // ID-1 cards (85.6 x 54 mm): straightening, turning upright, and the two-sided card page.
 class CardProcessor {

@@ -1,6 +1,6 @@
 #include "ColorOptimizer.h"
 
-#include "DebugDump.h"
+#include "visioncore/DebugDump.h"
 
 #include <opencv2/imgproc.hpp>
 
@@ -8,6 +8,8 @@
 #include <cmath>
 
 namespace imageproc {
+
+using visioncore::DebugDump;
 
 cv::Mat ColorOptimizer::paperBackground(const cv::Mat& rgb) {
     // Cells of about 1/40 of the page: text strokes are much smaller, so each cell's bright end

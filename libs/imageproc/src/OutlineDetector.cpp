@@ -1,6 +1,8 @@
 #include "OutlineDetector.h"
 
-#include "DebugDump.h"
+#include "Downscaler.h"
+
+#include "visioncore/DebugDump.h"
 
 #include <opencv2/imgproc.hpp>
 
@@ -9,30 +11,14 @@
 
 namespace imageproc {
 
+using visioncore::DebugDump;
+
 namespace {
 
 struct Candidate {
     Quad q;
     double score = 0;
 };
-
-// Every factor x factor block represented by the mean of the 2 x 2 pixels at its centre: reads a
-// small part of the photo, yet halves the sensor noise.
-cv::Mat reduce(const cv::Mat& rgb, int factor) {
-    cv::Mat small(rgb.rows / factor, rgb.cols / factor, CV_8UC3);
-    const int off = factor / 2 - 1;
-    for (int y = 0; y < small.rows; ++y) {
-        const auto* r0 = rgb.ptr<cv::Vec3b>(y * factor + off);
-        const auto* r1 = rgb.ptr<cv::Vec3b>(y * factor + off + 1);
-        auto* o = small.ptr<cv::Vec3b>(y);
-        for (int x = 0; x < small.cols; ++x) {
-            const int sx = x * factor + off;
-            for (int c = 0; c < 3; ++c)
-                o[x][c] = uchar((r0[sx][c] + r0[sx + 1][c] + r1[sx][c] + r1[sx + 1][c] + 2) >> 2);
-        }
-    }
-    return small;
-}
 
 // Colour gradient: per pixel the Sobel derivatives of the channel with the strongest change.
 void colourGradient(const cv::Mat& small, cv::Mat& dx, cv::Mat& dy, cv::Mat& mag) {
@@ -87,8 +73,8 @@ void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, dou
         if (poly.size() < 4)
             break;
         if (poly.size() == 4) {
-            out.push_back(orderQuad({cv::Point2f(poly[0]), cv::Point2f(poly[1]),
-                                     cv::Point2f(poly[2]), cv::Point2f(poly[3])}));
+            out.push_back(Quad::ordered({cv::Point2f(poly[0]), cv::Point2f(poly[1]),
+                                         cv::Point2f(poly[2]), cv::Point2f(poly[3])}));
             return;
         }
         if (poly.size() == 5 && eps >= 0.02) {
@@ -107,7 +93,8 @@ void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, dou
                 const cv::Point2f corner(x[0] / x[2], x[1] / x[2]);
                 if (cv::norm(corner - (a + b) * 0.5f) > 0.25 * perim)
                     continue;
-                out.push_back(orderQuad({p0, corner, p1, cv::Point2f(poly[size_t((i + 3) % 5)])}));
+                out.push_back(
+                    Quad::ordered({p0, corner, p1, cv::Point2f(poly[size_t((i + 3) % 5)])}));
             }
         }
     }
@@ -121,7 +108,7 @@ bool nearBorder(cv::Point2f a, cv::Point2f b, cv::Size s, float tol) {
 
 double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
                  OutlineDetector::Kind kind, double edgeThreshold) {
-    if (!isConvex(q))
+    if (!q.isConvex())
         return 0;
     const cv::Size size = mag.size();
     double len[4];
@@ -257,7 +244,7 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     const double plainShare = double(plain) / (rim.size() - 1);
     if (plainShare < (kind == OutlineDetector::Card ? 0.5 : 0.7))
         return 0;
-    const double area = quadArea(q);
+    const double area = q.area();
     // A card's proportions are known: a candidate that misses its coloured title band is longer.
     const double shape =
         kind == OutlineDetector::Card ? std::exp(-std::pow((ratio / 1.586 - 1) / 0.08, 2)) : 1.0;
@@ -371,7 +358,7 @@ Quad refine(const Quad& q, const cv::Mat& rgb, double reach) {
         if (cv::norm(c - q[size_t(i)]) < reach * 2.5)
             out[size_t(i)] = c;
     }
-    return isConvex(out) ? out : q;
+    return out.isConvex() ? out : q;
 }
 
 }  // namespace
@@ -381,16 +368,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     if (rgb.empty() || rgb.type() != CV_8UC3 || rgb.cols < 16 || rgb.rows < 16 || maxCount < 1)
         return result;
     DebugDump dump(kind == Card ? "card_outline" : "doc_outline");
-    // About 550 pixels across is enough to find an outline; the sides are then re-measured on
-    // the full photo.
-    int factor = std::max(1, int(std::lround(std::max(rgb.cols, rgb.rows) / 600.0)));
-    if (factor > 1 && factor % 2)
-        ++factor;
-    cv::Mat small;
-    if (factor > 1)
-        small = reduce(rgb, factor);
-    else
-        small = rgb;
+    const cv::Mat small = Downscaler::reduce(rgb, Downscaler::factorFor(rgb.size()));
     dump.write("1_small", small);
     cv::Mat dx, dy, mag;
     colourGradient(small, dx, dy, mag);
@@ -404,10 +382,10 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     // View 1: closed colour edges at two sensitivities.
     for (const auto& th : {std::pair<double, double>(30, 80), std::pair<double, double>(60, 160)}) {
         cv::Mat edges;
-        cv::Canny(dx, dy, edges, th.first, th.second, false);
+        cv::Canny(dx, dy, edges, th.first, th.second);
         cv::dilate(edges, edges, cv::Mat());
         if (dump.enabled())
-            dump.write(th.first < 50 ? "2_edges_low" : "2_edges_high", edges, false);
+            dump.write(th.first < 50 ? "2_edges_low" : "2_edges_high", edges);
         std::vector<std::vector<cv::Point>> contours;
         cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
         for (const auto& c : contours)
@@ -421,7 +399,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         cv::morphologyEx(enclosed, enclosed, cv::MORPH_OPEN,
                          cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
         if (dump.enabled())
-            dump.write(th.first < 50 ? "2_enclosed_low" : "2_enclosed_high", enclosed, false);
+            dump.write(th.first < 50 ? "2_enclosed_low" : "2_enclosed_high", enclosed);
         contours.clear();
         cv::findContours(enclosed, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
         for (const auto& c : contours)
@@ -442,7 +420,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
                          cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
         cv::morphologyEx(mask, mask, cv::MORPH_CLOSE,
                          cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
-        dump.write("3_paper_region", mask, false);
+        dump.write("3_paper_region", mask);
         std::vector<std::vector<cv::Point>> contours;
         cv::findContours(mask, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
         for (const auto& c : contours)
@@ -469,8 +447,8 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
             grownA[i1] = q[i1] + (q[i1] - q[i2]) * t;
             grownB[i3] = q[i3] + (q[i3] - q[i0]) * t;
             grownB[i2] = q[i2] + (q[i2] - q[i1]) * t;
-            quads.push_back(orderQuad(grownA));
-            quads.push_back(orderQuad(grownB));
+            quads.push_back(grownA.reordered());
+            quads.push_back(grownB.reordered());
         }
     }
     std::vector<Candidate> cands;
@@ -486,8 +464,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         bool overlaps = false;
         for (const auto& o : chosen) {
             std::vector<cv::Point2f> inter, a(c.q.begin(), c.q.end()), b(o.begin(), o.end());
-            if (cv::intersectConvexConvex(a, b, inter, true) >
-                0.1 * std::min(quadArea(c.q), quadArea(o)))
+            if (cv::intersectConvexConvex(a, b, inter, true) > 0.1 * std::min(c.q.area(), o.area()))
                 overlaps = true;
         }
         if (!overlaps)
@@ -499,19 +476,12 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     for (auto q : chosen) {
         for (auto& p : q)
             p = cv::Point2f((p.x + 0.5f) * f - 0.5f, (p.y + 0.5f) * fy - 0.5f);
-        q = refine(q, rgb, 2.0 * f + 3);
-        for (auto& p : q) {
-            p.x = std::clamp(p.x, 0.f, float(rgb.cols - 1));
-            p.y = std::clamp(p.y, 0.f, float(rgb.rows - 1));
-        }
-        result.push_back(orderQuad(q));
+        result.push_back(refine(q, rgb, 2.0 * f + 3).clamped(rgb.cols, rgb.rows).reordered());
     }
     if (dump.enabled() && !result.empty()) {
         cv::Mat vis = rgb.clone();
-        std::vector<cv::Point> poly;
-        for (const auto& p : result[0])
-            poly.emplace_back(cvRound(p.x), cvRound(p.y));
-        cv::polylines(vis, poly, true, cv::Scalar(255, 0, 0), std::max(1, rgb.cols / 500));
+        cv::polylines(vis, result[0].polygon(), true, cv::Scalar(255, 0, 0),
+                      std::max(1, rgb.cols / 500));
         dump.write("4_result", vis);
     }
     return result;

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "Quad.h"
+#include "visioncore/Quad.h"
 
 #include <opencv2/core.hpp>
 
 #include <vector>
 
 namespace imageproc {
+
+using visioncore::Quad;
 
 // Finds the outline of a sheet of paper or an ID-1 card lying on a desk.
 //

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "Quad.h"
+#include "visioncore/Quad.h"
 
 #include <opencv2/core.hpp>
 
 namespace imageproc {
+
+using visioncore::Quad;
 
 // Straightens the rectangle seen as a quadrilateral in a photo.
 class Rectifier {

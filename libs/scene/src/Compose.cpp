@@ -1,4 +1,4 @@
-#include "scene/Parts.h"
+#include "scene/SceneBuildingBlocks.h"
 
 #include <opencv2/imgproc.hpp>
 

@@ -1,7 +1,7 @@
 #include "scene/Scene.h"
 
 #include "Textures.h"
-#include "scene/Parts.h"
+#include "scene/SceneBuildingBlocks.h"
 
 #include <opencv2/imgproc.hpp>
 

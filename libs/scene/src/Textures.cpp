@@ -1,6 +1,6 @@
 #include "Textures.h"
 
-#include "scene/Parts.h"
+#include "scene/SceneBuildingBlocks.h"
 
 #include <ZXing/BitMatrix.h>
 #include <ZXing/MultiFormatWriter.h>

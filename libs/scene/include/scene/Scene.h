@@ -9,7 +9,7 @@
 //   scene::Scene s = scene::render(p);  // s.rgb is CV_8UC3 in R,G,B order
 //
 // Building blocks for further scene kinds (desk, camera geometry, compositing, light and sensor
-// effects) are in scene/Parts.h.
+// effects) are in scene/SceneBuildingBlocks.h.
 
 #include <opencv2/core.hpp>
 

@@ -1,0 +1,200 @@
+// Stages of the image algorithms that can go wrong on their own, tested directly.
+
+#include "Downscaler.h"
+#include "Profile.h"
+#include "visioncore/DebugDump.h"
+#include "visioncore/Quad.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <opencv2/imgproc.hpp>
+
+#include <algorithm>
+#include <array>
+
+using visioncore::Quad;
+
+namespace {
+
+using Corners = std::array<cv::Point2f, 4>;
+
+Corners rotated(const Corners& c, double degrees) {
+    const double a = degrees * CV_PI / 180;
+    const cv::Point2f centre(100, 100);
+    Corners out;
+    for (size_t i = 0; i < 4; ++i) {
+        const cv::Point2f d = c[i] - centre;
+        out[i] = centre + cv::Point2f(float(d.x * std::cos(a) - d.y * std::sin(a)),
+                                      float(d.x * std::sin(a) + d.y * std::cos(a)));
+    }
+    return out;
+}
+
+}  // namespace
+
+class TestVisionStages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void quadOrderAndCornerArray();
+    void quadRefusesWhatCannotBeStraightened();
+    void reductionKeepsBlocksApart();
+    void profileValleysAndPeaks();
+    void textLinesInAStrip();
+    void debugDumpOnlyWhenAsked();
+};
+
+void TestVisionStages::quadOrderAndCornerArray() {
+    // A page 160 x 90 (tl, tr, br, bl), handed over in every order and at every small rotation:
+    // the top stays the side closest to horizontal, left to right.
+    const Corners page = {cv::Point2f(20, 55), {180, 55}, {180, 145}, {20, 145}};
+    for (double deg : {0.0, 12.0, -30.0, 44.0}) {
+        const Corners want = rotated(page, deg);
+        std::array<size_t, 4> order = {0, 1, 2, 3};
+        do {
+            const Corners given = {want[order[0]], want[order[1]], want[order[2]], want[order[3]]};
+            QVERIFY2(Quad::ordered(given).corners() == want, qPrintable(QString::number(deg)));
+        } while (std::next_permutation(order.begin(), order.end()));
+    }
+    // Past 45 degrees a short side is the more level one and becomes the top.
+    const Corners steep = rotated(page, 60);
+    QVERIFY((Quad::ordered(steep).corners() == Corners{steep[3], steep[0], steep[1], steep[2]}));
+    // A trapezoid seen in perspective keeps its order too.
+    const Corners trapezoid = {cv::Point2f(60, 20), {140, 20}, {190, 180}, {10, 180}};
+    QVERIFY(Quad::ordered({trapezoid[2], trapezoid[0], trapezoid[3], trapezoid[1]}).corners() ==
+            trapezoid);
+
+    // The C surface's array: point 1 top-right, 2 bottom-left, 3 top-left, 4 bottom-right.
+    int corners[8];
+    Quad(page[0], page[1], page[2], page[3]).toCorners(corners);
+    const int want[8] = {180, 55, 20, 145, 20, 55, 180, 145};
+    QVERIFY(std::equal(corners, corners + 8, want));
+    QVERIFY(Quad::fromCorners(want).corners() == page);
+    // Corners rounded to the nearest pixel, not truncated.
+    Quad(cv::Point2f(9.6f, 9.4f), {90.5f, 10}, {90, 60}, {10, 60}).toCorners(corners);
+    QVERIFY(corners[4] == 10 && corners[5] == 9);
+}
+
+void TestVisionStages::quadRefusesWhatCannotBeStraightened() {
+    const cv::Point2f tl(0, 0), tr(100, 0), br(100, 50), bl(0, 50);
+    QVERIFY(Quad(tl, tr, br, bl).isConvex(5000));
+    QVERIFY(!Quad(tl, tr, br, bl).isConvex(5001));
+    QCOMPARE(Quad(tl, tr, br, bl).area(), 5000.0);
+    const Quad refused[] = {
+        Quad(tl, bl, br, tr),                   // mirrored: wound the wrong way
+        Quad(tl, tr, bl, br),                   // crossed
+        Quad(tl, tr, cv::Point2f(50, 10), bl),  // a corner pushed in
+        Quad(tl, tr, cv::Point2f(200, 0), bl),  // three corners on one line
+        Quad(tl, tl, tl, tl),                   // all in one point
+    };
+    for (const Quad& q : refused)
+        QVERIFY(!q.isConvex());
+    // Degenerate input still comes out in some order, never as a usable outline.
+    QVERIFY(!Quad::ordered({tl, tr, cv::Point2f(50, 0), cv::Point2f(70, 0)}).isConvex());
+    QVERIFY(!Quad::ordered({tl, tl, tr, tr}).isConvex());
+}
+
+void TestVisionStages::reductionKeepsBlocksApart() {
+    using imageproc::Downscaler;
+    // The usual camera sizes come down to a few hundred pixels, by 1 or an even factor.
+    for (cv::Size s : {cv::Size(640, 480),
+                       {899, 600},
+                       {900, 600},
+                       {1280, 720},
+                       {1920, 1080},
+                       {2592, 1944},
+                       {3264, 2448},
+                       {4000, 3000}}) {
+        const int f = Downscaler::factorFor(s);
+        const int longSide = std::max(s.width, s.height) / f;
+        QVERIFY2((f == 1 || f % 2 == 0) && longSide >= 400 && longSide < 900,
+                 qPrintable(QString("%1 x %2: %3").arg(s.width).arg(s.height).arg(f)));
+    }
+    // Odd sizes lose the incomplete blocks; a sharp edge between blocks stays sharp, and each
+    // block is the rounded mean of its centre.
+    cv::Mat img(777, 1001, CV_8UC3, cv::Scalar(0, 0, 0));
+    img.colRange(500, 1001).setTo(cv::Scalar(255, 255, 255));
+    img(cv::Rect(1, 1, 2, 2)) = cv::Scalar(10, 20, 30);
+    img.at<cv::Vec3b>(2, 2) = cv::Vec3b(11, 21, 33);
+    const cv::Mat small = Downscaler::reduce(img, 4);
+    QCOMPARE(small.size(), cv::Size(250, 194));
+    QCOMPARE(small.at<cv::Vec3b>(0, 0), cv::Vec3b(10, 20, 31));
+    QCOMPARE(small.at<cv::Vec3b>(100, 124), cv::Vec3b(0, 0, 0));
+    QCOMPARE(small.at<cv::Vec3b>(100, 125), cv::Vec3b(255, 255, 255));
+    // Tiny inputs: nothing to read outside the image, and a photo too small to reduce is kept.
+    QVERIFY(Downscaler::reduce(cv::Mat(3, 5, CV_8UC3, cv::Scalar(9)), 6).empty());
+    QCOMPARE(Downscaler::reduce(cv::Mat(2, 2, CV_8UC3, cv::Scalar(9)), 2).size(), cv::Size(1, 1));
+    const cv::Mat kept(16, 16, CV_8UC3);
+    QCOMPARE(Downscaler::reduce(kept, Downscaler::factorFor(kept.size())).data, kept.data);
+}
+
+void TestVisionStages::profileValleysAndPeaks() {
+    using bookproc::Profile;
+    const std::vector<float> v = {0, 5, 3, 3, 9, 9, 1, 4, 8};
+    const struct {
+        int lo, hi, valley, peak;
+    } cases[] = {
+        {1, 6, 2, 4},    // the first of equal values
+        {1, 9, 6, 4},    // the global minimum at 0 lies outside the window
+        {7, 20, 7, 8},   // a window past the end is cut to the profile
+        {-5, 2, 0, 1},   // and one before its start
+        {4, 4, -1, -1},  // an empty window has no answer
+        {9, 12, -1, -1},
+    };
+    for (const auto& c : cases) {
+        QCOMPARE(Profile::valley(v, c.lo, c.hi), c.valley);
+        QCOMPARE(Profile::peak(v, c.lo, c.hi), c.peak);
+    }
+    // Smoothing keeps a flat profile flat right to its ends, and spreads a spike evenly.
+    const std::vector<float> flat = Profile::smooth(std::vector<float>(10, 4.f), 3);
+    QVERIFY(std::all_of(flat.begin(), flat.end(), [](float x) { return x == 4.f; }));
+    std::vector<float> spike(20, 0.f);
+    spike[10] = 7;
+    const std::vector<float> spread = Profile::smooth(spike, 3);
+    for (int i = 0; i < 20; ++i)
+        QCOMPARE(spread[size_t(i)], std::abs(i - 10) <= 3 ? 1.f : 0.f);
+    QVERIFY(Profile::smooth({}, 2).empty());
+}
+
+void TestVisionStages::textLinesInAStrip() {
+    using bookproc::Profile;
+    cv::Mat ink(120, 60, CV_8U, cv::Scalar(0));
+    for (int row : {20, 50, 51, 90, 93})
+        ink.row(row).colRange(0, 40).setTo(255);
+    ink.row(110).colRange(45, 60).setTo(255);  // beside the strip: not a line of it
+    const std::vector<float> lines = Profile::textLines(ink, 0, 40, 6);
+    // One line per text line, at its centre: rows 90 and 93 are one line of letters 6 high.
+    QCOMPARE(int(lines.size()), 3);
+    QVERIFY(std::abs(lines[0] - 20) < 0.3f && std::abs(lines[1] - 50.5f) < 0.3f);
+    QVERIFY(lines[2] > 89 && lines[2] < 94);
+    // Smaller letters: rows 90 and 93 are two lines, rows 50 and 51 still one.
+    QCOMPARE(int(Profile::textLines(ink, 0, 40, 1).size()), 4);
+    QVERIFY(Profile::textLines(cv::Mat(50, 30, CV_8U, cv::Scalar(0)), 0, 30, 6).empty());
+    QVERIFY(Profile::textLines(ink, 45, 45, 6).empty());
+}
+
+void TestVisionStages::debugDumpOnlyWhenAsked() {
+    using visioncore::DebugDump;
+    QTemporaryDir dir;
+    qunsetenv("MIRAVELO_DEBUG_DUMP");
+    QVERIFY(!DebugDump("off").enabled());
+    qputenv("MIRAVELO_DEBUG_DUMP", QFile::encodeName(dir.path()));
+    const DebugDump first("step"), second("step");
+    first.write("grey", cv::Mat(4, 4, CV_8U, cv::Scalar(7)));
+    second.write("float", cv::Mat(4, 4, CV_32F, cv::Scalar(-3.5)));
+    second.write("empty", cv::Mat());
+    // Each dump numbers its files on its own, so two calls of one step never overwrite.
+    const QStringList files = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
+    QCOMPARE(files.size(), 2);
+    QVERIFY(files[0].endsWith("_step_grey.png") && files[1].endsWith("_step_float.png"));
+    QVERIFY(files[0].section('_', 0, 0) != files[1].section('_', 0, 0));
+    // A folder that cannot be written is no failure of the step.
+    qputenv("MIRAVELO_DEBUG_DUMP", "/nonexistent/folder");
+    DebugDump("lost").write("x", cv::Mat(2, 2, CV_8UC3));
+    qunsetenv("MIRAVELO_DEBUG_DUMP");
+}
+
+QTEST_GUILESS_MAIN(TestVisionStages)
+#include "tst_vision_stages.moc"
