@@ -125,7 +125,10 @@ int main(int argc, char** argv) {
 
     MainWindow window;
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        std::printf("the window was never shown\n");
+        return 1;
+    }
     QTest::qWait(3000);  // start-up timer, device search, preview start
     if (fromCamera && !resolutionText.isEmpty()) {
         auto* resolution = window.findChild<QComboBox*>("pCombo_Resolution");
