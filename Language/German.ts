@@ -24,10 +24,6 @@
         <translation>Linke und rechte Seite zusammenführen</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
-    </message>
-    <message>
         <source>Save directly</source>
         <translation>Direkt speichern</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>Gray</source>
         <translation>Graustufen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
     </message>
     <message>
         <source>Save Directly</source>
@@ -493,6 +485,13 @@
     </message>
 </context>
 <context>
+    <name>ScanModePage</name>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">Speichern</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPanel</name>
     <message>
         <source>Camera</source>
@@ -528,10 +527,6 @@
     <message>
         <source>Automatically record QR code content</source>
         <translation>QR-Code-Inhalt automatisch aufzeichnen</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Speichern</translation>
     </message>
     <message>
         <source>SaveDirectly</source>

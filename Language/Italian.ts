@@ -24,10 +24,6 @@
         <translation>Unisci pagine sinistra e destra</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Salva</translation>
-    </message>
-    <message>
         <source>Save directly</source>
         <translation>Salva direttamente</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>Gray</source>
         <translation>Grigio</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salva</translation>
     </message>
     <message>
         <source>Save Directly</source>
@@ -493,6 +485,13 @@
     </message>
 </context>
 <context>
+    <name>ScanModePage</name>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">Salva</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPanel</name>
     <message>
         <source>Camera</source>
@@ -528,10 +527,6 @@
     <message>
         <source>Automatically record QR code content</source>
         <translation>Registra automaticamente il contenuto del codice QR</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Salva</translation>
     </message>
     <message>
         <source>SaveDirectly</source>

@@ -24,10 +24,6 @@
         <translation>左右ページを結合</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>保存</translation>
-    </message>
-    <message>
         <source>Save directly</source>
         <translation>直接保存</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>Gray</source>
         <translation>グレー</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
     </message>
     <message>
         <source>Save Directly</source>
@@ -493,6 +485,13 @@
     </message>
 </context>
 <context>
+    <name>ScanModePage</name>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">保存</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPanel</name>
     <message>
         <source>Camera</source>
@@ -528,10 +527,6 @@
     <message>
         <source>Automatically record QR code content</source>
         <translation>QRコードの内容を自動記録</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>保存</translation>
     </message>
     <message>
         <source>SaveDirectly</source>

@@ -24,10 +24,6 @@
         <translation>Объединить левую и правую страницы</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
-    </message>
-    <message>
         <source>Save directly</source>
         <translation>Сохранять сразу</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>Gray</source>
         <translation>Серый</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
     </message>
     <message>
         <source>Save Directly</source>
@@ -493,6 +485,13 @@
     </message>
 </context>
 <context>
+    <name>ScanModePage</name>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPanel</name>
     <message>
         <source>Camera</source>
@@ -528,10 +527,6 @@
     <message>
         <source>Automatically record QR code content</source>
         <translation>Автоматически записывать содержимое QR-кода</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Сохранить</translation>
     </message>
     <message>
         <source>SaveDirectly</source>

@@ -24,10 +24,6 @@
         <translation>Combinar páginas izquierda y derecha</translation>
     </message>
     <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
-    </message>
-    <message>
         <source>Save directly</source>
         <translation>Guardar directamente</translation>
     </message>
@@ -162,10 +158,6 @@
     <message>
         <source>Gray</source>
         <translation>Gris</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
     </message>
     <message>
         <source>Save Directly</source>
@@ -493,6 +485,13 @@
     </message>
 </context>
 <context>
+    <name>ScanModePage</name>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished">Guardar</translation>
+    </message>
+</context>
+<context>
     <name>SettingsPanel</name>
     <message>
         <source>Camera</source>
@@ -528,10 +527,6 @@
     <message>
         <source>Automatically record QR code content</source>
         <translation>Registrar automáticamente el contenido del código QR</translation>
-    </message>
-    <message>
-        <source>Save</source>
-        <translation>Guardar</translation>
     </message>
     <message>
         <source>SaveDirectly</source>
