@@ -102,7 +102,10 @@ void ImageSetPage::buildWatermarkControls(QGridLayout* grid) {
         typeBox->addWidget(m_typeButtons[t]);
     }
     grid->addWidget(typeRow, 7, 0, 1, 3, kCentred);
+    buildWatermarkStyleControls(grid);
+}
 
+void ImageSetPage::buildWatermarkStyleControls(QGridLayout* grid) {
     pLineEdit_WMContent = new QLineEdit(tr("Pleas input watermark content"), this);
     pLineEdit_WMContent->setObjectName("pLineEdit_WMContent");
     grid->addWidget(fieldLabel(tr("Content:"), this), 8, 0, 1, 1, kLabelAlign);

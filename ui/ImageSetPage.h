@@ -49,6 +49,7 @@ signals:
 private:
     void buildFormatControls(class QGridLayout* grid);
     void buildWatermarkControls(class QGridLayout* grid);
+    void buildWatermarkStyleControls(class QGridLayout* grid);
     QPushButton* typeButton(int type) const;
     void enableForType(int type);
     void stored(bool writeFile = true);
