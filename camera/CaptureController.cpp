@@ -12,7 +12,7 @@
 
 #include "app/LogCategories.h"
 #include "camera/DeviceController.h"
-#include "ui/CameraPage.h"
+#include "camera/CameraPage.h"
 
 namespace {
 // How far the pointer travels (beyond the desktop's drag distance) before the gesture captures.

@@ -8,7 +8,7 @@
 
 #include "camera/ResolutionSubstitution.h"
 #include "modes/ControlMode.h"
-#include "ui/CameraPage.h"
+#include "camera/CameraPage.h"
 
 class AppSettings;
 class CCameraInterface;

@@ -14,7 +14,7 @@
 #include "app/AppSettings.h"
 #include "app/Log.h"
 #include "output/ImageListModel.h"
-#include "ui/PanelWidgets.h"
+#include "app/PanelWidgets.h"
 
 using namespace PanelWidgets;
 

@@ -12,7 +12,7 @@
 #include <QSpinBox>
 
 #include "app/AppSettings.h"
-#include "ui/PanelWidgets.h"
+#include "app/PanelWidgets.h"
 
 using namespace PanelWidgets;
 

@@ -18,7 +18,7 @@
 #include "camera/DeviceController.h"
 #include "modes/CPreConfigBar.h"
 #include "output/ImageListPanel.h"
-#include "ui/CameraPage.h"
+#include "camera/CameraPage.h"
 #include "ui/FirstPaintProbe.h"
 #include "ui/ImageSetPage.h"
 #include "ui/SettingsPanel.h"

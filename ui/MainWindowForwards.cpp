@@ -6,7 +6,7 @@
 #include "camera/CaptureController.h"
 #include "camera/DeviceController.h"
 #include "output/ImageListPanel.h"
-#include "ui/CameraPage.h"
+#include "camera/CameraPage.h"
 #include "ui/ImageSetPage.h"
 #include "ui/MainWindow.h"
 #include "ui/SettingsPanel.h"

@@ -5,7 +5,7 @@
 
 #include "app/StyleSheet.h"
 #include "output/ImageListPanel.h"
-#include "ui/CameraPage.h"
+#include "camera/CameraPage.h"
 #include "ui/ImageSetPage.h"
 
 SettingsPanel::SettingsPanel(AppSettings* settings, Log* log, QWidget* parent)

@@ -1,4 +1,4 @@
-#include "ui/PanelWidgets.h"
+#include "app/PanelWidgets.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "ui/CameraPage.h"
+#include "camera/CameraPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QSlider>
 
-#include "ui/PanelWidgets.h"
+#include "app/PanelWidgets.h"
 
 using namespace PanelWidgets;
 
