@@ -2,9 +2,6 @@
 #include "app/AppSettings.h"
 #include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>

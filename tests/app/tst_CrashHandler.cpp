@@ -1,9 +1,5 @@
 #include "TestFiles.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>

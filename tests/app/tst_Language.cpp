@@ -2,12 +2,6 @@
 #include "app/Language.h"
 #include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
 
 class TestLanguage : public QObject {

@@ -1,9 +1,6 @@
 #include "app/Log.h"
 #include "TestFiles.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestLog : public QObject {

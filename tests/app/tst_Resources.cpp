@@ -2,11 +2,8 @@
 #include "TestFiles.h"
 
 #include <QApplication>
-#include <QDirIterator>
-#include <QFile>
 #include <QImage>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QtTest>
 
 namespace {

@@ -1,10 +1,5 @@
 #include "TestFiles.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QSet>
-#include <QTemporaryDir>
 #include <QtTest>
 
 class TestTranslations : public QObject {

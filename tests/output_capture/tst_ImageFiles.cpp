@@ -1,8 +1,5 @@
-#include <QFile>
 #include <QImageReader>
 #include <QPainter>
-#include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "output/ImageFileWriter.h"

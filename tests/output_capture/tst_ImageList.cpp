@@ -2,9 +2,6 @@
 #include <QDesktopServices>
 #include <QListView>
 #include <QPushButton>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QUrl>
 #include <QtTest>
 
 #include "app/AppSettings.h"

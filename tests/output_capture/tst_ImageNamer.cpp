@@ -1,7 +1,3 @@
-#include <QDateTime>
-#include <QFileInfo>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>

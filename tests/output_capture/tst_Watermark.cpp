@@ -1,6 +1,4 @@
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "output/Watermark.h"

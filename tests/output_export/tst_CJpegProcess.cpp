@@ -1,10 +1,7 @@
 #include "app/AppPaths.h"
 #include "output/CJpegProcess.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The wrapper's own part: which library is missing, and the table of paths it hands over. What
