@@ -2,9 +2,7 @@
 
 // File helpers shared by the tests of the settings, log, resource and output units.
 
-#include <QByteArray>
 #include <QFile>
-#include <QString>
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -25,12 +23,11 @@ inline bool writeFile(const QString& path, const QByteArray& bytes = {}) {
 // fails (EFBIG) instead of raising SIGXFSZ. False, without running it, when that cannot be set.
 template <class Work>
 bool withFullDisk(rlim_t bytes, Work work) {
-    rlimit old, full;
+    rlimit old;
     signal(SIGXFSZ, SIG_IGN);
     if (getrlimit(RLIMIT_FSIZE, &old) != 0)
         return false;
-    full = old;
-    full.rlim_cur = bytes;
+    const rlimit full = {bytes, old.rlim_max};
     if (setrlimit(RLIMIT_FSIZE, &full) != 0)
         return false;
     work();

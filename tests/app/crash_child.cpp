@@ -4,7 +4,8 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
+#include <map>
+#include <string>
 #include <thread>
 
 namespace {
@@ -49,19 +50,16 @@ int main(int argc, char** argv) {
     const int report = CrashHandler::runReportModeIfRequested(argc, argv);
     if (report >= 0)
         return report;
-    const struct {
-        const char* name;
-        void (*where)();  // printed for the test
-        void (*provoke)();
-    } faults[] = {{"segv", segvHere, segvHere}, {"segv-thread", segvHere, segvInThread},
-                  {"fpe", fpeHere, fpeHere},    {"ill", illHere, illHere},
-                  {"abort", nullptr, abort},    {"overflow", overflowHere, overflowHere}};
-    for (const auto& f : faults) {
-        if (argc > 1 && !strcmp(argv[1], f.name)) {
-            printf("%p\n", reinterpret_cast<void*>(f.where));
-            fflush(stdout);
-            f.provoke();
-        }
-    }
+    const std::map<std::string, void (*)()> faults = {
+        {"segv", segvHere}, {"segv-thread", segvInThread}, {"fpe", fpeHere}, {"ill", illHere},
+        {"abort", abort},   {"overflow", overflowHere}};
+    const auto fault = argc > 1 ? faults.find(argv[1]) : faults.end();
+    if (fault == faults.end())
+        return 2;
+    // The function that faults, for the test.
+    printf("%p\n",
+           reinterpret_cast<void*>(fault->second == segvInThread ? segvHere : fault->second));
+    fflush(stdout);
+    fault->second();
     return 2;
 }

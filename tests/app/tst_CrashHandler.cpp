@@ -1,10 +1,5 @@
-#include "app/CrashHandler.h"
 #include "TestFiles.h"
 
-#include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
@@ -27,14 +22,10 @@ class TestCrashHandler : public QObject {
 
 private slots:
     void reportModeShowsOnlyHexNumbers() {
-        char name[] = "prog";
-        char* argv[] = {name, nullptr};
-        QCOMPARE(CrashHandler::runReportModeIfRequested(1, argv), -1);  // a normal start
-
+        // Only hex digits of the arguments reach the rich text of the box.
         QProcess child;
         const QString text = runChild(child, {"--crash-report", "<img src=x>", "C0000005<script>"});
-        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(child.exitCode(), 0);
+        QVERIFY(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0);
         QVERIFY2(text.contains("The Error Code:c</div><div>The Error Address:c0000005c</div>"),
                  qPrintable(text));
         QVERIFY(!text.contains("<img") && !text.contains("<script"));
@@ -59,8 +50,7 @@ private slots:
         QProcess child;
         const QString text = runChild(child, {fault});
         // The faulting process dies of its own signal after the box was closed.
-        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
-        QCOMPARE(child.exitCode(), signal);
+        QVERIFY(child.exitStatus() == QProcess::CrashExit && child.exitCode() == signal);
 
         // Exactly one box, even when the handler itself is hit again.
         QCOMPARE(text.count("The Error Code:"), 1);

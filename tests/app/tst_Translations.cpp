@@ -1,32 +1,19 @@
 #include "TestFiles.h"
 
-#include <QDir>
-#include <QProcess>
-#include <QRegularExpression>
-#include <QSet>
-#include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
-
-namespace {
-
-QSet<QString> placeholders(const QString& s) {
-    QSet<QString> out;
-    static const QRegularExpression re("%(\\d+|n)");
-    auto it = re.globalMatch(s);
-    while (it.hasNext())
-        out << it.next().captured(0);
-    return out;
-}
-
-}  // namespace
 
 class TestTranslations : public QObject {
     Q_OBJECT
 
+    static QSet<QString> placeholders(const QString& s) {
+        QSet<QString> out;
+        for (auto it = QRegularExpression("%(\\d+|n)").globalMatch(s); it.hasNext();)
+            out << it.next().captured(0);
+        return out;
+    }
+
 private slots:
-    // Every language translates every text of the code, with the same placeholders, and its
-    // compiled file is beside the program.
+    // Every language translates every text of the code, with the same placeholders.
     void everyTextTranslatedInEveryLanguage() {
         const QString source = QStringLiteral(MIRAVELO_SOURCE_DIR);
         QStringList args = {"-silent",     "-no-obsolete", "-locations", "none",
@@ -60,15 +47,8 @@ private slots:
                 else if (placeholders(m.captured(3)) != placeholders(m.captured(1)))
                     problems << where + "placeholders differ in \"" + m.captured(3) + "\"";
             }
-            QTranslator qm;
-            if (!qm.load(QStringLiteral(MIRAVELO_BIN_DIR "/Language/") +
-                         QFileInfo(ts).completeBaseName() + ".qm") ||
-                qm.isEmpty())
-                problems << ts + ": not built";
         }
-        QVERIFY2(problems.isEmpty(),
-                 qPrintable(QString("%1 problems, first ones:\n").arg(problems.size()) +
-                            problems.mid(0, 40).join("\n")));
+        QVERIFY2(problems.isEmpty(), qPrintable(problems.mid(0, 40).join("\n")));
     }
 };
 
