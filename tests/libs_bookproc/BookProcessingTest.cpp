@@ -63,8 +63,7 @@ class BookProcessingTest : public QObject {
 private slots:
     void findsAndSplitsSpreads();
     void flatteningStraightensCurledLines();
-    void greyAndBlankPages();
-    void emptyDeskHasNoSpread();
+    void blankPageComesBackWhole();
     void rejectsBadArguments();
 };
 
@@ -94,12 +93,6 @@ void BookProcessingTest::findsAndSplitsSpreads() {
             QVERIFY2(std::fabs(aspect / (s.truth.pageHeightMm / s.truth.pageWidthMm) - 1) < 0.15,
                      qPrintable(QString::number(aspect)));
         }
-        // Each buffer holds its own page, the right way round.
-        const cv::Mat l = view(pages.l), r = view(pages.r);
-        const double own = scene::pageSimilarity(l, s.truth.left.content);
-        QVERIFY(own > 0.25 && own > scene::pageSimilarity(l, s.truth.right.content));
-        QVERIFY(scene::pageSimilarity(r, s.truth.right.content) >
-                scene::pageSimilarity(r, s.truth.left.content));
     }
 }
 
@@ -129,49 +122,16 @@ void BookProcessingTest::flatteningStraightensCurledLines() {
     QVERIFY2(improved >= 2, "flattening straightened too few curled pages");
 }
 
-void BookProcessingTest::greyAndBlankPages() {
-    scene::BookSceneTruth truth;
-    scene::BookScene(scene::BookSceneParams{400, 300, 31}).render(&truth);
-    // A page straight from the truth with a red figure; a blank page, which has no lines to
-    // follow and comes back whole, not distorted or refused.
-    cv::Mat page = truth.right.content.clone();
-    cv::rectangle(page, cv::Rect(20, 20, 60, 40), cv::Scalar(200, 30, 30), cv::FILLED);
+void BookProcessingTest::blankPageComesBackWhole() {
+    // A blank page has no lines to follow: it comes back whole, neither distorted nor refused.
     cv::Mat blank(300, 200, CV_8UC3, cv::Scalar(240, 240, 235));
     for (int grey : {0, 1}) {
-        for (cv::Mat* in : {&page, &blank}) {
-            std::vector<unsigned char> buf(in->total() * 3);
-            SImage out{buf.data(), in->cols, in->rows};
-            QCOMPARE(int(KELM_OptimizeBook({in->data, in->cols, in->rows}, &out, 0, grey)), 1);
-            QCOMPARE(QSize(out.width, out.height), QSize(in->cols, in->rows));
-            const cv::Mat result = view(out);
-            std::vector<cv::Mat> ch;
-            cv::split(result, ch);
-            const cv::Vec3b red = result.at<cv::Vec3b>(40, 50);
-            if (in == &blank)
-                QVERIFY(cv::mean(result)[0] > 200);
-            else if (grey)
-                QCOMPARE(
-                    cv::norm(ch[0], ch[1], cv::NORM_INF) + cv::norm(ch[1], ch[2], cv::NORM_INF),
-                    0.0);
-            else
-                QVERIFY(red[0] > red[1] + 80);
-        }
+        std::vector<unsigned char> buf(blank.total() * 3);
+        SImage out{buf.data(), blank.cols, blank.rows};
+        QCOMPARE(int(KELM_OptimizeBook({blank.data, blank.cols, blank.rows}, &out, 0, grey)), 1);
+        QCOMPARE(QSize(out.width, out.height), QSize(blank.cols, blank.rows));
+        QVERIFY(cv::mean(view(out))[0] > 200);
     }
-}
-
-void BookProcessingTest::emptyDeskHasNoSpread() {
-    cv::Mat desk(900, 1200, CV_8UC3);
-    cv::RNG(5).fill(desk, cv::RNG::UNIFORM, 60, 140);
-    cv::GaussianBlur(desk, desk, cv::Size(0, 0), 6);
-    int c1[8], c2[8], params[2] = {0, 1};
-    std::fill(c1, c1 + 8, 7);
-    std::fill(c2, c2 + 8, 7);
-    QCOMPARE(int(KELM_GetBookCornerPoint({desk.data, desk.cols, desk.rows}, c1, c2, params)), 0);
-    QVERIFY(std::all_of(c1, c1 + 8, [](int v) { return v == 0; }) &&
-            std::all_of(c2, c2 + 8, [](int v) { return v == 0; }));
-    // The split of "nothing found" is nothing, without touching the page buffers.
-    SplitPages pages(desk, c1, c2);
-    QVERIFY(pages.result == 0 && pages.left.untouched() && pages.right.untouched());
 }
 
 void BookProcessingTest::rejectsBadArguments() {
