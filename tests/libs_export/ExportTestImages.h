@@ -9,13 +9,11 @@
 #include <QString>
 #include <QStringList>
 #include <QtTest>
-#include <cstdio>
 #include <functional>
-#include <jpeglib.h>
 
 // Pictures and checks shared by the export library tests: test pictures whose orientation and
-// colours are easy to tell apart, writers for what Qt cannot write (CMYK JPEG, EXIF orientation),
-// and comparisons between what went in and what came out.
+// colours are easy to tell apart, an EXIF orientation writer, and comparisons between what went in
+// and what came out.
 class ExportTestImages {
 public:
     // An export entry point reduced to its file table and output path.
@@ -39,34 +37,6 @@ public:
             }
         }
         return image;
-    }
-
-    // A CMYK JPEG with the Adobe marker, holding one flat colour given as (inverted) CMYK bytes.
-    static bool writeCmykJpeg(const QString& path, int width, int height, const uchar cmyk[4]) {
-        FILE* f = std::fopen(QFile::encodeName(path).constData(), "wb");
-        if (!f)
-            return false;
-        jpeg_compress_struct cinfo;
-        jpeg_error_mgr jerr;
-        cinfo.err = jpeg_std_error(&jerr);
-        jpeg_create_compress(&cinfo);
-        jpeg_stdio_dest(&cinfo, f);
-        cinfo.image_width = JDIMENSION(width);
-        cinfo.image_height = JDIMENSION(height);
-        cinfo.input_components = 4;
-        cinfo.in_color_space = JCS_CMYK;
-        jpeg_set_defaults(&cinfo);  // writes the Adobe marker for CMYK
-        jpeg_set_quality(&cinfo, 95, TRUE);
-        jpeg_start_compress(&cinfo, TRUE);
-        QByteArray row(width * 4, '\0');
-        for (int x = 0; x < width; ++x)
-            std::copy(cmyk, cmyk + 4, row.data() + x * 4);
-        JSAMPROW rows[1] = {reinterpret_cast<JSAMPLE*>(row.data())};
-        while (cinfo.next_scanline < cinfo.image_height)
-            jpeg_write_scanlines(&cinfo, rows, 1);
-        jpeg_finish_compress(&cinfo);
-        jpeg_destroy_compress(&cinfo);
-        return std::fclose(f) == 0;
     }
 
     // The JPEG file with an EXIF orientation tag inserted right after its start marker.
@@ -117,12 +87,10 @@ public:
         QProcess p;
         p.setProcessChannelMode(QProcess::MergedChannels);
         p.start(program, args);
-        if (!p.waitForStarted(-1))
-            return -1;
-        p.waitForFinished(-1);
+        const bool finished = p.waitForFinished(-1);  // false also when it did not start
         if (output)
             *output = p.readAll();
-        return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        return finished && p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
     }
 
     // Files in a folder, for checking that a failed export left nothing behind.
