@@ -1,7 +1,6 @@
-// Random sizes, corners and buffers thrown at every book entry point, built together with the
-// library's sources under AddressSanitizer: any read or write outside a buffer stops the test.
-// Every buffer is allocated at exactly the size its descriptor claims, so the sanitizer's
-// redzones sit right behind the last byte the library may touch.
+// Random sizes, corners and buffers at every book entry point, with the library's sources built
+// under AddressSanitizer. Each buffer is exactly as large as its descriptor claims, so the
+// sanitizer's redzones sit right behind the last byte the library may touch.
 
 #include "bookproc/BookProcessing.h"
 #include "scene/BookScene.h"
@@ -35,8 +34,7 @@ void BookFuzzTest::randomArguments() {
         const int w = pick(rng) < 3 ? small(rng) : medium(rng);
         const int h = pick(rng) < 3 ? small(rng) : medium(rng);
         SImage src = buffer(w, h);
-        // Mostly a spread, so that many calls get past detection into the split and the
-        // flattening.
+        // Mostly a spread, so that many calls get past detection into the split and flattening.
         if (w >= 8 && h >= 8 && pick(rng) < 7) {
             scene::BookSceneParams p{w, h, uint32_t(round)};
             p.contentScale = 2.0;

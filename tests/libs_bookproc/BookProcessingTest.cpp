@@ -28,13 +28,8 @@ struct Spread {
     int c1[8] = {0}, c2[8] = {0};
     double iou = -1;  // the smaller of the two pages' IoU against the truth; -1: none found
     explicit Spread(uint32_t seed, double curl = 1.0) {
-        scene::BookSceneParams p;
-        p.width = 1632;
-        p.height = 1224;
-        p.seed = seed;
-        p.curl = curl;
-        p.contentScale = 4.0;
-        photo = scene::BookScene(p).render(&truth);
+        // 1632 x 1224, still camera, the given curl, usual noise, finer print than the default
+        photo = scene::BookScene({1632, 1224, seed, 0, 0, curl, 3.0, 4.0}).render(&truth);
         int params[2] = {0, 1};
         if (KELM_GetBookCornerPoint({photo.data, photo.cols, photo.rows}, c1, c2, params) == 1)
             iou = std::min(scene::quadIoU(Quad::fromCorners(c1).begin(), truth.left.corners),

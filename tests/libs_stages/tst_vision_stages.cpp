@@ -1,7 +1,6 @@
 // Stages of the image algorithms that can go wrong on their own, tested directly.
 
 #include "Downscaler.h"
-#include "Profile.h"
 #include "visioncore/DebugDump.h"
 #include "visioncore/Quad.h"
 
@@ -41,7 +40,6 @@ private slots:
     void quadOrderAndCornerArray();
     void quadRefusesWhatCannotBeStraightened();
     void reductionFactorForCameraSizes();
-    void textLinesInAStrip();
     void debugDumpOnlyWhenAsked();
 };
 
@@ -71,9 +69,6 @@ void TestVisionStages::quadOrderAndCornerArray() {
     const int want[8] = {180, 55, 20, 145, 20, 55, 180, 145};
     QVERIFY(std::equal(corners, corners + 8, want));
     QVERIFY(Quad::fromCorners(want).corners() == page);
-    // Corners rounded to the nearest pixel, not truncated.
-    Quad(cv::Point2f(9.6f, 9.4f), {90.5f, 10}, {90, 60}, {10, 60}).toCorners(corners);
-    QVERIFY(corners[4] == 10 && corners[5] == 9);
 }
 
 void TestVisionStages::quadRefusesWhatCannotBeStraightened() {
@@ -106,23 +101,6 @@ void TestVisionStages::reductionFactorForCameraSizes() {
         QVERIFY2((f == 1 || f % 2 == 0) && std::max(w, h) / f >= 400 && std::max(w, h) / f < 900,
                  qPrintable(QString("%1 x %2: %3").arg(w).arg(h).arg(f)));
     }
-}
-
-void TestVisionStages::textLinesInAStrip() {
-    using bookproc::Profile;
-    cv::Mat ink(120, 60, CV_8U, cv::Scalar(0));
-    for (int row : {20, 50, 51, 90, 93})
-        ink.row(row).colRange(0, 40).setTo(255);
-    ink.row(110).colRange(45, 60).setTo(255);  // beside the strip: not a line of it
-    const std::vector<float> lines = Profile::textLines(ink, 0, 40, 6);
-    // One line per text line, at its centre: rows 90 and 93 are one line of letters 6 high.
-    QCOMPARE(int(lines.size()), 3);
-    QVERIFY(std::abs(lines[0] - 20) < 0.3f && std::abs(lines[1] - 50.5f) < 0.3f);
-    QVERIFY(lines[2] > 89 && lines[2] < 94);
-    // Smaller letters: rows 90 and 93 are two lines, rows 50 and 51 still one.
-    QCOMPARE(int(Profile::textLines(ink, 0, 40, 1).size()), 4);
-    QVERIFY(Profile::textLines(cv::Mat(50, 30, CV_8U, cv::Scalar(0)), 0, 30, 6).empty());
-    QVERIFY(Profile::textLines(ink, 45, 45, 6).empty());
 }
 
 void TestVisionStages::debugDumpOnlyWhenAsked() {
