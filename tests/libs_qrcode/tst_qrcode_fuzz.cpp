@@ -6,10 +6,6 @@
 
 #include "KELM_QRCode.h"
 
-extern "C" const char* __asan_default_options() {
-    return "detect_leaks=0";
-}
-
 class TestQrcodeFuzz : public QObject {
     Q_OBJECT
 

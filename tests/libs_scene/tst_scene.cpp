@@ -9,7 +9,6 @@ class TestScene : public QObject {
 private slots:
     void anySizeAndEveryDesk();
     void deterministicWithALittleMotion();
-    void quadIoU();
 };
 
 void TestScene::anySizeAndEveryDesk() {
@@ -46,19 +45,6 @@ void TestScene::deterministicWithALittleMotion() {
     scene::BookScene(book).render(&t1);
     const double moved = cv::norm(t0.gutterTop - t1.gutterTop);
     QVERIFY2(moved > 0.5 && moved < 0.05 * book.width, qPrintable(QString::number(moved)));
-}
-
-void TestScene::quadIoU() {
-    using Q = std::array<cv::Point2f, 4>;
-    const Q a = {cv::Point2f(10, 10), {110, 10}, {110, 60}, {10, 60}};
-    const std::pair<Q, double> cases[] = {
-        {{a[2], a[0], a[3], a[1]}, 1.0},                                         // any corner order
-        {{cv::Point2f(60, 10), {160, 10}, {160, 60}, {60, 60}}, 1.0 / 3},        // half overlapping
-        {{cv::Point2f(150, 150), {190, 150}, {190, 190}, {150, 190}}, 0},        // apart
-        {{cv::Point2f(10, -40), {110, -40}, {110, 60}, {10, 60}}, 50.0 / 60.5},  // cut by the frame
-    };
-    for (const auto& c : cases)
-        QVERIFY(std::abs(scene::quadIoU(a, c.first, 200, 200) - c.second) < 1e-3);
 }
 
 QTEST_GUILESS_MAIN(TestScene)

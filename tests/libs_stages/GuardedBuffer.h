@@ -13,17 +13,16 @@ public:
     }
     unsigned char* data() { return m_bytes.data() + kGuard; }
     bool intact() const {
-        return std::all_of(m_bytes.begin(), m_bytes.begin() + kGuard, isCanary) &&
-               std::all_of(m_bytes.end() - kGuard, m_bytes.end(), isCanary);
+        return all(0, kGuard, kCanary) && all(m_bytes.size() - kGuard, kGuard, kCanary);
     }
-    bool untouched() const {
-        return intact() && std::all_of(m_bytes.begin() + kGuard, m_bytes.end() - kGuard,
-                                       [](unsigned char c) { return c == 0; });
-    }
+    bool untouched() const { return intact() && all(kGuard, m_bytes.size() - 2 * kGuard, 0); }
 
 private:
     static constexpr size_t kGuard = 64;
     static constexpr unsigned char kCanary = 0xA5;
-    static bool isCanary(unsigned char c) { return c == kCanary; }
+    bool all(size_t from, size_t count, unsigned char value) const {
+        return size_t(std::count(m_bytes.begin() + from, m_bytes.begin() + from + count, value)) ==
+               count;
+    }
     std::vector<unsigned char> m_bytes;
 };
