@@ -1,11 +1,9 @@
 #include "app/AppPaths.h"
 #include "camera/CCameraInterface.h"
 
-#include <QElapsedTimer>
 #include <QLibrary>
 #include <QSignalSpy>
 #include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 #include <memory>
@@ -40,17 +38,6 @@ std::unique_ptr<CCameraInterface> loaded(const QString& dir) {
     AppPaths::setApplicationDir(dir);
     auto cam = std::make_unique<CCameraInterface>();
     return cam->LoadCameraLibrary(false) == 1 && cam->InitCamera() == 1 ? std::move(cam) : nullptr;
-}
-
-const QImage* waitFrame(CCameraInterface& cam, int timeoutMs = 15000) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        if (const QImage* img = cam.QueryFrame())
-            return img;
-        QThread::msleep(10);
-    }
-    return nullptr;
 }
 
 }  // namespace
@@ -216,27 +203,6 @@ private slots:
         QVERIFY(cam->GetVideoProp(1, &mn, &mx, &def, &val, &fl) < 0);
         QCOMPARE(cam->GetCameraProp(6, &mn, &mx, &def, &val, &fl), 0);
         QCOMPARE(val, 77);
-    }
-
-    // Lists, properties and faults through the window are covered with the main window; here the
-    // interface itself reopens a running virtual camera at a new size.
-    void restartsTheVirtualCameraAtANewSize() {
-        auto cam = loaded(QStringLiteral(MIRAVELO_BIN_DIR));
-        QVERIFY(cam);
-        std::unique_ptr<QStringList> list(cam->GetResolutionList(0));
-        QCOMPARE(*list,
-                 (QStringList{"3264*2448", "2592*1944", "1920*1080", "1280*720", "640*480"}));
-        QCOMPARE(cam->StartPreview(0, 640, 480, 1), 1);
-        const QImage* frame = waitFrame(*cam);
-        QVERIFY(frame && frame->size() == QSize(640, 480));
-        QCOMPARE(cam->StartPreview(0, 1280, 720, 2), 1);
-        QElapsedTimer t;
-        t.start();
-        while ((frame = waitFrame(*cam)) && frame->width() != 1280 && t.elapsed() < 15000) {
-        }
-        QVERIFY(frame && frame->size() == QSize(1280, 720));
-        QCOMPARE(cam->StopPreview(), 1);
-        QVERIFY(cam->QueryFrame() == nullptr);
     }
 };
 
