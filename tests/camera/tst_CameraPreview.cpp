@@ -3,9 +3,8 @@
 #include "camera/CCameraPreview.h"
 #include "modes/ImageProcessor.h"
 
-#include <QPainter>
-#include <QWheelEvent>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 
@@ -225,11 +224,6 @@ private slots:
         show3(empty);
         QCOMPARE(show3(empty), doc);
         QCOMPARE(label->mode, DocMode);
-
-        // Book mode shows the centre line whatever the detection found.
-        m_preview->UpdateCurrentControlMode(BookMode);
-        show3(empty);
-        QVERIFY(label->centreLineX() >= 0);
     }
 };
 

@@ -11,12 +11,8 @@
 
 #include <KELM_CamCtl.h>
 
-#include <QComboBox>
-#include <QLibrary>
-#include <QPushButton>
-#include <QSlider>
-#include <QTimer>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <memory>
 
@@ -35,8 +31,6 @@ bool logged(const QString& text) {
 QString started(const char* device, const char* res) {
     return QString("StartPreview: \"%1\" Res: \"%2\"").arg(device, res);
 }
-
-const QString manualFocus = "Time out Change to Manual Focus!";
 
 // The controller as the window composes it, started the way the window starts it.
 struct Rig {
@@ -116,10 +110,6 @@ class TestDeviceControl : public QObject {
                 return t->interval();
         return -1;
     }
-    void tick(int times) {
-        for (int i = 0; i < times; ++i)
-            m_rig->device.tick();
-    }
     void start(bool withCamera = true, const QString& storedDevice = QString()) {
         m_rig.reset();
         m_rig = std::make_unique<Rig>(withCamera, storedDevice);
@@ -139,8 +129,6 @@ private slots:
         start();
         QVERIFY(m_rig->loaded);
         QVERIFY(streaming());
-        QCOMPARE(devices()->currentText(), QString("Virtual Document Camera"));
-        QCOMPARE(resolutions()->currentText(), QString("3672*2856"));
         QVERIFY(logged(started("Virtual Document Camera", "3672*2856")));
         QVERIFY(!formats()->isEnabled() && framePace() > 0);
         QCOMPARE(m_rig->settings.mainCamera, QString("Virtual Document Camera"));
@@ -161,17 +149,13 @@ private slots:
         QCOMPARE(brightness()->value(), b.defaultValue);
         QCOMPARE(libProperty(false, KELM_CAMCTL_PROP_BRIGHTNESS).value, b.defaultValue);
 
-        // Focus restarts the 15-tick hold (pressed again after 14: 15 from then); its end is only
-        // reported.
-        messages.clear();
-        for (int press = 0; press < 2; ++press) {
-            child<QPushButton>("pBtn_Focus")->click();
-            QCOMPARE(libProperty(true, KELM_CAMCTL_PROP_FOCUS).flags, KELM_CAMCTL_FLAG_AUTO);
-            tick(14);
-            QVERIFY(!logged(manualFocus));
-        }
-        tick(2);
-        QCOMPARE(messages.count(manualFocus), 1);
+        // Focus makes a camera left on manual focus search again, automatically.
+        KELM_CamProperty focus = libProperty(true, KELM_CAMCTL_PROP_FOCUS);
+        focus.flags = KELM_CAMCTL_FLAG_MANUAL;
+        lib<int (*)(int, KELM_CamProperty*)>("KELM_Camctl_SetCameraProp")(KELM_CAMCTL_PROP_FOCUS,
+                                                                          &focus);
+        QCOMPARE(libProperty(true, KELM_CAMCTL_PROP_FOCUS).flags, KELM_CAMCTL_FLAG_MANUAL);
+        child<QPushButton>("pBtn_Focus")->click();
         QCOMPARE(libProperty(true, KELM_CAMCTL_PROP_FOCUS).flags, KELM_CAMCTL_FLAG_AUTO);
     }
 
@@ -257,13 +241,10 @@ private slots:
             start(withLibrary);
             qputenv("MIRAVELO_CAMERA", "virtual");
             QCOMPARE(m_rig->loaded, withLibrary);
-            QVERIFY(withLibrary || logged("Can not load KELM_CamCtl.dll!\n\r"));
-            QCOMPARE(devices()->count(), 0);
-            QCOMPARE(resolutions()->count(), 0);
+            QCOMPARE(devices()->count() + resolutions()->count(), 0);
             openButton()->click();
             QVERIFY(!m_rig->device.previewRunning() && (!withLibrary || libStatus() == 0));
             m_rig->device.queryFrame();
-            m_rig->device.tick();
         }
     }
 };

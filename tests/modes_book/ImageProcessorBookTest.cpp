@@ -238,16 +238,11 @@ private slots:
         // The narrower, shorter left page sits centred in the left half, white around it; the right
         // page fills the right half.
         const QColor red(200, 0, 0), blue(0, 0, 200), white(Qt::white);
-        const struct {
-            const QImage* image;
-            int x, y;
-            QColor colour;
-        } probes[] = {{&both, 30, 15, red},    {&both, 129, 64, red},  {&both, 29, 40, white},
-                      {&both, 130, 40, white}, {&both, 60, 14, white}, {&both, 60, 65, white},
-                      {&both, 160, 0, blue},   {&both, 319, 79, blue}};
-        for (const auto& p : probes)
-            QVERIFY2(p.image->pixelColor(p.x, p.y) == p.colour,
-                     qPrintable(QString("%1,%2").arg(p.x).arg(p.y)));
+        const std::tuple<int, int, QColor> probes[] = {
+            {30, 15, red},   {129, 64, red},  {29, 40, white}, {130, 40, white},
+            {60, 14, white}, {60, 65, white}, {160, 0, blue},  {319, 79, blue}};
+        for (const auto& [x, y, colour] : probes)
+            QVERIFY2(both.pixelColor(x, y) == colour, qPrintable(QString("%1,%2").arg(x).arg(y)));
         QVERIFY(ImageProcessor::CombineLeftRight(QImage(), QImage()).isNull());
     }
 };

@@ -3,7 +3,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include <functional>
 #include <memory>
 
 #include "app/AppPaths.h"
@@ -34,6 +33,11 @@ void accept(QDialog* d) {
     d->accept();
 }
 
+template <typename T>
+T* child(const QObject* parent, const char* name) {
+    return parent->findChild<T*>(QLatin1String(name));
+}
+
 }  // namespace
 
 class TestMainWindow : public QObject {
@@ -43,14 +47,7 @@ class TestMainWindow : public QObject {
     QList<QUrl> m_openedUrls;
 
     QString folder() const { return f->appDir.path(); }
-    template <typename T>
-    T* child(const QObject* parent, const QString& name) const {
-        return parent->findChild<T*>(name);
-    }
     void writeIni(const QByteArray& content) { QVERIFY(f->writeIni(content)); }
-    QByteArray laterStart() const {
-        return "[Software]\nisFristStart=0\nBaseDir=" + folder().toUtf8() + "\n";
-    }
 
     QVariant stored(const QString& key) const {
         // QSettings caches a file by name and may miss a rewrite of equal size in the same instant,
@@ -65,8 +62,6 @@ class TestMainWindow : public QObject {
 
     MainWindow* startWindow() {
         MainWindow* w = f->start();
-        for (QMessageBox* box : w->findChildren<QMessageBox*>())
-            box->close();
         QApplication::setActiveWindow(w);
         return w;
     }
@@ -84,7 +79,7 @@ class TestMainWindow : public QObject {
         }
         template <typename T>
         T* find(const char* name) const {
-            return page->findChild<T*>(QLatin1String(name));
+            return child<T>(page.get(), name);
         }
     };
 
@@ -199,7 +194,7 @@ private slots:
     }
 
     void colourPictureAndFolderDialogs() {
-        writeIni(laterStart());
+        writeIni("[Software]\nBaseDir=" + folder().toUtf8() + "\n");
         Page p;
         // Colour: cancelling changes nothing, accepting stores and paints the button.
         const QByteArray before = f->iniBytes();
