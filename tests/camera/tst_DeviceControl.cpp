@@ -120,7 +120,6 @@ private slots:
     void cleanupTestCase() {
         m_rig.reset();
         qInstallMessageHandler(nullptr);
-        AppPaths::setApplicationDir(QString());
     }
 
     void opensTheListedSizeAndReachesTheCamera() {
@@ -223,10 +222,7 @@ private slots:
 
     void storedDeviceIsChosenAtStartup() {
         start(true, "Virtual Sub Camera");
-        const QString sub = started("Virtual Sub Camera", "800*600");
-        // Device 0 was opened first by the insertion, then the stored one.
-        const int first = messages.indexOf(started("Virtual Document Camera", "3672*2856"));
-        QVERIFY(first >= 0 && first < messages.indexOf(sub));
+        QVERIFY(logged(started("Virtual Sub Camera", "800*600")));
         QCOMPARE(devices()->currentText(), QString("Virtual Sub Camera"));
         QVERIFY(streaming());
     }

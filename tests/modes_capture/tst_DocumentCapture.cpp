@@ -91,7 +91,6 @@ private:
         return QTest::qWaitFor([&] { return saved->count() > before; }, 30000) ? lastPath()
                                                                                : QString();
     }
-    QImage shootFile(const QImage& img) { return QImage(shoot(img)); }
     void choose(int option) {
         if (!doc()->tile(option)->selected)
             QTest::mouseClick(doc()->tile(option), Qt::LeftButton);
@@ -137,22 +136,20 @@ private slots:
         bar->HandleTakePhoto(capture(320, 200, qRgb(10, 10, 200)));
         QCOMPARE(g_released, 2);  // both captures let go at once
         QTRY_COMPARE(saved->count(), 2);
-        QStringList announced{saved->at(0).at(0).toString(), saved->at(1).at(0).toString()};
-        announced.sort();
-        QCOMPARE(announced,
-                 QStringList({out.filePath("IMG0000.png"), out.filePath("IMG0001.png")}));
+        QCOMPARE(QSet<QString>({saved->at(0).at(0).toString(), saved->at(1).at(0).toString()}),
+                 QSet<QString>({out.filePath("IMG0000.png"), out.filePath("IMG0001.png")}));
         QCOMPARE(QImage(out.filePath("IMG0000.png")).pixel(5, 5), qRgb(200, 10, 10));
         QCOMPARE(QImage(out.filePath("IMG0001.png")).pixel(5, 5), qRgb(10, 10, 200));
 
         // Cameras listed under a larger size: Original captures are enlarged to it.
         bar->SetOriginalCaptureSize(QSize(400, 260));
-        QCOMPARE(shootFile(capture(320, 200, qRgb(0, 255, 0))).size(), QSize(400, 260));
+        QCOMPARE(QImage(shoot(capture(320, 200, qRgb(0, 255, 0)))).size(), QSize(400, 260));
         bar->SetOriginalCaptureSize(QSize());
         // A quarter turn swaps the sides; an empty desk still gives its whole frame.
         settings.docRotateAngle = 90;
-        QCOMPARE(shootFile(capture(320, 200, qRgb(0, 255, 0))).size(), QSize(200, 320));
+        QCOMPARE(QImage(shoot(capture(320, 200, qRgb(0, 255, 0)))).size(), QSize(200, 320));
         settings.docRotateAngle = 0;
-        QCOMPARE(shootFile(photo(scene::Object::EmptyDesk, 30, 0.0)).size(), QSize(1600, 1200));
+        QCOMPARE(QImage(shoot(photo(scene::Object::EmptyDesk, 30, 0.0))).size(), QSize(1600, 1200));
 
         // Every mode lets go of its capture; a null capture is simply dropped.
         for (int tab : {1, 2, 3}) {
@@ -182,7 +179,7 @@ private slots:
         for (const auto& c : cases) {
             choose(c.option);
             settings.docRotateAngle = c.turn;
-            const QImage file = shootFile(photo(scene::Object::Document, c.seed, c.tilt));
+            const QImage file = QImage(shoot(photo(scene::Object::Document, c.seed, c.tilt)));
             const double want = c.turn ? 1.0 / g_trueAspect : g_trueAspect;
             QVERIFY2(qAbs(aspect(file) - want) < (c.turn ? 0.06 : 0.04),
                      qPrintable(QString::number(aspect(file))));
@@ -271,9 +268,7 @@ private slots:
     void namesWatermarkAndUnusableOutput() {
         choose(0);
         // The watermark from the live settings is stamped into the file.
-        QImage s(10, 10, QImage::Format_RGB32);
-        s.fill(qRgb(0, 255, 0));
-        QVERIFY(s.save(workDir.filePath("stamp.png")));
+        QVERIFY(capture(10, 10, qRgb(0, 255, 0)).save(workDir.filePath("stamp.png")));
         settings.wmType = 3;
         settings.wmImgPath = workDir.filePath("stamp.png");
         settings.wmPosition = 1;
