@@ -135,7 +135,7 @@ private slots:
         bar->HandleTakePhoto(capture(320, 200, qRgb(200, 10, 10)));
         bar->HandleTakePhoto(capture(320, 200, qRgb(10, 10, 200)));
         QCOMPARE(g_released, 2);  // both captures let go at once
-        QTRY_COMPARE(saved->count(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(saved->count(), 2, 30000);
         QCOMPARE(QSet<QString>({saved->at(0).at(0).toString(), saved->at(1).at(0).toString()}),
                  QSet<QString>({out.filePath("IMG0000.png"), out.filePath("IMG0001.png")}));
         QCOMPARE(QImage(out.filePath("IMG0000.png")).pixel(5, 5), qRgb(200, 10, 10));
@@ -223,7 +223,7 @@ private slots:
         QCOMPARE(doc()->option(), 4);
         bar->HandleTakePhoto(photo(scene::Object::Document, 42, -5.0));
         doc()->saveButtonWidget()->pressed();
-        QTRY_COMPARE(saved->count(), 2);
+        QTRY_COMPARE_WITH_TIMEOUT(saved->count(), 2, 30000);
         QVERIFY(!isGrey(QImage(lastPath())) &&
                 qAbs(aspect(QImage(lastPath())) - g_trueAspect) < 0.04);
 
@@ -231,7 +231,7 @@ private slots:
         choose(0);
         bar->HandleTakePhoto(capture(100, 80, qRgb(0, 250, 0)));
         press(doc()->saveDirectlyBox());
-        QTRY_COMPARE(saved->count(), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(saved->count(), 3, 30000);
         QVERIFY(!doc()->saveButtonWidget()->isEnabled());
 
         // A tab change discards a pending preview.

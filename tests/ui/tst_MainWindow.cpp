@@ -269,7 +269,7 @@ private slots:
 
         // Maximise button: maximised, focus on the capture button; the same drag does nothing then.
         QTest::mouseClick(child<QPushButton>(w, "pBtn_Max"), Qt::LeftButton);
-        QTRY_VERIFY(w->windowState() & Qt::WindowMaximized);
+        QTRY_VERIFY_WITH_TIMEOUT(w->windowState() & Qt::WindowMaximized, 30000);
         QVERIFY(capture->hasFocus() || QApplication::focusWidget() == capture);
         const QPoint maxPos = w->pos();
         drag(at, at + by);
@@ -279,17 +279,17 @@ private slots:
         capture->clearFocus();
         QTest::mouseDClick(child<QWidget>(w, "pQWidget_Title"), Qt::LeftButton, Qt::NoModifier,
                            QPoint(400, 10));
-        QTRY_VERIFY(!(w->windowState() & Qt::WindowMaximized));
+        QTRY_VERIFY_WITH_TIMEOUT(!(w->windowState() & Qt::WindowMaximized), 30000);
         QVERIFY(QApplication::focusWidget() == capture);
         QTest::mouseDClick(child<QListView>(w, "pListWidget_Images"), Qt::LeftButton);
-        QTRY_VERIFY(w->windowState() & Qt::WindowMaximized);
+        QTRY_VERIFY_WITH_TIMEOUT(w->windowState() & Qt::WindowMaximized, 30000);
 
         QTest::mouseClick(child<QPushButton>(w, "pBtn_Min"), Qt::LeftButton);
-        QTRY_VERIFY(w->windowState() & Qt::WindowMinimized);
+        QTRY_VERIFY_WITH_TIMEOUT(w->windowState() & Qt::WindowMinimized, 30000);
         // From minimised the maximise button restores the normal state.
         w->Handle_Max();
-        QTRY_COMPARE(w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized),
-                     Qt::WindowStates());
+        QTRY_COMPARE_WITH_TIMEOUT(w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized),
+                                  Qt::WindowStates(), 30000);
     }
 
     void missingCameraLibraryIsNoticedAndTheWindowStarts() {
@@ -298,14 +298,14 @@ private slots:
             QVERIFY(QFile::remove(dir.filePath(lib)));
         MainWindow* w = f->start();
         QVERIFY(w);  // the start-up ran to its end behind the notice
-        QTRY_VERIFY(!w->findChildren<QMessageBox*>().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(!w->findChildren<QMessageBox*>().isEmpty(), 30000);
         QVERIFY(!w->device()->previewRunning());
     }
 
     void closeFadesOutThenCloses() {
         MainWindow* w = startWindow();
         QVERIFY(QTest::qWaitForWindowExposed(w));
-        QTRY_COMPARE(w->windowOpacity(), 1.0);  // the fade-in has ended
+        QTRY_COMPARE_WITH_TIMEOUT(w->windowOpacity(), 1.0, 30000);  // the fade-in has ended
         // The window stays on screen while it fades: some step of the fade is seen on a visible
         // window before it closes.
         bool fadedWhileShown = false;
@@ -314,7 +314,7 @@ private slots:
                 [&] { fadedWhileShown |= w->isVisible() && w->windowOpacity() < 1.0; });
         watch.start(0);
         QTest::mouseClick(child<QPushButton>(w, "pBtn_Close"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!w->isVisible(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!w->isVisible(), 30000);
         QVERIFY(fadedWhileShown);
         // Nothing is saved on the way out: there is no settings file and none was made.
         QVERIFY(!QFile::exists(f->iniPath()));
@@ -335,7 +335,7 @@ private slots:
         connect(new FirstPaintProbe(f->window.get()), &FirstPaintProbe::painted, this,
                 [&] { valueAtFirstPaint = jpg->value(); });
         f->window->show();
-        QTRY_COMPARE(jpg->value(), 55);
+        QTRY_COMPARE_WITH_TIMEOUT(jpg->value(), 55, 30000);
         QVERIFY(valueAtFirstPaint != 55 && valueAtFirstPaint != -1);
         QFile file(stamp);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -352,7 +352,7 @@ private slots:
         // Unasked, its paints stamp nothing.
         f->window = std::make_unique<MainWindow>();
         FirstPaintProbe::installIfRequested(f->window.get());
-        QTRY_COMPARE(f->find<QSlider>("pSlider_JPGRate")->value(), 55);
+        QTRY_COMPARE_WITH_TIMEOUT(f->find<QSlider>("pSlider_JPGRate")->value(), 55, 30000);
         f->window->show();
         QVERIFY(QTest::qWaitForWindowExposed(f->window.get()));
         QCoreApplication::processEvents();
