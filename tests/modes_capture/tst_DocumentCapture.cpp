@@ -97,12 +97,6 @@ private:
         QCOMPARE(doc()->option(), option);
     }
     void press(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton); }
-    int tilesShown() const {
-        int n = 0;
-        for (int k = 0; k < 4; ++k)
-            n += doc()->tile(k)->hasImage;
-        return n;
-    }
 
 private slots:
     void initTestCase() {
@@ -199,7 +193,8 @@ private slots:
         press(doc()->saveDirectlyBox());
         QVERIFY(doc()->saveButtonWidget()->isEnabled());
         bar->HandleTakePhoto(photo(scene::Object::Document, 41, 12.0));
-        QCOMPARE(tilesShown(), 4);
+        for (int k = 0; k < 4; ++k)
+            QVERIFY(doc()->tile(k)->hasImage);
         QVERIFY(isGrey(*doc()->tile(3)->Image()));
         // A newer capture replaces the pending one.
         bar->HandleTakePhoto(capture(400, 300, qRgb(0, 0, 250)));
@@ -216,7 +211,8 @@ private slots:
         QCOMPARE(saved->count(), 1);
         // A grey crop of the full capture: far larger than a crop of the small preview.
         QVERIFY(isGrey(QImage(lastPath())) && QImage(lastPath()).height() > 500);
-        QCOMPARE(tilesShown(), 0);
+        for (int k = 0; k < 4; ++k)
+            QVERIFY(!doc()->tile(k)->hasImage);
 
         // No tile chosen: cut like Auto Cutting.
         QTest::mouseClick(doc()->tile(3), Qt::LeftButton);
