@@ -1,38 +1,16 @@
 #include "app/AppPaths.h"
 #include "camera/CCameraInterface.h"
 
-#include <QElapsedTimer>
-#include <QLibrary>
-#include <QSignalSpy>
-#include <QTemporaryDir>
-#include <QThread>
 #include <QtTest>
 
 #include <memory>
 
 namespace {
 
-QStringList& messages() {
-    static QStringList m;
-    return m;
-}
-
-void collect(QtMsgType, const QMessageLogContext&, const QString& text) {
-    messages().append(text);
-}
-
-int fakeCalls(const QString& variant, const char* name) {
-    QLibrary lib(QStringLiteral(FAKECAM_DIR) + "/" + variant + "/libKELM_CamCtl.so");
-    auto fn = reinterpret_cast<int (*)(const char*)>(lib.resolve("fake_camctl_calls"));
-    return fn ? fn(name) : -100;
-}
-
-bool said(const QString& line) {
-    return messages().contains(line);
-}
-
-bool apiMissing(const char* name) {
-    return said(QString("Can not load API %1!\n\r").arg(name));
+int fakeStarts() {
+    QLibrary lib(QStringLiteral(FAKECAM_DIR) + "/full/libKELM_CamCtl.so");
+    auto fn = reinterpret_cast<int (*)()>(lib.resolve("fake_camctl_starts"));
+    return fn ? fn() : -100;
 }
 
 // 40 MiB each: never on the stack.
@@ -42,17 +20,6 @@ std::unique_ptr<CCameraInterface> loaded(const QString& dir) {
     return cam->LoadCameraLibrary(false) == 1 && cam->InitCamera() == 1 ? std::move(cam) : nullptr;
 }
 
-const QImage* waitFrame(CCameraInterface& cam, int timeoutMs = 15000) {
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < timeoutMs) {
-        if (const QImage* img = cam.QueryFrame())
-            return img;
-        QThread::msleep(10);
-    }
-    return nullptr;
-}
-
 }  // namespace
 
 class TestCCameraInterface : public QObject {
@@ -60,16 +27,11 @@ class TestCCameraInterface : public QObject {
 
 private slots:
     void init() {
-        messages().clear();
-        qInstallMessageHandler(collect);
         for (const char* v : {"FAKE_CAMCTL_RESOLUTIONS", "FAKE_CAMCTL_RESCOUNT",
                               "FAKE_CAMCTL_LENGTH_DELTA", "MIRAVELO_VCAM_FAULT"})
             qunsetenv(v);
     }
-    void cleanup() {
-        qInstallMessageHandler(nullptr);
-        AppPaths::setApplicationDir(QString());
-    }
+    void cleanup() { AppPaths::setApplicationDir(QString()); }
 
     void unloadedOrIncompleteLibraryAnswersWithCodes() {
         // Nothing loaded: every call fails cleanly.
@@ -80,40 +42,22 @@ private slots:
         QCOMPARE(cam->StartPreview(0, 640, 480, 1), -1);
         QCOMPARE(cam->StopPreview(), -1);
         QCOMPARE(cam->TakePhoto(), -1);
-        int v = 99;
-        QCOMPARE(cam->GetCameraProp(6, nullptr, nullptr, nullptr, &v, nullptr), -1);
-        QCOMPARE(v, 99);
+        QCOMPARE(cam->GetCameraProp(6, nullptr, nullptr, nullptr, nullptr, nullptr), -1);
         QCOMPARE(cam->SetCameraProp(6, 1, 1), -1);
-        for (const char* name : {"KELM_Camctl_Init", "KELM_Camctl_TakePhoto",
-                                 "KELM_Camctl_GetCamProp", "KELM_Camctl_SetCamProp"})
-            QVERIFY2(apiMissing(name), name);
-        messages().clear();
         QVERIFY(cam->QueryFrame() == nullptr);
-        QVERIFY(messages().isEmpty());  // a query while nothing runs stays silent
 
         // A folder without the library.
         QTemporaryDir empty;
         AppPaths::setApplicationDir(empty.path());
         QCOMPARE(cam->LoadCameraLibrary(false), -1);
-        QVERIFY(said("Can not load KELM_CamCtl.dll!\n\r"));
         QCOMPARE(cam->LoadCameraLibrary(true), -1);
 
-        // Missing entry points give their position's code and the documented name.
-        const struct {
-            const char* variant;
-            int code;
-            const char* api;
-        } cases[] = {{"omit_init", -2, "KELM_Camctl_Init"},
-                     {"omit_queryframe", -9, "KELM_Camctl_QueryFrame"},
-                     {"omit_bgr2rgb", -15, "KELM_Camctl_RGB2BGR"},
-                     {"full", 1, nullptr}};
-        for (const auto& c : cases) {
-            messages().clear();
-            AppPaths::setApplicationDir(QStringLiteral(FAKECAM_DIR) + "/" + c.variant);
-            auto partial = std::make_unique<CCameraInterface>();
-            QCOMPARE(partial->LoadCameraLibrary(false), c.code);
-            QVERIFY2(!c.api || apiMissing(c.api), c.variant);
-            QCOMPARE(said("load DLL KELM_Camctl.dll Success!\n\r"), !c.api);
+        // A missing entry point gives its position's code.
+        const std::pair<const char*, int> cases[] = {
+            {"omit_init", -2}, {"omit_queryframe", -9}, {"omit_bgr2rgb", -15}, {"full", 1}};
+        for (const auto& [variant, code] : cases) {
+            AppPaths::setApplicationDir(QStringLiteral(FAKECAM_DIR) + "/" + variant);
+            QCOMPARE(std::make_unique<CCameraInterface>()->LoadCameraLibrary(false), code);
         }
     }
 
@@ -139,7 +83,6 @@ private slots:
         qputenv("FAKE_CAMCTL_RESCOUNT", "-1");
         list.reset(cam->GetResolutionList(0));
         QVERIFY(list->isEmpty());
-        QVERIFY(said("Fail to get Resolution"));
         QCOMPARE(QList<int>({cam->resolutionCount, cam->maxResWidth}), QList<int>({0, 2560}));
         list.reset(cam->GetFormatList());
         QVERIFY(list->isEmpty());
@@ -162,19 +105,16 @@ private slots:
         // 7 pixels make 21-byte rows, which QImage pads to 24.
         qputenv("FAKE_CAMCTL_RESOLUTIONS", "7,5,1;640,480,2");
         std::unique_ptr<QStringList> list(cam->GetResolutionList(0));
-        const int startsBefore = fakeCalls("full", "StartPreview");
+        const int startsBefore = fakeStarts();
         QCOMPARE(cam->StartPreview(0, 7, 5, 2), -1);  // listed size, wrong format
         QCOMPARE(cam->StartPreview(0, 800, 600, 1), -1);
-        QCOMPARE(fakeCalls("full", "StartPreview"), startsBefore);
-        QVERIFY(!cam->previewRunning);
-        QCOMPARE(cam->openedDevice, -1);
+        QCOMPARE(fakeStarts(), startsBefore);
+        QVERIFY(!cam->previewRunning && cam->openedDevice == -1);
 
         QCOMPARE(cam->StartPreview(0, 7, 5, 1), 1);
-        QVERIFY(cam->previewRunning);
-        QCOMPARE(cam->openedDevice, 0);
+        QVERIFY(cam->previewRunning && cam->openedDevice == 0);
         const QImage* frame = cam->QueryFrame();
         QVERIFY(frame && frame->size() == QSize(7, 5));
-        QCOMPARE(frame->format(), QImage::Format_RGB888);
         for (int y = 0; y < 5; ++y)
             for (int x = 0; x < 7; ++x)
                 QCOMPARE(frame->pixel(x, y), qRgb(x, y, x + y));
@@ -185,7 +125,6 @@ private slots:
                 [&](QImage img) { captures.append(img); });
         QCOMPARE(cam->TakePhoto(), 1);
         QCOMPARE(cam->TakePhoto(), 1);
-        QCOMPARE(fakeCalls("full", "TakePhoto"), 0);  // never reaches the library
         QVERIFY(cam->QueryFrame());
         const QImage* next = cam->QueryFrame();
         QCOMPARE(captures.size(), 1);
@@ -204,9 +143,7 @@ private slots:
 
         // A length that does not match the size is not trusted.
         qputenv("FAKE_CAMCTL_LENGTH_DELTA", "-3");
-        messages().clear();
         QVERIFY(cam->QueryFrame() == nullptr);
-        QVERIFY(said("Can not query frame: 1"));
 
         // Property outputs are written only on success.
         int mn = 0, mx = 0, def = 0, val = 0, fl = 0;
@@ -216,27 +153,6 @@ private slots:
         QVERIFY(cam->GetVideoProp(1, &mn, &mx, &def, &val, &fl) < 0);
         QCOMPARE(cam->GetCameraProp(6, &mn, &mx, &def, &val, &fl), 0);
         QCOMPARE(val, 77);
-    }
-
-    // Lists, properties and faults through the window are covered with the main window; here the
-    // interface itself reopens a running virtual camera at a new size.
-    void restartsTheVirtualCameraAtANewSize() {
-        auto cam = loaded(QStringLiteral(MIRAVELO_BIN_DIR));
-        QVERIFY(cam);
-        std::unique_ptr<QStringList> list(cam->GetResolutionList(0));
-        QCOMPARE(*list,
-                 (QStringList{"3264*2448", "2592*1944", "1920*1080", "1280*720", "640*480"}));
-        QCOMPARE(cam->StartPreview(0, 640, 480, 1), 1);
-        const QImage* frame = waitFrame(*cam);
-        QVERIFY(frame && frame->size() == QSize(640, 480));
-        QCOMPARE(cam->StartPreview(0, 1280, 720, 2), 1);
-        QElapsedTimer t;
-        t.start();
-        while ((frame = waitFrame(*cam)) && frame->width() != 1280 && t.elapsed() < 15000) {
-        }
-        QVERIFY(frame && frame->size() == QSize(1280, 720));
-        QCOMPARE(cam->StopPreview(), 1);
-        QVERIFY(cam->QueryFrame() == nullptr);
     }
 };
 

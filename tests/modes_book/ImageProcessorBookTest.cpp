@@ -6,7 +6,6 @@
 #include "scene/BookScene.h"
 #include "scene/BookScore.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <opencv2/imgproc.hpp>
@@ -112,205 +111,141 @@ struct OptimizeLog {
     }
 };
 
-struct CornerLog {
-    static inline ImageProcessor::GetBookCornerPointFn* real = nullptr;
-    static inline int seenParams[2] = {-9, -9};
-    static short hook(SImage src, int* a, int* b, int* params) {
-        std::copy(params, params + 2, seenParams);
-        return real(src, a, b, params);
-    }
-};
-
 }  // namespace
 
 class ImageProcessorBookTest : public QObject {
     Q_OBJECT
 
-private slots:
-    void initTestCase();
-    void splitsSpreadIntoPaddedPages();
-    void optimisationFollowsTheFlags();
-    void failedOptimisationFailsTheCapture();
-    void failuresGiveNoPages();
-    void missingLibrary();
-    void detectsBookCornersInPlace();
-    void combinesPagesSideBySide();
-
-private:
     ImageProcessor ip;
     scene::BookSceneTruth truth;
     QImage capture;
-};
 
-void ImageProcessorBookTest::initTestCase() {
-    AppPaths::setApplicationDir(QStringLiteral(MIRAVELO_BIN_DIR));
-    QCOMPARE(ip.Load(), 1);
-    capture = renderBook(101, 1632, 1224, &truth);
-}
+private slots:
+    void initTestCase() {
+        AppPaths::setApplicationDir(QStringLiteral(MIRAVELO_BIN_DIR));
+        QCOMPARE(ip.Load(), 1);
+        capture = renderBook(101, 1632, 1224, &truth);
+    }
 
-// Each page comes back in its own buffer, rows padded to 4 bytes with zeros. A width of 1001
-// makes the capture's own rows padded too, which the library's must not be.
-void ImageProcessorBookTest::splitsSpreadIntoPaddedPages() {
-    scene::BookSceneTruth oddTruth;
-    QImage odd = renderBook(102, 1001, 751, &oddTruth);
-    QVERIFY(odd.bytesPerLine() != odd.width() * 3);
-    for (auto [image, t] : {std::pair{&capture, &truth}, {&odd, &oddTruth}}) {
-        int a[8] = {0}, b[8] = {0};
-        QCOMPARE(ip.DetectBookCorners(image, a, b), 1);
-        QVERIFY(iou(a, t->left.corners) > 0.9);
-        PageBuffers buf(*image);
-        Pages p = process(ip, image, buf, true, false);
-        QCOMPARE(p.result, 1);
-        QVERIFY(buf.guardsIntact());
-        for (auto [w, h, bytes, data] : {std::make_tuple(p.lw, p.lh, p.lbytes, &buf.left),
-                                         std::make_tuple(p.rw, p.rh, p.rbytes, &buf.right)}) {
-            QVERIFY(w > image->width() / 5 && w < image->width() / 2);
-            QVERIFY(h > image->height() / 3 && h <= image->height());
-            const int bpl = (w * 3 + 3) / 4 * 4;
-            QCOMPARE(bytes, bpl * h);
-            for (int y = 0; y < h; ++y)
-                for (int k = w * 3; k < bpl; ++k)
-                    QCOMPARE(int((*data)[size_t(y) * bpl + k]), 0);
-            QVERIFY(!isGrey(pageImage(*data, w, h)));
+    // Each page comes back in its own buffer, rows padded to 4 bytes with zeros. A width of 1001
+    // makes the capture's own rows padded too, which the library's must not be.
+    void splitsSpreadIntoPaddedPages() {
+        scene::BookSceneTruth oddTruth;
+        QImage odd = renderBook(102, 1001, 751, &oddTruth);
+        QVERIFY(odd.bytesPerLine() != odd.width() * 3);
+        for (auto [image, t] : {std::pair{&capture, &truth}, {&odd, &oddTruth}}) {
+            int a[8] = {0}, b[8] = {0};
+            QCOMPARE(ip.DetectBookCorners(image, a, b), 1);
+            QVERIFY(iou(a, t->left.corners) > 0.9 && iou(b, t->right.corners) > 0.9);
+            PageBuffers buf(*image);
+            Pages p = process(ip, image, buf, true, false);
+            QCOMPARE(p.result, 1);
+            QVERIFY(buf.guardsIntact());
+            for (auto [w, h, bytes, data] : {std::make_tuple(p.lw, p.lh, p.lbytes, &buf.left),
+                                             std::make_tuple(p.rw, p.rh, p.rbytes, &buf.right)}) {
+                QVERIFY(w > image->width() / 5 && w < image->width() / 2);
+                QVERIFY(h > image->height() / 3 && h <= image->height());
+                const int bpl = (w * 3 + 3) / 4 * 4;
+                QCOMPARE(bytes, bpl * h);
+                for (int y = 0; y < h; ++y)
+                    for (int k = w * 3; k < bpl; ++k)
+                        QCOMPARE(int((*data)[size_t(y) * bpl + k]), 0);
+                QVERIFY(!isGrey(pageImage(*data, w, h)));
+            }
+            const cv::Mat left = toMat(pageImage(buf.left, p.lw, p.lh));
+            const cv::Mat right = toMat(pageImage(buf.right, p.rw, p.rh));
+            QVERIFY(scene::pageSimilarity(left, t->left.content) >
+                    scene::pageSimilarity(left, t->right.content));
+            QVERIFY(scene::pageSimilarity(right, t->right.content) >
+                    scene::pageSimilarity(right, t->left.content));
         }
-        const cv::Mat left = toMat(pageImage(buf.left, p.lw, p.lh));
-        const cv::Mat right = toMat(pageImage(buf.right, p.rw, p.rh));
-        QVERIFY(scene::pageSimilarity(left, t->left.content) >
-                scene::pageSimilarity(left, t->right.content));
-        QVERIFY(scene::pageSimilarity(right, t->right.content) >
-                scene::pageSimilarity(right, t->left.content));
     }
-}
 
-void ImageProcessorBookTest::optimisationFollowsTheFlags() {
-    // Colour without flattening: no optimisation at all. Grey, flattened or not: both pages,
-    // left first, with the grey flag. Flattening in colour: both pages, grey flag clear.
-    const struct {
-        bool flatten, grey;
-        std::vector<int> flags;
-    } cases[] = {
-        {false, false, {}}, {false, true, {1, 1}}, {true, false, {0, 0}}, {true, true, {1, 1}}};
-    for (const auto& c : cases) {
-        OptimizeLog::reset(ip);
-        PageBuffers buf(capture);
-        Pages p = process(ip, &capture, buf, c.flatten, c.grey);
-        QCOMPARE(p.result, 1);
-        QCOMPARE(OptimizeLog::greyFlags, c.flags);
-        QVERIFY(buf.guardsIntact());
-        QCOMPARE(isGrey(pageImage(buf.left, p.lw, p.lh)), c.grey);
-        QCOMPARE(isGrey(pageImage(buf.right, p.rw, p.rh)), c.grey);
-        if (c.flatten || c.grey)
-            continue;
-        // Without optimisation the pages are the library's split, byte for byte before padding.
-        std::vector<unsigned char> l(size_t(buf.capacity)), r(size_t(buf.capacity));
-        SImage src{capture.bits(), capture.width(), capture.height()};
-        SImage L{l.data(), capture.width(), capture.height()},
-            R{r.data(), capture.width(), capture.height()};
-        int c1[8] = {0}, c2[8] = {0}, params[2] = {0, 1};
-        QVERIFY(ip.fnGetBookCornerPoint(src, c1, c2, params) > 0);
-        QVERIFY(ip.fnGetSplitBook(src, &L, &R, c1, c2, params[0]) > 0);
-        QCOMPARE(QSize(L.width, R.height), QSize(p.lw, p.rh));
-        QCOMPARE(pageImage(buf.left, p.lw, p.lh),
-                 QImage(l.data(), L.width, L.height, L.width * 3, QImage::Format_RGB888).copy());
+    void optimisationFollowsTheFlags() {
+        // Colour without flattening: no optimisation at all. Grey, flattened or not: both pages,
+        // left first, with the grey flag. Flattening in colour: both pages, grey flag clear. A
+        // refusal (0) or an error code (below 0) on the right page fails the capture.
+        const struct {
+            bool flatten, grey;
+            std::vector<int> flags;
+            int failWith;
+        } cases[] = {{false, false, {}, 1},   {false, true, {1, 1}, 1}, {true, false, {0, 0}, 1},
+                     {true, true, {1, 1}, 1}, {true, true, {1, 1}, 0},  {true, true, {1, 1}, -2}};
+        for (const auto& c : cases) {
+            OptimizeLog::reset(ip);
+            OptimizeLog::failOnCall = c.failWith < 1 ? 1 : -1;
+            OptimizeLog::failWith = short(c.failWith);
+            PageBuffers buf(capture);
+            Pages p = process(ip, &capture, buf, c.flatten, c.grey);
+            QCOMPARE(OptimizeLog::greyFlags, c.flags);
+            QVERIFY(buf.guardsIntact());
+            if (c.failWith < 1) {
+                QVERIFY2(p.result <= 0 && p.lw == 0, qPrintable(QString::number(c.failWith)));
+                continue;  // nothing reported for a failed capture
+            }
+            QCOMPARE(p.result, 1);
+            QCOMPARE(isGrey(pageImage(buf.left, p.lw, p.lh)), c.grey);
+            QCOMPARE(isGrey(pageImage(buf.right, p.rw, p.rh)), c.grey);
+            if (c.flatten || c.grey)
+                continue;
+            // Without optimisation the pages are the library's split, byte for byte before padding.
+            std::vector<unsigned char> l(size_t(buf.capacity)), r(size_t(buf.capacity));
+            SImage src{capture.bits(), capture.width(), capture.height()};
+            SImage L{l.data(), capture.width(), capture.height()},
+                R{r.data(), capture.width(), capture.height()};
+            int c1[8] = {0}, c2[8] = {0}, params[2] = {0, 1};
+            QVERIFY(ip.fnGetBookCornerPoint(src, c1, c2, params) > 0);
+            QVERIFY(ip.fnGetSplitBook(src, &L, &R, c1, c2, params[0]) > 0);
+            QCOMPARE(QSize(L.width, R.height), QSize(p.lw, p.rh));
+            QCOMPARE(
+                pageImage(buf.left, p.lw, p.lh),
+                QImage(l.data(), L.width, L.height, L.width * 3, QImage::Format_RGB888).copy());
+        }
+        ip.fnOptimizeBook = OptimizeLog::real;
     }
-    ip.fnOptimizeBook = OptimizeLog::real;
-}
 
-void ImageProcessorBookTest::failedOptimisationFailsTheCapture() {
-    // A refusal (0) and an error code (below 0) on the right page both fail the capture.
-    for (short code : {short(0), short(-2)}) {
-        OptimizeLog::reset(ip);
-        OptimizeLog::failOnCall = 1;
-        OptimizeLog::failWith = code;
-        PageBuffers buf(capture);
-        Pages p = process(ip, &capture, buf, true, true);
-        QVERIFY2(p.result <= 0, qPrintable(QString::number(code)));
-        QCOMPARE(OptimizeLog::calls, 2);
-        QCOMPARE(p.lw, 0);  // nothing reported for a failed capture
+    void failuresGiveNoPages() {
+        // An empty desk: no spread, no pages, buffers untouched.
+        cv::Mat desk(600, 800, CV_8UC3);
+        cv::RNG(9).fill(desk, cv::RNG::UNIFORM, 50, 120);
+        cv::GaussianBlur(desk, desk, cv::Size(0, 0), 5);
+        QImage empty = toQImage(desk), null;
+        PageBuffers buf(empty);
+        Pages p = process(ip, &empty, buf, true, true);
+        QVERIFY(p.result <= 0);
+        QCOMPARE(p.lw, 0);
+        QVERIFY(std::all_of(buf.left.begin(), buf.left.begin() + buf.capacity,
+                            [](unsigned char c) { return c == 0; }));
+
+        PageBuffers none(capture);
+        QVERIFY(process(ip, nullptr, none, true, true).result <= 0);
+        QVERIFY(process(ip, &null, none, true, true).result <= 0);
+        int lw = 0, lh = 0, lb = 0, rw = 0, rh = 0, rb = 0;
+        QVERIFY(ip.ProcessBook(&capture, lw, lh, nullptr, lb, rw, rh, none.right.data(), rb, true,
+                               true) <= 0);
+        int a[8] = {0}, b[8] = {0};
+        QVERIFY(ip.DetectBookCorners(nullptr, a, b) < 0);
+        QVERIFY(ip.DetectBookCorners(&capture, nullptr, b) < 0);
     }
-    ip.fnOptimizeBook = OptimizeLog::real;
-}
 
-void ImageProcessorBookTest::failuresGiveNoPages() {
-    // An empty desk: no spread, no pages, buffers untouched.
-    cv::Mat desk(600, 800, CV_8UC3);
-    cv::RNG(9).fill(desk, cv::RNG::UNIFORM, 50, 120);
-    cv::GaussianBlur(desk, desk, cv::Size(0, 0), 5);
-    QImage empty = toQImage(desk), null;
-    PageBuffers buf(empty);
-    Pages p = process(ip, &empty, buf, true, true);
-    QVERIFY(p.result <= 0);
-    QCOMPARE(p.lw, 0);
-    QVERIFY(std::all_of(buf.left.begin(), buf.left.begin() + buf.capacity,
-                        [](unsigned char c) { return c == 0; }));
-
-    PageBuffers none(capture);
-    QVERIFY(process(ip, nullptr, none, true, true).result <= 0);
-    QVERIFY(process(ip, &null, none, true, true).result <= 0);
-    int lw = 0, lh = 0, lb = 0, rw = 0, rh = 0, rb = 0;
-    QVERIFY(ip.ProcessBook(&capture, lw, lh, nullptr, lb, rw, rh, none.right.data(), rb, true,
-                           true) <= 0);
-    int a[8] = {0}, b[8] = {0};
-    QVERIFY(ip.DetectBookCorners(nullptr, a, b) < 0);
-    QVERIFY(ip.DetectBookCorners(&capture, nullptr, b) < 0);
-}
-
-void ImageProcessorBookTest::missingLibrary() {
-    QTemporaryDir empty;
-    AppPaths::setApplicationDir(empty.path());
-    ImageProcessor lonely;
-    QVERIFY(lonely.Load() < 0);
-    AppPaths::setApplicationDir(QStringLiteral(MIRAVELO_BIN_DIR));
-    QTest::ignoreMessage(QtDebugMsg, "Can not load API KELM_GetBookCornerPoint!\n\r");
-    PageBuffers buf(capture);
-    QCOMPARE(process(lonely, &capture, buf, true, true).result, -1);
-    QTest::ignoreMessage(QtDebugMsg, "Can not load API KELM_GetBookCornerPoint!\n\r");
-    int a[8] = {0}, b[8] = {0};
-    QCOMPARE(lonely.DetectBookCorners(&capture, a, b), -1);
-}
-
-void ImageProcessorBookTest::detectsBookCornersInPlace() {
-    CornerLog::real = ip.fnGetBookCornerPoint;
-    ip.fnGetBookCornerPoint = &CornerLog::hook;
-    ip.bookParams[0] = ip.bookParams[1] = 5;
-    int a[8] = {0}, b[8] = {0};
-    const int rc = ip.DetectBookCorners(&capture, a, b);
-    ip.fnGetBookCornerPoint = CornerLog::real;
-    QCOMPARE(rc, 1);
-    // The parameters are reset to {0, 1} before every detection.
-    QCOMPARE(CornerLog::seenParams[0], 0);
-    QCOMPARE(CornerLog::seenParams[1], 1);
-    QVERIFY(iou(b, truth.right.corners) > 0.93);
-}
-
-void ImageProcessorBookTest::combinesPagesSideBySide() {
-    QImage left(100, 50, QImage::Format_RGB888), right(160, 80, QImage::Format_RGB888);
-    QImage narrow(101, 80, QImage::Format_RGB888);
-    left.fill(QColor(200, 0, 0));
-    right.fill(QColor(0, 0, 200));
-    narrow.fill(QColor(0, 150, 0));
-    const QImage both = ImageProcessor::CombineLeftRight(left, right);
-    QCOMPARE(both.size(), QSize(320, 80));
-    QCOMPARE(both.format(), QImage::Format_RGB888);
-    // The narrower, shorter left page sits centred in the left half, white around it; the right
-    // page fills the right half. Odd margins round toward zero: a 101-wide page in a 160 half
-    // starts at 29.
-    const QImage odd = ImageProcessor::CombineLeftRight(right, narrow);
-    const QColor red(200, 0, 0), blue(0, 0, 200), white(Qt::white);
-    const struct {
-        const QImage* image;
-        int x, y;
-        QColor colour;
-    } probes[] = {
-        {&both, 30, 15, red},    {&both, 129, 64, red},  {&both, 29, 40, white},
-        {&both, 130, 40, white}, {&both, 60, 14, white}, {&both, 60, 65, white},
-        {&both, 160, 0, blue},   {&both, 319, 79, blue}, {&odd, 189, 10, QColor(0, 150, 0)},
-        {&odd, 188, 10, white}};
-    for (const auto& p : probes)
-        QVERIFY2(p.image->pixelColor(p.x, p.y) == p.colour,
-                 qPrintable(QString("%1,%2").arg(p.x).arg(p.y)));
-    QVERIFY(ImageProcessor::CombineLeftRight(QImage(), QImage()).isNull());
-}
+    void combinesPagesSideBySide() {
+        QImage left(100, 50, QImage::Format_RGB888), right(160, 80, QImage::Format_RGB888);
+        left.fill(QColor(200, 0, 0));
+        right.fill(QColor(0, 0, 200));
+        const QImage both = ImageProcessor::CombineLeftRight(left, right);
+        QCOMPARE(both.size(), QSize(320, 80));
+        QCOMPARE(both.format(), QImage::Format_RGB888);
+        // The narrower, shorter left page sits centred in the left half, white around it; the right
+        // page fills the right half.
+        const QColor red(200, 0, 0), blue(0, 0, 200), white(Qt::white);
+        const std::tuple<int, int, QColor> probes[] = {
+            {30, 15, red},   {129, 64, red},  {29, 40, white}, {130, 40, white},
+            {60, 14, white}, {60, 65, white}, {160, 0, blue},  {319, 79, blue}};
+        for (const auto& [x, y, colour] : probes)
+            QVERIFY2(both.pixelColor(x, y) == colour, qPrintable(QString("%1,%2").arg(x).arg(y)));
+        QVERIFY(ImageProcessor::CombineLeftRight(QImage(), QImage()).isNull());
+    }
+};
 
 QTEST_MAIN(ImageProcessorBookTest)
 #include "ImageProcessorBookTest.moc"
