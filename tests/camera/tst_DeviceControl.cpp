@@ -7,7 +7,7 @@
 #include "camera/CCameraPreview.h"
 #include "camera/DeviceController.h"
 #include "support/WindowFixture.h"
-#include "ui/CameraPage.h"
+#include "camera/CameraPage.h"
 
 #include <KELM_CamCtl.h>
 
