@@ -5,7 +5,7 @@
 #   bench/camera/idle_cpu.sh <build dir> [seconds=30] [warm-up seconds=5]
 #
 # The program runs on the offscreen platform with a private home and working folder, so that it
-# starts from its defaults (largest camera size) and leaves nothing behind. The resolution the
+# starts from the shipped settings (largest camera size) and leaves nothing behind. The resolution the
 # preview opened is printed from the program's own log line, so a run at a smaller size is seen.
 set -euo pipefail
 
@@ -39,7 +39,10 @@ for _ in $(seq 1 300); do
   kill -0 "$pid" 2>/dev/null || { cat "$work/out.txt" >&2; echo "program ended" >&2; exit 1; }
   sleep 0.1
 done
+# The resolution box shows the camera's listed name for its largest size ("3672*2856"); the
+# program then asks for the target size it maps to and says so.
 grep -m1 "StartPreview:" "$work/out.txt" || { echo "preview never started" >&2; exit 1; }
+grep -m1 "Change to Target Res" "$work/out.txt" || true
 sleep "$warmup"
 
 ticks() { awk '{ print $14 + $15 }' "/proc/$pid/stat"; }
@@ -51,3 +54,5 @@ c1=$(ticks)
 t1=$(date +%s.%N)
 awk -v c="$((c1 - c0))" -v hz="$hz" -v s="$seconds" -v w="$(echo "$t1 - $t0" | bc -l)" \
   'BEGIN { printf "CPU: %.2f s over %.1f s wall = %.1f%% of one core\n", c / hz, w, 100 * c / hz / s }'
+# Other work on the machine slows decoding too: the load beside the figure tells runs apart.
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
