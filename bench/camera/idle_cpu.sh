@@ -5,8 +5,8 @@
 #   bench/camera/idle_cpu.sh <build dir> [seconds=30] [warm-up seconds=5]
 #
 # The program runs on the offscreen platform with a private home and working folder, so that it
-# starts from the shipped settings (largest camera size) and leaves nothing behind. The resolution the
-# preview opened is printed from the program's own log line, so a run at a smaller size is seen.
+# starts from the shipped settings (largest camera size) and leaves nothing behind. The size the
+# preview opened is printed from the program's own log lines, so a run at a smaller size is seen.
 set -euo pipefail
 
 build=$(cd "${1:?usage: idle_cpu.sh <build dir> [seconds] [warm-up seconds]}" && pwd)

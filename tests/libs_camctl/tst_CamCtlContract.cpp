@@ -153,7 +153,6 @@ private slots:
         std::memset(res, 0x5a, sizeof res);
         QCOMPARE(api.resolutionList(0, res, 32), 10);
         QCOMPARE(uint8_t(reinterpret_cast<unsigned char*>(&res[10])[0]), uint8_t(0x5a));
-        QCOMPARE(api.resolutionList(1, res, 64), 4);
         QCOMPARE(QVector<int>({api.resolutionList(2, res, 32), api.resolutionList(-1, res, 32),
                                api.resolutionList(0, nullptr, 32)}),
                  QVector<int>(3, KELM_CAMCTL_E_ARGUMENT));
