@@ -7,6 +7,10 @@
 # The program runs on the offscreen platform with a private home and working folder, so that it
 # starts from the shipped settings (largest camera size) and leaves nothing behind. The size the
 # preview opened is printed from the program's own log lines, so a run at a smaller size is seen.
+#
+# On a machine busy with other work the figure is the share the program was given, not what it
+# needs, and it moves by tens of percent from one run to the next. To compare two builds there,
+# run the script for both at the same time (one in the background): both then see the same load.
 set -euo pipefail
 
 build=$(cd "${1:?usage: idle_cpu.sh <build dir> [seconds] [warm-up seconds]}" && pwd)
@@ -53,6 +57,6 @@ sleep "$seconds"
 c1=$(ticks)
 t1=$(date +%s.%N)
 awk -v c="$((c1 - c0))" -v hz="$hz" -v s="$seconds" -v w="$(echo "$t1 - $t0" | bc -l)" \
-  'BEGIN { printf "CPU: %.2f s over %.1f s wall = %.1f%% of one core\n", c / hz, w, 100 * c / hz / s }'
-# Other work on the machine slows decoding too: the load beside the figure tells runs apart.
+  'BEGIN { printf "CPU: %.2f s over %.1f s wall = %.1f%% of one core\n",
+           c / hz, w, 100 * c / hz / s }'
 echo "load average: $(cut -d' ' -f1-3 /proc/loadavg)"
