@@ -3,6 +3,8 @@
 //
 //   bench_camctl [seconds] [width height]       measure (default 10 s at 3264 x 2448 MJPG)
 //   bench_camctl --dump <file.png> [width height] save one frame (to look at the scene)
+//
+// BENCH_CAMCTL_LIBRARY=<path> loads another build of the library (an older one, to compare).
 
 #include <KELM_CamCtl.h>
 
@@ -60,7 +62,9 @@ int main(int argc, char** argv) {
     const int width = argc > first + 1 ? std::atoi(argv[first]) : 3264;
     const int height = argc > first + 1 ? std::atoi(argv[first + 1]) : 2448;
 
-    const std::string path = std::string(MIRAVELO_BIN_DIR) + "/libKELM_CamCtl.so";
+    const char* other = std::getenv("BENCH_CAMCTL_LIBRARY");
+    const std::string path =
+        other ? std::string(other) : std::string(MIRAVELO_BIN_DIR) + "/libKELM_CamCtl.so";
     void* lib = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!lib) {
         std::fprintf(stderr, "cannot load %s: %s\n", path.c_str(), dlerror());

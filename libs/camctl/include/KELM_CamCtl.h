@@ -12,9 +12,12 @@
  *
  * Call order: Init, GetDeviceList, GetResolutionList, BGR2RGB(1), StartPreview, QueryFrame on a
  * timer (property calls in between), StopPreview. Start and stop may repeat without a new Init.
- * Every function returns at once; capture and decoding run on a thread inside the library, and
- * QueryFrame only copies the newest decoded frame. No function throws or blocks for long, and all
- * are safe to call in any order: out-of-order calls get a negative result code.
+ * Capture runs on a thread inside the library, which keeps only the newest encoded frame; frames
+ * are decoded when QueryFrame asks for one, so a preview that is polled slowly costs little.
+ * QueryFrame therefore takes the time of one decode when it delivers a frame (tens of
+ * milliseconds at the largest sizes) and almost none when there is nothing new; every other
+ * function returns at once. No function throws, and all are safe to call in any order:
+ * out-of-order calls get a negative result code.
  */
 #ifndef KELM_CAMCTL_H
 #define KELM_CAMCTL_H
@@ -131,10 +134,13 @@ KELM_CAMCTL_API int KELM_Camctl_BGR2RGB(int enable);
  * Returns 1 when running, or a negative code (the preview is then stopped). */
 KELM_CAMCTL_API int KELM_Camctl_StartPreview(int device, int resolution);
 
-/* Copies the newest frame (rows of width x 3 bytes, top row first) into `buffer`, which must hold
- * KELM_CAMCTL_FRAME_BUFFER_BYTES. Returns 1 with width, height and length = width x height x 3;
- * 0 when no frame arrived since the last query; a negative code otherwise. On any result but 1
- * the three outputs are set to 0 and the buffer is untouched. */
+/* Decodes the newest frame (rows of width x 3 bytes, top row first) into `buffer`, which must
+ * hold KELM_CAMCTL_FRAME_BUFFER_BYTES. Returns 1 with width, height and length = width x height x
+ * 3; 0 when no frame arrived since the last query (a frame that is corrupt counts as none); a
+ * negative code otherwise. On any result but 1 the three outputs are set to 0 and the buffer is
+ * untouched, except that an MJPG frame found corrupt only part-way through decoding may have
+ * written some rows before 0 is returned. Preview frames are decoded with the fast paths of the
+ * JPEG decoder; the frame that answers a TakePhoto request is decoded exactly. */
 KELM_CAMCTL_API int KELM_Camctl_QueryFrame(unsigned char* buffer, int* width, int* height,
                                            int* length);
 
@@ -152,8 +158,9 @@ KELM_CAMCTL_API int KELM_Camctl_SetCameraProp(int id, KELM_CamProperty* property
  * return KELM_CAMCTL_E_ARGUMENT. */
 KELM_CAMCTL_API int KELM_Camctl_GetCameraStatus(int query);
 
-/* Still capture is not offered: captures are copies of preview frames. Returns
- * KELM_CAMCTL_E_UNSUPPORTED. */
+/* Marks the next frame that QueryFrame delivers as a capture: it is decoded exactly rather than
+ * with the preview's fast paths (same size, no separate still shot). Returns 1, or
+ * KELM_CAMCTL_E_NOT_RUNNING without a running preview; a stop forgets the request. */
 KELM_CAMCTL_API int KELM_Camctl_TakePhoto(void);
 
 /* Stops any preview and forgets the device list; Init is needed again. Returns 1. */

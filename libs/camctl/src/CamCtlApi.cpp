@@ -31,6 +31,7 @@ struct Context {
     FrameStore store;
     uint64_t lastSequence = 0;
     bool lost = false;
+    bool capturePending = false;
 };
 
 Context& context() {
@@ -67,6 +68,7 @@ void stopCapture(Context& c) {
         c.capture->stop();
     c.capture.reset();
     c.lost = false;
+    c.capturePending = false;
 }
 
 std::shared_ptr<CameraDevice> propertyTarget(Context& c) {
@@ -90,6 +92,22 @@ int withPropertyDevice(const KELM_CamProperty* property, Call&& call) {
         if (!device)
             return KELM_CAMCTL_E_DEVICE_LOST;
         return call(*device);
+    } catch (...) {
+        return KELM_CAMCTL_E_IO;
+    }
+}
+
+// Calls that need a running preview share one guard; `call` runs under the lock.
+template <typename Call>
+int withRunningPreview(Call&& call) {
+    Context& c = context();
+    std::lock_guard<std::mutex> lock(c.mutex);
+    if (!c.initialised)
+        return KELM_CAMCTL_E_NOT_INIT;
+    if (!c.capture)
+        return KELM_CAMCTL_E_NOT_RUNNING;
+    try {
+        return call(c);
     } catch (...) {
         return KELM_CAMCTL_E_IO;
     }
@@ -226,16 +244,16 @@ KELM_CAMCTL_API int KELM_Camctl_QueryFrame(unsigned char* buffer, int* width, in
         *length = 0;
     if (!buffer || !width || !height || !length)
         return KELM_CAMCTL_E_ARGUMENT;
-    Context& c = context();
-    std::lock_guard<std::mutex> lock(c.mutex);
-    if (!c.initialised)
-        return KELM_CAMCTL_E_NOT_INIT;
-    if (!c.capture)
-        return KELM_CAMCTL_E_NOT_RUNNING;
     int w = 0, h = 0;
-    const int r = c.store.copyNewest(buffer, KELM_CAMCTL_FRAME_BUFFER_BYTES, w, h, c.lastSequence);
-    if (r == KELM_CAMCTL_E_DEVICE_LOST)
-        c.lost = true;
+    const int r = withRunningPreview([&](Context& c) {
+        const int delivered = c.capture->deliver(buffer, KELM_CAMCTL_FRAME_BUFFER_BYTES, w, h,
+                                                 c.lastSequence, c.capturePending);
+        if (delivered == KELM_CAMCTL_E_DEVICE_LOST)
+            c.lost = true;
+        if (delivered == KELM_CAMCTL_OK)
+            c.capturePending = false;
+        return delivered;
+    });
     if (r != KELM_CAMCTL_OK)
         return r;
     *width = w;
@@ -283,7 +301,14 @@ KELM_CAMCTL_API int KELM_Camctl_GetCameraStatus(int query) {
 }
 
 KELM_CAMCTL_API int KELM_Camctl_TakePhoto(void) {
-    return KELM_CAMCTL_E_UNSUPPORTED;
+    // The next delivered frame is the user's document, kept and perhaps printed: it is decoded
+    // with the exact inverse DCT and smooth chroma, not the preview's fast paths. That costs a few
+    // milliseconds once per capture, which nobody notices; the fast paths save them on every one
+    // of the fifteen or so preview frames a second.
+    return withRunningPreview([](Context& c) {
+        c.capturePending = true;
+        return KELM_CAMCTL_OK;
+    });
 }
 
 KELM_CAMCTL_API int KELM_Camctl_Dispose(void) {

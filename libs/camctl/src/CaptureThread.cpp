@@ -54,19 +54,31 @@ void CaptureThread::loop() {
         }
         if (r == 0)
             continue;
-        int width = 0, height = 0;
-        if (decoder_.measure(raw, width, height) == KELM_CAMCTL_OK &&
-            size_t(width) * size_t(height) * 3 <= size_t(KELM_CAMCTL_FRAME_BUFFER_BYTES)) {
-            uint8_t* rgb = store_.backBuffer(size_t(width) * size_t(height) * 3);
-            if (decoder_.decode(raw, width, height, rgb) == KELM_CAMCTL_OK) {
-                device_->adjustPicture(rgb, width, height);
-                store_.publish(width, height);
-            }
-        }
-        // Oversized or corrupt frames are dropped here: the caller's buffer has a fixed size and
-        // a broken frame must not replace a good one.
+        store_.publish(raw);
         device_->releaseFrame();
     }
+}
+
+int CaptureThread::deliver(uint8_t* rgb, size_t capacity, int& width, int& height,
+                           uint64_t& lastSequence, bool accurate) {
+    const int r = store_.takeNewest(taken_, lastSequence);
+    if (r != KELM_CAMCTL_OK)
+        return r;
+    const RawFrame raw = taken_.view();
+    int w = 0, h = 0;
+    // A corrupt frame is dropped: the caller keeps the good frame it already has.
+    if (decoder_.measure(raw, w, h) != KELM_CAMCTL_OK)
+        return KELM_CAMCTL_NO_FRAME;
+    // Measured before anything is written: a frame larger than the caller's buffer is refused
+    // whole, never delivered in part.
+    if (size_t(w) * size_t(h) * 3 > capacity)
+        return KELM_CAMCTL_E_TOO_LARGE;
+    if (decoder_.decode(raw, w, h, rgb, accurate) != KELM_CAMCTL_OK)
+        return KELM_CAMCTL_NO_FRAME;
+    device_->adjustPicture(rgb, w, h);
+    width = w;
+    height = h;
+    return KELM_CAMCTL_OK;
 }
 
 }  // namespace camctl

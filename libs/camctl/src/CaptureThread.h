@@ -10,8 +10,10 @@
 
 namespace camctl {
 
-// The one thread per running preview: it pulls encoded frames from the device, decodes them and
-// publishes them in the frame store. QueryFrame never decodes, it only copies.
+// One running preview. Its thread only pulls encoded frames from the device and keeps the newest
+// one; the caller's frame query decodes that one, once, straight into the caller's buffer. A
+// camera delivers frames whether or not anybody looks, and decoding a large MJPG frame costs far
+// more than receiving it, so only frames somebody asks for are decoded.
 class CaptureThread {
 public:
     CaptureThread(std::shared_ptr<CameraDevice> device, FrameStore& store);
@@ -24,6 +26,11 @@ public:
     // Asks the thread to end and joins it; the device's grab times out within 200 ms.
     void stop();
 
+    // Caller's thread: decodes the newest frame newer than `lastSequence` into `rgb` (capacity
+    // bytes). Result codes of QueryFrame; a corrupt frame counts as no new frame.
+    int deliver(uint8_t* rgb, size_t capacity, int& width, int& height, uint64_t& lastSequence,
+                bool accurate);
+
     const std::atomic<bool>* cancelFlag() const { return &cancel_; }
 
 private:
@@ -32,10 +39,12 @@ private:
 
     std::shared_ptr<CameraDevice> device_;
     FrameStore& store_;
-    FrameDecoder decoder_;
     std::atomic<bool> cancel_{false};
     std::thread thread_;
     bool open_ = false;
+    // Used on the caller's thread only.
+    FrameDecoder decoder_;
+    EncodedFrame taken_;
 };
 
 }  // namespace camctl

@@ -45,7 +45,8 @@ int FrameDecoder::measure(const RawFrame& frame, int& width, int& height) {
     return KELM_CAMCTL_OK;
 }
 
-int FrameDecoder::decode(const RawFrame& frame, int width, int height, uint8_t* rgb) {
+int FrameDecoder::decode(const RawFrame& frame, int width, int height, uint8_t* rgb,
+                         bool accurate) {
     if (frame.format == KELM_CAMCTL_FORMAT_YUY2) {
         const int srcStride = width * 2;
         argbRows_.resize(size_t(width) * 4 * kBandRows);
@@ -63,9 +64,13 @@ int FrameDecoder::decode(const RawFrame& frame, int width, int height, uint8_t* 
     }
     if (!jpeg_)
         return KELM_CAMCTL_E_IO;
+    // The fast paths (integer inverse DCT, chroma samples repeated instead of interpolated) cost
+    // a level or two here and there and a soft colour edge, invisible in a moving, scaled-down
+    // preview, and save a good part of the decoding time that each preview frame costs.
+    const int flags = accurate ? 0 : TJFLAG_FASTDCT | TJFLAG_FASTUPSAMPLE;
     const int r = tjDecompress2(static_cast<tjhandle>(jpeg_), frame.data,
                                 static_cast<unsigned long>(frame.size), rgb, width, width * 3,
-                                height, TJPF_RGB, TJFLAG_FASTDCT);
+                                height, TJPF_RGB, flags);
     // A warning (for example a truncated tail from the camera) still leaves a usable picture.
     if (r != 0 && tjGetErrorCode(static_cast<tjhandle>(jpeg_)) != TJERR_WARNING)
         return KELM_CAMCTL_E_FORMAT;

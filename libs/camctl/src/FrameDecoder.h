@@ -18,8 +18,9 @@ public:
     // Size of the decoded picture without decoding it. KELM_CAMCTL_OK or a negative code.
     int measure(const RawFrame& frame, int& width, int& height);
     // Decodes into `rgb`, which holds width x height x 3 bytes as measured. KELM_CAMCTL_OK or a
-    // negative code (a corrupt frame is skipped by the caller, not fatal).
-    int decode(const RawFrame& frame, int width, int height, uint8_t* rgb);
+    // negative code (a corrupt frame is skipped by the caller, not fatal). `accurate` decodes MJPG
+    // with the exact inverse DCT and smooth chroma upsampling instead of the fast paths.
+    int decode(const RawFrame& frame, int width, int height, uint8_t* rgb, bool accurate = false);
 
 private:
     void* jpeg_ = nullptr;

@@ -2,22 +2,16 @@
 
 #include <KELM_CamCtl.h>
 
-#include <cstring>
-
 namespace camctl {
 
-uint8_t* FrameStore::backBuffer(size_t bytes) {
-    // Only the capture thread touches back_ outside the lock; publish() swaps under the lock.
-    if (back_.size() < bytes)
-        back_.resize(bytes);
-    return back_.data();
-}
-
-void FrameStore::publish(int width, int height) {
+void FrameStore::publish(const RawFrame& frame) {
+    // The copy is made outside the lock, so a reader taking the newest frame never waits for it.
+    filling_.bytes.assign(frame.data, frame.data + frame.size);
+    filling_.width = frame.width;
+    filling_.height = frame.height;
+    filling_.format = frame.format;
     std::lock_guard<std::mutex> lock(mutex_);
-    front_.swap(back_);
-    width_ = width;
-    height_ = height;
+    std::swap(newest_, filling_);
     ++sequence_;
 }
 
@@ -34,28 +28,20 @@ bool FrameStore::lost() const {
 void FrameStore::reset() {
     std::lock_guard<std::mutex> lock(mutex_);
     lost_ = false;
-    width_ = height_ = 0;
     // The sequence keeps counting so that a query never mistakes an old frame for a new one.
-    // Buffers are released: a stopped camera should not hold tens of megabytes.
-    std::vector<uint8_t>().swap(front_);
-    std::vector<uint8_t>().swap(back_);
+    newest_ = EncodedFrame();
+    filling_ = EncodedFrame();
 }
 
-int FrameStore::copyNewest(uint8_t* destination, size_t capacity, int& width, int& height,
-                           uint64_t& lastSequence) {
+int FrameStore::takeNewest(EncodedFrame& out, uint64_t& lastSequence) {
     std::lock_guard<std::mutex> lock(mutex_);
     if (lost_)
         return KELM_CAMCTL_E_DEVICE_LOST;
-    if (sequence_ == lastSequence || width_ <= 0 || height_ <= 0)
+    if (sequence_ == lastSequence || newest_.bytes.empty())
         return KELM_CAMCTL_NO_FRAME;
-    const size_t bytes = size_t(width_) * size_t(height_) * 3;
-    if (bytes > capacity || bytes > front_.size()) {
-        lastSequence = sequence_;
-        return KELM_CAMCTL_E_TOO_LARGE;
-    }
-    std::memcpy(destination, front_.data(), bytes);
-    width = width_;
-    height = height_;
+    // The reader's previous buffer becomes the stale "newest"; the sequence keeps it from ever
+    // being handed out, and the next publish overwrites it.
+    std::swap(out, newest_);
     lastSequence = sequence_;
     return KELM_CAMCTL_OK;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "CameraDevice.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
@@ -7,30 +9,38 @@
 
 namespace camctl {
 
-// Double buffer between the capture thread (which decodes into the back buffer and publishes it)
-// and QueryFrame (which copies the front buffer). Publishing swaps the two, so the decoder never
-// waits for a copy and a copy never sees a half-decoded frame.
+// An encoded frame (MJPG bytes or a YUY2 buffer) that owns its bytes.
+struct EncodedFrame {
+    std::vector<uint8_t> bytes;
+    int width = 0;
+    int height = 0;
+    int format = KELM_CAMCTL_FORMAT_MJPG;
+
+    RawFrame view() const { return {bytes.data(), bytes.size(), width, height, format}; }
+};
+
+// Hand-over of the newest encoded frame from the capture thread to QueryFrame. Only the newest
+// frame is kept: a frame that arrives before anyone asked for the previous one replaces it, so
+// frames nobody asks for are never decoded. Three buffers circulate (being filled, newest, taken
+// by the reader) and are swapped, never reallocated, once they have grown to the frame size.
 class FrameStore {
 public:
-    // Capture thread: a back buffer of at least `bytes` bytes.
-    uint8_t* backBuffer(size_t bytes);
-    void publish(int width, int height);
+    // Capture thread: copies the device's frame (whose buffer goes back to the device) and makes
+    // it the newest.
+    void publish(const RawFrame& frame);
     void markLost();
 
-    // Caller thread: copies the newest frame if it is newer than `lastSequence` and fits
-    // `capacity`. Returns 1, 0 (nothing new), KELM_CAMCTL_E_DEVICE_LOST or KELM_CAMCTL_E_TOO_LARGE.
-    int copyNewest(uint8_t* destination, size_t capacity, int& width, int& height,
-                   uint64_t& lastSequence);
+    // Reader: moves the newest frame into `out` if it is newer than `lastSequence`. Returns 1,
+    // 0 (nothing new) or KELM_CAMCTL_E_DEVICE_LOST.
+    int takeNewest(EncodedFrame& out, uint64_t& lastSequence);
 
     bool lost() const;
     void reset();
 
 private:
     mutable std::mutex mutex_;
-    std::vector<uint8_t> front_;
-    std::vector<uint8_t> back_;
-    int width_ = 0;
-    int height_ = 0;
+    EncodedFrame newest_;
+    EncodedFrame filling_;  // capture thread only
     uint64_t sequence_ = 0;
     bool lost_ = false;
 };

@@ -21,6 +21,7 @@ constexpr size_t kMjpgLoopBudgetBytes = 8u << 20;
 constexpr size_t kYuy2LoopBudgetBytes = 32u << 20;
 constexpr int kMaxPhotos = 32;
 constexpr int kPhotoSeconds = 2;
+constexpr size_t kUsbBytesPerSecond = 40u << 20;
 
 std::string env(const char* name) {
     const char* v = std::getenv(name);
@@ -258,8 +259,7 @@ int VirtualCamera::grab(RawFrame& frame, int timeoutMs) {
         if (std::chrono::steady_clock::now() < next_)
             return 0;
     }
-    const int fps = role_ == Role::Document ? 15 : 25;
-    next_ += std::chrono::microseconds(1000000 / fps);
+    next_ += std::chrono::microseconds(1000000 / framesPerSecond());
     // After a stall do not try to catch up with a burst of frames.
     if (next_ < std::chrono::steady_clock::now())
         next_ = std::chrono::steady_clock::now();
@@ -283,6 +283,17 @@ int VirtualCamera::grab(RawFrame& frame, int timeoutMs) {
     frame.height = resolution_.height;
     frame.format = resolution_.format;
     return 1;
+}
+
+int VirtualCamera::framesPerSecond() const {
+    const int fps = role_ == Role::Document ? 15 : 25;
+    if (resolution_.format != KELM_CAMCTL_FORMAT_YUY2)
+        return fps;
+    // Uncompressed frames are limited by what USB 2.0 carries, as on a real camera: a full-size
+    // YUY2 frame needs about 0.4 s on the wire. Handing over more would only cost copies that no
+    // real device could cause.
+    const size_t frameBytes = size_t(resolution_.width) * size_t(resolution_.height) * 2;
+    return int(std::clamp<size_t>(kUsbBytesPerSecond / std::max<size_t>(1, frameBytes), 1, fps));
 }
 
 void VirtualCamera::closeStream() {

@@ -40,6 +40,7 @@ private:
         int minimum, maximum, step, defaultValue, value, flags;
     };
     bool prepareLoop();
+    int framesPerSecond() const;
     std::vector<uint8_t> encode(const cv::Mat& bgr);
 
     Role role_;
