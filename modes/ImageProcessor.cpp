@@ -107,7 +107,13 @@ int* ImageProcessor::DetectCorners(QImage* img, int mode) {
     }
     if (!usable(img))
         return corners;
-    // A private copy: the library never sees the caller's pixels, and padded rows are packed.
+    // Detection only reads: packed RGB rows (a preview frame, every few ticks) are handed over as
+    // they are; anything else is packed into a private copy first.
+    if (img->format() == QImage::Format_RGB888 && img->bytesPerLine() == img->width() * 3) {
+        SImage src{const_cast<uchar*>(img->constBits()), img->width(), img->height()};
+        fnGetRectCornerPoint(src, corners, mode);
+        return corners;
+    }
     QByteArray copy = PackedRgb(*img);
     DetectPacked(copy, img->width(), img->height(), mode, corners);
     return corners;
