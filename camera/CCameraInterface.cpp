@@ -202,6 +202,9 @@ int CCameraInterface::TakePhoto() {
         return -1;
     }
     photoPending = true;
+    // The library delivers preview frames of large streams smaller and decoded the fast way; the
+    // frame it marks for a capture comes whole and exact.
+    m_takePhoto();
     return 1;
 }
 

@@ -7,9 +7,10 @@
 
 namespace {
 
-int fakeStarts() {
+// A counter of the full fake library: "fake_camctl_starts" or "fake_camctl_photos".
+int fakeCount(const char* counter) {
     QLibrary lib(QStringLiteral(FAKECAM_DIR) + "/full/libKELM_CamCtl.so");
-    auto fn = reinterpret_cast<int (*)()>(lib.resolve("fake_camctl_starts"));
+    auto fn = reinterpret_cast<int (*)()>(lib.resolve(counter));
     return fn ? fn() : -100;
 }
 
@@ -105,10 +106,10 @@ private slots:
         // 7 pixels make 21-byte rows, which QImage pads to 24.
         qputenv("FAKE_CAMCTL_RESOLUTIONS", "7,5,1;640,480,2");
         std::unique_ptr<QStringList> list(cam->GetResolutionList(0));
-        const int startsBefore = fakeStarts();
+        const int startsBefore = fakeCount("fake_camctl_starts");
         QCOMPARE(cam->StartPreview(0, 7, 5, 2), -1);  // listed size, wrong format
         QCOMPARE(cam->StartPreview(0, 800, 600, 1), -1);
-        QCOMPARE(fakeStarts(), startsBefore);
+        QCOMPARE(fakeCount("fake_camctl_starts"), startsBefore);
         QVERIFY(!cam->previewRunning && cam->openedDevice == -1);
 
         QCOMPARE(cam->StartPreview(0, 7, 5, 1), 1);
@@ -125,6 +126,8 @@ private slots:
                 [&](QImage img) { captures.append(img); });
         QCOMPARE(cam->TakePhoto(), 1);
         QCOMPARE(cam->TakePhoto(), 1);
+        // The library hears of it, so it can deliver that frame whole and decoded exactly.
+        QCOMPARE(fakeCount("fake_camctl_photos"), 2);
         QVERIFY(cam->QueryFrame());
         const QImage* next = cam->QueryFrame();
         QCOMPARE(captures.size(), 1);

@@ -17,6 +17,7 @@
 
 namespace {
 int starts = 0;
+int photos = 0;
 std::vector<KELM_CamResolution> table() {
     const char* v = std::getenv("FAKE_CAMCTL_RESOLUTIONS");
     std::vector<KELM_CamResolution> out;
@@ -29,9 +30,12 @@ std::vector<KELM_CamResolution> table() {
 int running = -1;
 }  // namespace
 
-// How often the library was asked to start a preview.
+// How often the library was asked to start a preview, and to mark a capture.
 FAKE_API int fake_camctl_starts() {
     return starts;
+}
+FAKE_API int fake_camctl_photos() {
+    return photos;
 }
 
 #ifndef OMIT_INIT
@@ -62,7 +66,8 @@ FAKE_API int KELM_Camctl_StopPreview() {
     return 1;
 }
 FAKE_API int KELM_Camctl_TakePhoto() {
-    return 0;
+    ++photos;
+    return 1;
 }
 FAKE_API int KELM_Camctl_Dispose() {
     return 1;
