@@ -202,8 +202,8 @@ int CCameraInterface::TakePhoto() {
         return -1;
     }
     photoPending = true;
-    // The library delivers preview frames of large streams smaller and decoded the fast way; the
-    // frame it marks for a capture comes whole and exact.
+    // The library decodes preview frames the fast way; the frame it marks for a capture is
+    // decoded exactly, since that one becomes the user's document.
     m_takePhoto();
     return 1;
 }

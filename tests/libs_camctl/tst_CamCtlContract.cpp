@@ -320,12 +320,6 @@ private slots:
         QCOMPARE(api.takePhoto(), 1);
         QVERIFY2(frame() != preview, "the capture was decoded like a preview frame");
         QVERIFY(frame() == preview && !preview.empty());
-
-        // At the largest size the preview comes at half size, the capture whole.
-        QCOMPARE(api.start(0, api.resolution(0, 3264, 2448, KELM_CAMCTL_FORMAT_MJPG)), 1);
-        QCOMPARE(api.waitFrame().mid(0, 3), QVector<int>({1, 1632, 1224}));
-        QCOMPARE(api.takePhoto(), 1);
-        QCOMPARE(api.waitFrame().mid(0, 3), QVector<int>({1, 3264, 2448}));
         api.stop();
     }
 

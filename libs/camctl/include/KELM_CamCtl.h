@@ -140,8 +140,7 @@ KELM_CAMCTL_API int KELM_Camctl_StartPreview(int device, int resolution);
  * negative code otherwise. On any result but 1 the three outputs are set to 0 and the buffer is
  * untouched, except that an MJPG frame found corrupt only part-way through decoding may have
  * written some rows before 0 is returned. Preview frames are decoded with the fast paths of the
- * JPEG decoder, and those of an MJPG stream at least 2048 pixels wide come at half their width
- * and height; the frame that answers a TakePhoto request is decoded exactly and whole. */
+ * JPEG decoder; the frame that answers a TakePhoto request is decoded exactly. */
 KELM_CAMCTL_API int KELM_Camctl_QueryFrame(unsigned char* buffer, int* width, int* height,
                                            int* length);
 
@@ -159,8 +158,8 @@ KELM_CAMCTL_API int KELM_Camctl_SetCameraProp(int id, KELM_CamProperty* property
  * return KELM_CAMCTL_E_ARGUMENT. */
 KELM_CAMCTL_API int KELM_Camctl_GetCameraStatus(int query);
 
-/* Marks the next frame that QueryFrame delivers as a capture: it is decoded exactly and at the
- * stream's full size rather than as a preview frame (no separate still shot). Returns 1, or
+/* Marks the next frame that QueryFrame delivers as a capture: it is decoded exactly rather than
+ * with the preview's fast paths (same size, no separate still shot). Returns 1, or
  * KELM_CAMCTL_E_NOT_RUNNING without a running preview; a stop forgets the request. */
 KELM_CAMCTL_API int KELM_Camctl_TakePhoto(void);
 

@@ -73,13 +73,6 @@ int CaptureThread::deliver(uint8_t* rgb, size_t capacity, int& width, int& heigh
     // whole, never delivered in part.
     if (size_t(w) * size_t(h) * 3 > capacity)
         return KELM_CAMCTL_E_TOO_LARGE;
-    // A preview frame of a large MJPG stream is decoded at half its size: the scaled inverse DCT
-    // costs a fraction of a full decode, and the preview shows the picture smaller still. The
-    // frame a capture asked for is always decoded whole.
-    if (!accurate && raw.format == KELM_CAMCTL_FORMAT_MJPG && w >= kHalfPreviewFromWidth) {
-        w = (w + 1) / 2;
-        h = (h + 1) / 2;
-    }
     if (decoder_.decode(raw, w, h, rgb, accurate) != KELM_CAMCTL_OK)
         return KELM_CAMCTL_NO_FRAME;
     device_->adjustPicture(rgb, w, h);

@@ -16,9 +16,6 @@ namespace camctl {
 // more than receiving it, so only frames somebody asks for are decoded.
 class CaptureThread {
 public:
-    // MJPG preview frames at least this wide are delivered at half their size.
-    static constexpr int kHalfPreviewFromWidth = 2048;
-
     CaptureThread(std::shared_ptr<CameraDevice> device, FrameStore& store);
     ~CaptureThread();
     CaptureThread(const CaptureThread&) = delete;
