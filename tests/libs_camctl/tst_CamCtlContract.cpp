@@ -286,17 +286,19 @@ private slots:
         auto pixel = [&](int x) { return &api.buf[(240 * 640 + x) * 3]; };
         for (int format : {KELM_CAMCTL_FORMAT_MJPG, KELM_CAMCTL_FORMAT_YUY2}) {
             QCOMPARE(api.start640(format), 1);
-            QCOMPARE(api.waitFrame()[0], 1);
-            QVERIFY2(std::abs(pixel(100)[0] - 220) < 16 && pixel(100)[2] < 60,
-                     qPrintable(QString::number(pixel(100)[0])));
-            QVERIFY(std::abs(pixel(500)[2] - 200) < 16 && pixel(500)[0] < 60);
-            // The folder is shown photo after photo.
+            // The folder is shown photo after photo, each for a while: both photos come by (a
+            // busy machine may show its first frame when the first photo's turn is over).
             QElapsedTimer t;
             t.start();
-            bool green = false;
-            while (!green && t.elapsed() < 6000)
-                green = api.waitFrame()[0] == 1 && pixel(320)[1] > 150 && pixel(320)[0] < 60;
-            QVERIFY(green);
+            bool first = false, green = false;
+            while (!(first && green) && t.elapsed() < 30000) {
+                if (api.waitFrame()[0] != 1)
+                    continue;
+                first |= std::abs(pixel(100)[0] - 220) < 16 && pixel(100)[2] < 60 &&
+                         std::abs(pixel(500)[2] - 200) < 16 && pixel(500)[0] < 60;
+                green |= pixel(320)[1] > 150 && pixel(320)[0] < 60;
+            }
+            QVERIFY(first && green);
             api.stop();
         }
         // An unreadable scene falls back to the rendered page instead of failing.
