@@ -73,7 +73,6 @@ bool DeviceController::loadComponents() {
         complete = false;
     }
     m_preview->SetImageProcessor(m_processor.get());
-    m_substitution.enabled = m_settings->resolutionSubstitution != 0;
     return complete;
 }
 
@@ -154,7 +153,7 @@ void DeviceController::selectDevice(int index) {
 
     std::unique_ptr<QStringList> sizes(m_camera->GetResolutionList(index));
     m_substitution.selectForCamera(m_camera->maxResWidth, m_camera->maxResHeight);
-    m_substitution.offerListedSize(*sizes);
+    m_substitution.offerListedSize(*sizes, m_settings->resolutionSubstitution != 0);
     int pick = sizes->indexOf(ResolutionSubstitution::text(m_substitution.listed));
     if (pick < 0)
         pick = sizes->indexOf(

@@ -29,7 +29,7 @@ void ResolutionSubstitution::selectForCamera(int largestWidth, int largestHeight
     }
 }
 
-bool ResolutionSubstitution::offerListedSize(QStringList& sizes) {
+bool ResolutionSubstitution::offerListedSize(QStringList& sizes, bool enabled) {
     listedOffered = enabled && sizes.contains(text(requested));
     if (listedOffered)
         sizes.prepend(text(listed));

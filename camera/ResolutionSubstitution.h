@@ -11,9 +11,9 @@ class ResolutionSubstitution {
 public:
     // Looks the camera up by its largest real size; no entry means no substitution.
     void selectForCamera(int largestWidth, int largestHeight);
-    // Puts the listed size in front of `sizes` when the camera offers the requested size; the
-    // result says whether it did.
-    bool offerListedSize(QStringList& sizes);
+    // Puts the listed size in front of `sizes` when substitution is `enabled` and the camera
+    // offers the requested size; the result says whether it did.
+    bool offerListedSize(QStringList& sizes, bool enabled);
 
     // The size to open for a selector text: the requested size for the listed entry, else the
     // text's own size (800 x 600 for a text that is not a size).
@@ -21,7 +21,6 @@ public:
     // Whether the selector text is the listed entry of a camera that offers it.
     bool isListedChoice(const QString& selectorText) const;
 
-    bool enabled = true;
     QSize listed{4472, 3354};
     QSize requested{3840, 2880};
     bool listedOffered = false;

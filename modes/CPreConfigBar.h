@@ -32,7 +32,6 @@ public:
     QTabWidget* TabWidget() const { return tabWidget; }
     OutputPipeline* Output() const { return m_output.get(); }
     DocumentModePage* DocPage() const { return m_doc; }
-    IdCardModePage* IdCardPage() const { return m_idCard; }
     // Waits until every queued file is written (used at shutdown and by tests).
     bool WaitForSaves(int msecs = 30000);
 

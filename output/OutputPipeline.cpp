@@ -6,7 +6,6 @@
 
 #include "app/AppSettings.h"
 #include "app/LogCategories.h"
-#include "output/ImageFileWriter.h"
 #include "output/ImageType.h"
 #include "output/SaveThread.h"
 
@@ -111,18 +110,6 @@ bool OutputPipeline::waitForSaves(int msecs) {
         if (t && !t->wait(msecs))
             all = false;
     return all;
-}
-
-bool OutputPipeline::saveNow(const QImage& image, const QString& path) {
-    if (image.isNull() || !m_settings)
-        return false;
-    QString error;
-    if (!ImageFileWriter::write(image, path, ImageType::encoder(m_settings->imageType),
-                                m_settings->jpgRate, &error)) {
-        logFailure(QStringLiteral("Fail to save image \"%1\": %2").arg(path, error));
-        return false;
-    }
-    return true;
 }
 
 void OutputPipeline::stamp(QImage* image) {

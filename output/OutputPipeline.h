@@ -32,15 +32,12 @@ public:
     QString save(QImage page);
     // The same under a caller-given base name in the output folder.
     QString saveAs(QImage page, const QString& baseName);
-    // Encodes `image` to `path` at once, with the current type and quality.
-    bool saveNow(const QImage& image, const QString& path);
     void stamp(QImage* image);
 
     // The output folder, falling back when the stored one cannot take files.
     QString outputDirectory();
     // Waits until every queued file is written.
     bool waitForSaves(int msecs = 30000);
-    ImageNamer& namer() { return m_namer; }
 
 signals:
     // The path a page is about to be written to, with the page before its watermark.

@@ -42,7 +42,6 @@ public:
     ~MainWindow() override;
 
     AppSettings* settings() const { return m_settings; }
-    SettingsPanel* settingsPanel() const { return m_panel; }
     DeviceController* device() const { return m_device; }
     CaptureController* captures() const { return m_captures; }
     CPreConfigBar* scanModeBar() const { return m_preConfigBar; }
