@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceController</name>
+    <message>
+        <source>The camera is in use by another program.</source>
+        <translation>La caméra est utilisée par un autre programme.</translation>
+    </message>
+    <message>
+        <source>Camera disconnected</source>
+        <translation>Caméra déconnectée</translation>
+    </message>
+</context>
+<context>
     <name>DocumentModePage</name>
     <message>
         <source>Original</source>
@@ -485,7 +496,7 @@
     </message>
     <message>
         <source>Could not save %1: %2</source>
-        <translation>Impossible d'enregistrer %1 : %2</translation>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
 </context>
 <context>
