@@ -9,6 +9,8 @@
 #include <QThread>
 #include <QVector>
 
+#include <dlfcn.h>
+
 #include <memory>
 #include <vector>
 
@@ -69,3 +71,27 @@ struct Api {
         return start(0, resolution(0, 640, 480, format));
     }
 };
+
+// Scripting of the fake UVC camera (fakev4l2/FakeV4l2Device.c) when it is preloaded.
+namespace FakeV4l2 {
+
+inline bool present() {
+    return dlsym(RTLD_DEFAULT, "fakeV4l2Set") != nullptr;
+}
+inline void set(const char* key, int value) {
+    reinterpret_cast<int (*)(const char*, int)>(dlsym(RTLD_DEFAULT, "fakeV4l2Set"))(key, value);
+}
+inline int get(const char* key) {
+    return reinterpret_cast<int (*)(const char*)>(dlsym(RTLD_DEFAULT, "fakeV4l2Get"))(key);
+}
+// Frame k is marked by the grey 20 + (k % 8) * 30 of its top rows.
+inline int frameMark(const unsigned char* rgbTopLeft) {
+    return (int(rgbTopLeft[0]) - 5) / 30;
+}
+inline void reset() {
+    for (const char* key : {"stalled", "busy", "cutEvery", "slowMs"})
+        set(key, 0);
+    set("plugged", 1);
+}
+
+}  // namespace FakeV4l2

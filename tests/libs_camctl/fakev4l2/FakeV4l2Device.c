@@ -1,17 +1,16 @@
 /*
- * A fake UVC camera for the test suite, loaded with LD_PRELOAD. It answers open, ioctl, poll and
- * the /dev listing for /dev/video0 (MJPG and YUYV modes, brightness, contrast, saturation and
- * power line frequency, no focus) and /dev/video1 (a metadata node, as UVC drivers add one).
- * Descriptors are memfds, so mmap, munmap and close need no faking. Frames appear on a clock at
- * the rate chosen with S_PARM (5 fps until then, like a driver keeping its last rate) and go to
- * queued buffers oldest first; a frame with no queued buffer is lost, as in a real driver.
+ * A fake UVC camera for the tests, loaded with LD_PRELOAD: it answers open, ioctl, poll and the
+ * /dev listing for /dev/video0 (MJPG and YUYV modes; brightness, contrast, saturation and power
+ * line frequency; no focus) and /dev/video1 (a metadata node, as UVC drivers add one). Its
+ * descriptors are memfds, so mmap, munmap and close need no faking. Frames come on a clock at the
+ * rate set with S_PARM (5 fps until then: a driver keeps its last rate) into queued buffers, oldest
+ * first; a frame finding no queued buffer is lost, as with a real driver. Frame k shows k % 8 as
+ * the grey 20 + (k % 8) * 30 of its top rows.
  *
- * Tests script it through fakeV4l2Set(key, value) (found with dlsym): "plugged" 0/1 (an unplug
- * kills every open descriptor; a replug brings the controls back to their defaults), "stalled"
- * 1 (no more frames) or 2 (no frames until the stream is restarted), "busy" (another program
- * holds the camera), "cutEvery" n (every n-th MJPG frame cut short, without an error flag),
- * "slowMs" (format negotiation and the first frame take that long). fakeV4l2Get(key) reads
- * "fps", "streamOns", "streaming", "lastIndex" (newest frame produced), "powerLine", "brightness".
+ * fakeV4l2Set(key, value) scripts it: "plugged" (an unplug kills every open descriptor, a replug
+ * brings back default controls), "stalled" (1: no frames; 2: none until a restart), "busy",
+ * "cutEvery" (every n-th MJPG frame cut short, unflagged), "slowMs" (slow negotiation and first
+ * frame). fakeV4l2Get(key) also reads "fps", "streamOns", "lastIndex", "powerLine", "brightness".
  */
 #define _GNU_SOURCE
 #include <dirent.h>
@@ -22,6 +21,7 @@
 #include <poll.h>
 #include <pthread.h>
 #include <stdarg.h>
+#include <stdint.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -30,57 +30,56 @@
 #include <turbojpeg.h>
 #include <unistd.h>
 
-#define MAX_FDS 16
-#define MAX_BUFFERS 8
-#define PATTERNS 8
+#define REAL(name) ((__typeof__(&name))dlsym(RTLD_NEXT, #name))
+#define COUNT(a) (int)(sizeof a / sizeof a[0])
 
 typedef struct {
     uint32_t fourcc;
-    int w, h;
-    int fps[3]; /* offered rates, 0-terminated, deliberately not in order */
+    int w, h, fps[3]; /* rates offered, deliberately not in order */
 } Mode;
-
-static const Mode modes[] = {
-    {V4L2_PIX_FMT_MJPEG, 3264, 2448, {5, 30, 15}}, {V4L2_PIX_FMT_MJPEG, 4656, 3496, {10}},
-    {V4L2_PIX_FMT_MJPEG, 1920, 1080, {30, 60}},    {V4L2_PIX_FMT_MJPEG, 640, 480, {30}},
-    {V4L2_PIX_FMT_YUYV, 640, 480, {30}},           {V4L2_PIX_FMT_YUYV, 1280, 720, {10}},
-};
-#define MODE_COUNT (int)(sizeof modes / sizeof modes[0])
-
-typedef struct {
+static const Mode modes[] = {{V4L2_PIX_FMT_MJPEG, 3264, 2448, {5, 30, 15}},
+                             {V4L2_PIX_FMT_MJPEG, 4656, 3496, {10}},
+                             {V4L2_PIX_FMT_MJPEG, 640, 480, {30}},
+                             {V4L2_PIX_FMT_YUYV, 640, 480, {30}},
+                             {V4L2_PIX_FMT_YUYV, 1280, 720, {10}}};
+static struct {
     uint32_t id;
-    int min, max, def, value, menu;
-} Control;
-
-static Control controls[] = {{V4L2_CID_BRIGHTNESS, -64, 64, 0, 0, 0},
-                             {V4L2_CID_CONTRAST, 0, 100, 50, 50, 0},
-                             {V4L2_CID_SATURATION, 0, 100, 50, 50, 0},
-                             {V4L2_CID_POWER_LINE_FREQUENCY, 0, 2, 2, 2, 1}};
-
-typedef struct {
-    int used, fd, node, generation;
-} Handle;
+    int min, max, def, value;
+} controls[] = {{V4L2_CID_BRIGHTNESS, -64, 64, 0, 0},
+                {V4L2_CID_CONTRAST, 0, 100, 50, 50},
+                {V4L2_CID_SATURATION, 0, 100, 50, 50},
+                {V4L2_CID_POWER_LINE_FREQUENCY, 0, 2, 2, 2}};
 
 static pthread_mutex_t lock = PTHREAD_MUTEX_INITIALIZER;
-static Handle handles[MAX_FDS];
-static int plugged = 1, generation = 1, stalled, busy, cutEvery, slowMs, streamOns;
-static const Mode* mode = &modes[3];
-static int fps = 5, streaming, streamFd = -1;
-static long produced, lastIndex = -1;
+static int nodeOf[1024], generationOf[1024]; /* node + 1 for our descriptors */
+static int plugged = 1, generation = 1, stalled, busy, cutEvery, slowMs, streamOns, fps = 5;
+static int lastIndex = -1, produced, streamFd = -1, bufferCount, queue[8], queued, done[8],
+           doneCount;
+static const Mode *mode = &modes[2], *rendered;
 static double nextFrameAt;
 static uint8_t* mapping;
-static size_t bufferBytes, mappingBytes;
-static int bufferCount, queue[MAX_BUFFERS], queued;
-static struct {
-    int index;
-    uint32_t bytes, sequence;
-} done[MAX_BUFFERS];
-static int doneCount;
-static const Mode* patternMode;
-static uint8_t* pattern[PATTERNS];
-static unsigned long patternBytes[PATTERNS];
+static size_t bufferBytes;
+static uint32_t bytesOf[8];
+static uint8_t* pattern[8];
+static unsigned long patternBytes[8];
 static DIR* devDir;
-static int devEntriesGiven;
+static int devEntries;
+
+/* clang-format off */
+static struct {
+    const char* key;
+    int* value;
+} knobs[] = {{"plugged", &plugged}, {"stalled", &stalled}, {"busy", &busy}, {"cutEvery", &cutEvery},
+             {"slowMs", &slowMs}, {"fps", &fps}, {"streamOns", &streamOns},
+             {"lastIndex", &lastIndex}, {"brightness", &controls[0].value},
+             {"powerLine", &controls[3].value}};
+/* clang-format on */
+
+static int pop(int* fifo, int* count) {
+    const int first = fifo[0];
+    memmove(fifo, fifo + 1, sizeof fifo[0] * (size_t)-- * count);
+    return first;
+}
 
 static double now(void) {
     struct timespec t;
@@ -88,319 +87,224 @@ static double now(void) {
     return t.tv_sec + t.tv_nsec / 1e9;
 }
 
-static Handle* handleOf(int fd) {
-    for (int i = 0; i < MAX_FDS; ++i)
-        if (handles[i].used && handles[i].fd == fd)
-            return &handles[i];
-    return NULL;
-}
-
-/* Frame k shows k % 8 as the grey level of its top band, over a textured page, so a reader can
- * tell which frame it got. */
-static void renderPatterns(void) {
-    if (patternMode == mode)
-        return;
-    for (int k = 0; k < PATTERNS; ++k)
-        tjFree(pattern[k]), pattern[k] = NULL;
-    patternMode = mode;
-    const int w = mode->w, h = mode->h, yuyv = mode->fourcc == V4L2_PIX_FMT_YUYV;
-    uint8_t* rgb = malloc((size_t)w * h * 3);
-    tjhandle tj = tjInitCompress();
-    for (int k = 0; k < PATTERNS; ++k) {
-        for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) {
-                const int v = y < 64 ? 20 + k * 30 : 128 + ((x * 7) ^ (y * 3)) % 96;
-                memset(rgb + ((size_t)y * w + x) * 3, v, 3);
-            }
-        if (yuyv) {
-            patternBytes[k] = (size_t)w * h * 2;
-            pattern[k] = tjAlloc((int)patternBytes[k]);
-            for (size_t i = 0; i < (size_t)w * h; ++i)
-                pattern[k][i * 2] = rgb[i * 3], pattern[k][i * 2 + 1] = 128;
-        } else {
-            tjCompress2(tj, rgb, w, 0, h, TJPF_RGB, &pattern[k], &patternBytes[k], TJSAMP_422, 80,
-                        TJFLAG_FASTDCT);
-        }
-    }
-    tjDestroy(tj);
-    free(rgb);
-}
-
-/* Frames due by now go into queued buffers; a frame finding none is lost. */
-static void advance(void) {
-    if (!streaming || !plugged)
-        return;
-    const double t = now();
-    while (nextFrameAt <= t) {
-        nextFrameAt += 1.0 / fps;
-        if (stalled)
-            continue;
-        const long k = produced++;
-        if (!queued)
-            continue;
-        const int index = queue[0];
-        memmove(queue, queue + 1, sizeof queue[0] * (size_t)--queued);
-        uint32_t bytes = (uint32_t)patternBytes[k % PATTERNS];
-        if (cutEvery && k % cutEvery == 0)
-            bytes = bytes * 2 / 5; /* what a USB bandwidth shortage delivers, without a flag */
-        memcpy(mapping + (size_t)index * bufferBytes, pattern[k % PATTERNS], bytes);
-        done[doneCount].index = index;
-        done[doneCount].bytes = bytes;
-        done[doneCount++].sequence = (uint32_t)k;
-        lastIndex = k;
-    }
-}
-
 static int fail(int e) {
     errno = e;
     return -1;
 }
 
-static const Mode* findMode(uint32_t fourcc, int w, int h) {
-    for (int i = 0; i < MODE_COUNT; ++i)
-        if (modes[i].fourcc == fourcc && modes[i].w == w && modes[i].h == h)
+static void renderPatterns(void) {
+    if (rendered == mode)
+        return;
+    rendered = mode;
+    const int w = mode->w, h = mode->h;
+    uint8_t* rgb = malloc((size_t)w * h * 3);
+    tjhandle tj = tjInitCompress();
+    for (int k = 0; k < 8; ++k) {
+        for (size_t i = 0; i < (size_t)w * h; ++i) /* a mark, then a textured page */
+            memset(rgb + i * 3,
+                   i < (size_t)w * 64 ? 20 + k * 30 : 128 + (int)((i * 7 ^ i / w) % 96), 3);
+        tjFree(pattern[k]);
+        pattern[k] = NULL;
+        if (mode->fourcc == V4L2_PIX_FMT_MJPEG) {
+            tjCompress2(tj, rgb, w, 0, h, TJPF_RGB, &pattern[k], &patternBytes[k], TJSAMP_422, 80,
+                        TJFLAG_FASTDCT);
+            continue;
+        }
+        pattern[k] = tjAlloc(w * h * 2);
+        patternBytes[k] = (unsigned long)w * h * 2;
+        for (size_t i = 0; i < (size_t)w * h; ++i)
+            pattern[k][i * 2] = rgb[i * 3], pattern[k][i * 2 + 1] = 128;
+    }
+    tjDestroy(tj);
+    free(rgb);
+}
+
+/* Frames due by now go into queued buffers. */
+static void advance(void) {
+    for (const double t = now(); streamFd >= 0 && nextFrameAt && nextFrameAt <= t;) {
+        nextFrameAt += 1.0 / fps;
+        if (stalled || !plugged)
+            continue;
+        const int k = produced++;
+        if (!queued)
+            continue;
+        const int index = done[doneCount++] = pop(queue, &queued);
+        /* A cut-short frame is what a USB bandwidth shortage delivers. */
+        bytesOf[index] =
+            (uint32_t)patternBytes[k % 8] * (cutEvery && k % cutEvery == 0 ? 2 : 5) / 5;
+        memcpy(mapping + (size_t)index * bufferBytes, pattern[k % 8], bytesOf[index]);
+        lastIndex = k;
+    }
+}
+
+static const Mode* findMode(uint32_t fourcc, uint32_t w, uint32_t h, int index) {
+    for (int i = 0, n = 0; i < COUNT(modes); ++i)
+        if (modes[i].fourcc == fourcc &&
+            (index >= 0 ? n++ == index : modes[i].w == (int)w && modes[i].h == (int)h))
             return &modes[i];
     return NULL;
 }
 
-static Control* findControl(uint32_t id) {
-    for (size_t i = 0; i < sizeof controls / sizeof controls[0]; ++i)
-        if (controls[i].id == id)
-            return &controls[i];
-    return NULL;
-}
-
-static void stopStream(void) {
-    streaming = 0;
-    queued = doneCount = 0;
-}
-
-static int enumerate(int node, unsigned long req, void* arg) {
+static int fakeIoctl(int fd, int node, unsigned long req, void* arg) {
+    struct v4l2_fmtdesc* desc = arg;
+    struct v4l2_frmsizeenum* size = arg;
+    struct v4l2_frmivalenum* rate = arg;
+    struct v4l2_format* fmt = arg;
+    struct v4l2_streamparm* parm = arg;
+    struct v4l2_buffer* buf = arg;
+    struct v4l2_queryctrl* query = arg;
+    struct v4l2_control* ctrl = arg;
+    const Mode* m;
     if (req == VIDIOC_QUERYCAP) {
-        struct v4l2_capability* c = arg;
-        memset(c, 0, sizeof *c);
-        strcpy((char*)c->card, "Fake UVC Camera");
-        strcpy((char*)c->driver, "uvcvideo");
-        c->device_caps =
+        struct v4l2_capability* cap = memset(arg, 0, sizeof(struct v4l2_capability));
+        strcpy((char*)cap->card, "Fake UVC Camera");
+        cap->device_caps =
             V4L2_CAP_STREAMING | (node ? V4L2_CAP_META_CAPTURE : V4L2_CAP_VIDEO_CAPTURE);
-        c->capabilities = c->device_caps | V4L2_CAP_DEVICE_CAPS;
+        cap->capabilities = cap->device_caps | V4L2_CAP_DEVICE_CAPS;
         return 0;
     }
     if (node)
         return fail(EINVAL);
-    if (req == VIDIOC_ENUM_FMT) {
-        struct v4l2_fmtdesc* d = arg;
-        if (d->index > 1)
-            return fail(EINVAL);
-        d->pixelformat = d->index ? V4L2_PIX_FMT_YUYV : V4L2_PIX_FMT_MJPEG;
-        return 0;
-    }
-    if (req == VIDIOC_ENUM_FRAMESIZES) {
-        struct v4l2_frmsizeenum* s = arg;
-        for (int i = 0, n = 0; i < MODE_COUNT; ++i)
-            if (modes[i].fourcc == s->pixel_format && n++ == (int)s->index) {
-                s->type = V4L2_FRMSIZE_TYPE_DISCRETE;
-                s->discrete.width = (uint32_t)modes[i].w;
-                s->discrete.height = (uint32_t)modes[i].h;
+    switch (req) {
+        case VIDIOC_ENUM_FMT:
+            if (desc->index > 1)
+                return fail(EINVAL);
+            desc->pixelformat = desc->index ? V4L2_PIX_FMT_YUYV : V4L2_PIX_FMT_MJPEG;
+            return 0;
+        case VIDIOC_ENUM_FRAMESIZES:
+            if (!(m = findMode(size->pixel_format, 0, 0, (int)size->index)))
+                return fail(EINVAL);
+            size->type = V4L2_FRMSIZE_TYPE_DISCRETE;
+            size->discrete.width = (uint32_t)m->w;
+            size->discrete.height = (uint32_t)m->h;
+            return 0;
+        case VIDIOC_ENUM_FRAMEINTERVALS:
+            m = findMode(rate->pixel_format, rate->width, rate->height, -1);
+            if (!m || rate->index >= 3 || !m->fps[rate->index])
+                return fail(EINVAL);
+            rate->type = V4L2_FRMIVAL_TYPE_DISCRETE;
+            rate->discrete = (struct v4l2_fract){1, (uint32_t)m->fps[rate->index]};
+            return 0;
+        case VIDIOC_QUERYCTRL:
+        case VIDIOC_G_CTRL:
+        case VIDIOC_S_CTRL:
+            for (int i = 0; i < COUNT(controls); ++i) {
+                if (controls[i].id != (req == VIDIOC_QUERYCTRL ? query->id : ctrl->id))
+                    continue;
+                if (req == VIDIOC_QUERYCTRL) {
+                    query->minimum = controls[i].min, query->maximum = controls[i].max;
+                    query->step = 1, query->default_value = controls[i].def, query->flags = 0;
+                } else if (req == VIDIOC_G_CTRL) {
+                    ctrl->value = controls[i].value;
+                } else if (ctrl->value < controls[i].min || ctrl->value > controls[i].max) {
+                    return fail(ERANGE);
+                } else {
+                    controls[i].value = ctrl->value;
+                }
                 return 0;
             }
-        return fail(EINVAL);
-    }
-    if (req == VIDIOC_ENUM_FRAMEINTERVALS) {
-        struct v4l2_frmivalenum* f = arg;
-        const Mode* m = findMode(f->pixel_format, (int)f->width, (int)f->height);
-        if (!m || f->index >= 3 || !m->fps[f->index])
             return fail(EINVAL);
-        f->type = V4L2_FRMIVAL_TYPE_DISCRETE;
-        f->discrete.numerator = 1;
-        f->discrete.denominator = (uint32_t)m->fps[f->index];
-        return 0;
-    }
-    return 1;
-}
-
-static int controlIoctl(unsigned long req, void* arg) {
-    if (req == VIDIOC_QUERYCTRL) {
-        struct v4l2_queryctrl* q = arg;
-        const Control* c = findControl(q->id);
-        if (!c)
-            return fail(EINVAL);
-        q->type = c->menu ? V4L2_CTRL_TYPE_MENU : V4L2_CTRL_TYPE_INTEGER;
-        q->minimum = c->min, q->maximum = c->max, q->step = 1, q->default_value = c->def;
-        q->flags = 0;
-        return 0;
-    }
-    struct v4l2_control* v = arg;
-    Control* c = findControl(v->id);
-    if (!c)
-        return fail(EINVAL);
-    if (req == VIDIOC_G_CTRL) {
-        v->value = c->value;
-        return 0;
-    }
-    if (v->value < c->min || v->value > c->max)
-        return fail(ERANGE);
-    c->value = v->value;
-    return 0;
-}
-
-static int formatIoctl(int fd, unsigned long req, void* arg) {
-    if (req == VIDIOC_S_FMT) {
-        struct v4l2_format* f = arg;
-        if (busy)
-            return fail(EBUSY);
-        if (slowMs) /* a slow camera negotiates for a while */
-            usleep((useconds_t)slowMs * 1000);
-        const Mode* m =
-            findMode(f->fmt.pix.pixelformat, (int)f->fmt.pix.width, (int)f->fmt.pix.height);
-        mode = m ? m : &modes[3];
-        f->fmt.pix.pixelformat = mode->fourcc;
-        f->fmt.pix.width = (uint32_t)mode->w;
-        f->fmt.pix.height = (uint32_t)mode->h;
-        f->fmt.pix.bytesperline = mode->fourcc == V4L2_PIX_FMT_YUYV ? (uint32_t)mode->w * 2 : 0;
-        f->fmt.pix.sizeimage = (uint32_t)(mode->w * mode->h * 2);
-        return 0;
-    }
-    if (req == VIDIOC_S_PARM || req == VIDIOC_G_PARM) {
-        struct v4l2_streamparm* p = arg;
-        struct v4l2_fract* tpf = &p->parm.capture.timeperframe;
-        if (req == VIDIOC_S_PARM)
+        case VIDIOC_S_FMT:
+            if (busy)
+                return fail(EBUSY);
+            usleep((useconds_t)slowMs * 1000); /* a slow camera negotiates for a while */
+            m = findMode(fmt->fmt.pix.pixelformat, fmt->fmt.pix.width, fmt->fmt.pix.height, -1);
+            mode = m ? m : &modes[2];
+            fmt->fmt.pix.pixelformat = mode->fourcc;
+            fmt->fmt.pix.width = (uint32_t)mode->w;
+            fmt->fmt.pix.height = (uint32_t)mode->h;
+            fmt->fmt.pix.bytesperline = 0;
+            return 0;
+        case VIDIOC_S_PARM:
             for (int i = 0; i < 3; ++i)
-                if (mode->fps[i] && tpf->numerator &&
-                    (uint32_t)mode->fps[i] == tpf->denominator / tpf->numerator)
+                if (mode->fps[i] && parm->parm.capture.timeperframe.numerator &&
+                    (uint32_t)mode->fps[i] == parm->parm.capture.timeperframe.denominator /
+                                                  parm->parm.capture.timeperframe.numerator)
                     fps = mode->fps[i];
-        p->parm.capture.capability = V4L2_CAP_TIMEPERFRAME;
-        tpf->numerator = 1;
-        tpf->denominator = (uint32_t)fps;
-        return 0;
+            /* fall through */
+        case VIDIOC_G_PARM:
+            parm->parm.capture.capability = V4L2_CAP_TIMEPERFRAME;
+            parm->parm.capture.timeperframe = (struct v4l2_fract){1, (uint32_t)fps};
+            return 0;
+        case VIDIOC_REQBUFS: {
+            struct v4l2_requestbuffers* r = arg;
+            bufferCount = r->count > 8 ? 8 : (int)r->count;
+            r->count = (uint32_t)bufferCount;
+            if (mapping)
+                munmap(mapping, bufferBytes * 8);
+            bufferBytes = ((size_t)mode->w * mode->h * 2 + 4095) & ~(size_t)4095;
+            if (ftruncate(fd, (off_t)(bufferBytes * 8)) != 0)
+                return fail(ENOMEM);
+            mapping = mmap(NULL, bufferBytes * 8, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+            streamFd = fd;
+            renderPatterns();
+            return 0;
+        }
     }
-    if (req == VIDIOC_REQBUFS) {
-        struct v4l2_requestbuffers* r = arg;
-        if (streaming)
-            return fail(EBUSY);
-        if (mapping)
-            munmap(mapping, mappingBytes), mapping = NULL;
-        bufferCount = r->count > MAX_BUFFERS ? MAX_BUFFERS : (int)r->count;
-        r->count = (uint32_t)bufferCount;
-        bufferBytes = ((size_t)mode->w * mode->h * 2 + 4095) & ~(size_t)4095;
-        mappingBytes = bufferBytes * (size_t)bufferCount;
-        if (bufferCount && ftruncate(fd, (off_t)mappingBytes) != 0)
-            return fail(ENOMEM);
-        if (bufferCount)
-            mapping = mmap(NULL, mappingBytes, PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-        streamFd = fd;
-        renderPatterns();
-        return 0;
-    }
-    return 1;
-}
-
-static int streamIoctl(int fd, unsigned long req, void* arg) {
-    struct v4l2_buffer* b = arg;
     if (fd != streamFd)
         return fail(EINVAL);
-    if (req == VIDIOC_QUERYBUF || req == VIDIOC_QBUF) {
-        if (b->index >= (uint32_t)bufferCount)
-            return fail(EINVAL);
-        b->length = (uint32_t)bufferBytes;
-        b->m.offset = (uint32_t)(b->index * bufferBytes);
-        if (req == VIDIOC_QBUF)
-            queue[queued++] = (int)b->index;
-        return 0;
-    }
-    if (req == VIDIOC_DQBUF) {
-        advance();
-        if (!doneCount)
-            return fail(EAGAIN);
-        b->index = (uint32_t)done[0].index;
-        b->bytesused = done[0].bytes;
-        b->sequence = done[0].sequence;
-        b->flags = V4L2_BUF_FLAG_MAPPED;
-        memmove(done, done + 1, sizeof done[0] * (size_t)--doneCount);
-        return 0;
-    }
-    if (req == VIDIOC_STREAMON) {
-        streaming = 1;
-        ++streamOns;
-        if (stalled == 2)
-            stalled = 0;
-        produced = 0;
-        nextFrameAt = now() + 1.0 / fps + slowMs / 1000.0;
-        return 0;
-    }
-    if (req == VIDIOC_STREAMOFF) {
-        stopStream();
-        return 0;
+    switch (req) {
+        case VIDIOC_QUERYBUF:
+        case VIDIOC_QBUF:
+            if (buf->index >= (uint32_t)bufferCount)
+                return fail(EINVAL);
+            buf->length = (uint32_t)bufferBytes;
+            buf->m.offset = (uint32_t)(buf->index * bufferBytes);
+            if (req == VIDIOC_QBUF)
+                queue[queued++] = (int)buf->index;
+            return 0;
+        case VIDIOC_DQBUF:
+            advance();
+            if (!doneCount)
+                return fail(EAGAIN);
+            buf->index = (uint32_t)pop(done, &doneCount);
+            buf->bytesused = bytesOf[buf->index];
+            buf->flags = 0;
+            return 0;
+        case VIDIOC_STREAMON:
+            ++streamOns;
+            stalled = stalled == 2 ? 0 : stalled;
+            produced = 0;
+            nextFrameAt = now() + 1.0 / fps + slowMs / 1000.0;
+            return 0;
+        case VIDIOC_STREAMOFF:
+            nextFrameAt = queued = doneCount = 0;
+            return 0;
     }
     return fail(ENOTTY);
 }
 
-static int fakeIoctl(Handle* h, unsigned long req, void* arg) {
-    if (!plugged || h->generation != generation)
-        return fail(ENODEV);
-    int r = enumerate(h->node, req, arg);
-    if (r != 1)
-        return r;
-    if (req == VIDIOC_QUERYCTRL || req == VIDIOC_G_CTRL || req == VIDIOC_S_CTRL)
-        return controlIoctl(req, arg);
-    r = formatIoctl(h->fd, req, arg);
-    return r != 1 ? r : streamIoctl(h->fd, req, arg);
-}
-
-#define REAL(name) ((__typeof__(&name))dlsym(RTLD_NEXT, #name))
-
-static int fakeOpen(const char* path, int* result) {
-    int node = -1;
-    if (path && strncmp(path, "/dev/video", 10) == 0 && (path[10] == '0' || path[10] == '1') &&
-        !path[11])
-        node = path[10] - '0';
-    if (node < 0)
-        return 0;
-    pthread_mutex_lock(&lock);
-    *result = plugged ? memfd_create("fake-video", MFD_CLOEXEC) : fail(ENOENT);
-    for (int i = 0; *result >= 0 && i < MAX_FDS; ++i)
-        if (!handles[i].used) {
-            handles[i] = (Handle){1, *result, node, generation};
-            break;
-        }
-    pthread_mutex_unlock(&lock);
-    return 1;
-}
-
 int open(const char* path, int flags, ...) {
-    int fd;
-    if (fakeOpen(path, &fd))
-        return fd;
     va_list ap;
     va_start(ap, flags);
-    const mode_t m = va_arg(ap, mode_t);
+    const mode_t permissions = va_arg(ap, mode_t);
     va_end(ap);
-    return REAL(open)(path, flags, m);
-}
-
-int open64(const char* path, int flags, ...) {
-    int fd;
-    if (fakeOpen(path, &fd))
-        return fd;
-    va_list ap;
-    va_start(ap, flags);
-    const mode_t m = va_arg(ap, mode_t);
-    va_end(ap);
-    return REAL(open64)(path, flags, m);
+    if (strncmp(path, "/dev/video", 10) != 0 || path[10] < '0' || path[10] > '1' || path[11])
+        return REAL(open)(path, flags, permissions);
+    pthread_mutex_lock(&lock);
+    const int fd = plugged ? memfd_create("fake-video", MFD_CLOEXEC) : fail(ENOENT);
+    if (fd >= 0 && fd < COUNT(nodeOf))
+        nodeOf[fd] = path[10] - '0' + 1, generationOf[fd] = generation;
+    pthread_mutex_unlock(&lock);
+    return fd;
 }
 
 int close(int fd) {
     pthread_mutex_lock(&lock);
-    Handle* h = handleOf(fd);
-    if (h) {
-        if (fd == streamFd) {
-            stopStream();
-            streamFd = -1;
-        }
-        h->used = 0;
+    if (fd >= 0 && fd < COUNT(nodeOf) && nodeOf[fd]) {
+        nodeOf[fd] = 0;
+        if (fd == streamFd)
+            streamFd = -1, nextFrameAt = queued = doneCount = 0;
     }
     pthread_mutex_unlock(&lock);
     return REAL(close)(fd);
+}
+
+/* 1: ours and alive, -1: ours but unplugged, 0: not ours. */
+static int ours(int fd) {
+    if (fd < 0 || fd >= COUNT(nodeOf) || !nodeOf[fd])
+        return 0;
+    return plugged && generationOf[fd] == generation ? 1 : -1;
 }
 
 int ioctl(int fd, unsigned long req, ...) {
@@ -409,100 +313,72 @@ int ioctl(int fd, unsigned long req, ...) {
     void* arg = va_arg(ap, void*);
     va_end(ap);
     pthread_mutex_lock(&lock);
-    Handle* h = handleOf(fd);
-    const int r = h ? fakeIoctl(h, req, arg) : 2;
+    const int state = ours(fd);
+    const int r = state > 0   ? fakeIoctl(fd, nodeOf[fd] - 1, req, arg)
+                  : state < 0 ? fail(ENODEV)
+                              : 0;
     const int e = errno;
     pthread_mutex_unlock(&lock);
     errno = e;
-    return r != 2 ? r : REAL(ioctl)(fd, req, arg);
+    return state ? r : REAL(ioctl)(fd, req, arg);
 }
 
+/* glibc declares poll's array write-only; a poll that checks what it is asked about reads it. */
+#pragma GCC diagnostic ignored "-Wmaybe-uninitialized"
 int poll(struct pollfd* fds, nfds_t n, int timeout) {
-    pthread_mutex_lock(&lock);
-    Handle* h = n == 1 ? handleOf(fds[0].fd) : NULL;
-    pthread_mutex_unlock(&lock);
-    if (!h)
+    if (n != 1 || !ours(fds[0].fd))
         return REAL(poll)(fds, n, timeout);
-    const double until = now() + timeout / 1000.0;
-    for (;;) {
+    for (const double until = now() + timeout / 1000.0;; usleep(2000)) {
         pthread_mutex_lock(&lock);
         advance();
-        const int lost = !plugged || h->generation != generation;
-        const int ready = lost || doneCount > 0;
-        fds[0].revents = (short)(lost ? POLLERR | POLLHUP : ready ? POLLIN : 0);
+        const int state = ours(fds[0].fd);
+        fds[0].revents = (short)(state < 0 ? POLLERR | POLLHUP : doneCount ? POLLIN : 0);
         pthread_mutex_unlock(&lock);
-        if (ready)
-            return 1;
-        if (now() >= until)
-            return 0;
-        usleep(2000); /* short slices, so an unplug is seen at once */
+        if (fds[0].revents || now() >= until)
+            return fds[0].revents ? 1 : 0;
     }
 }
 
-/* The /dev listing shows video0 and video1 while the camera is plugged in. */
 DIR* opendir(const char* name) {
     DIR* d = REAL(opendir)(name);
-    if (d && strcmp(name, "/dev") == 0) {
-        pthread_mutex_lock(&lock);
-        devDir = d;
-        devEntriesGiven = 0;
-        pthread_mutex_unlock(&lock);
-    }
+    if (d && strcmp(name, "/dev") == 0)
+        devDir = d, devEntries = 0;
+    else if (d == devDir) /* the listing was closed and its memory reused */
+        devDir = NULL;
     return d;
 }
 
+/* The listing shows video0 and video1 while the camera is plugged in. */
 struct dirent* readdir(DIR* d) {
     static struct dirent entry;
-    pthread_mutex_lock(&lock);
-    const int fake = d == devDir && plugged && devEntriesGiven < 2;
-    if (fake) {
-        memset(&entry, 0, sizeof entry);
-        snprintf(entry.d_name, sizeof entry.d_name, "video%d", devEntriesGiven++);
-        entry.d_type = DT_CHR;
-    }
-    pthread_mutex_unlock(&lock);
-    return fake ? &entry : REAL(readdir)(d);
-}
-
-int closedir(DIR* d) {
-    pthread_mutex_lock(&lock);
-    if (d == devDir)
-        devDir = NULL;
-    pthread_mutex_unlock(&lock);
-    return REAL(closedir)(d);
+    if (d != devDir || !plugged || devEntries >= 2)
+        return REAL(readdir)(d);
+    snprintf(entry.d_name, sizeof entry.d_name, "video%d", devEntries++);
+    entry.d_type = DT_CHR;
+    return &entry;
 }
 
 int fakeV4l2Set(const char* key, int value) {
     pthread_mutex_lock(&lock);
-    if (!strcmp(key, "plugged")) {
-        if (plugged && !value)
-            ++generation; /* descriptors of the old plug stay dead */
-        for (size_t i = 0; !plugged && value && i < sizeof controls / sizeof controls[0]; ++i)
+    if (!strcmp(key, "plugged") && plugged != value) {
+        generation += !value; /* descriptors of the old plug stay dead */
+        for (int i = 0; value && i < COUNT(controls); ++i)
             controls[i].value = controls[i].def;
-        plugged = value;
-    } else if (!strcmp(key, "stalled")) {
-        stalled = value;
-    } else if (!strcmp(key, "busy")) {
-        busy = value;
-    } else if (!strcmp(key, "cutEvery")) {
-        cutEvery = value;
-    } else if (!strcmp(key, "slowMs")) {
-        slowMs = value;
     }
+    for (int i = 0; i < COUNT(knobs); ++i)
+        if (!strcmp(key, knobs[i].key))
+            *knobs[i].value = value;
     pthread_mutex_unlock(&lock);
     return 0;
 }
 
 int fakeV4l2Get(const char* key) {
+    int r = -1;
     pthread_mutex_lock(&lock);
     advance();
-    const int r = !strcmp(key, "fps")          ? fps
-                  : !strcmp(key, "streamOns")  ? streamOns
-                  : !strcmp(key, "streaming")  ? streaming
-                  : !strcmp(key, "lastIndex")  ? (int)lastIndex
-                  : !strcmp(key, "powerLine")  ? controls[3].value
-                  : !strcmp(key, "brightness") ? controls[0].value
-                                               : -1;
+    for (int i = 0; i < COUNT(knobs); ++i)
+        if (!strcmp(key, knobs[i].key))
+            r = *knobs[i].value;
     pthread_mutex_unlock(&lock);
     return r;
 }
