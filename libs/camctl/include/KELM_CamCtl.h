@@ -143,8 +143,8 @@ KELM_CAMCTL_API int KELM_Camctl_BGR2RGB(int enable);
 /* Starts streaming record `resolution` of device `device` at the highest frame rate the camera
  * offers for that size. A running preview is stopped first. Returns 1 when running, or a negative
  * code (the preview is then stopped): KELM_CAMCTL_E_BUSY when another program holds the camera,
- * KELM_CAMCTL_E_FORMAT when the camera refuses the mode. It waits for the driver's negotiation,
- * which a slow camera draws out to seconds: call it off a user-interface thread. */
+ * KELM_CAMCTL_E_FORMAT when the camera refuses the mode. It returns once the driver has
+ * negotiated the mode, which a slow camera draws out to seconds. */
 KELM_CAMCTL_API int KELM_Camctl_StartPreview(int device, int resolution);
 
 /* Decodes the newest frame (rows of width x 3 bytes, top row first) into `buffer`, which must
