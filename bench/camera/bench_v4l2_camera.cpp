@@ -2,8 +2,8 @@
 // how old the frame is that each preview tick shows (in camera frames), how long an unplug takes
 // to reach "Camera disconnected" and a replug to reach a running preview again.
 //
-//   LD_PRELOAD=build/tests/fakev4l2/libfakev4l2.so QT_QPA_PLATFORM=offscreen \
-//       build/bench/camera/bench_v4l2_camera [seconds] [rounds]
+//   LD_PRELOAD=build/tests/fakev4l2/libfakev4l2.so QT_QPA_PLATFORM=offscreen
+//   build/bin/bench_v4l2_camera [seconds] [rounds]
 
 #include "../../tests/libs_camctl/CamCtlClient.h"
 #include "app/AppPaths.h"

@@ -11,6 +11,7 @@
  * brings back default controls), "stalled" (1: no frames; 2: none until a restart), "busy",
  * "cutEvery" (every n-th MJPG frame cut short, unflagged), "slowMs" (slow negotiation and first
  * frame). fakeV4l2Get(key) also reads "fps", "streamOns", "lastIndex", "powerLine", "brightness".
+ * SIGUSR1 unplugs or replugs it from outside.
  */
 #define _GNU_SOURCE
 #include <dirent.h>
@@ -20,6 +21,7 @@
 #include <linux/videodev2.h>
 #include <poll.h>
 #include <pthread.h>
+#include <signal.h>
 #include <stdarg.h>
 #include <stdint.h>
 #include <stdio.h>
@@ -356,6 +358,16 @@ struct dirent* readdir(DIR* d) {
     snprintf(entry.d_name, sizeof entry.d_name, "video%d", devEntries++);
     entry.d_type = DT_CHR;
     return &entry;
+}
+
+/* kill -USR1 unplugs or replugs the camera of a program run by hand. */
+static void togglePlug(int signal) {
+    (void)signal;
+    generation += plugged;
+    plugged = !plugged;
+}
+__attribute__((constructor)) static void installPlugToggle(void) {
+    signal(SIGUSR1, togglePlug);
 }
 
 int fakeV4l2Set(const char* key, int value) {
