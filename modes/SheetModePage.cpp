@@ -59,6 +59,12 @@ SheetModePage::SheetModePage(OutputPipeline* output, ImageProcessor* processor, 
     grid->addWidget(m_record, 2, 3);
     addSaveControls(grid, tr("SaveDirectly"), true);
     connect(m_save, &QPushButton::pressed, this, &SheetModePage::save);
+    // Ticking a box with the mouse leaves the keyboard focus on the capture button, so that the
+    // next Space captures instead of unticking the box again.
+    for (QWidget* w : {static_cast<QWidget*>(m_optimise), static_cast<QWidget*>(m_nameByCode),
+                       static_cast<QWidget*>(m_record), static_cast<QWidget*>(m_saveDirectly),
+                       static_cast<QWidget*>(m_save)})
+        w->setFocusPolicy(Qt::TabFocus);
 }
 
 SheetModePage::~SheetModePage() {
@@ -71,10 +77,9 @@ void SheetModePage::takeCapture(const QImage& capture) {
         return;
     Job job;
     job.generation = m_generation;
-    // A private copy: the camera's buffer is let go of at once, and the worker owns its pixels.
-    job.capture = capture.format() == QImage::Format_RGB888
-                      ? capture.copy()
-                      : capture.convertToFormat(QImage::Format_RGB888);
+    // Shared, not copied: nobody writes into a capture once it is handed over, and a copy of a
+    // full-size frame would cost the GUI thread more than the rest of the capture.
+    job.capture = capture;
     job.optimise = m_optimise->isChecked();
     job.direct = m_saveDirectly->isChecked();
     ImageProcessor* processor = m_processor;
@@ -91,6 +96,8 @@ void SheetModePage::takeCapture(const QImage& capture) {
 
 // On the worker thread: nothing here touches a widget or the page's state.
 void SheetModePage::process(Job& job, ImageProcessor* processor, QRDecoder* decoder) {
+    if (job.capture.format() != QImage::Format_RGB888)
+        job.capture = job.capture.convertToFormat(QImage::Format_RGB888);
     job.page = cutPage(processor, job.capture, job.optimise);
     if (job.page.isNull())
         return;

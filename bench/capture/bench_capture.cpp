@@ -15,6 +15,7 @@
 // --source camera uses the virtual document camera (MIRAVELO_CAMERA=virtual is set); scene
 // feeds rendered desk photos straight into the window's capture hand-off.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
