@@ -1,5 +1,6 @@
 #include "modes/CPreConfigBar.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QPainter>
 #include <QStyleOption>
@@ -28,6 +29,11 @@ CPreConfigBar::CPreConfigBar(QWidget* parent)
     m_idCard = new IdCardModePage(out, p, m_temp.get());
     m_sheet = new SheetModePage(out, p);
     m_book = new BookModePage(out, p, m_temp.get());
+    // A click on a page's box or button leaves the keyboard focus where it was (the capture
+    // button), so that Space still captures instead of toggling the box just clicked.
+    for (ControlMode m : {DocMode, IDMode, SheetMode, BookMode})
+        for (QAbstractButton* b : page(m)->findChildren<QAbstractButton*>())
+            b->setFocusPolicy(Qt::TabFocus);
 
     // The tab index is the ControlMode value.
     tabWidget = new QTabWidget(this);

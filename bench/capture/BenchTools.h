@@ -10,9 +10,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace {
-
-long residentKiB() {
+inline long residentKiB() {
     QFile f("/proc/self/status");
     if (!f.open(QIODevice::ReadOnly))
         return -1;
@@ -23,13 +21,13 @@ long residentKiB() {
 }
 
 // CPU time of the calling thread in ms: what the GUI thread spent, whatever the machine's load.
-double threadCpuMs() {
+inline double threadCpuMs() {
     timespec ts;
     clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
-double median(std::vector<double> v) {
+inline double median(std::vector<double> v) {
     if (v.empty())
         return 0;
     std::sort(v.begin(), v.end());
@@ -60,5 +58,3 @@ public:
     QElapsedTimer clock;
     double blockedTotal = 0, longest = 0;
 };
-
-}  // namespace
