@@ -150,6 +150,7 @@ private slots:
             bar->TabWidget()->setCurrentIndex(tab);
             bar->HandleTakePhoto(capture(64, 48, qRgb(1, 2, 3)));
         }
+        QVERIFY(bar->WaitForSaves());  // card and book captures are processed off the GUI thread
         QCOMPARE(g_released, 7);
         bar->HandleTakePhoto(QImage());
         settle();

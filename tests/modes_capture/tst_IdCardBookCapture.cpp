@@ -20,9 +20,9 @@ QImage toQImage(const cv::Mat& rgb) {
     return QImage(rgb.data, rgb.cols, rgb.rows, int(rgb.step), QImage::Format_RGB888).copy();
 }
 
-QImage photo(scene::Object object, uint32_t seed) {
+QImage photo(scene::Object object, uint32_t seed, double offsetMm = 0) {
     scene::Params p = scene::randomParams(object, seed, 1600, 1200);
-    p.centerMm = {0, 0};
+    p.centerMm = {offsetMm, 0};
     p.rotationDeg = 6.0;
     p.tiltXDeg = p.tiltYDeg = 0;
     p.castShadow = false;
@@ -203,6 +203,10 @@ private slots:
         bar->TabWidget()->setCurrentIndex(0);
         bar->TabWidget()->setCurrentIndex(1);
         QVERIFY(bar->WaitForSaves() && !front->hasImage && !back->hasImage);
+        // A card cut by the frame edge gives a side or nothing, never a tile without its side.
+        shoot(photo(scene::Object::Card, 10, 150));
+        for (auto side : {IdCardModePage::Front, IdCardModePage::Back})
+            QCOMPARE(id()->tile(side)->hasImage, !id()->side(side).card.isNull());
     }
 
     void bookPairsCombinationAndDirectSaves() {
