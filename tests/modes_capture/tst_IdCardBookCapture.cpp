@@ -25,7 +25,6 @@ QImage photo(scene::Object object, uint32_t seed, double offsetMm = 0) {
     p.centerMm = {offsetMm, 0};
     p.rotationDeg = 6.0;
     p.tiltXDeg = p.tiltYDeg = 0;
-    p.castShadow = false;
     p.fieldWidthMm = 300;
     return toQImage(scene::render(p).rgb);
 }
@@ -41,15 +40,6 @@ QImage spread(uint32_t seed) {
 // A file as the pages hold their pictures.
 QImage read(const QString& path) {
     return QImage(path).convertToFormat(QImage::Format_RGB888);
-}
-
-bool isGrey(const QImage& img) {
-    for (int y = 0; y < img.height(); y += 9)
-        for (int x = 0; x < img.width(); x += 9)
-            if (qRed(img.pixel(x, y)) != qGreen(img.pixel(x, y)) ||
-                qGreen(img.pixel(x, y)) != qBlue(img.pixel(x, y)))
-                return false;
-    return true;
 }
 
 // Mean grey difference of two pictures brought to the same small size: same picture or not.
@@ -92,8 +82,7 @@ private:
         QVERIFY(bar->WaitForSaves());
     }
     QByteArray log() const {
-        QFile f(QDir::current().filePath("Log/ZVTM" + QDate::currentDate().toString("yyyyMMdd") +
-                                         ".log"));
+        QFile f("Log/ZVTM" + QDate::currentDate().toString("yyyyMMdd") + ".log");
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
 
@@ -166,7 +155,6 @@ private slots:
         QImage face(64, 48, QImage::Format_RGB888);
         face.fill(qRgb(250, 0, 0));
         emit faceFound(face);
-        QVERIFY(id()->faceTile()->hasImage);
         QVERIFY(bar->WaitForSaves() && QFile::remove(bar->Temp()->backPath()));
         bar->Handle_ID_Save_Merge();
         QCOMPARE(settle(), QStringList({"IMG0000.png"}));
@@ -195,8 +183,6 @@ private slots:
         bar->Handle_ID_Save_Sep();
         QCOMPARE(settle(), QStringList({"IMG0001Up.png"}));
         QVERIFY(QFileInfo(out.filePath("gone/IMG0001Up.png")).size() > 0);
-        bar->Handle_ID_Save_Sep();
-        QCOMPARE(settle(), QStringList());
 
         // A capture still in processing when the user leaves the mode is dropped.
         bar->HandleTakePhoto(photo(scene::Object::Card, 9));
@@ -217,7 +203,7 @@ private slots:
         QVERIFY(book()->tile(BookModePage::Left)->hasImage &&
                 book()->tile(BookModePage::Right)->hasImage);
         const QImage left = book()->page(BookModePage::Left);
-        QVERIFY(isGrey(left) && left.height() > 600);
+        QVERIFY(left.allGray() && left.height() > 600);
         QCOMPARE(read(bar->Temp()->bookLeftPath()), left);
         book()->save();
         QCOMPARE(settle(), QStringList({"IMG0000_LEFT.png", "IMG0000_RIGHT.png"}));
@@ -236,7 +222,7 @@ private slots:
         const int widest = qMax(book()->page(BookModePage::Left).width(),
                                 book()->page(BookModePage::Right).width());
         QCOMPARE(QImage(out.filePath("IMG0001.png")).width(), 2 * widest);
-        QVERIFY(!isGrey(QImage(out.filePath("IMG0001.png"))));
+        QVERIFY(!QImage(out.filePath("IMG0001.png")).allGray());
 
         // Direct: each spread saved at once, combined or as a pair with the next free number;
         // no spread, no file.
@@ -260,9 +246,9 @@ private slots:
         QVERIFY(!second.InitTempFiles().isEmpty() && !third.InitTempFiles().isEmpty());
         QVERIFY(second.directory() != third.directory() &&
                 !second.directory().startsWith(appDir.path()));
-        QVERIFY(second.frontPath().startsWith(second.directory() + "/"));
+        const QString secondDir = second.directory();
         second.RemoveTempDir();
-        QVERIFY(second.frontPath().isEmpty());
+        QVERIFY(second.frontPath().isEmpty() && !QFileInfo::exists(secondDir));
         delete bar;
         QVERIFY(!QFileInfo::exists(appDir.filePath("tmp")));
         bar = new CPreConfigBar;  // for cleanup()
