@@ -87,6 +87,7 @@ void CPreConfigBar::SetSettings(AppSettings* s) {
 }
 
 bool CPreConfigBar::WaitForSaves(int msecs) {
+    m_sheet->waitForCaptures();
     bool done = true;
     for (ControlMode m : {DocMode, IDMode, SheetMode, BookMode})
         done = page(m)->waitForIdle(msecs) && done;

@@ -34,10 +34,11 @@ public:
     OutputPipeline* Output() const { return m_output.get(); }
     DocumentModePage* DocPage() const { return m_doc; }
     IdCardModePage* IdCardPage() const { return m_idCard; }
+    SheetModePage* SheetPage() const { return m_sheet; }
     BookModePage* BookPage() const { return m_book; }
     TempFiles* Temp() const { return m_temp.get(); }
-    // Waits until every capture in processing is done and every queued file is written (used
-    // at shutdown and by tests).
+    // Waits until every capture in hand is processed and every queued file is written (used at
+    // shutdown and by tests).
     bool WaitForSaves(int msecs = 30000);
 
 signals:

@@ -82,6 +82,14 @@ QString ImageNamer::MakeImagePath(const QString& dir, int imageType) {
     return issue(path);
 }
 
+QString ImageNamer::MakeNamedPath(const QString& dir, const QString& name, int imageType) {
+    const QString ext = ImageType::extension(imageType);
+    QString path = joinPath(dir, name + ext);
+    for (int k = 2; taken(path); ++k)
+        path = joinPath(dir, name + QLatin1Char('_') + QString::number(k) + ext);
+    return issue(path);
+}
+
 QString ImageNamer::MakeSidePath(const QString& dir, const QString& side, int imageType) {
     return MakeSidePaths(dir, {side}, imageType).value(0);
 }
