@@ -33,6 +33,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchTools.h"
 #include "app/AppPaths.h"
 #include "app/AppSettings.h"
 #include "modes/CImagePreview.h"
@@ -43,55 +44,6 @@
 #include "ui/MainWindow.h"
 
 namespace {
-
-long residentKiB() {
-    QFile f("/proc/self/status");
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
-// CPU time of the calling thread in ms: what the GUI thread spent, whatever the machine's load.
-double threadCpuMs(clockid_t clock = CLOCK_THREAD_CPUTIME_ID) {
-    timespec ts;
-    clock_gettime(clock, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
-
-double median(std::vector<double> v) {
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
-// Records how long the GUI thread went without serving a 2 ms timer.
-class Heartbeat : public QObject {
-public:
-    Heartbeat() {
-        timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            const double gap = clock.nsecsElapsed() / 1e6;
-            clock.restart();
-            if (gap > 5.0) {
-                blockedTotal += gap - 2.0;
-                longest = std::max(longest, gap);
-            }
-        });
-    }
-    void start() {
-        blockedTotal = longest = 0;
-        clock.start();
-        timer.start(2);
-    }
-    void stop() { timer.stop(); }
-    QTimer timer;
-    QElapsedTimer clock;
-    double blockedTotal = 0, longest = 0;
-};
 
 QImage renderFrame(uint32_t seed, int w, int h, bool qrSheet) {
     scene::Params p =
