@@ -501,6 +501,51 @@ private slots:
         QCOMPARE(entries.value("word/media/image1.png"), Img::readFile(path("good.png")));
         QVERIFY(QFileInfo(out.filePath("old.docx")).permissions() & QFile::ReadOther);
     }
+
+    // The progress entry points count the pages as they go; a stop asked at any point answers
+    // the cancelled code and leaves the folder as it was, an older document included.
+    void progressCountsPagesAndStopLeavesNothing() {
+        QLibrary pdfLib(QStringLiteral(MIRAVELO_BIN_DIR "/libJPGtoPDF.so"));
+        QLibrary wordLib(QStringLiteral(MIRAVELO_BIN_DIR "/libJpgintoWord.so"));
+        auto pdf = reinterpret_cast<KELM_ConvertPDFWithProgress_Fn>(
+            pdfLib.resolve("KELM_ConvertPDFWithProgress"));
+        auto word = reinterpret_cast<KELM_JpgintoWordWithProgress_Fn>(
+            wordLib.resolve("KELM_JpgintoWordWithProgress"));
+        QVERIFY(pdf && word);
+        QVERIFY(Img::pattern(64, 48).save(path("p.jpg"), "JPG"));
+        const QByteArray file = QFile::encodeName(path("p.jpg"));
+        const char* table[] = {file.constData(), file.constData(), file.constData()};
+        struct Log {
+            QList<int> done;
+            int stopAt;
+        };
+        auto note = [](int done, int total, void* user) {
+            auto* log = static_cast<Log*>(user);
+            log->done << done;
+            return int(total == 3 && done == log->stopAt);
+        };
+        QTemporaryDir out;
+        const QByteArray target = QFile::encodeName(out.filePath("doc"));
+        for (const bool isPdf : {true, false}) {
+            auto run = [&](Log* log) {
+                return isPdf ? pdf(table, 3, 8.27, 11.69, target.constData(), note, log)
+                             : word(table, 3, 0, target.constData(), note, log);
+            };
+            Log whole{{}, -1};
+            QCOMPARE(run(&whole), 3);
+            QCOMPARE(whole.done.first(), 0);
+            QCOMPARE(whole.done.last(), 3);
+            QVERIFY(std::is_sorted(whole.done.begin(), whole.done.end()));
+            QVERIFY(Img::writeFile(out.filePath("doc"), "older"));
+            for (const int stopAt : {0, isPdf ? 2 : 1}) {
+                Log stopped{{}, stopAt};
+                QCOMPARE(run(&stopped), isPdf ? KELM_PDF_ERR_CANCELLED : KELM_WORD_ERR_CANCELLED);
+                QCOMPARE(Img::listFolder(out.path()), QStringList{"doc"});
+                QCOMPARE(Img::readFile(out.filePath("doc")), QByteArray("older"));
+            }
+            QVERIFY(QFile::remove(out.filePath("doc")));
+        }
+    }
 };
 
 QTEST_GUILESS_MAIN(ExportTest)
