@@ -20,6 +20,7 @@
 #include "app/PanelWidgets.h"
 #include "output/Dialog_ImagesOutPut.h"
 #include "output/FileListMime.h"
+#include "output/ImageCaptionDelegate.h"
 #include "output/ImageListModel.h"
 #include "output/ImagePrinter.h"
 
@@ -60,6 +61,7 @@ ImageListPanel::ImageListPanel(AppSettings* settings, Log* log, QWidget* parent)
     // Names of one capture series differ at their end: keep both ends in view.
     m_view->setTextElideMode(Qt::ElideMiddle);
     m_view->setWordWrap(false);
+    m_view->setItemDelegate(new ImageCaptionDelegate(m_view));
     grid->addWidget(m_view, 4, 0, 1, 4);
     buildActionButtons(grid);
 

@@ -11,6 +11,7 @@
 #include "app/Log.h"
 #include "output/ImageListModel.h"
 #include "output/FileListMime.h"
+#include "output/ImageCaptionDelegate.h"
 #include "output/ImageListPanel.h"
 #include "output/ImagePrinter.h"
 
@@ -52,6 +53,13 @@ private slots:
         model.addFile(m_dir.path() + "/odd\\name.png");
         QCOMPARE(model.path(3), m_dir.path() + "/odd/name.png");
         QVERIFY(!model.removeRows(3, 2) && model.removeRows(2, 2) && model.rowCount() == 2);
+
+        // Captions keep their start and as much of their end as fits: names of one series differ
+        // at the end.
+        const QFontMetrics fm(QApplication::font());
+        const QString name = "IMG2026_12_07_01_18_39.jpg", shown = "IMG\u202618_39.jpg";
+        QCOMPARE(ImageCaptionDelegate::shortened(name, fm, fm.horizontalAdvance(shown)), shown);
+        QCOMPARE(ImageCaptionDelegate::shortened("a.png", fm, 90), QString("a.png"));
     }
 
     void panelOpensSelectsAndDeletes() {
