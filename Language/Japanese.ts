@@ -189,7 +189,7 @@
     </message>
     <message>
         <source>改变文件夹</source>
-        <translation>フォルダーを変更</translation>
+        <translation>フォルダー...</translation>
     </message>
     <message>
         <source>将导出的文件保存在其它的位置</source>

@@ -96,8 +96,9 @@ void Dialog_ImagesOutPut::buildListArea() {
     lwid_Images->setObjectName("lwid_Images");
     lwid_Images->setGeometry(10, 80, 341, 181);
     lwid_Images->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    // Long paths keep their file name in view.
+    // Long paths keep their file name in view (the whole path is the row's tool tip).
     lwid_Images->setTextElideMode(Qt::ElideMiddle);
+    lwid_Images->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     lbl_Preview = new QLabel(this);
     lbl_Preview->setObjectName("lbl_Preview");
     lbl_Preview->setGeometry(360, 89, 150, 150);
@@ -171,6 +172,7 @@ void Dialog_ImagesOutPut::addImagePath(const QString& path) {
         return;
     m_imagePaths.append(normalised);
     lwid_Images->addItem(normalised);
+    lwid_Images->item(lwid_Images->count() - 1)->setToolTip(normalised);
 }
 
 void Dialog_ImagesOutPut::Handle_BtnAddClick() {
