@@ -236,6 +236,12 @@ private slots:
         shoot(spread(26));
         QCOMPARE(settle(), QStringList({"IMG0002_LEFT.png", "IMG0002_RIGHT.png"}));
         QVERIFY(log().contains("Book: no spread found"));
+        // Closing right after a capture still writes it.
+        bar->HandleTakePhoto(spread(27));
+        delete bar;
+        QVERIFY(QFileInfo(out.filePath("IMG0003_RIGHT.png")).size() > 0);
+        bar = new CPreConfigBar;  // for cleanup()
+        bar->SetSettings(&settings);
     }
 
     void temporaryFolderFallsBackAndIsNotShared() {
