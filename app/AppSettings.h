@@ -50,6 +50,9 @@ public:
     int subResHeight = 600;
     int mainCompress = 0;
     int subCompress = 0;
+    // Mains frequency in Hz (50 or 60) that the main camera avoids flicker for; applied at every
+    // start of its preview.
+    int powerFrequency = 50;
 
     // --- group WaterMark ---
     int wmType = 0;     // 0 none, 1 date and time, 2 text, 3 picture
