@@ -4,3 +4,7 @@
 # Qt has no GIF writer; giflib encodes the ".gif" image type.
 find_package(GIF REQUIRED)
 target_link_libraries(miravelo_core PUBLIC GIF::GIF)
+
+# One running program per settings file: the second start talks to the first over a local socket.
+find_package(Qt5 5.15 REQUIRED COMPONENTS Network)
+target_link_libraries(miravelo_core PUBLIC Qt5::Network)

@@ -151,12 +151,46 @@ void ImageListPanel::deleteSelected() {
     // From the bottom up, so the rows still to go keep their numbers.
     std::sort(selected.begin(), selected.end(),
               [](const QModelIndex& a, const QModelIndex& b) { return a.row() > b.row(); });
+    QList<FileTrash::Entry> moved;
+    QStringList failed;
     for (const QModelIndex& index : selected) {
-        const QString path = m_model->path(index.row());
-        if (QFileInfo::exists(path) && !QFile::remove(path))
-            m_log->Write(3, QStringLiteral("Fail to delete %1").arg(path).toUtf8());
+        FileTrash::Entry entry;
+        entry.original = m_model->path(index.row());
+        entry.row = index.row();
+        const QFileInfo info(entry.original);
+        QString why;
+        if ((info.exists() || info.isSymLink()) &&
+            !FileTrash::moveToTrash(entry.original, &entry.inTrash, &why)) {
+            m_log->Write(
+                3,
+                QStringLiteral("Fail to move %1 to trash: %2").arg(entry.original, why).toUtf8());
+            failed << entry.original + QStringLiteral(": ") + why;
+            continue;
+        }
         m_model->removeRow(index.row());
+        // A file already gone from the disk only leaves the list.
+        if (!entry.inTrash.isEmpty())
+            moved.prepend(entry);
     }
+    if (!moved.isEmpty() || !failed.isEmpty())
+        emit filesTrashed(moved, failed);
+}
+
+QStringList ImageListPanel::restoreFromTrash(const QList<FileTrash::Entry>& entries) {
+    QStringList failed;
+    // In list order, so each row goes back to the place it had.
+    for (const FileTrash::Entry& entry : entries) {
+        QString why;
+        if (!FileTrash::restore(entry, &why)) {
+            m_log->Write(3, QStringLiteral("Fail to restore %1 from trash: %2")
+                                .arg(entry.original, why)
+                                .toUtf8());
+            failed << entry.original;
+            continue;
+        }
+        m_model->insertFile(entry.row, entry.original);
+    }
+    return failed;
 }
 
 void ImageListPanel::openBaseDir() {

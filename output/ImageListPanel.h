@@ -3,6 +3,8 @@
 #include <QModelIndex>
 #include <QWidget>
 
+#include "output/FileTrash.h"
+
 class AppSettings;
 class ImageListModel;
 class Log;
@@ -32,7 +34,12 @@ public slots:
     void openItem(const QModelIndex& index);
     void selectAll();
     void unselectAll();
+    // Moves the selected files to the desktop's trash and takes their rows off the list; a file
+    // that cannot go to the trash stays, with its row. Reported with filesTrashed().
     void deleteSelected();
+    // Undo of a delete: the files come back from the trash to their rows. Returns the files
+    // that could not come back (logged).
+    QStringList restoreFromTrash(const QList<FileTrash::Entry>& entries);
     void openBaseDir();
     void selectBaseDir();
 
@@ -41,6 +48,9 @@ signals:
     void baseDirChanged();
     // An action is done: the keyboard focus may go back to the capture button.
     void actionDone();
+    // A delete: the files now in the trash, in list order, and the ones that stayed (each as
+    // "path: reason").
+    void filesTrashed(QList<FileTrash::Entry> moved, QStringList failed);
 
 private:
     void buildActionButtons(class QGridLayout* grid);
