@@ -496,7 +496,7 @@
     </message>
     <message>
         <source>Could not save %1: %2</source>
-        <translation>Impossible d'enregistrer %1 : %2</translation>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
     <message>
         <source>Output folder %1 cannot be used; saving to %2 for now</source>

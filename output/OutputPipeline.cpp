@@ -109,17 +109,24 @@ void OutputPipeline::noFolder(const QString& stored) {
     emit saveFailed(stored, tr("no folder can take the file"));
 }
 
-QString OutputPipeline::save(QImage page) {
-    if (page.isNull() || page.sizeInBytes() < 0 || !m_settings)
-        return QString();
+QString OutputPipeline::prepareNaming() {
     const QString dir = outputDirectory();
     if (dir.isEmpty()) {
         noFolder(m_settings->baseDir);
-        return QString();
+        return dir;
     }
-    const int type = usableImageType();
     m_namer.prefix = usablePrefix();
     m_namer.rule = ImageNamer::RuleFromNameType(m_settings->nameType);
+    return dir;
+}
+
+QString OutputPipeline::save(QImage page) {
+    if (page.isNull() || page.sizeInBytes() < 0 || !m_settings)
+        return QString();
+    const QString dir = prepareNaming();
+    if (dir.isEmpty())
+        return QString();
+    const int type = usableImageType();
     const QString path = m_namer.MakeImagePath(dir, type);
     qCDebug(lcOutput) << path;
     emit naming(path, page);
@@ -127,18 +134,60 @@ QString OutputPipeline::save(QImage page) {
     return queue(page, path, type) ? path : QString();
 }
 
+QStringList OutputPipeline::saveSides(const QList<QPair<QString, QImage>>& sides) {
+    QStringList names;
+    QList<QImage> pages;
+    for (const auto& side : sides)
+        if (!side.second.isNull()) {
+            names << side.first;
+            pages << side.second;
+        }
+    if (pages.isEmpty() || !m_settings)
+        return QStringList();
+    const QString dir = prepareNaming();
+    if (dir.isEmpty())
+        return QStringList();
+    const int type = usableImageType();
+    const QStringList paths = m_namer.MakeSidePaths(dir, names, type);
+    for (const QString& path : paths)
+        qCDebug(lcOutput) << path;
+    return queue(pages, paths, m_settings->jpgRate, type) ? paths : QStringList();
+}
+
+QStringList OutputPipeline::savePair(const QImage& left, const QImage& right) {
+    if ((left.isNull() && right.isNull()) || !m_settings)
+        return QStringList();
+    const QString dir = prepareNaming();
+    if (dir.isEmpty())
+        return QStringList();
+    const int type = usableImageType();
+    QString leftPath, rightPath;
+    m_namer.MakeBookPairPaths(dir, leftPath, rightPath, type);
+    qCDebug(lcOutput) << leftPath;
+    qCDebug(lcOutput) << rightPath;
+    QList<QImage> pages;
+    QStringList paths;
+    if (!left.isNull()) {
+        pages << left;
+        paths << leftPath;
+    }
+    if (!right.isNull()) {
+        pages << right;
+        paths << rightPath;
+    }
+    return queue(pages, paths, -1, type) ? paths : QStringList();
+}
+
 QString OutputPipeline::saveAs(QImage page, const QString& baseName) {
     if (page.isNull() || !m_settings)
         return QString();
-    QString path = outputDirectory();
-    if (path.isEmpty()) {
+    const QString dir = outputDirectory();
+    if (dir.isEmpty()) {
         noFolder(m_settings->baseDir);
         return QString();
     }
     const int type = usableImageType();
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    path += baseName + ImageType::extension(type);
+    const QString path = m_namer.MakeNamedPath(dir, baseName, type);
     qCDebug(lcOutput) << path;
     stamp(&page);
     return queue(page, path, type) ? path : QString();
@@ -150,10 +199,16 @@ void OutputPipeline::reportNoPage() {
 }
 
 bool OutputPipeline::queue(const QImage& page, const QString& path, int imageType) {
+    return queue(QList<QImage>{page}, QStringList{path}, m_settings->jpgRate, imageType);
+}
+
+bool OutputPipeline::queue(const QList<QImage>& pages, const QStringList& paths, int quality,
+                           int imageType) {
     auto* thread = new SaveThread;
     thread->imageType = imageType;
-    thread->quality = m_settings->jpgRate;
-    thread->SetImage(&page, path);
+    thread->quality = quality;
+    for (int i = 0; i < pages.size() && i < paths.size(); ++i)
+        thread->AddImage(&pages[i], paths[i]);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     connect(thread, &SaveThread::Signal_Finished, this, &OutputPipeline::saved);
     connect(thread, &SaveThread::Signal_Failed, this, [this](QString file, QString reason) {
