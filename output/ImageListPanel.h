@@ -27,6 +27,8 @@ public:
     void showBaseDir();
     void buildMenu();
     void execMenu(const QPoint& globalPos);
+    // The files of the selected rows, in the order they were selected.
+    QStringList selectedPaths() const;
 
 public slots:
     // Lists a file just saved and scrolls to it.
@@ -34,22 +36,30 @@ public slots:
     void openItem(const QModelIndex& index);
     void selectAll();
     void unselectAll();
-    // Moves the selected files to the desktop's trash and takes their rows off the list; a file
-    // that cannot go to the trash stays, with its row. Reported with filesTrashed().
     void deleteSelected();
+    // Moves the files to the desktop's trash and takes their rows off the list; the one place
+    // files are deleted. A file that cannot go to the trash stays, with its rows. Reported with
+    // filesTrashed().
+    void deletePaths(const QStringList& paths);
     // Undo of a delete: the files come back from the trash to their rows. Returns the files
     // that could not come back (logged).
     QStringList restoreFromTrash(const QList<FileTrash::Entry>& entries);
     void openBaseDir();
     void selectBaseDir();
+    // Puts the selected files on the clipboard (see FileListMime).
+    void copySelected();
+    // Prints the selected pictures one per page, after the standard print dialog.
+    void printSelected();
+    // Opens a new export dialog (Dialog_ImagesOutPut::PdfMode or WordMode) with the selection.
+    void exportSelected(int mode);
 
 signals:
     // The output folder in the settings record changed (and was written).
     void baseDirChanged();
     // An action is done: the keyboard focus may go back to the capture button.
     void actionDone();
-    // A delete: the files now in the trash, in list order, and the ones that stayed (each as
-    // "path: reason").
+    // A delete: the files now in the trash (in the order restoreFromTrash() takes them) and the
+    // ones that stayed (each as "path: reason").
     void filesTrashed(QList<FileTrash::Entry> moved, QStringList failed);
 
 private:
