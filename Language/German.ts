@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>Die Kamera läuft nicht — nichts aufgenommen</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>Zu viele Aufnahmen warten — diese wurde nicht gemacht</translation>
+    </message>
+</context>
+<context>
     <name>DeviceController</name>
     <message>
         <source>The camera is in use by another program.</source>
@@ -658,6 +669,51 @@
     <message>
         <source>Could not save %1: %2</source>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>Ausgabeordner %1 ist nicht nutzbar; vorerst wird in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>Es wird wieder in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>Keine Seite gefunden — nichts gespeichert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n Aufnahme nicht gemacht: die Kamera wurde gestoppt</numerusform>
+            <numerusform>%n Aufnahmen nicht gemacht: die Kamera wurde gestoppt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n Datei in den Papierkorb verschoben</numerusform>
+            <numerusform>%n Dateien in den Papierkorb verschoben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>%1 konnte nicht in den Papierkorb verschoben werden</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>%1 konnte nicht aus dem Papierkorb wiederhergestellt werden</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>kein Ordner kann die Datei aufnehmen</translation>
     </message>
 </context>
 <context>

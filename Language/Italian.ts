@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>La fotocamera non è attiva — nessuna acquisizione</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>Troppe acquisizioni in attesa — questa non è stata eseguita</translation>
+    </message>
+</context>
+<context>
     <name>DeviceController</name>
     <message>
         <source>The camera is in use by another program.</source>
@@ -658,6 +669,51 @@
     <message>
         <source>Could not save %1: %2</source>
         <translation>Impossibile salvare %1: %2</translation>
+    </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>La cartella di destinazione %1 non è utilizzabile; per ora si salva in %2</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>Si salva di nuovo in %1</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>Nessuna pagina trovata — niente salvato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n acquisizione non eseguita: la fotocamera si è fermata</numerusform>
+            <numerusform>%n acquisizioni non eseguite: la fotocamera si è fermata</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n file spostato nel cestino</numerusform>
+            <numerusform>%n file spostati nel cestino</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>impossibile spostare %1 nel cestino</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>Impossibile ripristinare %1 dal cestino</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>nessuna cartella può accogliere il file</translation>
     </message>
 </context>
 <context>

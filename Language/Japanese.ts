@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>カメラが動作していません — 撮影されませんでした</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>待機中の撮影が多すぎます — この撮影は行われませんでした</translation>
+    </message>
+</context>
+<context>
     <name>DeviceController</name>
     <message>
         <source>The camera is in use by another program.</source>
@@ -658,6 +669,49 @@
     <message>
         <source>Could not save %1: %2</source>
         <translation>%1 を保存できませんでした: %2</translation>
+    </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>出力フォルダー %1 は使用できません。当面 %2 に保存します</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>再び %1 に保存します</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>ページが見つかりません — 保存されませんでした</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n 件の撮影が行われませんでした: カメラが停止しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n 個のファイルをごみ箱に移動しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>%1 をごみ箱に移動できませんでした</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>%1 をごみ箱から復元できませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>ファイルを保存できるフォルダーがありません</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>Камера не работает — ничего не снято</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>Слишком много снимков в очереди — этот не сделан</translation>
+    </message>
+</context>
+<context>
     <name>DeviceController</name>
     <message>
         <source>The camera is in use by another program.</source>
@@ -658,6 +669,53 @@
     <message>
         <source>Could not save %1: %2</source>
         <translation>Не удалось сохранить %1: %2</translation>
+    </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>Папку вывода %1 нельзя использовать; пока сохраняем в %2</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>Снова сохраняем в %1</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>Страница не найдена — ничего не сохранено</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n снимок не сделан: камера остановлена</numerusform>
+            <numerusform>%n снимка не сделаны: камера остановлена</numerusform>
+            <numerusform>%n снимков не сделано: камера остановлена</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n файл перемещён в корзину</numerusform>
+            <numerusform>%n файла перемещены в корзину</numerusform>
+            <numerusform>%n файлов перемещено в корзину</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>не удалось переместить %1 в корзину</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>Не удалось восстановить %1 из корзины</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>ни одна папка не может принять файл</translation>
     </message>
 </context>
 <context>

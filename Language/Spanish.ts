@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>La cámara no está funcionando — no se capturó nada</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>Demasiadas capturas en espera — esta no se tomó</translation>
+    </message>
+</context>
+<context>
     <name>DeviceController</name>
     <message>
         <source>The camera is in use by another program.</source>
@@ -658,6 +669,51 @@
     <message>
         <source>Could not save %1: %2</source>
         <translation>No se pudo guardar %1: %2</translation>
+    </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>La carpeta de salida %1 no se puede usar; por ahora se guarda en %2</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>Se vuelve a guardar en %1</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>No se encontró ninguna página — no se guardó nada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n captura no tomada: la cámara se detuvo</numerusform>
+            <numerusform>%n capturas no tomadas: la cámara se detuvo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n archivo movido a la papelera</numerusform>
+            <numerusform>%n archivos movidos a la papelera</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>no se pudo mover %1 a la papelera</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>No se pudo restaurar %1 desde la papelera</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>ninguna carpeta puede recibir el archivo</translation>
     </message>
 </context>
 <context>

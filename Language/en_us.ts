@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>The camera is not running — nothing captured</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>Too many captures are waiting — this one was not taken</translation>
+    </message>
+</context>
+<context>
     <name>DeviceController</name>
     <message>
         <source>The camera is in use by another program.</source>
@@ -658,6 +669,51 @@
     <message>
         <source>Could not save %1: %2</source>
         <translation>Could not save %1: %2</translation>
+    </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>Output folder %1 cannot be used; saving to %2 for now</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>Saving to %1 again</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>No page found — nothing saved</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n capture not taken: the camera stopped</numerusform>
+            <numerusform>%n captures not taken: the camera stopped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n file moved to trash</numerusform>
+            <numerusform>%n files moved to trash</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>could not move %1 to trash</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>Could not restore %1 from the trash</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>no folder can take the file</translation>
     </message>
 </context>
 <context>

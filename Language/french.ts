@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>La caméra ne fonctionne pas — rien n'a été capturé</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>Trop de captures en attente — celle-ci n'a pas été prise</translation>
+    </message>
+</context>
+<context>
     <name>DeviceController</name>
     <message>
         <source>The camera is in use by another program.</source>
@@ -658,6 +669,51 @@
     <message>
         <source>Could not save %1: %2</source>
         <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>Le dossier de sortie %1 est inutilisable ; enregistrement dans %2 pour l'instant</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>Enregistrement de nouveau dans %1</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>Aucune page trouvée — rien n'a été enregistré</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n capture non prise : la caméra s'est arrêtée</numerusform>
+            <numerusform>%n captures non prises : la caméra s'est arrêtée</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n fichier déplacé dans la corbeille</numerusform>
+            <numerusform>%n fichiers déplacés dans la corbeille</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>impossible de déplacer %1 dans la corbeille</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>Impossible de restaurer %1 depuis la corbeille</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>aucun dossier ne peut recevoir le fichier</translation>
     </message>
 </context>
 <context>

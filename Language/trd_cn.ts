@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>相機未運行 — 未拍攝</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>等待中的拍攝過多 — 本次未拍攝</translation>
+    </message>
+</context>
+<context>
     <name>DeviceController</name>
     <message>
         <source>The camera is in use by another program.</source>
@@ -658,6 +669,49 @@
     <message>
         <source>Could not save %1: %2</source>
         <translation>無法儲存 %1：%2</translation>
+    </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>輸出資料夾 %1 無法使用；暫時儲存到 %2</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>重新儲存到 %1</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>未找到頁面 — 未儲存</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n 次拍攝未完成：相機已停止</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>已將 %n 個檔案移到資源回收筒</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>無法將 %1 移到資源回收筒</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>無法從資源回收筒還原 %1</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>沒有可儲存檔案的資料夾</translation>
     </message>
 </context>
 <context>

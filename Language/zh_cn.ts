@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>相机未运行 — 未拍摄</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>等待中的拍摄过多 — 本次未拍摄</translation>
+    </message>
+</context>
+<context>
     <name>DeviceController</name>
     <message>
         <source>The camera is in use by another program.</source>
@@ -658,6 +669,49 @@
     <message>
         <source>Could not save %1: %2</source>
         <translation>无法保存 %1：%2</translation>
+    </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>输出文件夹 %1 无法使用；暂时保存到 %2</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>重新保存到 %1</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>未找到页面 — 未保存</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n 次拍摄未完成：相机已停止</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>已将 %n 个文件移到回收站</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>无法将 %1 移到回收站</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>无法从回收站恢复 %1</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>没有可保存文件的文件夹</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,13 @@
 #include <QApplication>
 #include <QTranslator>
 
+#include <cstdio>
+
+#include "app/AppSettings.h"
 #include "app/CommandLine.h"
 #include "app/CrashHandler.h"
 #include "app/Language.h"
+#include "app/SingleInstance.h"
 #include "ui/FirstPaintProbe.h"
 #include "ui/MainWindow.h"
 
@@ -34,9 +38,22 @@ int main(int argc, char* argv[]) {
     Language::loadInto(translator);
     app.installTranslator(&translator);
 
+    // Before the window reads the settings: a second start only brings the first one forward.
+    SingleInstance instance(AppSettings::filePath());
+    if (!instance.claim()) {
+        if (!instance.askRunningToShow())
+            fprintf(stderr, "Miravelo is already running for %s\n",
+                    qPrintable(AppSettings::filePath()));
+        return 0;
+    }
+
     int result = 0;
     {
         MainWindow window;
+        QObject::connect(&instance, &SingleInstance::showRequested, &window,
+                         &MainWindow::bringToFront);
+        // A language change starts the next instance while this one is still ending.
+        QObject::connect(&window, &MainWindow::restarting, &instance, &SingleInstance::release);
         FirstPaintProbe::installIfRequested(&window);
         window.show();
         result = app.exec();

@@ -159,7 +159,7 @@ int CCameraInterface::StartPreview(int device, int width, int height, int format
     }
     if (m_bgr2rgb)
         m_bgr2rgb(1);
-    photoPending = false;
+    photoPending = 0;
     previewRunning = false;
     openedDevice = -1;
     int index = -1;
@@ -187,7 +187,7 @@ int CCameraInterface::StopPreview() {
         missingApi("KELM_Camctl_StopPreview");
         return -1;
     }
-    photoPending = false;
+    photoPending = 0;
     const int r = m_stopPreview();
     if (r > 0) {
         previewRunning = false;
@@ -201,10 +201,11 @@ int CCameraInterface::TakePhoto() {
         missingApi("KELM_Camctl_TakePhoto");
         return -1;
     }
-    photoPending = true;
     // The library decodes preview frames the fast way; the frame it marks for a capture is
-    // decoded exactly, since that one becomes the user's document.
-    m_takePhoto();
+    // decoded exactly, since that one becomes the user's document. It marks one frame at a time:
+    // later requests are marked as the earlier ones are served.
+    if (photoPending++ == 0)
+        m_takePhoto();
     return 1;
 }
 
@@ -244,8 +245,11 @@ const QImage* CCameraInterface::QueryFrame() {
             std::memcpy(m_currentFrame.scanLine(y), m_frameBuffer.get() + qint64(y) * rowBytes,
                         size_t(rowBytes));
     }
-    if (photoPending) {
-        photoPending = false;
+    if (photoPending > 0) {
+        // Re-armed before the hand-off, which may take a while: the next frame is the next
+        // capture's own.
+        if (--photoPending > 0)
+            m_takePhoto();
         emit OnTakePhoto(m_currentFrame.copy());
     }
     return &m_currentFrame;

@@ -10,8 +10,8 @@
 
 // One loaded copy of the camera control library: its entry points, the device and resolution
 // tables it fills, the frame buffer it writes into and the image of the latest frame. A capture
-// request only arms the interface; the next successful QueryFrame() hands a copy of that frame to
-// OnTakePhoto(). GUI thread only.
+// request only queues; each successful QueryFrame() serves the oldest waiting request with a copy
+// of its own new frame through OnTakePhoto(), so quick presses are never merged. GUI thread only.
 //
 // The library writes each frame into a 40 MiB buffer on the heap, allocated once per interface.
 class CCameraInterface : public QObject {
@@ -82,7 +82,8 @@ private:
 
 public:
     // Read directly by the device control and the sub camera.
-    bool photoPending = false;
+    // Capture requests not served yet; starting or stopping the preview drops them.
+    int photoPending = 0;
     bool previewRunning = false;
     int deviceCount = 0;
     int resolutionCount = 0;

@@ -105,9 +105,10 @@ bool DeviceController::previewRunning() const {
     return m_camera && m_camera->previewRunning;
 }
 
-void DeviceController::requestCapture() {
-    if (m_camera)
-        m_camera->TakePhoto();
+bool DeviceController::requestCapture() {
+    if (!previewRunning() || m_camera->photoPending >= kMaxWaitingCaptures)
+        return false;
+    return m_camera->TakePhoto() > 0;
 }
 
 void DeviceController::searchDevices() {
@@ -142,7 +143,10 @@ void DeviceController::searchDevices() {
 
 void DeviceController::stopPreview(bool unlockSelectors) {
     m_frameTimer->stop();
+    const int waiting = m_camera->photoPending;
     if (m_camera->StopPreview() != 0) {
+        if (waiting > 0)
+            emit capturesDropped(waiting);
         m_preview->ClosePreview();
         m_page->showPreviewStopped(unlockSelectors);
         emit originalSizeChanged(QSize());

@@ -39,8 +39,12 @@ public:
     void shutdown();
 
     bool previewRunning() const;
-    // Arms the camera: the next frame is reported by captured().
-    void requestCapture();
+    // Queues a capture: each waiting request is served by its own next frame, reported by
+    // captured(). False, with nothing queued, when the preview does not run or too many
+    // requests wait already.
+    bool requestCapture();
+    // More waiting captures than this are refused rather than taken long after the press.
+    static constexpr int kMaxWaitingCaptures = 50;
     // Picture parameters of a scan mode (identity cards want their own, the others get the
     // user's back), when the settings ask for it.
     void applyModeParameters(ControlMode mode);
@@ -71,6 +75,8 @@ signals:
     // cameraNoticeDone() with the same text when `msecs` is 0.
     void cameraNotice(QString text, int msecs);
     void cameraNoticeDone(QString text);
+    // Captures asked for but not taken, because the stream stopped before their frames came.
+    void capturesDropped(int count);
 
 private:
     // The camera was unplugged or stopped sending frames: say so and wait for it to come back.

@@ -21,6 +21,7 @@
 #include "output/ImageListPanel.h"
 #include "output/OutputPipeline.h"
 #include "camera/CameraPage.h"
+#include "ui/CaptureKeyFilter.h"
 #include "ui/FirstPaintProbe.h"
 #include "ui/ImageSetPage.h"
 #include "ui/NoticeBar.h"
@@ -63,6 +64,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildSubCamera();
     buildMainGrid();
     createComponents();
+    new CaptureKeyFilter(this, [this] { captureKeyPressed(); });
     // Set last: changing the flags of a top-level widget re-creates its native window.
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
@@ -124,7 +126,10 @@ void MainWindow::Handle_LoadTimerout() {
     m_panel->imageSetPage()->connectControls();
     connectComponents();
     connectCaptureFlow();
+    connectNotices();
     announceSettings();
+    // A stored folder that cannot take files is said at once, not at the first capture.
+    m_preConfigBar->Output()->outputDirectory();
 
     m_device->initLibrary();
     m_panel->imageList()->buildMenu();
@@ -196,12 +201,6 @@ void MainWindow::connectCaptureFlow() {
             &CPreConfigBar::HandleTakePhoto);
     connect(m_preConfigBar, &CPreConfigBar::Signal_SaveImageToDisk, this,
             &MainWindow::TakePhotoFinish);
-    // A failed save never stops scanning: the user reads why, and the next capture goes on.
-    connect(m_preConfigBar->Output(), &OutputPipeline::saveFailed, this,
-            [this](const QString& path, const QString& reason) {
-                m_notices->showNotice(
-                    tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason));
-            });
     connect(pBtn_TakePhoto, &QPushButton::clicked, this, &MainWindow::Qbtn_TakePhoto_Clicked);
     connect(Btn_Preview_TurnRight, &QPushButton::clicked, this,
             &MainWindow::Handle_Doc_Preview_TurnRight);
@@ -209,6 +208,54 @@ void MainWindow::connectCaptureFlow() {
             &MainWindow::Handle_Doc_Preview_TurnLeft);
     connect(Btn_Preview_StopAutoTake, &QPushButton::clicked, this,
             &MainWindow::Handle_StopTakePhotoOnTimer);
+}
+
+// What went wrong on the way to a file is told over the preview, never in a box: scanning goes on.
+void MainWindow::connectNotices() {
+    OutputPipeline* output = m_preConfigBar->Output();
+    connect(output, &OutputPipeline::saveFailed, this,
+            [this](const QString& path, const QString& reason) {
+                m_notices->showNotice(
+                    tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason));
+            });
+    connect(output, &OutputPipeline::outputDirectoryReplaced, this,
+            [this](const QString& stored, const QString& used) {
+                m_notices->showNotice(
+                    tr("Output folder %1 cannot be used; saving to %2 for now")
+                        .arg(QDir::toNativeSeparators(stored), QDir::toNativeSeparators(used)));
+            });
+    connect(output, &OutputPipeline::outputDirectoryRestored, this, [this](const QString& dir) {
+        m_notices->showNotice(tr("Saving to %1 again").arg(QDir::toNativeSeparators(dir)));
+    });
+    connect(output, &OutputPipeline::noPageFound, this,
+            [this] { m_notices->showNotice(tr("No page found — nothing saved")); });
+    connect(m_captures, &CaptureController::captureRefused, this,
+            [this](const QString& why) { m_notices->showNotice(why); });
+    connect(m_device, &DeviceController::capturesDropped, this, [this](int count) {
+        m_notices->showNotice(tr("%n captures not taken: the camera stopped", "", count));
+    });
+    connect(m_panel->imageList(), &ImageListPanel::filesTrashed, this,
+            &MainWindow::showFilesTrashed);
+}
+
+void MainWindow::showFilesTrashed(const QList<FileTrash::Entry>& moved, const QStringList& failed) {
+    QStringList parts;
+    if (!moved.isEmpty())
+        parts << tr("%n files moved to trash", "", moved.size());
+    if (!failed.isEmpty())
+        parts << tr("could not move %1 to trash").arg(QDir::toNativeSeparators(failed.first()));
+    const QString text = parts.join(QStringLiteral(" — "));
+    if (moved.isEmpty()) {
+        m_notices->showNotice(text);
+        return;
+    }
+    ImageListPanel* list = m_panel->imageList();
+    m_notices->showNotice(text, kUndoMs, tr("Undo"), [this, list, moved] {
+        const QStringList stayed = list->restoreFromTrash(moved);
+        if (!stayed.isEmpty())
+            m_notices->showNotice(tr("Could not restore %1 from the trash")
+                                      .arg(QDir::toNativeSeparators(stayed.first())));
+    });
 }
 
 void MainWindow::announceSettings() {

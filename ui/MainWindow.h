@@ -7,6 +7,7 @@
 #include <QString>
 
 #include "modes/ControlMode.h"
+#include "output/FileTrash.h"
 
 class AppSettings;
 class CCameraPreview;
@@ -48,9 +49,14 @@ public:
     CaptureController* captures() const { return m_captures; }
     CPreConfigBar* scanModeBar() const { return m_preConfigBar; }
 
+    // Shows the window in front, also when it was minimised (a second start asked for it).
+    void bringToFront();
+
 signals:
     // Capture hand-off to the scan-mode bar.
     void Signal_GotTakePhoto(QImage img);
+    // A language change is about to start the next instance of the program.
+    void restarting();
 
 public slots:
     // ===================================================================== start-up
@@ -162,12 +168,18 @@ private:
     void showComponentNotice();
     void connectComponents();
     void connectCaptureFlow();
+    void connectNotices();
+    // A delete from the image list, with an Undo while the notice shows.
+    void showFilesTrashed(const QList<FileTrash::Entry>& moved, const QStringList& failed);
+    static constexpr int kUndoMs = 8000;
     void announceSettings();
     // Quarter turns of the document preview (0..3), starting at 0 on every run.
     void setPreviewTurn(int turn);
     void changeLanguage(const QString& storedValue);
     // Returns the keyboard focus to the capture button, so Space keeps capturing.
     void focusCaptureButton();
+    // Space or keypad Enter, wherever the focus is but in a text field.
+    void captureKeyPressed();
     // The non-blocking notice over the preview; parts report by signals and the window shows them.
     NoticeBar* notices() const { return m_notices; }
     // Opens the list menu when the pointer is over the image list tab; true when it opened.

@@ -320,3 +320,10 @@ void MainWindow::placeWindow() {
     move((desktop.width() - width()) / 2, (desktop.height() - height()) / 2);
     m_maximised = false;
 }
+
+void MainWindow::bringToFront() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}

@@ -15,6 +15,7 @@ void MainWindow::changeLanguage(const QString& storedValue) {
     // The loop ends once this slot returns; the new instance starts meanwhile. Picking the
     // active language restarts all the same.
     QCoreApplication::quit();
+    emit restarting();
     Language::startNewInstance();
 }
 
