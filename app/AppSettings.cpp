@@ -136,6 +136,8 @@ int AppSettings::Load() {
     docRotateAngle = number("Software/DocRotateAngle");
     baseDir = resolveOutputDirectory(text("Software/BaseDir"));
     namePre = text("Software/NamePre");
+    // Optional and never written: an installation that offers the face comparison sets it to 1.
+    faceDetectionEnabled = number("Software/FaceDetection") == 1;
     return Ok;
 }
 

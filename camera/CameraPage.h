@@ -45,6 +45,10 @@ public:
     int seriesSeconds() const;
     // While a timed series runs, its interval and the sub camera stay as they are.
     void lockForSeries(bool locked);
+    // The corner chosen under "Position:" (0 LeftUp, 1 RightUp, 2 LeftDown, 3 RightDown).
+    int subPicturePosition() const;
+    // Unchecks "Open Vice Cam" when the sub camera went away by itself.
+    void showSubCameraClosed();
 
 signals:
     void deviceChosen(int index);
@@ -54,6 +58,8 @@ signals:
     void pictureChanged(CameraPage::Picture p, int value);
     void focusClicked();
     void resetClicked();
+    void subCameraClicked(bool checked);
+    void mergeSubCameraClicked(bool checked);
 
 private:
     void buildSelectors();
@@ -69,4 +75,5 @@ private:
     QSlider* m_sliders[PictureCount] = {};
     QComboBox* pCombo_TakePhotoTimer = nullptr;
     QCheckBox* pCheck_OpenViceCam = nullptr;
+    QComboBox* pCombo_VicePos = nullptr;
 };

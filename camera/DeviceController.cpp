@@ -212,6 +212,7 @@ void DeviceController::toggleOpen() {
     m_frameTimer->start(frameIntervalMs(format));
     emit originalSizeChanged(substituted ? m_substitution.listed : QSize());
     m_autoOpen = true;
+    emit previewStarted(device);
 }
 
 void DeviceController::readPictureRanges() {

@@ -65,6 +65,8 @@ signals:
     void originalSizeChanged(QSize size);
     // The stream stopped for a change or on request (the sub camera follows it).
     void previewStopped();
+    // The stream of the named device runs.
+    void previewStarted(QString deviceName);
 
 private:
     void stopForChange();

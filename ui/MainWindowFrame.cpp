@@ -24,7 +24,9 @@
 #include "app/StyleSheet.h"
 #include "app/LogCategories.h"
 #include "camera/CCameraPreview.h"
+#include "camera/CViceCamPreview.h"
 #include "camera/DeviceController.h"
+#include "camera/ViceCamera.h"
 #include "modes/CPreConfigBar.h"
 #include "ui/MainWindow.h"
 #include "ui/SettingsPanel.h"
@@ -165,10 +167,10 @@ void MainWindow::buildScanModeBar() {
 }
 
 void MainWindow::buildSubCamera() {
-    // SUB CAMERA: CViceCamPreview replaces this container; both start hidden.
-    pCViceCamPreview = new QWidget(centralWidget_);
+    pCViceCamPreview = new CViceCamPreview(centralWidget_);
     pCViceCamPreview->setObjectName("pCViceCamPreview");
-    pCViceCamPreview->hide();
+    if (!m_settings->subCamera.isEmpty())
+        pCViceCamPreview->SetDeviceName(m_settings->subCamera);
     pLbl_ViceCamPicture = new QLabel(centralWidget_);
     pLbl_ViceCamPicture->setObjectName("pLbl_ViceCamPicture");
     pLbl_ViceCamPicture->hide();
@@ -237,6 +239,7 @@ void MainWindow::focusCaptureButton() {
 
 void MainWindow::Handle_CloseApp() {
     m_loadTimer->stop();
+    stopSubCameras();
     m_device->shutdown();
 
     if (m_fadeOut)
@@ -283,7 +286,8 @@ void MainWindow::Handle_UpdateHelpTip(QString tip) {
 
 void MainWindow::Handle_OpenAboutBox() {
     const QString text = tr("Name:") + m_settings->productName + "\n" + tr("Ver:") +
-                         QStringLiteral(MIRAVELO_VERSION) + "\n" + tr("Company:") + tr("ZR Document Imaging") + "\n" +
+                         QStringLiteral(MIRAVELO_VERSION) + "\n" + tr("Company:") +
+                         tr("ZR Document Imaging") + "\n" +
                          tr("Copyright (C) ZR Document Imaging. All rights reserved.");
     QMessageBox::information(nullptr, tr("About"), text, QMessageBox::Ok);
 }
