@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>Ouverture...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>Erreur 01 : comparaison de visages absente</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>Erreur 02 : composant caméra absent</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>Erreur 04 : bibliothèque caméra non prête</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>Erreur 03 : caméra visage non démarrée</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>Erreur 05 : pas de caméra visage</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>Aucune caméra disponible</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>Aucune résolution disponible !</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>Erreur de la caméra document</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>La caméra document ne fonctionne pas</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>Aucun visage</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Correspondance :</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -483,6 +542,10 @@
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Impossible de charger les composants de la caméra. Veuillez fermer ce logiciel.</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>
@@ -531,6 +594,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>Enregistrer directement</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>Impossible de charger la bibliothèque de la caméra 2 !</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>Échec de l'initialisation de la bibliothèque caméra</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>Aucune caméra 2 trouvée</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>Impossible de démarrer l'image de la caméra 2</translation>
     </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include <cstring>
 #include <memory>
 
 #include "app/Log.h"
@@ -195,6 +196,7 @@ void CViceCamPreview::StopComparison() {
         m_faceCamera->StopPreview();
     m_faceCamera.reset();
     m_faceLibrary.reset();
+    m_mainCopy = QImage();
 }
 
 void CViceCamPreview::TimerTicket() {
@@ -233,7 +235,14 @@ void CViceCamPreview::compareNow(const QImage& face) {
     if (main.isNull() || m_busy)
         return;
     m_busy = true;
-    emit comparisonRequested(m_run, *m_faceLibrary, face.copy(), main.copy());
+    // The copy goes into pixels kept from the last comparison, which the worker has let go of by
+    // now: allocating a fresh full-size frame every time costs the GUI thread more than copying.
+    if (m_mainCopy.size() != main.size() || m_mainCopy.format() != main.format())
+        m_mainCopy = QImage(main.size(), main.format());
+    const int row = qMin(main.bytesPerLine(), m_mainCopy.bytesPerLine());
+    for (int y = 0; y < main.height(); ++y)
+        std::memcpy(m_mainCopy.scanLine(y), main.constScanLine(y), size_t(row));
+    emit comparisonRequested(m_run, *m_faceLibrary, face.copy(), m_mainCopy);
 }
 
 void CViceCamPreview::takeResult(quint64 run, double similarity, QImage face) {

@@ -14,7 +14,7 @@ namespace face {
 namespace {
 // The distance at which the similarity is 0.5, and how steeply it falls around it; both tuned on
 // face pictures scaled, turned, darkened and JPEG-compressed (bench/face).
-constexpr double kBoundary = 0.30;
+constexpr double kBoundary = 0.40;
 constexpr double kSteepness = 4.0;
 }  // namespace
 
