@@ -543,6 +543,10 @@
         <translation>Die Kamerakomponenten können nicht geladen werden. Bitte schließen Sie dieses Programm.</translation>
     </message>
     <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>

@@ -543,6 +543,10 @@
         <translation>Impossibile caricare i componenti della fotocamera. Chiudere questo programma.</translation>
     </message>
     <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossibile salvare %1: %2</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Errore</translation>
     </message>

@@ -543,6 +543,10 @@
         <translation>カメラ関連のコンポーネントを読み込めません。このソフトウェアを終了してください。</translation>
     </message>
     <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 を保存できませんでした: %2</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>エラー</translation>
     </message>

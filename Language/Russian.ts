@@ -543,6 +543,10 @@
         <translation>Не удалось загрузить компоненты камеры. Закройте программу.</translation>
     </message>
     <message>
+        <source>Could not save %1: %2</source>
+        <translation>Не удалось сохранить %1: %2</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Ошибка</translation>
     </message>

@@ -543,6 +543,10 @@
         <translation>No se pueden cargar los componentes de la cámara. Cierre este programa.</translation>
     </message>
     <message>
+        <source>Could not save %1: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Error</translation>
     </message>

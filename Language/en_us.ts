@@ -543,6 +543,10 @@
         <translation>Unable to load the camera components. Please close this program.</translation>
     </message>
     <message>
+        <source>Could not save %1: %2</source>
+        <translation>Could not save %1: %2</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Error</translation>
     </message>

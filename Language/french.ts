@@ -543,6 +543,10 @@
         <translation>Impossible de charger les composants de la caméra. Veuillez fermer ce logiciel.</translation>
     </message>
     <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>

@@ -543,6 +543,10 @@
         <translation>無法載入相機相關元件，請關閉本軟體。</translation>
     </message>
     <message>
+        <source>Could not save %1: %2</source>
+        <translation>無法儲存 %1：%2</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>錯誤</translation>
     </message>

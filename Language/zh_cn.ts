@@ -543,6 +543,10 @@
         <translation>无法加载相机相关组件，请关闭本软件。</translation>
     </message>
     <message>
+        <source>Could not save %1: %2</source>
+        <translation>无法保存 %1：%2</translation>
+    </message>
+    <message>
         <source>Error</source>
         <translation>错误</translation>
     </message>

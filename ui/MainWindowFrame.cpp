@@ -25,6 +25,7 @@
 #include "app/LogCategories.h"
 #include "camera/CCameraPreview.h"
 #include "camera/CViceCamPreview.h"
+#include "ui/NoticeBar.h"
 #include "camera/DeviceController.h"
 #include "camera/ViceCamera.h"
 #include "modes/CPreConfigBar.h"
@@ -194,6 +195,9 @@ void MainWindow::buildMainGrid() {
                                  Qt::AlignRight | Qt::AlignHCenter | Qt::AlignVCenter);
     // The help tip lies on the preview's bottom-left corner, clear of the capture button.
     pQGridLayout_Main->addWidget(pQWid_HelpTip, 2, 0, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
+    // Notices sit at the top of the preview, clear of the page outline's usual place.
+    m_notices = new NoticeBar(centralWidget_);
+    pQGridLayout_Main->addWidget(m_notices, 2, 0, 1, 1, Qt::AlignHCenter | Qt::AlignTop);
 
     // Extra width goes to the preview; the settings zone keeps its own width.
     pQGridLayout_Main->setColumnStretch(0, 1);

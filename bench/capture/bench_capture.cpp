@@ -4,12 +4,10 @@
 //     Document mode, Auto Cutting, JPG quality 90, 3264 x 2448: time from the trigger (the
 //     capture button's slot) to the new item in the image list, and how long the GUI thread was
 //     blocked meanwhile (gaps in a 2 ms heartbeat timer).
-//   bench_capture fps [--sub]
-//     New frames the preview shows per second over 10 s at 3264 x 2448.
-//   bench_capture facetick
-//     Identity-card mode with the face comparison on (document camera showing a card): the
-//     GUI thread's time per comparison tick, and the time from a comparison's request to its
-//     result on the worker thread.
+//   bench_capture sheet [--runs N] [--source camera|scene]
+//     The same in sheet mode at 3264 x 2448 with "SaveDirectly", QR naming and the record file
+//     on: time from the trigger to the announced file (Signal_SaveImageToDisk), and the GUI
+//     thread's blocking. The camera shows a QR sheet; scene feeds rendered QR sheets.
 //   bench_capture series [--count N] [--source camera|scene] [--resolution W*H]
 //     N captures in a row with Save Directly and the Index rule: distinct files, announcements,
 //     overwrites, and resident memory growth after the first capture.
@@ -17,7 +15,14 @@
 // --source camera uses the virtual document camera (MIRAVELO_CAMERA=virtual is set); scene
 // feeds rendered desk photos straight into the window's capture hand-off. --sub opens the virtual
 // sub camera first, so every capture also writes its "_vice" side file.
+//   bench_capture fps [--sub]
+//     New frames the preview shows per second over 10 s at 3264 x 2448.
+//   bench_capture facetick
+//     Identity-card mode with the face comparison on (document camera showing a card): the
+//     GUI thread's time per comparison tick, and the time from a comparison's request to its
+//     result on the worker thread.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -35,6 +40,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchTools.h"
 #include "app/AppPaths.h"
 #include "app/AppSettings.h"
 #include "camera/CCamLabel.h"
@@ -43,62 +49,15 @@
 #include "modes/CImagePreview.h"
 #include "modes/CPreConfigBar.h"
 #include "modes/DocumentModePage.h"
+#include "modes/SheetModePage.h"
 #include "scene/Scene.h"
 #include "ui/MainWindow.h"
 
 namespace {
 
-long residentKiB() {
-    QFile f("/proc/self/status");
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
-// CPU time of the calling thread in ms: what the GUI thread spent, whatever the machine's load.
-double threadCpuMs() {
-    timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
-
-double median(std::vector<double> v) {
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
-// Records how long the GUI thread went without serving a 2 ms timer.
-class Heartbeat : public QObject {
-public:
-    Heartbeat() {
-        timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            const double gap = clock.nsecsElapsed() / 1e6;
-            clock.restart();
-            if (gap > 5.0) {
-                blockedTotal += gap - 2.0;
-                longest = std::max(longest, gap);
-            }
-        });
-    }
-    void start() {
-        blockedTotal = longest = 0;
-        clock.start();
-        timer.start(2);
-    }
-    void stop() { timer.stop(); }
-    QTimer timer;
-    QElapsedTimer clock;
-    double blockedTotal = 0, longest = 0;
-};
-
-QImage renderFrame(uint32_t seed, int w, int h) {
-    scene::Params p = scene::randomParams(scene::Object::Document, seed, w, h);
+QImage renderFrame(uint32_t seed, int w, int h, bool qrSheet) {
+    scene::Params p =
+        scene::randomParams(qrSheet ? scene::Object::QrSheet : scene::Object::Document, seed, w, h);
     const scene::Scene s = scene::render(p);
     return QImage(s.rgb.data, s.rgb.cols, s.rgb.rows, int(s.rgb.step), QImage::Format_RGB888)
         .copy();
@@ -178,9 +137,12 @@ int faceTicks(MainWindow& window) {
 
 int main(int argc, char** argv) {
     qputenv("MIRAVELO_CAMERA", "virtual");
+    const bool sheet = argc > 1 && QByteArray(argv[1]) == "sheet";
+    if (sheet)
+        qputenv("MIRAVELO_VCAM_SCENE", "qrsheet");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QString mode = args.value(1, "latency");
+    const QString mode = sheet ? QString("latency") : args.value(1, "latency");
     auto option = [&](const QString& name, const QString& fallback) {
         const int i = args.indexOf(name);
         return i > 0 ? args.value(i + 1, fallback) : fallback;
@@ -240,7 +202,7 @@ int main(int argc, char** argv) {
     std::vector<QImage> frames;
     if (!fromCamera)
         for (uint32_t s = 1; s <= 4; ++s)
-            frames.push_back(renderFrame(s * 7, 3264, 2448));
+            frames.push_back(renderFrame(s * 7, 3264, 2448, sheet));
     int frameIndex = 0;
     auto trigger = [&] {
         if (fromCamera)
@@ -248,12 +210,19 @@ int main(int argc, char** argv) {
         else
             window.Handle_GotTakePhoto(frames[frameIndex++ % frames.size()]);
     };
+    if (sheet) {
+        bar->TabWidget()->setCurrentIndex(SheetMode);
+        bar->SheetPage()->nameByCodeBox()->click();
+        bar->SheetPage()->recordBox()->click();
+    }
+    // Document mode waits for the list item; sheet mode for the announcement of the file.
+    auto done = [&] { return sheet ? announced.count() : list->rowCount(); };
     auto waitForItems = [&](int n, int timeoutMs) {
         QElapsedTimer t;
         t.start();
-        while (list->rowCount() < n && t.elapsed() < timeoutMs)
+        while (done() < n && t.elapsed() < timeoutMs)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-        return list->rowCount() >= n;
+        return done() >= n;
     };
 
     if (mode == "latency") {
@@ -261,7 +230,7 @@ int main(int argc, char** argv) {
         Heartbeat beat;
         for (int i = 0; i < runs; ++i) {
             QTest::qWait(300);
-            const int before = list->rowCount();
+            const int before = done();
             beat.start();
             QElapsedTimer t;
             t.start();
@@ -278,9 +247,11 @@ int main(int argc, char** argv) {
             blocked.push_back(beat.blockedTotal);
             longest.push_back(beat.longest);
         }
-        std::printf("document capture 3264x2448, Auto Cutting, JPG 90, source %s: %zu of %d runs\n",
+        std::printf("%s capture 3264x2448, %s, JPG 90, source %s: %zu of %d runs\n",
+                    sheet ? "sheet" : "document", sheet ? "QR naming and record" : "Auto Cutting",
                     fromCamera ? "virtual camera" : "rendered frames", total.size(), runs);
-        std::printf("trigger to list item: median %.1f ms (min %.1f, max %.1f)\n", median(total),
+        std::printf("trigger to %s: median %.1f ms (min %.1f, max %.1f)\n",
+                    sheet ? "announced file" : "list item", median(total),
                     total.empty() ? 0 : *std::min_element(total.begin(), total.end()),
                     total.empty() ? 0 : *std::max_element(total.begin(), total.end()));
         std::printf(
@@ -290,6 +261,12 @@ int main(int argc, char** argv) {
         if (args.contains("--sub"))
             std::printf("side files written: %d\n",
                         int(QDir(outDir.path()).entryList({"*_vice*"}, QDir::Files).size()));
+        if (sheet) {
+            int named = 0;
+            for (const QList<QVariant>& call : announced)
+                named += QFileInfo(call.at(0).toString()).fileName().startsWith("IMG") ? 0 : 1;
+            std::printf("files named by their QR code: %d of %d\n", named, int(announced.size()));
+        }
         QFile loadavg("/proc/loadavg");
         if (loadavg.open(QIODevice::ReadOnly))
             std::printf("load average at the end: %s", loadavg.readAll().constData());
