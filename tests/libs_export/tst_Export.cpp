@@ -3,7 +3,9 @@
 
 #include "JPGtoPDF.h"
 #include "JpgintoWord.h"
+#include "support/BombPicture.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
@@ -22,6 +24,7 @@
 #include <functional>
 #include <limits>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <zip.h>
 
 namespace Img {
@@ -148,6 +151,19 @@ void checkRefusals(const Convert& fn, const QString& good, const QString& out, c
     QVERIFY(QDir(out).mkdir("taken" + ext));
     QCOMPARE(convert(fn, {good}, out + "/taken" + ext), codes.output);
     QVERIFY(QDir(out).rmdir("taken" + ext));
+    // A FIFO at the target is refused, not replaced by a regular file.
+    const QString fifo = out + "/fifo" + ext;
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QCOMPARE(convert(fn, {good}, fifo), codes.output);
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    QVERIFY(QFile::remove(fifo));
+    // A replaced private document stays private.
+    const QString kept = out + "/kept" + ext;
+    const QFile::Permissions privateMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(writeFile(kept, "private") && QFile::setPermissions(kept, privateMode));
+    QCOMPARE(convert(fn, {good}, kept), 1);
+    QCOMPARE(QFileInfo(kept).permissions() & QFile::Permissions(0x7077), privateMode);
+    QVERIFY(QFile::remove(kept));
     QCOMPARE(listFolder(out), before);
     QCOMPARE(readFile(old), QByteArray("older document"));
     QCOMPARE(convert(fn, {good}, old), 1);
@@ -388,10 +404,11 @@ private slots:
         QVERIFY(Img::writeFile(path("cut.jpg"), Img::readFile(path("good.jpg")).left(4000)));
         QVERIFY(Img::writeFile(path("text.jpg"), "not a picture at all\n"));
         QVERIFY(Img::writeFile(path("headless.jpg"), QByteArray("\xFF\xD8\xFF\xD9", 4)));
+        QVERIFY(Img::writeFile(path("bomb.bmp"), bombPicture()));
         Img::checkRefusals(pageSize(kA4W, kA4H), path("good.jpg"), out.path(), ".pdf",
                            {KELM_PDF_ERR_ARGUMENT, KELM_PDF_ERR_INPUT, KELM_PDF_ERR_OUTPUT},
                            {path("missing.jpg"), path("cut.jpg"), path("text.jpg"), dir_.path(),
-                            "/dev/zero", path("headless.jpg")});
+                            "/dev/zero", path("headless.jpg"), path("bomb.bmp")});
         QVERIFY(Img::readFile(out.filePath("old.pdf")).startsWith("%PDF-1."));
         const QStringList before = Img::listFolder(out.path());
         const QString target = out.filePath("new.pdf");
@@ -491,9 +508,10 @@ private slots:
         QVERIFY(Img::pattern(300, 200).save(path("good.png")));
         const QByteArray png = Img::readFile(path("good.png"));
         QVERIFY(Img::writeFile(path("cut.png"), png.left(png.size() / 2)));
+        QVERIFY(Img::writeFile(path("bomb.bmp"), bombPicture()));
         Img::checkRefusals(word(), path("good.png"), out.path(), ".docx",
                            {KELM_WORD_ERR_ARGUMENT, KELM_WORD_ERR_INPUT, KELM_WORD_ERR_OUTPUT},
-                           {path("cut.png")});
+                           {path("cut.png"), path("bomb.bmp")});
         // The replaced document is a package holding the very file, readable by others as the
         // umask says, not a private temporary file.
         QMap<QString, QByteArray> entries;
