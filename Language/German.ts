@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>Wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>Fehler 01: Gesichtsvergleich fehlt</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>Fehler 02: Kamerakomponente fehlt</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>Fehler 04: Kamerabibliothek nicht bereit</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>Fehler 03: Gesichtskamera nicht gestartet</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>Fehler 05: keine Gesichtskamera</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>Keine Kamera verfügbar</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>Keine Auflösung verfügbar!</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>Fehler der Dokumentkamera</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>Die Dokumentkamera läuft nicht</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>Kein Gesicht</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Treffer:</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -708,6 +767,10 @@
         <source>Could not restore %1 from the trash</source>
         <translation>%1 konnte nicht aus dem Papierkorb wiederhergestellt werden</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>
@@ -763,6 +826,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>Direkt speichern</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>Die Bibliothek der Zweitkamera kann nicht geladen werden!</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>Die Kamerabibliothek konnte nicht initialisiert werden</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>Keine Zweitkamera gefunden</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>Das Bild der Zweitkamera konnte nicht gestartet werden</translation>
     </message>
 </context>
 </TS>

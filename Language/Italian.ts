@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>Apertura...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Caricamento...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>Errore 01: confronto volti mancante</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>Errore 02: componente fotocamera mancante</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>Errore 04: libreria fotocamera non pronta</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>Errore 03: fotocamera volto non avviata</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>Errore 05: nessuna fotocamera volto</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>Nessuna fotocamera disponibile</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>Nessuna risoluzione disponibile!</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>Errore della fotocamera documenti</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>La fotocamera documenti non è attiva</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>Nessun volto</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Corrispondenza:</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -708,6 +767,10 @@
         <source>Could not restore %1 from the trash</source>
         <translation>Impossibile ripristinare %1 dal cestino</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>
@@ -763,6 +826,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>Salva direttamente</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>Impossibile caricare la libreria della fotocamera 2!</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>Impossibile inizializzare la libreria della fotocamera</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>Nessuna fotocamera 2 trovata</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>Impossibile avviare l'immagine della fotocamera 2</translation>
     </message>
 </context>
 </TS>

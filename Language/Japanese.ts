@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>開いています...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>読み込み中...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>エラー 01: 顔照合部品がありません</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>エラー 02: カメラ部品がありません</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>エラー 04: カメラライブラリが準備できていません</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>エラー 03: 顔カメラが起動していません</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>エラー 05: 顔カメラがありません</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>使用できるカメラがありません</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>使用できる解像度がありません！</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>書類カメラのエラー</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>書類カメラが動作していません</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>顔がありません</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>一致度:</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -706,6 +765,10 @@
         <source>Could not restore %1 from the trash</source>
         <translation>%1 をごみ箱から復元できませんでした</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>
@@ -761,6 +824,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>直接保存</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>サブカメラのライブラリを読み込めません！</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>カメラライブラリを初期化できません</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>サブカメラが見つかりません</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>サブカメラの映像を開始できません</translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>Открытие...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Загрузка...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>Ошибка 01: нет модуля сравнения лиц</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>Ошибка 02: нет модуля камеры</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>Ошибка 04: библиотека камеры не готова</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>Ошибка 03: камера лица не запущена</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>Ошибка 05: нет камеры лица</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>Нет доступной камеры</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>Нет доступного разрешения!</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>Ошибка камеры документов</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>Камера документов не работает</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>Лицо не найдено</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Совпадение:</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -710,6 +769,10 @@
         <source>Could not restore %1 from the trash</source>
         <translation>Не удалось восстановить %1 из корзины</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>
@@ -765,6 +828,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>Сохранять сразу</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>Не удаётся загрузить библиотеку доп. камеры!</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>Не удалось инициализировать библиотеку камеры</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>Доп. камера не найдена</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>Не удалось запустить изображение доп. камеры</translation>
     </message>
 </context>
 </TS>

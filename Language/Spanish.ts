@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>Abriendo...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>Error 01: falta la comparación de caras</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>Error 02: falta el componente de cámara</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>Error 04: biblioteca de cámara no lista</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>Error 03: cámara de cara no iniciada</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>Error 05: sin cámara de cara</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>Ninguna cámara disponible</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>¡Ninguna resolución disponible!</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>Error de la cámara de documentos</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>La cámara de documentos no está en marcha</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>Ninguna cara</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Coincidencia:</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -708,6 +767,10 @@
         <source>Could not restore %1 from the trash</source>
         <translation>No se pudo restaurar %1 desde la papelera</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>
@@ -763,6 +826,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>Guardar directamente</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>¡No se puede cargar la biblioteca de la cámara 2!</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>No se pudo inicializar la biblioteca de la cámara</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>No se encontró la cámara 2</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>No se pudo iniciar la imagen de la cámara 2</translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>Opening...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Loading...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>Error 01: face comparison component missing</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>Error 02: camera component missing</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>Error 04: camera library not ready</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>Error 03: face camera not started</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>Error 05: no face camera</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>No camera available</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>No resolution available!</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>Document camera error</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>The document camera is not running</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>No face</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Match:</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -708,6 +767,10 @@
         <source>Could not restore %1 from the trash</source>
         <translation>Could not restore %1 from the trash</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>
@@ -763,6 +826,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>Save directly</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>The sub camera's library cannot be loaded!</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>The camera library could not be initialised</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>No sub camera found</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>The sub camera's picture could not be started</translation>
     </message>
 </context>
 </TS>

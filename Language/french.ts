@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>Ouverture...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>Erreur 01 : comparaison de visages absente</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>Erreur 02 : composant caméra absent</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>Erreur 04 : bibliothèque caméra non prête</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>Erreur 03 : caméra visage non démarrée</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>Erreur 05 : pas de caméra visage</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>Aucune caméra disponible</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>Aucune résolution disponible !</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>Erreur de la caméra document</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>La caméra document ne fonctionne pas</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>Aucun visage</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Correspondance :</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -145,11 +204,11 @@
     <name>CaptureController</name>
     <message>
         <source>The camera is not running — nothing captured</source>
-        <translation>La caméra ne fonctionne pas — rien n'a été capturé</translation>
+        <translation>La caméra ne fonctionne pas — rien n&apos;a été capturé</translation>
     </message>
     <message>
         <source>Too many captures are waiting — this one was not taken</source>
-        <translation>Trop de captures en attente — celle-ci n'a pas été prise</translation>
+        <translation>Trop de captures en attente — celle-ci n&apos;a pas été prise</translation>
     </message>
 </context>
 <context>
@@ -672,7 +731,7 @@
     </message>
     <message>
         <source>Output folder %1 cannot be used; saving to %2 for now</source>
-        <translation>Le dossier de sortie %1 est inutilisable ; enregistrement dans %2 pour l'instant</translation>
+        <translation>Le dossier de sortie %1 est inutilisable ; enregistrement dans %2 pour l&apos;instant</translation>
     </message>
     <message>
         <source>Saving to %1 again</source>
@@ -680,13 +739,13 @@
     </message>
     <message>
         <source>No page found — nothing saved</source>
-        <translation>Aucune page trouvée — rien n'a été enregistré</translation>
+        <translation>Aucune page trouvée — rien n&apos;a été enregistré</translation>
     </message>
     <message numerus="yes">
         <source>%n captures not taken: the camera stopped</source>
         <translation>
-            <numerusform>%n capture non prise : la caméra s'est arrêtée</numerusform>
-            <numerusform>%n captures non prises : la caméra s'est arrêtée</numerusform>
+            <numerusform>%n capture non prise : la caméra s&apos;est arrêtée</numerusform>
+            <numerusform>%n captures non prises : la caméra s&apos;est arrêtée</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -707,6 +766,10 @@
     <message>
         <source>Could not restore %1 from the trash</source>
         <translation>Impossible de restaurer %1 depuis la corbeille</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>
@@ -763,6 +826,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>Enregistrer directement</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>Impossible de charger la bibliothèque de la caméra 2 !</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>Échec de l'initialisation de la bibliothèque caméra</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>Aucune caméra 2 trouvée</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>Impossible de démarrer l'image de la caméra 2</translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>正在開啟...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>正在載入...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>錯誤 01：缺少人臉比對元件</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>錯誤 02：缺少相機元件</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>錯誤 04：相機庫未就緒</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>錯誤 03：人臉相機未啟動</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>錯誤 05：沒有人臉相機</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>沒有可用的相機</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>沒有可用的解析度！</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>文件相機錯誤</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>文件相機未運行</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>未偵測到人臉</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>相似度：</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -706,6 +765,10 @@
         <source>Could not restore %1 from the trash</source>
         <translation>無法從資源回收筒還原 %1</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>
@@ -761,6 +824,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>直接儲存</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>無法載入副相機的程式庫！</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>相機程式庫初始化失敗</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>未找到副相機</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>無法啟動副相機畫面</translation>
     </message>
 </context>
 </TS>

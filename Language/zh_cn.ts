@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>正在打开...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>正在加载...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>错误 01：缺少人脸比对组件</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>错误 02：缺少相机组件</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>错误 04：相机库未就绪</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>错误 03：人脸相机未启动</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>错误 05：没有人脸相机</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>没有可用的相机</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>没有可用的分辨率！</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>文档相机错误</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>文档相机未运行</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>未检测到人脸</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>相似度：</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -706,6 +765,10 @@
         <source>Could not restore %1 from the trash</source>
         <translation>无法从回收站恢复 %1</translation>
     </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>
@@ -761,6 +824,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>直接保存</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>无法加载副相机的库！</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>相机库初始化失败</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>未找到副相机</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>无法启动副相机画面</translation>
     </message>
 </context>
 </TS>

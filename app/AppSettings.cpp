@@ -149,6 +149,8 @@ int AppSettings::Load() {
     docRotateAngle = number("Software/DocRotateAngle");
     baseDir = expandHome(text("Software/BaseDir"));
     namePre = text("Software/NamePre");
+    // Optional and never written: an installation that offers the face comparison sets it to 1.
+    faceDetectionEnabled = number("Software/FaceDetection") == 1;
     return Ok;
 }
 

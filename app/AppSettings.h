@@ -90,7 +90,8 @@ public:
     QString makerShortName = QStringLiteral("ZR");
     // Read by the scan-mode bar when the scan mode changes: set camera parameters per mode.
     bool cameraParamsPerMode = true;
-    // While off, the scan-mode bar hides its face-comparison widgets.
+    // While off, the scan-mode bar hides its face-comparison widgets. Read from the optional key
+    // "/Software/FaceDetection" (1 on); Save() leaves that key as it is.
     bool faceDetectionEnabled = false;
     // Offer the larger listed size of camera models that have one (see ResolutionSubstitution).
     int resolutionSubstitution = 1;

@@ -34,6 +34,9 @@ public:
     // The frame just delivered, or null when there is none newer (or on failure). It may show the
     // library's buffer itself: valid until the next query; keep a deep copy (QImage::copy()).
     const QImage* QueryFrame();
+    // The frame the last successful query delivered (null before the first), without asking the
+    // library: valid until the next query.
+    const QImage& LatestFrame() const { return m_currentFrame; }
     int GetVideoProp(int id, int* min, int* max, int* def, int* value, int* flags);
     int GetCameraProp(int id, int* min, int* max, int* def, int* value, int* flags);
     int SetVideoProp(int id, int value, int flags);

@@ -113,9 +113,19 @@ void CameraPage::buildCaptureOptions() {
     auto* positionLabel = fieldLabel(tr("Position:"), this);
     positionLabel->setObjectName("pQLabel_VicePos");
     m_grid->addWidget(positionLabel, 11, 0, 1, 2);
-    m_grid->addWidget(combo(this, "pCombo_VicePos",
-                            {tr("LeftUp"), tr("RightUp"), tr("LeftDown"), tr("RightDown")}),
-                      11, 2, 1, 1);
+    pCombo_VicePos = combo(this, "pCombo_VicePos",
+                           {tr("LeftUp"), tr("RightUp"), tr("LeftDown"), tr("RightDown")});
+    m_grid->addWidget(pCombo_VicePos, 11, 2, 1, 1);
+    connect(pCheck_OpenViceCam, &QCheckBox::clicked, this, &CameraPage::subCameraClicked);
+    connect(merge, &QCheckBox::clicked, this, &CameraPage::mergeSubCameraClicked);
+}
+
+int CameraPage::subPicturePosition() const {
+    return pCombo_VicePos->currentIndex();
+}
+
+void CameraPage::showSubCameraClosed() {
+    pCheck_OpenViceCam->setChecked(false);
 }
 
 void CameraPage::setDevices(const QStringList& names) {

@@ -51,6 +51,10 @@ public:
     int seriesSeconds() const;
     // While a timed series runs, its interval and the sub camera stay as they are.
     void lockForSeries(bool locked);
+    // The corner chosen under "Position:" (0 LeftUp, 1 RightUp, 2 LeftDown, 3 RightDown).
+    int subPicturePosition() const;
+    // Unchecks "Open Vice Cam" when the sub camera went away by itself.
+    void showSubCameraClosed();
 
 signals:
     void deviceChosen(int index);
@@ -61,6 +65,8 @@ signals:
     void focusClicked();
     void resetClicked();
     void powerFrequencyChosen(int hertz);
+    void subCameraClicked(bool checked);
+    void mergeSubCameraClicked(bool checked);
 
 private:
     void buildSelectors();
@@ -77,4 +83,5 @@ private:
     QComboBox* pCombo_PowerFre = nullptr;
     QComboBox* pCombo_TakePhotoTimer = nullptr;
     QCheckBox* pCheck_OpenViceCam = nullptr;
+    QComboBox* pCombo_VicePos = nullptr;
 };

@@ -249,6 +249,7 @@ bool DeviceController::openPreview(bool restore) {
     m_frameTimer->start(frameIntervalMs(format));
     emit originalSizeChanged(substituted ? m_substitution.listed : QSize());
     m_autoOpen = true;
+    emit previewStarted(device);
     return true;
 }
 

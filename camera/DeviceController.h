@@ -77,6 +77,8 @@ signals:
     void cameraNoticeDone(QString text);
     // Captures asked for but not taken, because the stream stopped before their frames came.
     void capturesDropped(int count);
+    // The stream of the named device runs.
+    void previewStarted(QString deviceName);
 
 private:
     // The camera was unplugged or stopped sending frames: say so and wait for it to come back.

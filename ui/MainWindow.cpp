@@ -15,8 +15,10 @@
 #include "app/Log.h"
 #include "app/StyleSheet.h"
 #include "camera/CCameraPreview.h"
+#include "camera/CViceCamPreview.h"
 #include "camera/CaptureController.h"
 #include "camera/DeviceController.h"
+#include "camera/ViceCamera.h"
 #include "modes/CPreConfigBar.h"
 #include "output/ImageListPanel.h"
 #include "output/OutputPipeline.h"
@@ -83,6 +85,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() {
+    stopSubCameras();
     m_device->shutdown();
     // Tearing down the children moves the focus and fires signals such as editingFinished;
     // none of them may reach a slot once the record below is gone, and nothing is saved at exit.
@@ -102,6 +105,13 @@ void MainWindow::createComponents() {
     m_captures =
         new CaptureController(m_device, m_panel->cameraPage(),
                               {pBtn_TakePhoto, pQlbl_Main, Btn_Preview_StopAutoTake}, this);
+    m_viceCamera = new ViceCamera(m_settings, m_log, pLbl_ViceCamPicture, this);
+    connect(m_panel->cameraPage(), &CameraPage::subCameraClicked, this,
+            &MainWindow::slotCtrlViceCam);
+    connect(m_panel->cameraPage(), &CameraPage::mergeSubCameraClicked, this,
+            &MainWindow::setMergeFlag);
+    // Runs before the image list's receiver, so the list shows the merged picture.
+    connect(m_preConfigBar, &CPreConfigBar::Signal_SaveImageToDisk, this, &MainWindow::mergeImg);
 }
 
 // Runs once, from the 0 ms start-up timer, after the window is on screen.
@@ -127,6 +137,7 @@ void MainWindow::Handle_LoadTimerout() {
     connectComponents();
     connectCaptureFlow();
     connectNotices();
+    connectSubCameras();
     announceSettings();
     // A stored folder that cannot take files is said at once, not at the first capture.
     m_preConfigBar->Output()->outputDirectory();

@@ -12,6 +12,7 @@
 class AppSettings;
 class CCameraPreview;
 class CPreConfigBar;
+class CViceCamPreview;
 class CaptureController;
 class DeviceController;
 class Log;
@@ -24,6 +25,7 @@ class QStringList;
 class QTimer;
 class QWidget;
 class SettingsPanel;
+class ViceCamera;
 
 // The one top-level window. It owns the settings record and the log writer, composes the
 // components (settings panel, device and capture controllers, live preview, scan-mode bar) and
@@ -48,6 +50,8 @@ public:
     DeviceController* device() const { return m_device; }
     CaptureController* captures() const { return m_captures; }
     CPreConfigBar* scanModeBar() const { return m_preConfigBar; }
+    ViceCamera* subCamera() const { return m_viceCamera; }
+    CViceCamPreview* faceComparison() const { return pCViceCamPreview; }
 
     // Shows the window in front, also when it was minimised (a second start asked for it).
     void bringToFront();
@@ -131,6 +135,13 @@ public slots:
     void Handle_Doc_Preview_TurnLeft();
     void Handle_Doc_Preview_TurnRight();
 
+    // ======================================================= sub camera, face comparison
+    void slotCtrlViceCam(bool on);
+    void slotPreview_vice();
+    void setMergeFlag(bool on);
+    void mergeImg(QString fileName);
+    void OpenViceCamera(bool on);
+
     // ==================================================================== image list
     void TakePhotoFinish(QString path);
     void Handle_DoubleClickImageItem(const QModelIndex& item);
@@ -172,6 +183,9 @@ private:
     // A delete from the image list, with an Undo while the notice shows.
     void showFilesTrashed(const QList<FileTrash::Entry>& moved, const QStringList& failed);
     static constexpr int kUndoMs = 8000;
+    void connectSubCameras();
+    // Both extra cameras stop before the main camera does (close, language change, exit).
+    void stopSubCameras();
     void announceSettings();
     // Quarter turns of the document preview (0..3), starting at 0 on every run.
     void setPreviewTurn(int turn);
@@ -207,6 +221,7 @@ private:
     CPreConfigBar* m_preConfigBar = nullptr;
     DeviceController* m_device = nullptr;
     CaptureController* m_captures = nullptr;
+    ViceCamera* m_viceCamera = nullptr;
     NoticeBar* m_notices = nullptr;
 
     // ================================================================== frame widgets
@@ -228,8 +243,7 @@ private:
     QPushButton* Btn_Preview_TurnLeft = nullptr;
     QPushButton* Btn_Preview_TurnRight = nullptr;
     QPushButton* Btn_Preview_StopAutoTake = nullptr;
-    // The face-comparison window and the sub-camera picture are plain containers in their final
-    // cells until their own classes replace them.
-    QWidget* pCViceCamPreview = nullptr;
+    // The face-comparison window and the sub camera's picture share the preview's top-left corner.
+    CViceCamPreview* pCViceCamPreview = nullptr;
     QLabel* pLbl_ViceCamPicture = nullptr;
 };

@@ -25,8 +25,10 @@
 #include "app/StyleSheet.h"
 #include "app/LogCategories.h"
 #include "camera/CCameraPreview.h"
+#include "camera/CViceCamPreview.h"
 #include "ui/NoticeBar.h"
 #include "camera/DeviceController.h"
+#include "camera/ViceCamera.h"
 #include "modes/CPreConfigBar.h"
 #include "ui/MainWindow.h"
 #include "ui/SettingsPanel.h"
@@ -167,10 +169,10 @@ void MainWindow::buildScanModeBar() {
 }
 
 void MainWindow::buildSubCamera() {
-    // SUB CAMERA: CViceCamPreview replaces this container; both start hidden.
-    pCViceCamPreview = new QWidget(centralWidget_);
+    pCViceCamPreview = new CViceCamPreview(centralWidget_);
     pCViceCamPreview->setObjectName("pCViceCamPreview");
-    pCViceCamPreview->hide();
+    if (!m_settings->subCamera.isEmpty())
+        pCViceCamPreview->SetDeviceName(m_settings->subCamera);
     pLbl_ViceCamPicture = new QLabel(centralWidget_);
     pLbl_ViceCamPicture->setObjectName("pLbl_ViceCamPicture");
     pLbl_ViceCamPicture->hide();
@@ -242,6 +244,7 @@ void MainWindow::focusCaptureButton() {
 
 void MainWindow::Handle_CloseApp() {
     m_loadTimer->stop();
+    stopSubCameras();
     m_device->shutdown();
 
     if (m_fadeOut)
