@@ -5,35 +5,24 @@
 #include "modes/ImageProcessor.h"
 #include "scene/BookScene.h"
 #include "scene/BookScore.h"
+#include "support/MatImage.h"
 
 #include <QtTest>
 
 #include <opencv2/imgproc.hpp>
 
-#include <cstring>
 #include <vector>
 
 namespace {
 
-QImage toQImage(const cv::Mat& rgb) {
-    QImage img(rgb.cols, rgb.rows, QImage::Format_RGB888);
-    for (int y = 0; y < rgb.rows; ++y)
-        std::memcpy(img.scanLine(y), rgb.ptr(y), size_t(rgb.cols) * 3);
-    return img;
-}
-
 cv::Mat toMat(const QImage& img) {
-    cv::Mat m(img.height(), img.width(), CV_8UC3);
-    for (int y = 0; y < img.height(); ++y)
-        std::memcpy(m.ptr(y), img.constScanLine(y), size_t(img.width()) * 3);
-    return m;
+    return cv::Mat(img.height(), img.width(), CV_8UC3, const_cast<uchar*>(img.constBits()),
+                   size_t(img.bytesPerLine()))
+        .clone();
 }
 
 QImage renderBook(uint32_t seed, int w, int h, scene::BookSceneTruth* truth) {
-    scene::BookSceneParams p;
-    p.width = w;
-    p.height = h;
-    p.seed = seed;
+    scene::BookSceneParams p{w, h, seed};
     p.contentScale = 4.0;
     return toQImage(scene::BookScene(p).render(truth));
 }
