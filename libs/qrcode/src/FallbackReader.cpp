@@ -22,8 +22,9 @@ constexpr int kWorkSide = 1000;
 constexpr int kSmallSide = 640;
 // Largest side of the copy of a page that the second decoder reads.
 constexpr int kZbarSide = 700;
-// The third decoder is slow on pictures without a code: it only reads small photos.
-constexpr int kWeChatPixels = 500 * 500;
+// The third decoder takes up to a second on a busy picture without a code (its detector finds
+// candidates everywhere): it only reads photos of about a single code's size.
+constexpr int kWeChatPixels = 320 * 320;
 
 enum class Decoder { Zxing, ZxingGlobal, ZxingBinary, Zbar, WeChat };
 
@@ -90,17 +91,19 @@ std::vector<Try> tries(const View& work) {
         {"global", same, Decoder::ZxingGlobal},
         {"enlarged", enlarged, Decoder::Zxing},
         {"enlarged-global", enlarged, Decoder::ZxingGlobal},
+        {"reduced", [](const View& v) { return Variants::scaled(v, 0.5); }, Decoder::Zxing},
         {"smoothed", smoothed, Decoder::ZxingGlobal},
         {"smoothed-local", smoothed, Decoder::Zxing},
+        {"smoothed-more", [sigma](const View& v) { return quietSmoothed(v, 2.5 * sigma); },
+         Decoder::ZxingGlobal},
         {"thresholded", quietThresholded, Decoder::ZxingBinary},
         {"zbar", same, Decoder::Zbar},
         {"zbar-enlarged", enlarged, Decoder::Zbar},
+        {"zbar-quiet", Variants::withQuietZone, Decoder::Zbar},
         {"zbar-inverted", Variants::inverted, Decoder::Zbar},
     };
-    if (work.grey.total() <= size_t(kWeChatPixels)) {
+    if (work.grey.total() <= size_t(kWeChatPixels))
         list.push_back({"wechat", same, Decoder::WeChat});
-        list.push_back({"wechat-inverted", Variants::inverted, Decoder::WeChat});
-    }
     return list;
 }
 
