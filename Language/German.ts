@@ -483,6 +483,10 @@
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Die Kamerakomponenten können nicht geladen werden. Bitte schließen Sie dieses Programm.</translation>
     </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>

@@ -483,6 +483,10 @@
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Impossibile caricare i componenti della fotocamera. Chiudere questo programma.</translation>
     </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossibile salvare %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>

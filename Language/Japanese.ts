@@ -483,6 +483,10 @@
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>カメラ関連のコンポーネントを読み込めません。このソフトウェアを終了してください。</translation>
     </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 を保存できませんでした: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>

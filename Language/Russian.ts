@@ -483,6 +483,10 @@
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Не удалось загрузить компоненты камеры. Закройте программу.</translation>
     </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Не удалось сохранить %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>

@@ -483,6 +483,10 @@
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>No se pueden cargar los componentes de la cámara. Cierre este programa.</translation>
     </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>

@@ -483,6 +483,10 @@
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Unable to load the camera components. Please close this program.</translation>
     </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Could not save %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>

@@ -483,6 +483,10 @@
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Impossible de charger les composants de la caméra. Veuillez fermer ce logiciel.</translation>
     </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d'enregistrer %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>

@@ -483,6 +483,10 @@
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>無法載入相機相關元件，請關閉本軟體。</translation>
     </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>無法儲存 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>

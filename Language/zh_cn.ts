@@ -483,6 +483,10 @@
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>无法加载相机相关组件，请关闭本软件。</translation>
     </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>无法保存 %1：%2</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>

@@ -74,6 +74,7 @@ void CPreConfigBar::SetSettings(AppSettings* s) {
 }
 
 bool CPreConfigBar::WaitForSaves(int msecs) {
+    m_sheet->waitForCaptures();
     return m_output->waitForSaves(msecs);
 }
 

@@ -32,7 +32,9 @@ public:
     QTabWidget* TabWidget() const { return tabWidget; }
     OutputPipeline* Output() const { return m_output.get(); }
     DocumentModePage* DocPage() const { return m_doc; }
-    // Waits until every queued file is written (used at shutdown and by tests).
+    SheetModePage* SheetPage() const { return m_sheet; }
+    // Waits until every capture in hand is processed and every queued file is written (used at
+    // shutdown and by tests).
     bool WaitForSaves(int msecs = 30000);
 
 signals:

@@ -80,6 +80,14 @@ QString ImageNamer::MakeImagePath(const QString& dir, int imageType) {
     return issue(path);
 }
 
+QString ImageNamer::MakeNamedPath(const QString& dir, const QString& name, int imageType) {
+    const QString ext = ImageType::extension(imageType);
+    QString path = joinPath(dir, name + ext);
+    for (int k = 2; taken(path); ++k)
+        path = joinPath(dir, name + QLatin1Char('_') + QString::number(k) + ext);
+    return issue(path);
+}
+
 // Card sides and book pages are written on the spot, before the next name is asked for, so only
 // files on disk count for them.
 QString ImageNamer::MakeSidePath(const QString& dir, const QString& side, int imageType) {

@@ -17,6 +17,9 @@ public:
     // Path for one side ("Up" / "Down") of an identity card saved as two files; the counter is
     // not advanced when the name is free, so both sides share a number.
     QString MakeSidePath(const QString& dir, const QString& side, int imageType);
+    // Path for a caller-given base name: name + extension, or, when that is taken, name + "_2",
+    // "_3" … + extension; an earlier file of that name is never replaced.
+    QString MakeNamedPath(const QString& dir, const QString& name, int imageType);
     // Both paths of a split book spread, always numbered; returns an empty string.
     QString MakeBookPairPaths(const QString& dir, QString& leftOut, QString& rightOut,
                               int imageType);

@@ -78,10 +78,7 @@ QString OutputPipeline::save(QImage page) {
 QString OutputPipeline::saveAs(QImage page, const QString& baseName) {
     if (page.isNull() || !m_settings)
         return QString();
-    QString path = outputDirectory();
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    path += baseName + ImageType::extension(m_settings->imageType);
+    const QString path = m_namer.MakeNamedPath(outputDirectory(), baseName, m_settings->imageType);
     qCDebug(lcOutput) << path;
     stamp(&page);
     return queue(page, path) ? path : QString();

@@ -30,7 +30,8 @@ public:
     // Names, stamps and queues `page`. Returns the path it will have, or an empty string when
     // nothing was queued.
     QString save(QImage page);
-    // The same under a caller-given base name in the output folder.
+    // The same under a caller-given base name in the output folder ("_2", "_3" … appended while
+    // that name is taken).
     QString saveAs(QImage page, const QString& baseName);
     void stamp(QImage* image);
 
