@@ -308,6 +308,14 @@ QImage* ImageProcessor::WrapBuffer(unsigned char* data, int width, int height) {
     return new QImage(data, width, height, bpl, QImage::Format_RGB888, releaseWrapped, data);
 }
 
+QImage ImageProcessor::TakeImage(QImage* wrapped) {
+    if (!wrapped)
+        return QImage();
+    QImage result = *wrapped;
+    Release(wrapped);
+    return result;
+}
+
 int ImageProcessor::LiveWrappedBuffers() {
     return g_liveWrapped.load();
 }

@@ -35,7 +35,9 @@ QStringList* QRDecoder::Decode(QImage* img) {
         return list;
     }
     std::vector<char> results(size_t(kMaxCodes) * kEntrySize, 0);
+    qCDebug(lcModes) << "Define SImage";
     const int pad = (4 - (img->width() * 3) % 4) % 4;
+    qCDebug(lcModes).nospace() << "yu:" << pad;
     // An RGB888 image without row padding is handed over as it is; anything else (padded rows,
     // another pixel format) is packed into a private buffer first.
     QByteArray packed;
@@ -44,6 +46,7 @@ QStringList* QRDecoder::Decode(QImage* img) {
         img->bytesPerLine() == img->width() * 3) {
         src.data = const_cast<unsigned char*>(img->constBits());
     } else {
+        qCDebug(lcModes) << "123";
         packed = ImageProcessor::PackedRgb(*img);
         if (packed.isEmpty())
             return list;
