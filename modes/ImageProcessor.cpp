@@ -183,7 +183,7 @@ QImage* ImageProcessor::CutWith(QByteArray& packed, int w, int h, const int* cor
             delete[] buffer;
             return nullptr;
         }
-        SImage out{optimised, 0, 0};
+        SImage out{optimised, dst.width, dst.height};
         const short o = fnMulticolorOptimizeImage(dst, &out, 0, 0, 0, 0);
         if (o <= 0 || out.width <= 0 || out.height <= 0 ||
             qint64(out.width) * out.height * 3 > bytes) {

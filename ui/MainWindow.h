@@ -133,6 +133,12 @@ public slots:
     void Handle_DeleteSelectedImageItems();
     void Handle_Right_Zoom_Show_menu(QPoint pos);
 
+    // ================================================================== list actions
+    void Handle_SelectedImageItemsCopy();
+    void Handle_SelectedImageItemsPrint();
+    void Handle_SelectedImageItemsToPdf();
+    void Handle_SelectedImageItemsToWord();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

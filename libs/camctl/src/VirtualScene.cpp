@@ -4,6 +4,7 @@
 #include <opencv2/imgproc.hpp>
 #include <scene/BookScene.h>
 #include <scene/Scene.h>
+#include <visioncore/ImageFile.h>
 
 #include <algorithm>
 #include <cmath>
@@ -138,12 +139,9 @@ std::vector<cv::Mat> VirtualScene::renderLoop(Kind kind, int width, int height, 
 }
 
 cv::Mat VirtualScene::fitPhoto(const std::string& path, int width, int height) {
-    cv::Mat photo;
-    try {
-        photo = cv::imread(path, cv::IMREAD_COLOR);
-    } catch (const cv::Exception&) {
-        return {};
-    }
+    // A scene folder may hold anything: a FIFO or a picture declaring gigapixels is skipped, not
+    // waited for or decoded.
+    const cv::Mat photo = visioncore::readImageFile(path);
     if (photo.empty())
         return {};
     if (photo.cols == width && photo.rows == height)
