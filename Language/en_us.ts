@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceController</name>
+    <message>
+        <source>The camera is in use by another program.</source>
+        <translation>The camera is in use by another program.</translation>
+    </message>
+    <message>
+        <source>Camera disconnected</source>
+        <translation>Camera disconnected</translation>
+    </message>
+</context>
+<context>
     <name>Dialog_ImagesOutPut</name>
     <message>
         <source>导出PDF</source>

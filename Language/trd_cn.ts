@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceController</name>
+    <message>
+        <source>The camera is in use by another program.</source>
+        <translation>攝影機正被其他程式使用。</translation>
+    </message>
+    <message>
+        <source>Camera disconnected</source>
+        <translation>攝影機已中斷連線</translation>
+    </message>
+</context>
+<context>
     <name>Dialog_ImagesOutPut</name>
     <message>
         <source>导出PDF</source>

@@ -142,6 +142,17 @@
     </message>
 </context>
 <context>
+    <name>DeviceController</name>
+    <message>
+        <source>The camera is in use by another program.</source>
+        <translation>摄像头正被其他程序使用。</translation>
+    </message>
+    <message>
+        <source>Camera disconnected</source>
+        <translation>摄像头已断开</translation>
+    </message>
+</context>
+<context>
     <name>Dialog_ImagesOutPut</name>
     <message>
         <source>导出PDF</source>

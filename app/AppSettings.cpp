@@ -45,7 +45,7 @@ AppSettings::AppSettings() {
 }
 
 QString AppSettings::filePath() {
-    QString path = AppPaths::applicationDir() + QLatin1Char('/') + QStringLiteral("Tesmora.ini");
+    QString path = AppPaths::settingsFile();
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return path;
 }
@@ -118,6 +118,8 @@ int AppSettings::Load() {
     subResHeight = number("Camera/SubResHeight");
     mainCompress = number("Camera/MainCompress");
     subCompress = number("Camera/SubCompress");
+    // Only the two mains frequencies exist; anything else (or no entry) is the box's first one.
+    powerFrequency = number("Camera/PowerFrequency") == 60 ? 60 : 50;
     wmType = number("WaterMark/WMType");
     wmContent = text("WaterMark/WMContent");
     wmPosition = number("WaterMark/WMPosition");
@@ -163,6 +165,7 @@ int AppSettings::Save() const {
     doc.setValue(kCamera, QStringLiteral("SubResHeight"), subResHeight);
     doc.setValue(kCamera, QStringLiteral("MainCompress"), mainCompress);
     doc.setValue(kCamera, QStringLiteral("SubCompress"), subCompress);
+    doc.setValue(kCamera, QStringLiteral("PowerFrequency"), powerFrequency);
     doc.setValue(kWaterMark, QStringLiteral("WMType"), wmType);
     doc.setValue(kWaterMark, QStringLiteral("WMContent"), wmContent);
     doc.setValue(kWaterMark, QStringLiteral("WMPosition"), wmPosition);

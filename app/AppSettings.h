@@ -27,7 +27,8 @@ public:
     // it was. Returns Ok, FileAbsent (nothing written) or FileUnusable.
     int Save() const;
 
-    // The settings file path: application directory + "/Tesmora.ini".
+    // The settings file path: application directory + "/Tesmora.ini", or the per-user copy of an
+    // installed program (AppPaths::settingsFile()).
     static QString filePath();
 
     // Built-in output directory and the last fallback: home + "/OutPut/".
@@ -49,6 +50,9 @@ public:
     int subResHeight = 600;
     int mainCompress = 0;
     int subCompress = 0;
+    // Mains frequency in Hz (50 or 60) that the main camera avoids flicker for; applied at every
+    // start of its preview.
+    int powerFrequency = 50;
 
     // --- group WaterMark ---
     int wmType = 0;     // 0 none, 1 date and time, 2 text, 3 picture

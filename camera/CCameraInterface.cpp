@@ -209,9 +209,11 @@ int CCameraInterface::TakePhoto() {
 }
 
 const QImage* CCameraInterface::QueryFrame() {
+    lastQueryResult = 0;
     if (!m_queryFrame || !previewRunning)
         return nullptr;
     const int r = m_queryFrame(m_frameBuffer.get(), &frameWidth, &frameHeight, &frameLength);
+    lastQueryResult = r;
     // Polled faster than the camera delivers: "nothing newer yet" is the usual answer.
     if (r == KELM_CAMCTL_NO_FRAME)
         return nullptr;

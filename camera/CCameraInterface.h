@@ -97,6 +97,8 @@ public:
     int frameWidth = 0;
     int frameHeight = 0;
     int frameLength = 0;
+    // The library's answer to the last frame query: a lost or stalled camera shows here.
+    int lastQueryResult = 0;
 
 private:
     QImage m_currentFrame;

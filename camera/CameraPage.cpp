@@ -74,10 +74,13 @@ void CameraPage::buildPictureControls() {
         m_grid->addWidget(m_sliders[s.picture], row++, 1, 1, 2, Qt::AlignVCenter);
     }
 
-    // Mains frequency is offered but deliberately drives nothing.
+    // Under mains-powered light a camera set to the wrong frequency shows bands rolling across
+    // the page.
     m_grid->addWidget(fieldLabel(tr("Power Fre:"), this), 7, 0, 1, 1, kLabelAlign);
-    m_grid->addWidget(combo(this, "pCombo_PowerFre", {"50HZ", "60HZ"}), 7, 1, 1, 2,
-                      Qt::AlignVCenter);
+    pCombo_PowerFre = combo(this, "pCombo_PowerFre", {"50HZ", "60HZ"});
+    m_grid->addWidget(pCombo_PowerFre, 7, 1, 1, 2, Qt::AlignVCenter);
+    connect(pCombo_PowerFre, qOverload<int>(&QComboBox::activated), this,
+            [this] { emit powerFrequencyChosen(powerFrequency()); });
 
     auto* focus = button(this, "pBtn_Focus", tr("Focus"));
     auto* reset = button(this, "pBtn_Reset", tr("Reset"));
@@ -119,6 +122,22 @@ void CameraPage::setDevices(const QStringList& names) {
     pCombo_Device->clear();
     // Inserting into the empty selector makes index 0 current, which reports it at once.
     pCombo_Device->addItems(names);
+}
+
+void CameraPage::replaceDevices(const QStringList& names, int current) {
+    const QSignalBlocker block(pCombo_Device);
+    pCombo_Device->clear();
+    pCombo_Device->addItems(names);
+    pCombo_Device->setCurrentIndex(current);
+}
+
+int CameraPage::powerFrequency() const {
+    return pCombo_PowerFre->currentIndex() == 1 ? 60 : 50;
+}
+
+void CameraPage::setPowerFrequency(int hertz) {
+    const QSignalBlocker block(pCombo_PowerFre);
+    pCombo_PowerFre->setCurrentIndex(hertz == 60 ? 1 : 0);
 }
 
 void CameraPage::chooseDevice(int index) {

@@ -23,6 +23,8 @@ public:
     // Selector contents. Filling a selector reports its new current entry like a user choice.
     void setDevices(const QStringList& names);
     void chooseDevice(int index);
+    // A fresh device list with `current` chosen, reported as nothing: the camera stays as it is.
+    void replaceDevices(const QStringList& names, int current);
     void setResolutions(const QStringList& sizes, int current);
     void setFormats(const QStringList& formats, int current);
     int currentDevice() const;
@@ -41,6 +43,10 @@ public:
     void showPictureValue(Picture p, int value);
     int pictureValue(Picture p) const;
 
+    // Mains frequency in Hz shown in "Power Fre:" (50 or 60); setting it reports nothing.
+    int powerFrequency() const;
+    void setPowerFrequency(int hertz);
+
     // Seconds between timed captures, 0 for a single capture.
     int seriesSeconds() const;
     // While a timed series runs, its interval and the sub camera stay as they are.
@@ -54,6 +60,7 @@ signals:
     void pictureChanged(CameraPage::Picture p, int value);
     void focusClicked();
     void resetClicked();
+    void powerFrequencyChosen(int hertz);
 
 private:
     void buildSelectors();
@@ -67,6 +74,7 @@ private:
     QComboBox* pCombo_Format = nullptr;
     QPushButton* pBtn_OpenDevice = nullptr;
     QSlider* m_sliders[PictureCount] = {};
+    QComboBox* pCombo_PowerFre = nullptr;
     QComboBox* pCombo_TakePhotoTimer = nullptr;
     QCheckBox* pCheck_OpenViceCam = nullptr;
 };

@@ -29,6 +29,10 @@ const int kIdCardPicture[CameraPage::PictureCount] = {17, 47, 61};
 // After an open or a focus request the camera focuses by itself for this many ticks.
 constexpr int kFocusHoldTicks = 15;
 constexpr int kTickMs = 500;
+// How often the device list is read while a lost camera is waited for: a camera back within a
+// second or two is running again before the user reaches for the mouse.
+constexpr int kWatchMs = 1000;
+constexpr int kBusyNoticeMs = 8000;
 
 int frameIntervalMs(int format) {
     return format == KELM_CAMCTL_FORMAT_MJPG ? 60 : format == KELM_CAMCTL_FORMAT_YUY2 ? 800 : 100;
@@ -44,9 +48,13 @@ DeviceController::DeviceController(AppSettings* settings, Log* log, CameraPage* 
       m_page(page),
       m_preview(preview),
       m_frameTimer(new QTimer(this)),
-      m_tickTimer(new QTimer(this)) {
+      m_tickTimer(new QTimer(this)),
+      m_watchTimer(new QTimer(this)) {
     connect(m_frameTimer, &QTimer::timeout, this, &DeviceController::queryFrame);
     connect(m_tickTimer, &QTimer::timeout, this, &DeviceController::tick);
+    m_watchTimer->setInterval(kWatchMs);
+    connect(m_watchTimer, &QTimer::timeout, this, &DeviceController::watchForCamera);
+    connect(m_page, &CameraPage::powerFrequencyChosen, this, &DeviceController::setPowerFrequency);
 }
 
 DeviceController::~DeviceController() {
@@ -87,6 +95,7 @@ void DeviceController::startTicking() {
 void DeviceController::shutdown() {
     m_tickTimer->stop();
     m_frameTimer->stop();
+    m_watchTimer->stop();
     // The library keeps streaming until told otherwise.
     if (m_camera && m_camera->previewRunning)
         m_camera->StopPreview();
@@ -104,6 +113,7 @@ void DeviceController::requestCapture() {
 void DeviceController::searchDevices() {
     // Read before the insertion: opening device 0 there stores its name over the saved one.
     const QString stored = m_settings->mainCamera;
+    m_page->setPowerFrequency(m_settings->powerFrequency);
     std::unique_ptr<QStringList> names(m_camera->GetDeviceList());
     m_page->setDevices(*names);
     if (names->isEmpty()) {
@@ -148,6 +158,7 @@ void DeviceController::stopForChange() {
 void DeviceController::selectDevice(int index) {
     if (index < 0)
         return;
+    stopWatching();  // the user chose another camera than the one waited for
     stopForChange();
     m_deviceChanging = true;
 
@@ -177,14 +188,27 @@ void DeviceController::selectResolution(int) {
 
 void DeviceController::toggleOpen() {
     m_deviceChanging = false;
+    if (!m_lostDevice.isEmpty() && !m_camera->previewRunning) {
+        // Closing while the camera is away: stop waiting for it.
+        stopWatching();
+        m_autoOpen = false;
+        m_preview->ClosePreview();
+        m_page->showPreviewStopped(true);
+        return;
+    }
     if (m_camera->previewRunning) {
+        stopWatching();
         m_autoOpen = false;
         stopPreview(true);
         return;
     }
+    openPreview(false);
+}
+
+bool DeviceController::openPreview(bool restore) {
     if (m_page->currentDevice() < 0 || m_page->currentFormatIndex() < 0 ||
         m_page->currentResolutionIndex() < 0)
-        return;
+        return false;
 
     const int format =
         m_page->currentFormat() == "YUY2" ? KELM_CAMCTL_FORMAT_YUY2 : KELM_CAMCTL_FORMAT_MJPG;
@@ -198,13 +222,22 @@ void DeviceController::toggleOpen() {
         m_camera->StartPreview(m_page->currentDevice(), size.width(), size.height(), format);
     if (r < 1) {
         qCDebug(lcDevice) << "Fail to start preview,Code:" << r;
-        return;
+        // Another program streaming from the camera is something the user can act on.
+        if (r == KELM_CAMCTL_E_BUSY)
+            emit cameraNotice(tr("The camera is in use by another program."), kBusyNoticeMs);
+        return false;
     }
     const QString device = m_page->currentDeviceName();
     qCDebug(lcDevice) << "StartPreview:" << device << "Res:" << sizeText;
     m_settings->mainCamera = device;
     m_settings->Save();
-    readPictureRanges();
+    if (restore) {
+        for (int p = 0; p < CameraPage::PictureCount; ++p)
+            setPicture(CameraPage::Picture(p), m_page->pictureValue(CameraPage::Picture(p)));
+    } else {
+        readPictureRanges();
+    }
+    applyPowerFrequency();
     m_camera->SetCameraProp(KELM_CAMCTL_PROP_FOCUS, 100, KELM_CAMCTL_FLAG_AUTO);
     m_focusCountdown = kFocusHoldTicks;
     m_page->showPreviewRunning(true);
@@ -212,6 +245,56 @@ void DeviceController::toggleOpen() {
     m_frameTimer->start(frameIntervalMs(format));
     emit originalSizeChanged(substituted ? m_substitution.listed : QSize());
     m_autoOpen = true;
+    return true;
+}
+
+void DeviceController::applyPowerFrequency() {
+    m_camera->SetVideoProp(KELM_CAMCTL_PROP_POWER_LINE,
+                           m_settings->powerFrequency == 60 ? KELM_CAMCTL_POWER_LINE_60HZ
+                                                            : KELM_CAMCTL_POWER_LINE_50HZ,
+                           KELM_CAMCTL_FLAG_MANUAL);
+}
+
+void DeviceController::setPowerFrequency(int hertz) {
+    m_settings->powerFrequency = hertz == 60 ? 60 : 50;
+    m_settings->Save();
+    if (m_camera && m_camera->previewRunning)
+        applyPowerFrequency();
+}
+
+void DeviceController::cameraLost(int reason) {
+    qCDebug(lcDevice) << "Camera lost, code:" << reason;
+    m_log->Write(3, "Camera disconnected");
+    m_frameTimer->stop();
+    m_camera->StopPreview();
+    emit previewStopped();
+    m_lostDevice = m_page->currentDeviceName();
+    // The last picture stays under the notice; the selectors and sliders keep what the camera
+    // is to get back.
+    emit cameraNotice(tr("Camera disconnected"), 0);
+    m_watchTimer->start();
+}
+
+void DeviceController::watchForCamera() {
+    std::unique_ptr<QStringList> names(m_camera->GetDeviceList());
+    const int index = names->indexOf(m_lostDevice);
+    if (index < 0)
+        return;
+    // Its place in the list may have changed; its sizes are read again for the start.
+    m_page->replaceDevices(*names, index);
+    std::unique_ptr<QStringList> sizes(m_camera->GetResolutionList(index));
+    // The notice stays until a frame arrives: a stalled camera is listed all along, and only
+    // its frames tell that it is back.
+    if (openPreview(true))
+        m_watchTimer->stop();
+}
+
+void DeviceController::stopWatching() {
+    if (m_lostDevice.isEmpty())
+        return;
+    m_watchTimer->stop();
+    emit cameraNoticeDone(tr("Camera disconnected"));
+    m_lostDevice.clear();
 }
 
 void DeviceController::readPictureRanges() {
@@ -227,7 +310,13 @@ void DeviceController::readPictureRanges() {
 }
 
 void DeviceController::queryFrame() {
-    m_preview->ShowFrame(m_camera->QueryFrame());
+    const QImage* frame = m_camera->QueryFrame();
+    m_preview->ShowFrame(frame);
+    if (frame)
+        stopWatching();  // a camera that was away is back
+    const int r = m_camera->lastQueryResult;
+    if (r == KELM_CAMCTL_E_DEVICE_LOST || r == KELM_CAMCTL_E_STALLED)
+        cameraLost(r);
 }
 
 void DeviceController::setPicture(CameraPage::Picture p, int value) {

@@ -55,6 +55,8 @@ public slots:
     void setPicture(CameraPage::Picture p, int value);
     void resetPicture();
     void focus();
+    // "Power Fre:" in Hz: stored, and given to a running camera at once.
+    void setPowerFrequency(int hertz);
 
 signals:
     void captured(QImage image);
@@ -65,8 +67,20 @@ signals:
     void originalSizeChanged(QSize size);
     // The stream stopped for a change or on request (the sub camera follows it).
     void previewStopped();
+    // News about the camera for the notice over the preview: shown for `msecs`, or until
+    // cameraNoticeDone() with the same text when `msecs` is 0.
+    void cameraNotice(QString text, int msecs);
+    void cameraNoticeDone(QString text);
 
 private:
+    // The camera was unplugged or stopped sending frames: say so and wait for it to come back.
+    void cameraLost(int reason);
+    void watchForCamera();
+    void stopWatching();
+    // Starts the preview as the selectors say; `restore` gives a camera that came back the
+    // picture settings it had instead of reading its own.
+    bool openPreview(bool restore);
+    void applyPowerFrequency();
     void stopForChange();
     void stopPreview(bool unlockSelectors);
     void readPictureRanges();
@@ -81,6 +95,8 @@ private:
     std::unique_ptr<ImageProcessor> m_processor;
     QTimer* m_frameTimer;
     QTimer* m_tickTimer;
+    QTimer* m_watchTimer;  // polls the device list while the camera is away
+    QString m_lostDevice;  // the camera being waited for, empty when none
     ResolutionSubstitution m_substitution;
     bool m_autoOpen = true;         // while set a device or resolution change reopens the preview
     bool m_deviceChanging = false;  // while set resolution-selector changes are ignored

@@ -158,6 +158,17 @@ void MainWindow::connectComponents() {
     });
     connect(m_device, &DeviceController::originalSizeChanged, m_preConfigBar,
             &CPreConfigBar::SetOriginalCaptureSize);
+    connect(m_device, &DeviceController::cameraNotice, this, [this](const QString& text, int ms) {
+        if (ms > 0)
+            m_notices->showNotice(text, ms);
+        else
+            m_notices->showPersistent(text);
+    });
+    // Only the camera's own notice goes: a newer one (a failed save, say) stays.
+    connect(m_device, &DeviceController::cameraNoticeDone, this, [this](const QString& text) {
+        if (m_notices->text() == text)
+            m_notices->hideNotice();
+    });
     // HELP TIPS: DeviceController::noDeviceFound switches the help tips to context 6 here.
 
     connect(m_panel->imageSetPage(), &ImageSetPage::settingsChanged, this,
