@@ -45,7 +45,7 @@ AppSettings::AppSettings() {
 }
 
 QString AppSettings::filePath() {
-    QString path = AppPaths::applicationDir() + QLatin1Char('/') + QStringLiteral("Tesmora.ini");
+    QString path = AppPaths::settingsFile();
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return path;
 }

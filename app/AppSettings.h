@@ -27,7 +27,8 @@ public:
     // it was. Returns Ok, FileAbsent (nothing written) or FileUnusable.
     int Save() const;
 
-    // The settings file path: application directory + "/Tesmora.ini".
+    // The settings file path: application directory + "/Tesmora.ini", or the per-user copy of an
+    // installed program (AppPaths::settingsFile()).
     static QString filePath();
 
     // Built-in output directory and the last fallback: home + "/OutPut/".

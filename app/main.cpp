@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QTranslator>
 
+#include "app/CommandLine.h"
 #include "app/CrashHandler.h"
 #include "app/Language.h"
 #include "ui/FirstPaintProbe.h"
@@ -13,6 +14,11 @@ int main(int argc, char* argv[]) {
     const int reportResult = CrashHandler::runReportModeIfRequested(argc, argv);
     if (reportResult >= 0)
         return reportResult;
+
+    // Answered before the application object exists, so they work without a display.
+    const int informationResult = CommandLine::answerInformationOptions(argc, argv);
+    if (informationResult >= 0)
+        return informationResult;
 
     // The window draws with the raster engine only; without this, Qt's GLX integration loads the
     // whole Mesa/LLVM stack (about 50 MB resident) for nothing. A user's own choice still wins.

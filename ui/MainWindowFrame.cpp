@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 
 #include "app/AppSettings.h"
+#include "app/CommandLine.h"
 #include "app/Language.h"
 #include "app/StyleSheet.h"
 #include "app/LogCategories.h"
@@ -287,7 +288,7 @@ void MainWindow::Handle_UpdateHelpTip(QString tip) {
 
 void MainWindow::Handle_OpenAboutBox() {
     const QString text = tr("Name:") + m_settings->productName + "\n" + tr("Ver:") +
-                         QStringLiteral(MIRAVELO_VERSION) + "\n" + tr("Company:") +
+                         CommandLine::version() + "\n" + tr("Company:") +
                          tr("ZR Document Imaging") + "\n" +
                          tr("Copyright (C) ZR Document Imaging. All rights reserved.");
     QMessageBox::information(nullptr, tr("About"), text, QMessageBox::Ok);
