@@ -121,8 +121,9 @@ private slots:
             Pages p = process(ip, image, buf, true, false);
             QCOMPARE(p.result, 1);
             QVERIFY(buf.guardsIntact());
-            for (auto [w, h, bytes, data] : {std::make_tuple(p.lw, p.lh, p.lbytes, buf.left.data()),
-                                             std::make_tuple(p.rw, p.rh, p.rbytes, buf.right.data()}) {
+            for (auto [w, h, bytes, data] :
+                 {std::make_tuple(p.lw, p.lh, p.lbytes, buf.left.data()),
+                  std::make_tuple(p.rw, p.rh, p.rbytes, buf.right.data())}) {
                 QVERIFY(w > image->width() / 5 && w < image->width() / 2);
                 QVERIFY(h > image->height() / 3 && h <= image->height());
                 const int bpl = (w * 3 + 3) / 4 * 4;
