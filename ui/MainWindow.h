@@ -13,6 +13,8 @@ class CCameraPreview;
 class CPreConfigBar;
 class CaptureController;
 class DeviceController;
+class Dialog_Navigate;
+class HelpTip;
 class Log;
 class QGridLayout;
 class QLabel;
@@ -47,6 +49,10 @@ public:
     DeviceController* device() const { return m_device; }
     CaptureController* captures() const { return m_captures; }
     CPreConfigBar* scanModeBar() const { return m_preConfigBar; }
+    // The hints under the preview; the face comparison switches their context too.
+    HelpTip* helpTip() const { return m_helpTip; }
+    // The first-start tour, or null when this run did not show it.
+    Dialog_Navigate* tour() const { return m_tour; }
 
 signals:
     // Capture hand-off to the scan-mode bar.
@@ -160,6 +166,7 @@ private:
     // Start-up and wiring (MainWindow.cpp).
     void createComponents();
     void showComponentNotice();
+    void showFirstStartTour();
     void connectComponents();
     void connectCaptureFlow();
     void announceSettings();
@@ -196,6 +203,8 @@ private:
     DeviceController* m_device = nullptr;
     CaptureController* m_captures = nullptr;
     NoticeBar* m_notices = nullptr;
+    HelpTip* m_helpTip = nullptr;
+    Dialog_Navigate* m_tour = nullptr;
 
     // ================================================================== frame widgets
     QWidget* centralWidget_ = nullptr;
