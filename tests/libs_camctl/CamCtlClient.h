@@ -67,8 +67,9 @@ struct Api {
                 return i;
         return -1;
     }
-    int start640(int format) {
-        return start(0, resolution(0, 640, 480, format));
+    // Starts the main camera in the listed mode of that size and format.
+    int startAt(int width, int height, int format = KELM_CAMCTL_FORMAT_MJPG) {
+        return start(0, resolution(0, width, height, format));
     }
 };
 

@@ -8,9 +8,6 @@ class TestCamCtlV4l2 : public QObject {
     Q_OBJECT
 
     Api api;
-    int start(int w, int h, int format = KELM_CAMCTL_FORMAT_MJPG) {
-        return api.start(0, api.resolution(0, w, h, format));
-    }
     // Queries until the stream ends; its reason.
     int untilEnded() {
         int r = 0;
@@ -38,14 +35,14 @@ private slots:
                                       {640, 480, KELM_CAMCTL_FORMAT_YUY2, 30},
                                       {1280, 720, KELM_CAMCTL_FORMAT_YUY2, 10}};
         for (const QVector<int>& m : modes) {
-            QCOMPARE(start(m[0], m[1], m[2]), 1);
+            QCOMPARE(api.startAt(m[0], m[1], m[2]), 1);
             QCOMPARE(api.waitFrame(30000).mid(0, 3), QVector<int>({1, m[0], m[1]}));
             QCOMPARE(FakeV4l2::get("fps"), m[3]);
         }
     }
 
     void controlsReachTheCamera() {
-        QCOMPARE(start(640, 480), 1);
+        QCOMPARE(api.startAt(640, 480), 1);
         KELM_CamProperty p{}, set{0, 0, 0, 0, 40, KELM_CAMCTL_FLAG_MANUAL};
         QCOMPARE(api.setVideo(KELM_CAMCTL_PROP_BRIGHTNESS, &set), 1);
         QCOMPARE(api.getVideo(KELM_CAMCTL_PROP_BRIGHTNESS, &p), 1);
@@ -60,7 +57,7 @@ private slots:
     void brokenSlowAndStalledStreams() {
         // Frames 0, 2, 4 ... are cut short: only odd marks come through, each page whole.
         FakeV4l2::set("cutEvery", 2);
-        QCOMPARE(start(640, 480), 1);
+        QCOMPARE(api.startAt(640, 480), 1);
         for (int i = 0; i < 10; ++i) {
             QCOMPARE(api.waitFrame(30000)[0], 1);
             QCOMPARE(FakeV4l2::frameMark(api.buf.data()) % 2, 1);
@@ -69,7 +66,7 @@ private slots:
         // A slow camera is waited for, not restarted.
         FakeV4l2::set("slowMs", 1500);
         const int streamOns = FakeV4l2::get("streamOns");
-        QCOMPARE(start(640, 480), 1);
+        QCOMPARE(api.startAt(640, 480), 1);
         QCOMPARE(api.waitFrame(30000)[0], 1);
         QCOMPARE(FakeV4l2::get("streamOns"), streamOns + 1);
         FakeV4l2::set("slowMs", 0);
