@@ -21,7 +21,10 @@ Dialog_Navigate::Dialog_Navigate(QWidget* mainWindow) : QDialog(mainWindow) {
 }
 
 void Dialog_Navigate::showPicture(int number) {
-    m_picture = QStringLiteral(":/new/prefix1/Res/UI/Help%1.png").arg(number);
+    static const QString pictures[] = {QStringLiteral(":/new/prefix1/Res/UI/Help1.png"),
+                                       QStringLiteral(":/new/prefix1/Res/UI/Help2.png"),
+                                       QStringLiteral(":/new/prefix1/Res/UI/Help3.png")};
+    m_picture = pictures[qBound(1, number, 3) - 1];
     // A picture missing from the resources leaves the label empty; the clicks still count.
     m_label->setPixmap(QPixmap(m_picture));
 }
