@@ -322,6 +322,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Rundgang</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -397,6 +404,93 @@
     <message>
         <source>Save Directly</source>
         <translation>Direkt speichern</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>Achten Sie auf das Licht: weder zu hell noch zu dunkel</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>Legen Sie das Dokument beim Scannen in den Aufnahmebereich der Kamera.</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>Wenn der Zielbereich nicht gefunden wird, können Sie die Bildhelligkeit von Hand anpassen</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>Wählen Sie den Scanmodus nach Ihrem Bedarf und dem tatsächlichen Ergebnis</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>Klicken Sie unten rechts auf die Scan-Schaltfläche, um den Scan auszuführen</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>Rechts sehen Sie die gescannten Bilder direkt。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>Öffnen Sie Bücher beim Scannen natürlich, um künstliche Falten zu vermeiden</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>Klicken Sie auf die Scan-Schaltfläche, sobald der Zielbereich ruhig ist</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>Legen Sie das Dokument in den Aufnahmebereich der Kamera。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>Nach dem Scan können Sie das Bild je nach Bedarf und Ergebnis von Hand drehen</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>Nach dem Scan kann das Bild einzeln oder zum bequemen Drucken auf A4-Papier gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>Legen Sie das Dokument in den Aufnahmebereich der Kamera</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>Enthält das Dokument einen QR-Code, erkennt die Software ihn automatisch.</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>Bitte nehmen Sie bei der Aufnahme die Brille ab.</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>Blicken Sie gerade in die Zweitkamera.</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>Die Vergleichswerte werden unten in Echtzeit angezeigt.</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>Prüfen Sie, ob das Gerät richtig mit dem Computer verbunden ist.</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>Prüfen Sie, ob das Gerät in der Geräteverwaltung des Computers unter Bildgeräte erscheint.</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>Prüfen Sie, ob ein anderes Programm die Kamera belegt.</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>Hilft das nicht weiter, wenden Sie sich bitte an den Hersteller</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>Bilder in der Liste können nach PDF, Word und in andere Formate exportiert werden.</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Presentazione</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -397,6 +404,93 @@
     <message>
         <source>Save Directly</source>
         <translation>Salva subito</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>Attenzione alla luce: né troppa né troppo poca</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>Per acquisire un documento, posizionalo nel campo della fotocamera.</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>Se l&apos;area di destinazione non viene trovata, puoi regolare a mano la luminosità</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>Scegli la modalità di scansione in base alle esigenze e al risultato</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>Fai clic sul pulsante di scansione in basso a destra per acquisire</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>Le immagini acquisite si vedono direttamente a destra。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>Per acquisire un libro, aprilo in modo naturale per evitare pieghe</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>Quando l&apos;area di destinazione è stabile, fai clic sul pulsante di scansione</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>Posiziona il documento nel campo della fotocamera。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>Dopo la scansione puoi ruotare l&apos;immagine a mano secondo le esigenze e il risultato</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>Dopo la scansione l&apos;immagine può essere salvata da sola o su un foglio A4 per la stampa.</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>Posiziona il documento nel campo della fotocamera</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>Se il documento contiene un codice QR, il programma lo riconosce automaticamente.</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>Togli gli occhiali durante la ripresa.</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>Guarda dritto verso la fotocamera secondaria.</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>I valori di confronto sono mostrati in basso in tempo reale.</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>Verifica che il dispositivo sia collegato correttamente al computer.</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>Verifica che il dispositivo compaia in Gestione dispositivi, sotto dispositivi di imaging.</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>Verifica che nessun altro programma stia usando la fotocamera.</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>Se il problema persiste, contatta il produttore</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>Le immagini dell&apos;elenco possono essere esportate in PDF, Word e altri formati.</translation>
     </message>
 </context>
 <context>

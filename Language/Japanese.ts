@@ -322,6 +322,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ガイド</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -397,6 +404,93 @@
     <message>
         <source>Save Directly</source>
         <translation>直接保存</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>明るすぎたり暗すぎたりしないよう、照明に注意してください</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>文書をスキャンするときは、カメラの撮影範囲内に置いてください。</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>対象領域が見つからない場合は、画面の明るさを手動で調整できます</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>必要と実際の結果に応じてスキャンモードを選べます</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>右下のスキャンボタンをクリックするとスキャンします</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>スキャンした画像は右側ですぐに確認できます。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>本をスキャンするときは、折り目がつかないよう自然に開いてください</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>対象領域が安定したら、スキャンボタンをクリックしてください</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>文書をカメラの撮影範囲内に置いてください。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>スキャン後、必要と結果に応じて画像を手動で回転できます</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>スキャン後、画像は単独で、または印刷しやすいようにA4用紙に保存できます。</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>文書をカメラの撮影範囲内に置いてください</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>文書にQRコードがあると、自動的に認識します。</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>撮影時は眼鏡を外してください。</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>サブカメラに正面を向けてください。</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>比較値は下部にリアルタイムで表示されます。</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>機器がコンピューターに正しく接続されているか確認してください。</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>デバイスマネージャーのイメージングデバイスに機器があるか確認してください。</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>他のソフトウェアがカメラを使用していないか確認してください。</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>解決しない場合は、製造元にお問い合わせください</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>リストの画像はPDF、Wordなどの形式に書き出せます。</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Обзор</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -397,6 +404,93 @@
     <message>
         <source>Save Directly</source>
         <translation>Сразу сохранять</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>Следите за освещением: не слишком ярко и не слишком темно</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>При сканировании документа поместите его в поле зрения камеры.</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>Если область не находится, можно вручную настроить яркость изображения</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>Выбирайте режим сканирования по задаче и по фактическому результату</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>Нажмите кнопку сканирования в правом нижнем углу, чтобы отсканировать</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>Отсканированные изображения сразу видны справа。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>При сканировании книги открывайте её естественно, без искусственных сгибов</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>Когда область стабильна, нажмите кнопку сканирования</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>Поместите документ в поле зрения камеры。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>После сканирования изображение можно повернуть вручную по необходимости</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>После сканирования изображение можно сохранить отдельно или на листе A4 для печати.</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>Поместите документ в поле зрения камеры</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>Если в документе есть QR-код, программа распознает его автоматически.</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>Снимите очки при съёмке.</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>Смотрите прямо в дополнительную камеру.</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>Значения сравнения показываются внизу в реальном времени.</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>Проверьте, правильно ли устройство подключено к компьютеру.</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>Проверьте, есть ли устройство в диспетчере устройств, в разделе устройств обработки изображений.</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>Проверьте, не занята ли камера другой программой.</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>Если это не помогло, обратитесь к производителю</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>Изображения из списка можно экспортировать в PDF, Word и другие форматы.</translation>
     </message>
 </context>
 <context>

@@ -322,6 +322,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Recorrido</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -397,6 +404,93 @@
     <message>
         <source>Save Directly</source>
         <translation>Guardar directo</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>Cuide la luz: ni demasiada ni demasiado poca</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>Al escanear un documento, colóquelo dentro del campo de la cámara.</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>Si no se encuentra el área objetivo, puede ajustar el brillo de la imagen a mano</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>Elija el modo de escaneo según sus necesidades y el resultado real</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>Haga clic en el botón de escaneo abajo a la derecha para escanear</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>Las imágenes escaneadas se ven directamente a la derecha。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>Al escanear libros, ábralos con naturalidad para evitar pliegues</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>Cuando el área objetivo esté estable, haga clic en el botón de escaneo</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>Coloque el documento dentro del campo de la cámara。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>Tras el escaneo puede girar la imagen a mano según sus necesidades y el resultado</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>Tras el escaneo la imagen puede guardarse sola o en una hoja A4 para imprimirla fácilmente.</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>Coloque el documento dentro del campo de la cámara</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>Si el documento tiene un código QR, el programa lo reconoce automáticamente.</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>Quítese las gafas para la toma.</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>Mire de frente a la cámara auxiliar.</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>Los valores de comparación se muestran abajo en tiempo real.</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>Compruebe que el equipo está bien conectado al ordenador.</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>Compruebe que el dispositivo aparece en el administrador de dispositivos, en dispositivos de imagen.</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>Compruebe que ningún otro programa esté usando la cámara.</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>Si el problema continúa, póngase en contacto con el fabricante</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>Las imágenes de la lista pueden exportarse a PDF, Word y otros formatos.</translation>
     </message>
 </context>
 <context>

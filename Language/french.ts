@@ -322,6 +322,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Visite guidée</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -397,6 +404,93 @@
     <message>
         <source>Save Directly</source>
         <translation>Sans aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>Attention à la lumière : ni trop forte ni trop faible</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>Pour numériser un document, placez-le dans le champ de la caméra.</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>Si la zone cible n&apos;est pas trouvée, vous pouvez régler la luminosité de l&apos;image à la main</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>Choisissez le mode de numérisation selon vos besoins et le résultat obtenu</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>Cliquez sur le bouton de numérisation en bas à droite pour numériser</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>Les images numérisées s&apos;affichent directement à droite。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>Pour numériser un livre, ouvrez-le naturellement pour éviter les plis</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>Quand la zone cible est stable, cliquez sur le bouton de numérisation</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>Placez le document dans le champ de la caméra。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>Après la numérisation, vous pouvez faire pivoter l&apos;image selon vos besoins et le résultat</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>Après la numérisation, l&apos;image peut être enregistrée seule ou sur une page A4 pour l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>Placez le document dans le champ de la caméra</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>Si le document contient un code QR, le logiciel le reconnaît automatiquement.</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>Retirez vos lunettes pour la prise de vue.</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>Regardez droit vers la caméra auxiliaire.</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>Les valeurs de comparaison s&apos;affichent en temps réel en bas.</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>Vérifiez que l&apos;appareil est bien connecté à l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>Vérifiez que l&apos;appareil figure dans le gestionnaire de périphériques, sous périphériques d&apos;image.</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>Vérifiez qu&apos;aucun autre logiciel n&apos;utilise la caméra.</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>Si le problème persiste, contactez le fabricant</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>Les images de la liste peuvent être exportées en PDF, Word et d&apos;autres formats.</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,11 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QDir>
 #include <QIcon>
 #include <QListView>
+#include <QMap>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
@@ -24,7 +26,9 @@
 #include "output/OutputPipeline.h"
 #include "camera/CameraPage.h"
 #include "ui/CaptureKeyFilter.h"
+#include "ui/Dialog_Navigate.h"
 #include "ui/FirstPaintProbe.h"
+#include "ui/HelpTip.h"
 #include "ui/ImageSetPage.h"
 #include "ui/NoticeBar.h"
 #include "ui/SettingsPanel.h"
@@ -53,6 +57,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     m_log->Write(
         3, m_settings->Load() < 0 ? "Fail to Read Config File!" : "Read Config File Success!");
 
+    m_helpTip = new HelpTip(this);
     m_loadTimer = new QTimer(this);
     connect(m_loadTimer, &QTimer::timeout, this, &MainWindow::Handle_LoadTimerout);
     connect(new FirstPaintProbe(this), &FirstPaintProbe::painted, this,
@@ -144,9 +149,23 @@ void MainWindow::Handle_LoadTimerout() {
 
     m_device->initLibrary();
     m_panel->imageList()->buildMenu();
-    // HELP TIPS: first-start navigation dialog, then the help-tip rotation timer.
+    showFirstStartTour();
+    m_helpTip->start();
     m_device->searchDevices();
     m_device->startTicking();
+}
+
+void MainWindow::showFirstStartTour() {
+    qDebug() << "Navigate_Dialog_Show";
+    if (!m_settings->isFirstStart)
+        return;
+    // Saved before the tour appears, so that a run that ends during the tour does not show it
+    // again next time.
+    m_settings->isFirstStart = false;
+    m_settings->Save();
+    m_tour = new Dialog_Navigate(this);
+    m_tour->show();
+    m_tour->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::showComponentNotice() {
@@ -185,7 +204,8 @@ void MainWindow::connectComponents() {
         if (m_notices->text() == text)
             m_notices->hideNotice();
     });
-    // HELP TIPS: DeviceController::noDeviceFound switches the help tips to context 6 here.
+    connect(m_device, &DeviceController::noDeviceFound, this,
+            [this] { m_helpTip->setContext(HelpTip::NoCamera); });
 
     connect(m_panel->imageSetPage(), &ImageSetPage::settingsChanged, this,
             &MainWindow::announceSettings);
@@ -282,7 +302,11 @@ void MainWindow::Handle_CurrentControlModeChanged(ControlMode m) {
     focusCaptureButton();
     if (m >= ResidenceMode)
         return;
-    // HELP TIPS: the help context follows the mode here.
+    static const QMap<ControlMode, int> contextOf = {{DocMode, HelpTip::Document},
+                                                     {IDMode, HelpTip::IdCard},
+                                                     {SheetMode, HelpTip::Sheet},
+                                                     {BookMode, HelpTip::Book}};
+    m_helpTip->setContext(contextOf.value(m, HelpTip::General));
     Btn_Preview_TurnLeft->setVisible(m == DocMode);
     Btn_Preview_TurnRight->setVisible(m == DocMode);
     m_device->applyModeParameters(m);

@@ -15,6 +15,8 @@ class CPreConfigBar;
 class CViceCamPreview;
 class CaptureController;
 class DeviceController;
+class Dialog_Navigate;
+class HelpTip;
 class Log;
 class QGridLayout;
 class QLabel;
@@ -55,6 +57,11 @@ public:
 
     // Shows the window in front, also when it was minimised (a second start asked for it).
     void bringToFront();
+
+    // The hints under the preview; the face comparison switches their context too.
+    HelpTip* helpTip() const { return m_helpTip; }
+    // The first-start tour, or null when this run did not show it.
+    Dialog_Navigate* tour() const { return m_tour; }
 
 signals:
     // Capture hand-off to the scan-mode bar.
@@ -177,6 +184,7 @@ private:
     // Start-up and wiring (MainWindow.cpp).
     void createComponents();
     void showComponentNotice();
+    void showFirstStartTour();
     void connectComponents();
     void connectCaptureFlow();
     void connectNotices();
@@ -223,6 +231,8 @@ private:
     CaptureController* m_captures = nullptr;
     ViceCamera* m_viceCamera = nullptr;
     NoticeBar* m_notices = nullptr;
+    HelpTip* m_helpTip = nullptr;
+    Dialog_Navigate* m_tour = nullptr;
 
     // ================================================================== frame widgets
     QWidget* centralWidget_ = nullptr;

@@ -26,6 +26,7 @@
 #include "app/LogCategories.h"
 #include "camera/CCameraPreview.h"
 #include "camera/CViceCamPreview.h"
+#include "ui/HelpTip.h"
 #include "ui/NoticeBar.h"
 #include "camera/DeviceController.h"
 #include "camera/ViceCamera.h"
@@ -217,7 +218,7 @@ void MainWindow::connectFrame() {
     connect(pBtn_Languages, &QPushButton::clicked, this, &MainWindow::Handle_ShowLanguateChoose);
     connect(pBtn_About, &QPushButton::clicked, this, &MainWindow::Handle_OpenAboutBox);
     connect(pLbl_HelpTips, &QLabel::linkActivated, this, &MainWindow::Handle_OpenHelpUrl);
-    // HELP TIPS: help-tip provider UpdateTip(QString) -> Handle_UpdateHelpTip(QString).
+    connect(m_helpTip, &HelpTip::UpdateTip, this, &MainWindow::Handle_UpdateHelpTip);
 
     using LanguageSlot = void (MainWindow::*)();
     const QMap<QString, LanguageSlot> slotFor = {

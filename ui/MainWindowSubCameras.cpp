@@ -8,6 +8,7 @@
 #include "camera/ViceCamera.h"
 #include "modes/CPreConfigBar.h"
 #include "ui/MainWindow.h"
+#include "ui/HelpTip.h"
 #include "ui/SettingsPanel.h"
 
 void MainWindow::connectSubCameras() {
@@ -62,7 +63,8 @@ void MainWindow::mergeImg(QString fileName) {
 }
 
 void MainWindow::OpenViceCamera(bool on) {
-    // HELP TIPS: context 5 while face detection is on, context 3 when it is switched off.
+    // The hints speak of the face check while it is on, of the card again when it is off.
+    m_helpTip->setContext(on ? HelpTip::Face : HelpTip::IdCard);
     if (on) {
         if (m_preConfigBar->CurrentMode() == IDMode && !pCViceCamPreview->comparing()) {
             pCViceCamPreview->show();
