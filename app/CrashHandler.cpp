@@ -14,6 +14,8 @@
 #include <cstring>
 
 #include <fcntl.h>
+#include <sched.h>
+#include <time.h>
 #include <limits.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -31,6 +33,8 @@ const int kSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT};
 char g_executable[PATH_MAX];
 std::atomic<bool> g_installed{false};
 std::atomic<bool> g_handling{false};
+// Threads that have entered the freeze handler; the report waits for all it signalled.
+std::atomic<int> g_parked{0};
 int g_freezeSignal = 0;
 constexpr size_t kAltStackSize = 64 * 1024;
 thread_local bool t_altStackSet = false;
@@ -90,6 +94,7 @@ void endProcess(int sig) {
 // screen, and nothing of the broken process may go on working meanwhile (the camera's capture
 // thread, the GUI thread's timers, a save).
 void onFreeze(int) {
+    g_parked.fetch_add(1);
     for (;;)
         pause();
 }
@@ -112,10 +117,10 @@ pid_t parseTid(const char* name) {
     return tid;
 }
 
-// Sends the freeze signal to every thread of the process but the calling one. Threads are
-// listed until a pass finds no new one, so one that was being started is caught too. Only
-// system calls: no allocation, no locks.
-void freezeOtherThreads() {
+// Sends the freeze signal to every thread of the process but the calling one and returns how
+// many were signalled. Threads are listed until a pass finds no new one, so one that was being
+// started is caught too. Only system calls: no allocation, no locks.
+int signalOtherThreads() {
     const pid_t self = pid_t(syscall(SYS_gettid));
     const pid_t process = getpid();
     constexpr int kMaxThreads = 512;
@@ -124,7 +129,7 @@ void freezeOtherThreads() {
     for (int pass = 0; pass < 4; ++pass) {
         const int fd = open("/proc/self/task", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0)
-            return;
+            return frozenCount;
         bool foundNew = false;
         alignas(8) char buffer[4096];
         long n;
@@ -146,6 +151,21 @@ void freezeOtherThreads() {
         }
         close(fd);
         if (!foundNew)
+            return frozenCount;
+    }
+    return frozenCount;
+}
+
+// Parks the other threads before the report shows, and waits (briefly: a thread that blocks the
+// signal never answers) until they have stopped, so that none is still at work behind the box.
+void freezeOtherThreads() {
+    const int signalled = signalOtherThreads();
+    timespec start{}, t{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    while (g_parked.load() < signalled) {
+        sched_yield();
+        clock_gettime(CLOCK_MONOTONIC, &t);
+        if ((t.tv_sec - start.tv_sec) * 1000 + (t.tv_nsec - start.tv_nsec) / 1000000 > 500)
             return;
     }
 }

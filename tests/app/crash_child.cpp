@@ -10,6 +10,7 @@
 #include <thread>
 
 #include <dirent.h>
+#include <sched.h>
 #include <fstream>
 #include <unistd.h>
 
@@ -54,7 +55,8 @@ void segvBesideABusyThread() {
 }
 
 // States of the crashed process's threads ("R" running, "S" sleeping, ...), read by the report
-// process from /proc. Waits, up to a bound, until none of them runs any more.
+// process from /proc. The crashed process waits for its threads to park before it starts the
+// report, so they are asleep by now; a few re-reads cover one still on its way into the pause.
 std::string parentThreadStates() {
     std::string states;
     for (int tries = 0; tries < 200; ++tries) {
@@ -77,7 +79,7 @@ std::string parentThreadStates() {
         closedir(dir);
         if (states.find('R') == std::string::npos)
             break;
-        usleep(50000);
+        sched_yield();
     }
     return states;
 }

@@ -4,8 +4,8 @@
 // path, entry points resolved by name.
 #include <KELM_CamCtl.h>
 
-#include <QElapsedTimer>
 #include <QLibrary>
+#include <QTest>
 #include <QThread>
 #include <QVector>
 
@@ -52,11 +52,10 @@ struct Api {
     // Polls until a new frame arrives (the virtual camera renders its loop first) or a failure
     // code: {result, width, height, length}.
     QVector<int> waitFrame(int timeoutMs = 15000) {
-        QElapsedTimer t;
-        t.start();
         int r = KELM_CAMCTL_NO_FRAME;
-        while (t.elapsed() < timeoutMs && (r = queryOnce()) == KELM_CAMCTL_NO_FRAME)
-            QThread::msleep(10);
+        const bool arrived =
+            QTest::qWaitFor([&] { return (r = queryOnce()) != KELM_CAMCTL_NO_FRAME; }, timeoutMs);
+        Q_UNUSED(arrived)  // the result code says what came
         return {r, w, h, len};
     }
     int resolution(int device, int width, int height, int format) {

@@ -89,6 +89,23 @@ static double now(void) {
     return t.tv_sec + t.tv_nsec / 1e9;
 }
 
+/* Woken by every scripted change, so that a wait for the next frame or the end of a slow
+ * negotiation also ends at an unplug or a stall. */
+static pthread_cond_t changed = PTHREAD_COND_INITIALIZER;
+
+/* Waits with `lock` held until the monotonic time `until` or the next scripted change. */
+static void waitUntil(double until) {
+    const double left = until - now();
+    if (left <= 0)
+        return;
+    struct timespec t;
+    clock_gettime(CLOCK_REALTIME, &t);
+    const double at = (double)t.tv_sec + t.tv_nsec / 1e9 + left;
+    t.tv_sec = (time_t)at;
+    t.tv_nsec = (long)((at - (double)t.tv_sec) * 1e9);
+    pthread_cond_timedwait(&changed, &lock, &t);
+}
+
 static int fail(int e) {
     errno = e;
     return -1;
@@ -209,7 +226,9 @@ static int fakeIoctl(int fd, int node, unsigned long req, void* arg) {
         case VIDIOC_S_FMT:
             if (busy)
                 return fail(EBUSY);
-            usleep((useconds_t)slowMs * 1000); /* a slow camera negotiates for a while */
+            /* A slow camera negotiates for a while; an unplug ends it. */
+            for (const double until = now() + slowMs / 1000.0; plugged && now() < until;)
+                waitUntil(until);
             m = findMode(fmt->fmt.pix.pixelformat, fmt->fmt.pix.width, fmt->fmt.pix.height, -1);
             mode = m ? m : &modes[2];
             fmt->fmt.pix.pixelformat = mode->fourcc;
@@ -330,15 +349,19 @@ int ioctl(int fd, unsigned long req, ...) {
 int poll(struct pollfd* fds, nfds_t n, int timeout) {
     if (n != 1 || !ours(fds[0].fd))
         return REAL(poll)(fds, n, timeout);
-    for (const double until = now() + timeout / 1000.0;; usleep(2000)) {
-        pthread_mutex_lock(&lock);
+    const double until = now() + timeout / 1000.0;
+    pthread_mutex_lock(&lock);
+    for (;;) {
         advance();
         const int state = ours(fds[0].fd);
         fds[0].revents = (short)(state < 0 ? POLLERR | POLLHUP : doneCount ? POLLIN : 0);
-        pthread_mutex_unlock(&lock);
         if (fds[0].revents || now() >= until)
-            return fds[0].revents ? 1 : 0;
+            break;
+        /* Nothing changes before the next frame is due, or before a scripted change. */
+        waitUntil(streamFd >= 0 && nextFrameAt && nextFrameAt < until ? nextFrameAt : until);
     }
+    pthread_mutex_unlock(&lock);
+    return fds[0].revents ? 1 : 0;
 }
 
 DIR* opendir(const char* name) {
@@ -380,6 +403,7 @@ int fakeV4l2Set(const char* key, int value) {
     for (int i = 0; i < COUNT(knobs); ++i)
         if (!strcmp(key, knobs[i].key))
             *knobs[i].value = value;
+    pthread_cond_broadcast(&changed);
     pthread_mutex_unlock(&lock);
     return 0;
 }
