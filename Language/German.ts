@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>CImagePreview</name>
+    <message>
+        <source>Adjust</source>
+        <translation>Anpassen</translation>
+    </message>
+</context>
+<context>
     <name>CPreConfigBar</name>
     <message>
         <source>Doc</source>
@@ -209,6 +216,29 @@
     <message>
         <source>Too many captures are waiting — this one was not taken</source>
         <translation>Zu viele Aufnahmen warten — diese wurde nicht gemacht</translation>
+    </message>
+</context>
+<context>
+    <name>CornerEditor</name>
+    <message>
+        <source>Adjust corners</source>
+        <translation>Ecken anpassen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Drag the corners onto the page&apos;s corners; the arrow keys move the chosen one. Enter accepts, Escape cancels.</source>
+        <translation>Ziehen Sie die Ecken auf die Ecken der Seite; die Pfeiltasten verschieben die gewählte. Eingabe übernimmt, Esc bricht ab.</translation>
+    </message>
+    <message>
+        <source>The corners cross: move them so that the outline runs round the page.</source>
+        <translation>Die Ecken überkreuzen sich: verschieben Sie sie, bis der Umriss um die Seite läuft.</translation>
     </message>
 </context>
 <context>
@@ -878,6 +908,10 @@
     <message>
         <source>Save</source>
         <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Turn pages upright</source>
+        <translation>Seiten aufrichten</translation>
     </message>
 </context>
 <context>

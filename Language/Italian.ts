@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>CImagePreview</name>
+    <message>
+        <source>Adjust</source>
+        <translation>Regola</translation>
+    </message>
+</context>
+<context>
     <name>CPreConfigBar</name>
     <message>
         <source>Doc</source>
@@ -209,6 +216,29 @@
     <message>
         <source>Too many captures are waiting — this one was not taken</source>
         <translation>Troppe acquisizioni in attesa — questa non è stata eseguita</translation>
+    </message>
+</context>
+<context>
+    <name>CornerEditor</name>
+    <message>
+        <source>Adjust corners</source>
+        <translation>Regola gli angoli</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Drag the corners onto the page&apos;s corners; the arrow keys move the chosen one. Enter accepts, Escape cancels.</source>
+        <translation>Trascina gli angoli su quelli della pagina; le frecce spostano quello scelto. Invio conferma, Esc annulla.</translation>
+    </message>
+    <message>
+        <source>The corners cross: move them so that the outline runs round the page.</source>
+        <translation>Gli angoli si incrociano: spostali in modo che il contorno giri intorno alla pagina.</translation>
     </message>
 </context>
 <context>
@@ -879,6 +909,10 @@
         <source>Save</source>
         <translation>Salva</translation>
     </message>
+    <message>
+        <source>Turn pages upright</source>
+        <translation>Raddrizza le pagine</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>
@@ -938,7 +972,7 @@
     </message>
     <message>
         <source>Failure to start preview</source>
-        <translation>Impossibile avviare l'immagine della fotocamera 2</translation>
+        <translation>Impossibile avviare l&apos;immagine della fotocamera 2</translation>
     </message>
 </context>
 </TS>

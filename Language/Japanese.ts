@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>CImagePreview</name>
+    <message>
+        <source>Adjust</source>
+        <translation>調整</translation>
+    </message>
+</context>
+<context>
     <name>CPreConfigBar</name>
     <message>
         <source>Doc</source>
@@ -209,6 +216,29 @@
     <message>
         <source>Too many captures are waiting — this one was not taken</source>
         <translation>待機中の撮影が多すぎます — この撮影は行われませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>CornerEditor</name>
+    <message>
+        <source>Adjust corners</source>
+        <translation>角を調整</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Drag the corners onto the page&apos;s corners; the arrow keys move the chosen one. Enter accepts, Escape cancels.</source>
+        <translation>角をページの角までドラッグします。矢印キーで選んだ角を動かせます。Enter で確定、Esc で取り消し。</translation>
+    </message>
+    <message>
+        <source>The corners cross: move them so that the outline runs round the page.</source>
+        <translation>角が交差しています。輪郭がページを囲むように動かしてください。</translation>
     </message>
 </context>
 <context>
@@ -876,6 +906,10 @@
     <message>
         <source>Save</source>
         <translation>保存</translation>
+    </message>
+    <message>
+        <source>Turn pages upright</source>
+        <translation>ページを正立させる</translation>
     </message>
 </context>
 <context>

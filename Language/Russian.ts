@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>CImagePreview</name>
+    <message>
+        <source>Adjust</source>
+        <translation>Настроить</translation>
+    </message>
+</context>
+<context>
     <name>CPreConfigBar</name>
     <message>
         <source>Doc</source>
@@ -209,6 +216,29 @@
     <message>
         <source>Too many captures are waiting — this one was not taken</source>
         <translation>Слишком много снимков в очереди — этот не сделан</translation>
+    </message>
+</context>
+<context>
+    <name>CornerEditor</name>
+    <message>
+        <source>Adjust corners</source>
+        <translation>Настроить углы</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Drag the corners onto the page&apos;s corners; the arrow keys move the chosen one. Enter accepts, Escape cancels.</source>
+        <translation>Перетащите углы на углы страницы; стрелки сдвигают выбранный угол. Enter — принять, Esc — отменить.</translation>
+    </message>
+    <message>
+        <source>The corners cross: move them so that the outline runs round the page.</source>
+        <translation>Углы пересекаются: передвиньте их так, чтобы контур обходил страницу.</translation>
     </message>
 </context>
 <context>
@@ -880,6 +910,10 @@
     <message>
         <source>Save</source>
         <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Turn pages upright</source>
+        <translation>Поворачивать страницы вертикально</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>CImagePreview</name>
+    <message>
+        <source>Adjust</source>
+        <translation>Ajustar</translation>
+    </message>
+</context>
+<context>
     <name>CPreConfigBar</name>
     <message>
         <source>Doc</source>
@@ -209,6 +216,29 @@
     <message>
         <source>Too many captures are waiting — this one was not taken</source>
         <translation>Demasiadas capturas en espera — esta no se tomó</translation>
+    </message>
+</context>
+<context>
+    <name>CornerEditor</name>
+    <message>
+        <source>Adjust corners</source>
+        <translation>Ajustar esquinas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Drag the corners onto the page&apos;s corners; the arrow keys move the chosen one. Enter accepts, Escape cancels.</source>
+        <translation>Arrastre las esquinas a las de la página; las flechas mueven la elegida. Intro acepta, Esc cancela.</translation>
+    </message>
+    <message>
+        <source>The corners cross: move them so that the outline runs round the page.</source>
+        <translation>Las esquinas se cruzan: muévalas para que el contorno rodee la página.</translation>
     </message>
 </context>
 <context>
@@ -878,6 +908,10 @@
     <message>
         <source>Save</source>
         <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Turn pages upright</source>
+        <translation>Enderezar las páginas</translation>
     </message>
 </context>
 <context>

@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>CImagePreview</name>
+    <message>
+        <source>Adjust</source>
+        <translation>Adjust</translation>
+    </message>
+</context>
+<context>
     <name>CPreConfigBar</name>
     <message>
         <source>Doc</source>
@@ -209,6 +216,29 @@
     <message>
         <source>Too many captures are waiting — this one was not taken</source>
         <translation>Too many captures are waiting — this one was not taken</translation>
+    </message>
+</context>
+<context>
+    <name>CornerEditor</name>
+    <message>
+        <source>Adjust corners</source>
+        <translation>Adjust corners</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Drag the corners onto the page&apos;s corners; the arrow keys move the chosen one. Enter accepts, Escape cancels.</source>
+        <translation>Drag the corners onto the page&apos;s corners; the arrow keys move the chosen one. Enter accepts, Escape cancels.</translation>
+    </message>
+    <message>
+        <source>The corners cross: move them so that the outline runs round the page.</source>
+        <translation>The corners cross: move them so that the outline runs round the page.</translation>
     </message>
 </context>
 <context>
@@ -879,6 +909,10 @@
         <source>Save</source>
         <translation>Save</translation>
     </message>
+    <message>
+        <source>Turn pages upright</source>
+        <translation>Turn pages upright</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>
@@ -926,7 +960,7 @@
     <name>ViceCamera</name>
     <message>
         <source>Can not load KELM_CamCtl.dll!</source>
-        <translation>The sub camera's library cannot be loaded!</translation>
+        <translation>The sub camera&apos;s library cannot be loaded!</translation>
     </message>
     <message>
         <source>Failure to initialize library</source>
@@ -938,7 +972,7 @@
     </message>
     <message>
         <source>Failure to start preview</source>
-        <translation>The sub camera's picture could not be started</translation>
+        <translation>The sub camera&apos;s picture could not be started</translation>
     </message>
 </context>
 </TS>

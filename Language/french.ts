@@ -44,6 +44,13 @@
     </message>
 </context>
 <context>
+    <name>CImagePreview</name>
+    <message>
+        <source>Adjust</source>
+        <translation>Ajuster</translation>
+    </message>
+</context>
+<context>
     <name>CPreConfigBar</name>
     <message>
         <source>Doc</source>
@@ -209,6 +216,29 @@
     <message>
         <source>Too many captures are waiting — this one was not taken</source>
         <translation>Trop de captures en attente — celle-ci n&apos;a pas été prise</translation>
+    </message>
+</context>
+<context>
+    <name>CornerEditor</name>
+    <message>
+        <source>Adjust corners</source>
+        <translation>Ajuster les coins</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Drag the corners onto the page&apos;s corners; the arrow keys move the chosen one. Enter accepts, Escape cancels.</source>
+        <translation>Faites glisser les coins sur ceux de la page ; les flèches déplacent le coin choisi. Entrée valide, Échap annule.</translation>
+    </message>
+    <message>
+        <source>The corners cross: move them so that the outline runs round the page.</source>
+        <translation>Les coins se croisent : déplacez-les pour que le contour entoure la page.</translation>
     </message>
 </context>
 <context>
@@ -879,6 +909,10 @@
         <source>Save</source>
         <translation>Enregistrer</translation>
     </message>
+    <message>
+        <source>Turn pages upright</source>
+        <translation>Redresser les pages</translation>
+    </message>
 </context>
 <context>
     <name>SettingsPanel</name>
@@ -930,7 +964,7 @@
     </message>
     <message>
         <source>Failure to initialize library</source>
-        <translation>Échec de l'initialisation de la bibliothèque caméra</translation>
+        <translation>Échec de l&apos;initialisation de la bibliothèque caméra</translation>
     </message>
     <message>
         <source>Can not find vice camera</source>
@@ -938,7 +972,7 @@
     </message>
     <message>
         <source>Failure to start preview</source>
-        <translation>Impossible de démarrer l'image de la caméra 2</translation>
+        <translation>Impossible de démarrer l&apos;image de la caméra 2</translation>
     </message>
 </context>
 </TS>

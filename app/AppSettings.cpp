@@ -147,6 +147,8 @@ int AppSettings::Load() {
     nameType = number("Software/Nametype");
     jpgRate = number("Software/JPGRate");
     docRotateAngle = number("Software/DocRotateAngle");
+    uprightPages = !ini.contains(QStringLiteral("Software/UprightPages")) ||
+                   number("Software/UprightPages") != 0;
     baseDir = expandHome(text("Software/BaseDir"));
     namePre = text("Software/NamePre");
     // Optional and never written: an installation that offers the face comparison sets it to 1.
@@ -194,6 +196,7 @@ int AppSettings::Save() const {
     doc.setValue(kSoftware, QStringLiteral("Nametype"), nameType);
     doc.setValue(kSoftware, QStringLiteral("JPGRate"), jpgRate);
     doc.setValue(kSoftware, QStringLiteral("DocRotateAngle"), docRotateAngle);
+    doc.setValue(kSoftware, QStringLiteral("UprightPages"), uprightPages ? 1 : 0);
     doc.setValue(kSoftware, QStringLiteral("BaseDir"), baseDir);
     doc.setValue(kSoftware, QStringLiteral("NamePre"), namePre);
     doc.setValue(kSoftware, QStringLiteral("isFristStart"), isFirstStart ? 1 : 0);

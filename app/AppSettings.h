@@ -82,6 +82,9 @@ public:
     int nameType = 0;
     int jpgRate = 90;
     int docRotateAngle = 0;
+    // Cut document and sheet pages are turned so that their text stands upright (before the
+    // rotation above). On unless the file says "UprightPages=0".
+    bool uprightPages = true;
     QString baseDir;  // starts as builtInOutputDirectory()
     QString namePre = QStringLiteral("IMG");
 

@@ -12,3 +12,6 @@ target_link_libraries(miravelo_core PUBLIC libjpeg-turbo::turbojpeg)
 # One running program per settings file: the second start talks to the first over a local socket.
 find_package(Qt5 5.15 REQUIRED COMPONENTS Network)
 target_link_libraries(miravelo_core PUBLIC Qt5::Network)
+
+# Which way up a cut page's text stands, for "Turn pages upright".
+target_link_libraries(miravelo_core PUBLIC miravelo_textread)

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QToolButton>
 
 namespace {
 constexpr int kThumbWidth = 80;
@@ -34,6 +35,17 @@ CImagePreview::CImagePreview(QWidget* parent)
     setStyleSheet(
         QStringLiteral("border:1px solid #999999;border-radius:1px;background-color:#262B30;"));
     textLabel->setStyleSheet(QStringLiteral("background-color:#262B30;color:#999999"));
+    adjustButton = new QToolButton(this);
+    adjustButton->setObjectName(QStringLiteral("pQbtn_Adjust"));
+    adjustButton->setText(tr("Adjust"));
+    adjustButton->setFocusPolicy(Qt::NoFocus);
+    adjustButton->setStyleSheet(QStringLiteral(
+        "border:1px solid #28A4FF;border-radius:2px;background-color:#1E2226;color:white;"
+        "font-size:10px;padding:1px 3px;"));
+    adjustButton->adjustSize();
+    adjustButton->move(width() - adjustButton->width() - 3, 3);
+    adjustButton->hide();
+    connect(adjustButton, &QToolButton::clicked, this, &CImagePreview::AdjustRequested);
 }
 
 CImagePreview::~CImagePreview() {
@@ -75,6 +87,12 @@ void CImagePreview::SetSelectable(bool b) {
     selectable = b;
 }
 
+void CImagePreview::SetAdjustable(bool b) {
+    adjustable = b;
+    adjustButton->setVisible(b);
+    adjustButton->raise();
+}
+
 void CImagePreview::SetText(const QString& text) {
     textLabel->setText(text);
 }
@@ -107,6 +125,8 @@ void CImagePreview::mousePressEvent(QMouseEvent* event) {
 
 void CImagePreview::mouseDoubleClickEvent(QMouseEvent* event) {
     event->accept();
+    if (adjustable && event->button() == Qt::LeftButton)
+        emit AdjustRequested();
 }
 
 void CImagePreview::applyStyle() {

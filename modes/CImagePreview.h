@@ -22,6 +22,13 @@ public:
     void ShowImage();
     void SetSelected(bool b);
     void SetSelectable(bool b);
+    // While on, a small "Adjust" button shows on the tile and a double click asks, as it does,
+    // for the outline of the pictured cut to be corrected.
+    void SetAdjustable(bool b);
+    bool Adjustable() const { return adjustable; }
+    class QToolButton* AdjustButton() const {
+        return adjustButton;
+    }
     void SetText(const QString& text);
     // Sets the default icon and shows it unless a capture is shown.
     void SetIcon(const QString& path);
@@ -33,13 +40,16 @@ public:
     bool hasImage = false;
     QString iconPath;
     bool selectable = true;
+    bool adjustable = false;
 
 signals:
     void SelectedStatusChanged(bool bStatus);
+    void AdjustRequested();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
-    // Swallowed, so a double click toggles the tile once and not twice.
+    // A double click toggles the tile once and not twice; on an adjustable tile it asks for the
+    // outline editor.
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
@@ -47,5 +57,6 @@ private:
 
     QLabel* imageLabel = nullptr;
     QLabel* textLabel = nullptr;
+    class QToolButton* adjustButton = nullptr;
     QImage* thumbnail = nullptr;
 };

@@ -5,6 +5,9 @@
 #include <QPushButton>
 #include <QTransform>
 
+#include <algorithm>
+#include <memory>
+
 #include "app/AppSettings.h"
 #include "modes/CImagePreview.h"
 #include "modes/ImageProcessor.h"
@@ -48,6 +51,9 @@ DocumentModePage::DocumentModePage(OutputPipeline* output, ImageProcessor* proce
     }
     m_tiles[AutoCut]->SetSelected(true);
 
+    for (int k : {AutoCut, Optimised, Gray})
+        connect(m_tiles[k], &CImagePreview::AdjustRequested, this, [this, k] { requestAdjust(k); });
+    addUprightBox(grid, 1, 5);
     addSaveControls(grid, tr("Save Directly"), true);
     connect(m_save, &QPushButton::pressed, this, &DocumentModePage::save);
 }
@@ -82,6 +88,7 @@ void DocumentModePage::takeCapture(const QImage& capture) {
     m_kept = capture.format() == QImage::Format_RGB888
                  ? capture
                  : capture.convertToFormat(QImage::Format_RGB888);
+    m_outline.clear();
     if (m_saveDirectly->isChecked()) {
         m_state = 2;
         save();
@@ -91,6 +98,26 @@ void DocumentModePage::takeCapture(const QImage& capture) {
     preview(m_kept);
     m_state = 2;
 }
+
+namespace {
+
+// Corners of the full-size capture for its quarter-size preview.
+QPolygonF scaledOutline(const QPolygonF& outline, double factor) {
+    QPolygonF o;
+    for (const QPointF& p : outline)
+        o << p * factor;
+    return o;
+}
+
+QImage cutAlong(ImageProcessor& processor, QImage& image, const QPolygonF& outline, bool optimise) {
+    if (outline.isEmpty())
+        return ImageProcessor::TakeImage(processor.CutDocument(&image, optimise));
+    int corners[8];
+    ImageProcessor::CornersOf(outline, corners);
+    return ImageProcessor::TakeImage(processor.CutDocumentAt(&image, corners, optimise));
+}
+
+}  // namespace
 
 void DocumentModePage::preview(const QImage& capture) {
     if (capture.isNull())
@@ -102,55 +129,98 @@ void DocumentModePage::preview(const QImage& capture) {
                        .convertToFormat(QImage::Format_RGB888);
     if (small.isNull())
         return;
+    const QPolygonF outline =
+        scaledOutline(m_outline, double(small.width()) / std::max(1, capture.width()));
     m_tiles[Original]->SetImage(&small);
-    const QImage cut = ImageProcessor::TakeImage(m_processor->CutDocument(&small, false));
+    const QImage cut = cutAlong(*m_processor, small, outline, false);
     if (!cut.isNull()) {
         m_tiles[AutoCut]->SetImage(&cut);
         const QImage grey = ::grey(*m_processor, cut);
         if (!grey.isNull())
             m_tiles[Gray]->SetImage(&grey);
     }
-    const QImage optimised = ImageProcessor::TakeImage(m_processor->CutDocument(&small, true));
+    const QImage optimised = cutAlong(*m_processor, small, outline, true);
     if (!optimised.isNull())
         m_tiles[Optimised]->SetImage(&optimised);
+    for (int k : {AutoCut, Optimised, Gray})
+        m_tiles[k]->SetAdjustable(true);
 }
 
-QImage DocumentModePage::makePage(const QImage& source, Option option) const {
-    QImage input = source;
+QPolygonF DocumentModePage::outline() {
+    if (m_state != 2 || m_kept.isNull())
+        return {};
+    if (!m_outline.isEmpty())
+        return m_outline;
+    std::unique_ptr<int[]> corners(m_processor->DetectDocCorners(&m_kept));
+    return ImageProcessor::OutlineOf(corners.get());
+}
+
+void DocumentModePage::requestAdjust(int option) {
+    if (m_state != 2 || m_kept.isNull())
+        return;
+    if (m_tiles[option] && !m_tiles[option]->selected)
+        tileChanged(option, true);
+    emit adjustRequested(m_kept, outline());
+}
+
+void DocumentModePage::applyOutline(const QPolygonF& outline, qint64 pictureKey) {
+    if (m_state != 2 || m_kept.isNull() || m_kept.cacheKey() != pictureKey || outline.size() != 4)
+        return;
+    m_outline = outline;
+    preview(m_kept);
+}
+
+QImage DocumentModePage::makePage(ImageProcessor& processor, const PageOrder& order) {
+    QImage input = order.source;
     QImage page;
-    switch (option) {
+    switch (order.option) {
         case Original:
-            page = source;
+            page = order.source;
             // Enlarged to the listed size of cameras that list a larger one than they deliver.
-            if (m_originalSize.isValid())
-                page = page.scaled(m_originalSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            if (order.originalSize.isValid())
+                page =
+                    page.scaled(order.originalSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
             break;
         case Optimised:
-            page = ImageProcessor::TakeImage(m_processor->CutDocument(&input, true));
+            page = cutAlong(processor, input, order.outline, true);
             break;
         case Gray:
-            page = grey(*m_processor,
-                        ImageProcessor::TakeImage(m_processor->CutDocument(&input, false)));
+            page = grey(processor, cutAlong(processor, input, order.outline, false));
             break;
         case AutoCut:
         case NoOption:
-            page = ImageProcessor::TakeImage(m_processor->CutDocument(&input, false));
+            page = cutAlong(processor, input, order.outline, false);
             break;
     }
     if (page.isNull())
         return page;
-    return rotated(page, m_settings ? m_settings->docRotateAngle : 0);
+    // The whole frame is what the camera saw; only a cut page has a text direction of its own.
+    if (order.upright && order.option != Original)
+        page = turnedUpright(page);
+    return rotated(page, order.rotation);
 }
 
 void DocumentModePage::save() {
     if (m_state != 2 || m_kept.isNull())
         return;
-    QImage page = makePage(m_kept, m_option);
+    PageOrder order;
+    order.source = m_kept;
+    order.option = m_option;
+    order.outline = m_outline;
+    order.originalSize = m_originalSize;
+    order.upright = uprightWanted();
+    order.rotation = m_settings ? m_settings->docRotateAngle : 0;
     m_kept = QImage();
-    if (!page.isNull())
-        m_output->save(std::move(page));
-    else
-        m_output->reportNoPage();
+    m_outline.clear();
+    m_worker.run([this, order](ImageProcessor& processor) -> ModeWorker::Then {
+        QImage page = makePage(processor, order);
+        return [this, page]() mutable {
+            if (!page.isNull())
+                m_output->save(std::move(page));
+            else
+                m_output->reportNoPage();
+        };
+    });
     // With no tile chosen the page was cut like "Auto Cutting"; show that choice.
     if (m_option == NoOption)
         m_tiles[AutoCut]->SetSelected(true);
@@ -161,10 +231,13 @@ void DocumentModePage::save() {
 void DocumentModePage::reset() {
     m_state = 0;
     m_kept = QImage();
+    m_outline.clear();
     clearTiles();
 }
 
 void DocumentModePage::clearTiles() {
-    for (CImagePreview* t : m_tiles)
+    for (CImagePreview* t : m_tiles) {
         t->ClearImage();
+        t->SetAdjustable(false);
+    }
 }

@@ -21,6 +21,11 @@ public:
 
     void takeCapture(const QImage& capture) override;
     void reset() override;
+    bool waitForIdle(int msecs = 30000) override { return m_worker.waitForIdle(msecs); }
+    void applyOutline(const QPolygonF& outline, qint64 pictureKey) override;
+    // The outline the waiting capture is cut along: the user's, else the detected one; empty
+    // when none was found or nothing waits.
+    QPolygonF outline();
 
     // Cameras whose largest picture is listed under a larger size: Original captures are
     // enlarged to it (an empty size: none).
@@ -45,14 +50,27 @@ signals:
     void treatmentChosen();
 
 private:
+    struct PageOrder {
+        QImage source;
+        Option option = AutoCut;
+        QPolygonF outline;  // the user's; empty: detected
+        QSize originalSize;
+        bool upright = true;
+        int rotation = 0;
+    };
     // The page for one option from the full-resolution copy; null when nothing could be made
-    // (no document found, library missing).
-    QImage makePage(const QImage& source, Option option) const;
+    // (no document found, library missing). Runs on the worker.
+    static QImage makePage(ImageProcessor& processor, const PageOrder& order);
     void clearTiles();
+    void requestAdjust(int option);
 
     CImagePreview* m_tiles[4] = {};
     Option m_option = AutoCut;
     int m_state = 0;
-    QImage m_kept;  // the full-resolution capture waiting for "Save"
+    QImage m_kept;        // the full-resolution capture waiting for "Save"
+    QPolygonF m_outline;  // the user's outline for it
     QSize m_originalSize;
+    // Cutting, turning upright and rotating a full-size page takes a good part of a second: off
+    // the GUI thread, pages saved in the order they were taken.
+    ModeWorker m_worker;
 };

@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <QFile>
 
+#include <algorithm>
 #include <atomic>
 #include <cstring>
 #include <new>
@@ -222,6 +223,48 @@ QImage* ImageProcessor::CalibrateCard(QImage* img, bool autoIdentify) {
         return nullptr;
     }
     return CutPackedAt(img, 1, true, autoIdentify, false);
+}
+
+QImage* ImageProcessor::CutDocumentAt(QImage* img, const int* corners, bool optimise) {
+    if (!usable(img) || !corners || allZero(corners))
+        return nullptr;
+    if (!fnCutRequestedROI) {
+        qCDebug(lcModes).noquote() << "Can not load API KELM_CutRequestedROI!\n\r";
+        return nullptr;
+    }
+    QByteArray packed = PackedRgb(*img);
+    return CutWith(packed, img->width(), img->height(), corners, false, false, optimise);
+}
+
+QImage* ImageProcessor::CalibrateCardAt(QImage* img, const int* corners, bool autoIdentify) {
+    if (!usable(img) || !corners || allZero(corners))
+        return nullptr;
+    if (!fnCalibrateIDCard) {
+        qCDebug(lcModes).noquote() << "Can not load API KELM_CalibrateIDCard!\n\r";
+        return nullptr;
+    }
+    QByteArray packed = PackedRgb(*img);
+    return CutWith(packed, img->width(), img->height(), corners, true, autoIdentify, false);
+}
+
+QPolygonF ImageProcessor::OutlineOf(const int* c) {
+    if (!c || allZero(c))
+        return {};
+    // Library points: 1 top-right, 2 bottom-left, 3 top-left, 4 bottom-right.
+    return QPolygonF(
+        {QPointF(c[4], c[5]), QPointF(c[0], c[1]), QPointF(c[6], c[7]), QPointF(c[2], c[3])});
+}
+
+void ImageProcessor::CornersOf(const QPolygonF& o, int* c) {
+    if (o.size() != 4) {
+        std::fill(c, c + 8, 0);
+        return;
+    }
+    const QPointF order[4] = {o[1], o[3], o[0], o[2]};
+    for (int i = 0; i < 4; ++i) {
+        c[2 * i] = qRound(order[i].x());
+        c[2 * i + 1] = qRound(order[i].y());
+    }
 }
 
 QImage* ImageProcessor::SynthesizeCardPage(const QString& frontPath, const QString& backPath) {

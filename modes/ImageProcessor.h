@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPolygonF>
 #include <QString>
 
 #include "KELM_ImageProcessingMod.h"
@@ -40,6 +41,14 @@ public:
 
     // The page cut out and straightened (and colour-optimised when optimise is set), or null.
     QImage* CutDocument(QImage* img, bool optimise);
+    // The same cut along corners chosen elsewhere (the user's, say): 8 ints in the library's
+    // corner order. Null when the library refuses them.
+    QImage* CutDocumentAt(QImage* img, const int* corners, bool optimise);
+    QImage* CalibrateCardAt(QImage* img, const int* corners, bool autoIdentify);
+    // The library's corner order and the outline order top-left, top-right, bottom-right,
+    // bottom-left; an empty outline for all-zero corners (nothing found).
+    static QPolygonF OutlineOf(const int* corners);
+    static void CornersOf(const QPolygonF& outline, int* corners);
     // A grey copy (RGB888 with equal channels), or null for no image.
     QImage* ToGray(QImage* img);
     // The card cut out and straightened (turned upright with autoIdentify), or null.

@@ -8,6 +8,7 @@
 #include "app/AppSettings.h"
 #include "app/LogCategories.h"
 #include "modes/TempFiles.h"
+#include "textread/Orientation.h"
 
 ScanModePage::ScanModePage(OutputPipeline* output, ImageProcessor* processor, QWidget* parent)
     : QWidget(parent), m_output(output), m_processor(processor) {}
@@ -35,6 +36,46 @@ void ScanModePage::addSaveControls(QGridLayout* grid, const QString& directText,
     grid->addWidget(m_save, 2, 5);
     grid->addWidget(m_saveDirectly, 3, 5);
     connect(m_saveDirectly, &QCheckBox::clicked, this, &ScanModePage::saveDirectlyClicked);
+}
+
+void ScanModePage::setSettings(AppSettings* settings) {
+    m_settings = settings;
+    if (m_upright)
+        m_upright->setChecked(uprightWanted());
+}
+
+void ScanModePage::addUprightBox(QGridLayout* grid, int row, int column) {
+    m_upright = new QCheckBox(tr("Turn pages upright"), this);
+    m_upright->setObjectName(QStringLiteral("pCheckBox_Upright"));
+    m_upright->setChecked(uprightWanted());
+    // Ticked with the mouse, the focus stays on the capture button for the next Space.
+    m_upright->setFocusPolicy(Qt::TabFocus);
+    grid->addWidget(m_upright, row, column);
+    connect(m_upright, &QCheckBox::clicked, this, [this](bool on) {
+        if (!m_settings)
+            return;
+        m_settings->uprightPages = on;
+        if (m_settings->Save() == AppSettings::FileUnusable)
+            logFailure(QStringLiteral("\"Turn pages upright\" not stored in the settings file"));
+    });
+}
+
+void ScanModePage::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Another page may have changed the shared setting meanwhile.
+    if (m_upright)
+        m_upright->setChecked(uprightWanted());
+}
+
+QImage ScanModePage::turnedUpright(const QImage& page) {
+    const textread::Orientation o = textread::detectOrientation(page);
+    if (!o.enoughText) {
+        qCDebug(lcModes) << "Upright: not enough text to tell, page left as it is";
+        return page;
+    }
+    qCDebug(lcModes) << "Upright: page turned by" << o.turn << "degrees, confidence"
+                     << o.confidence;
+    return textread::turned(page, o.turn);
 }
 
 void ScanModePage::saveDirectlyClicked(bool checked) {

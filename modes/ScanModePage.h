@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QImage>
+#include <QPolygonF>
 #include <QWidget>
 
+#include "app/AppSettings.h"
 #include "app/Log.h"
 #include "modes/ModeWorker.h"
 
-class AppSettings;
+class QCheckBox;
 class ImageProcessor;
 class OutputPipeline;
 
@@ -20,7 +22,7 @@ public:
     ScanModePage(OutputPipeline* output, ImageProcessor* processor, QWidget* parent = nullptr);
 
     // Kept, not owned; read live.
-    virtual void setSettings(AppSettings* settings) { m_settings = settings; }
+    virtual void setSettings(AppSettings* settings);
     // One capture of the live picture, at the running preview size.
     virtual void takeCapture(const QImage& capture) = 0;
     // The user left the mode: tiles back to their icons, nothing kept for a later save.
@@ -32,9 +34,24 @@ public:
         return true;
     }
 
+    // The outline the user drew (top-left, top-right, bottom-right, bottom-left in picture
+    // pixels) for the picture of adjustRequested, named by its QImage::cacheKey(): the waiting
+    // capture is cut along it from now on. Ignored when that capture no longer waits, and by
+    // pages without a cut outline.
+    virtual void applyOutline(const QPolygonF& outline, qint64 pictureKey) {
+        Q_UNUSED(outline);
+        Q_UNUSED(pictureKey);
+    }
+    QCheckBox* uprightBox() const { return m_upright; }
+
 public slots:
     // "Save directly" unchecked: captures wait for "Save".
     virtual void saveDirectlyClicked(bool checked);
+
+signals:
+    // The user asked to correct the outline of the waiting capture: picture is the capture,
+    // outline the corners it is cut along now (empty when none was found).
+    void adjustRequested(const QImage& picture, const QPolygonF& outline);
 
 protected:
     // A grid of the page's usual shape: tiles on rows 0..3, with the given column stretches.
@@ -43,6 +60,14 @@ protected:
     // "Save" and the "Save directly" box at the right end of the page; Save is usable while the
     // box is unchecked.
     void addSaveControls(class QGridLayout* grid, const QString& directText, bool direct);
+    // "Turn pages upright", one setting for every page that offers it: stored at once, and
+    // shown as stored whenever the page appears.
+    void addUprightBox(class QGridLayout* grid, int row, int column);
+    bool uprightWanted() const { return m_settings ? m_settings->uprightPages : true; }
+    // A cut page turned so that its text stands upright; as it is when it has too little text.
+    // Safe on any thread.
+    static QImage turnedUpright(const QImage& page);
+    void showEvent(QShowEvent* event) override;
     // A capture or save that produced nothing: to the debug stream and the log.
     void logFailure(const QString& message);
     // Queues on `worker` the writing of an intermediate file in the configured image type and
@@ -51,6 +76,7 @@ protected:
 
     class QPushButton* m_save = nullptr;
     class QCheckBox* m_saveDirectly = nullptr;
+    class QCheckBox* m_upright = nullptr;
 
     OutputPipeline* m_output;
     ImageProcessor* m_processor;

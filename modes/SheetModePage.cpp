@@ -20,8 +20,13 @@
 
 namespace {
 
-QImage cutPage(ImageProcessor* processor, QImage& capture, bool optimise) {
-    std::unique_ptr<QImage> cut(processor->CutDocument(&capture, optimise));
+QImage cutPage(ImageProcessor* processor, QImage& capture, const QPolygonF& outline,
+               bool optimise) {
+    int corners[8];
+    ImageProcessor::CornersOf(outline, corners);
+    std::unique_ptr<QImage> cut(outline.isEmpty()
+                                    ? processor->CutDocument(&capture, optimise)
+                                    : processor->CutDocumentAt(&capture, corners, optimise));
     return cut ? *cut : QImage();
 }
 
@@ -57,8 +62,19 @@ SheetModePage::SheetModePage(OutputPipeline* output, ImageProcessor* processor, 
     grid->addWidget(m_codes, 1, 2, 3, 1);
     grid->addWidget(m_nameByCode, 1, 3);
     grid->addWidget(m_record, 2, 3);
+    addUprightBox(grid, 2, 1);
     addSaveControls(grid, tr("SaveDirectly"), true);
     connect(m_save, &QPushButton::pressed, this, &SheetModePage::save);
+    connect(m_preview, &CImagePreview::AdjustRequested, this, [this] {
+        if (m_state != 2 || m_kept.isNull())
+            return;
+        QPolygonF outline = m_keptOutline;
+        if (outline.isEmpty()) {
+            std::unique_ptr<int[]> corners(m_processor->DetectDocCorners(&m_kept));
+            outline = ImageProcessor::OutlineOf(corners.get());
+        }
+        emit adjustRequested(m_kept, outline);
+    });
     // Ticking a box with the mouse leaves the keyboard focus on the capture button, so that the
     // next Space captures instead of unticking the box again.
     for (QWidget* w : {static_cast<QWidget*>(m_optimise), static_cast<QWidget*>(m_nameByCode),
@@ -82,6 +98,26 @@ void SheetModePage::takeCapture(const QImage& capture) {
     job.capture = capture;
     job.optimise = m_optimise->isChecked();
     job.direct = m_saveDirectly->isChecked();
+    job.upright = uprightWanted();
+    queue(job);
+}
+
+void SheetModePage::applyOutline(const QPolygonF& outline, qint64 pictureKey) {
+    if (m_state != 2 || m_kept.isNull() || m_kept.cacheKey() != pictureKey || outline.size() != 4)
+        return;
+    // Cut and read again along the user's corners, as a new preview of the same capture.
+    Job job;
+    job.capture = m_kept;
+    job.optimise = m_optimise->isChecked();
+    job.direct = false;
+    job.upright = uprightWanted();
+    job.outline = outline;
+    reset();
+    job.generation = m_generation;
+    queue(job);
+}
+
+void SheetModePage::queue(Job job) {
     ImageProcessor* processor = m_processor;
     QRDecoder* decoder = m_decoder.get();
     m_workers.start([this, job, processor, decoder]() mutable {
@@ -98,9 +134,11 @@ void SheetModePage::takeCapture(const QImage& capture) {
 void SheetModePage::process(Job& job, ImageProcessor* processor, QRDecoder* decoder) {
     if (job.capture.format() != QImage::Format_RGB888)
         job.capture = job.capture.convertToFormat(QImage::Format_RGB888);
-    job.page = cutPage(processor, job.capture, job.optimise);
+    job.page = cutPage(processor, job.capture, job.outline, job.optimise);
     if (job.page.isNull())
         return;
+    if (job.upright)
+        job.page = turnedUpright(job.page);
     std::unique_ptr<QStringList> codes(decoder->Decode(&job.page));
     job.codes = *codes;
 }
@@ -139,8 +177,10 @@ void SheetModePage::finish(Job& job) {
     if (!latest)
         return;  // a newer capture or a tab change replaced this preview
     m_preview->SetImage(&job.page);
+    m_preview->SetAdjustable(true);
     m_kept = job.capture;
     m_keptPage = job.page;
+    m_keptOutline = job.outline;
     m_keptOptimised = job.optimise;
     m_state = 2;
 }
@@ -167,9 +207,12 @@ void SheetModePage::save() {
     if (m_state != 2 || m_kept.isNull())
         return;
     // The codes are not read again: the page is saved under the text shown since the capture.
-    QImage page = m_optimise->isChecked() == m_keptOptimised
-                      ? m_keptPage
-                      : cutPage(m_processor, m_kept, m_optimise->isChecked());
+    QImage page = m_keptPage;
+    if (m_optimise->isChecked() != m_keptOptimised) {
+        page = cutPage(m_processor, m_kept, m_keptOutline, m_optimise->isChecked());
+        if (!page.isNull() && uprightWanted())
+            page = turnedUpright(page);
+    }
     if (!page.isNull())
         savePage(page, m_content);
     reset();
@@ -207,8 +250,10 @@ void SheetModePage::reset() {
     m_state = 0;
     m_kept = QImage();
     m_keptPage = QImage();
+    m_keptOutline.clear();
     m_content.clear();
     m_preview->ClearImage();
+    m_preview->SetAdjustable(false);
     m_codes->clear();
 }
 

@@ -34,6 +34,7 @@ public:
 
     void takeCapture(const QImage& capture) override;
     void reset() override;
+    void applyOutline(const QPolygonF& outline, qint64 pictureKey) override;
     // Finishes every capture still being cut and decoded, as if its result had arrived.
     void waitForCaptures();
 
@@ -62,11 +63,14 @@ private:
         QImage capture;
         bool optimise = false;
         bool direct = true;
-        QImage page;  // the results, filled on the worker
+        bool upright = true;
+        QPolygonF outline;  // the user's; empty: detected
+        QImage page;        // the results, filled on the worker
         QStringList codes;
     };
 
     static void process(Job& job, ImageProcessor* processor, QRDecoder* decoder);
+    void queue(Job job);
     void takeFinished();
     void finish(Job& job);
     void showCodes(const QStringList& codes);
@@ -85,6 +89,7 @@ private:
     // The capture waiting for "Save", its cut page and whether that page was optimised.
     QImage m_kept;
     QImage m_keptPage;
+    QPolygonF m_keptOutline;
     bool m_keptOptimised = false;
 
     // Captures are numbered; a preview is shown only for the latest one, and a tab change makes

@@ -22,6 +22,9 @@
 #include "camera/DeviceController.h"
 #include "camera/ViceCamera.h"
 #include "modes/CPreConfigBar.h"
+#include "modes/DocumentModePage.h"
+#include "modes/IdCardModePage.h"
+#include "modes/SheetModePage.h"
 #include "output/ImageListPanel.h"
 #include "output/OutputPipeline.h"
 #include "camera/CameraPage.h"
@@ -233,6 +236,13 @@ void MainWindow::connectCaptureFlow() {
     connect(m_preConfigBar, &CPreConfigBar::Signal_SaveImageToDisk, this,
             &MainWindow::TakePhotoFinish);
     connect(pBtn_TakePhoto, &QPushButton::clicked, this, &MainWindow::Qbtn_TakePhoto_Clicked);
+    for (ScanModePage* page : {static_cast<ScanModePage*>(m_preConfigBar->DocPage()),
+                               static_cast<ScanModePage*>(m_preConfigBar->IdCardPage()),
+                               static_cast<ScanModePage*>(m_preConfigBar->SheetPage())})
+        connect(page, &ScanModePage::adjustRequested, this,
+                [this, page](const QImage& picture, const QPolygonF& outline) {
+                    openCornerEditor(page, picture, outline);
+                });
     connect(Btn_Preview_TurnRight, &QPushButton::clicked, this,
             &MainWindow::Handle_Doc_Preview_TurnRight);
     connect(Btn_Preview_TurnLeft, &QPushButton::clicked, this,

@@ -172,6 +172,9 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    // The outline of a waiting capture corrected by hand (MainWindowInput.cpp).
+    void openCornerEditor(class ScanModePage* page, const QImage& picture,
+                          const QPolygonF& outline);
     // Construction (MainWindowFrame.cpp).
     void buildCentreWidgets();
     void buildTitleBar();

@@ -81,6 +81,12 @@ private slots:
         QCOMPARE(p.Load(), int(AppSettings::Ok));
         QCOMPARE(stored(p), (QVariantList{"", "", 0, 0, 0, 0,  0,  0, 0, "a, b", 0,  0,  0,
                                           0,  0,  0, 0, 0, "", -3, 4, 0, 0,      "", "", false}));
+        // "Turn pages upright" is on unless the file turns it off, and is stored as 0 or 1.
+        QVERIFY(p.uprightPages);
+        writeIni("[Software]\nUprightPages=0\n");
+        QVERIFY(p.Load() == AppSettings::Ok && !p.uprightPages);
+        p.uprightPages = true;
+        QVERIFY(p.Save() == AppSettings::Ok && readIni().contains("UprightPages=1\n"));
         // The output folder is the user's choice: one that is gone at start stays in the file.
         writeIni("[Software]\nBaseDir=/no-such-drive-miravelo/scans/2024\n");
         QVERIFY(p.Load() == AppSettings::Ok && p.Save() == AppSettings::Ok);

@@ -9,6 +9,7 @@
 #include "modes/CImagePreview.h"
 #include "modes/CPreConfigBar.h"
 #include "modes/DocumentModePage.h"
+#include "modes/ScanModePage.h"
 #include "output/OutputPipeline.h"
 #include "scene/Scene.h"
 
@@ -110,8 +111,9 @@ private slots:
             QFile::remove(out.filePath(f));
         settings = AppSettings();
         settings.baseDir = out.path();
-        settings.nameType = 1;   // Index
-        settings.imageType = 2;  // PNG keeps colours exact
+        settings.nameType = 1;          // Index
+        settings.imageType = 2;         // PNG keeps colours exact
+        settings.uprightPages = false;  // the pages below test the cut as the camera saw it
         bar = new CPreConfigBar;
         bar->SetSettings(&settings);
         saved = new QSignalSpy(bar, &CPreConfigBar::Signal_SaveImageToDisk);
@@ -128,8 +130,8 @@ private slots:
         choose(0);
         bar->HandleTakePhoto(capture(320, 200, qRgb(200, 10, 10)));
         bar->HandleTakePhoto(capture(320, 200, qRgb(10, 10, 200)));
-        QCOMPARE(g_released, 2);  // both captures let go at once
         QTRY_COMPARE_WITH_TIMEOUT(saved->count(), 2, 30000);
+        QCOMPARE(g_released, 2);  // both captures let go once processed
         QCOMPARE(QSet<QString>({saved->at(0).at(0).toString(), saved->at(1).at(0).toString()}),
                  QSet<QString>({out.filePath("IMG0000.png"), out.filePath("IMG0001.png")}));
         QCOMPARE(QImage(out.filePath("IMG0000.png")).pixel(5, 5), qRgb(200, 10, 10));
@@ -244,6 +246,89 @@ private slots:
         doc()->saveButtonWidget()->pressed();
         settle();
         QCOMPARE(saved->count(), 3);
+    }
+
+    // The outline corrected by hand: a double click on the cut tile hands out the capture and
+    // its detected outline; the user's outline (here the page's top half) is what the tiles show
+    // and what "Save" cuts; an outline for a capture that no longer waits is ignored.
+    void adjustedOutlineIsWhatIsSaved() {
+        press(doc()->saveDirectlyBox());
+        QSignalSpy adjust(doc(), &ScanModePage::adjustRequested);
+        bar->HandleTakePhoto(photo(scene::Object::Document, 43, 6.0));
+        QVERIFY(doc()->tile(1)->Adjustable() && !doc()->tile(0)->Adjustable());
+        QTest::mouseDClick(doc()->tile(2), Qt::LeftButton);
+        QCOMPARE(doc()->option(), 2);
+        doc()->tile(1)->AdjustButton()->click();
+        QCOMPARE(doc()->option(), 1);
+        QCOMPARE(adjust.count(), 2);
+        const QImage picture = adjust[1][0].value<QImage>();
+        const QPolygonF o = adjust[1][1].value<QPolygonF>();
+        QCOMPARE(picture.size(), QSize(1600, 1200));
+        QCOMPARE(o.size(), 4);
+        const QPolygonF half({o[0], o[1], (o[1] + o[2]) / 2, (o[0] + o[3]) / 2});
+        doc()->applyOutline(half, picture.cacheKey() + 1);
+        QCOMPARE(doc()->outline(), o);
+        const QImage before = *doc()->tile(1)->Image();
+        doc()->applyOutline(half, picture.cacheKey());
+        QCOMPARE(doc()->outline(), half);
+        QVERIFY(*doc()->tile(1)->Image() != before);
+        doc()->saveButtonWidget()->pressed();
+        QTRY_COMPARE_WITH_TIMEOUT(saved->count(), 1, 30000);
+        QVERIFY2(qAbs(aspect(QImage(lastPath())) - 2 * g_trueAspect) < 0.1,
+                 qPrintable(QString::number(aspect(QImage(lastPath())))));
+        QVERIFY(!doc()->tile(1)->Adjustable() && doc()->outline().isEmpty());
+    }
+
+    // "Turn pages upright": a page lying sideways or upside down is saved standing, before the
+    // rotation setting; the whole frame ("Original") is never turned, and with the box off the
+    // page keeps the turn it had on the desk.
+    void pagesComeOutUpright() {
+        auto sideways = [](double rotation) {
+            scene::Params p = scene::randomParams(scene::Object::Document, 77, 3264, 2448);
+            p.rotationDeg = rotation;
+            p.centerMm = {0, 0};
+            p.fieldWidthMm = 440;  // the whole page in the frame, lying either way
+            p.tiltXDeg = p.tiltYDeg = 0;
+            p.castShadow = false;
+            p.photo = false;
+            const scene::Scene s = scene::render(p);
+            return QImage(s.rgb.data, s.rgb.cols, s.rgb.rows, int(s.rgb.step),
+                          QImage::Format_RGB888)
+                .copy();
+        };
+        QCOMPARE(doc()->uprightBox()->isChecked(), false);
+        QTest::mouseClick(doc()->uprightBox(), Qt::LeftButton);
+        QVERIFY(settings.uprightPages);
+        const QImage lying = sideways(90);
+        QImage page(shoot(lying));
+        QVERIFY2(page.height() > page.width(), "a page laid sideways is saved standing");
+        const QImage flipped(shoot(sideways(180)));
+        QVERIFY(flipped.height() > flipped.width());
+        // Both stand the same way: the page's top (its title) at the top of the file.
+        const QImage a = page.scaled(60, 84).convertToFormat(QImage::Format_Grayscale8);
+        const QImage b = flipped.scaled(60, 84).convertToFormat(QImage::Format_Grayscale8);
+        const QImage bTurned = flipped.transformed(QTransform().rotate(180))
+                                   .scaled(60, 84)
+                                   .convertToFormat(QImage::Format_Grayscale8);
+        auto difference = [](const QImage& x, const QImage& y) {
+            double sum = 0;
+            for (int r = 0; r < x.height(); ++r)
+                for (int c = 0; c < x.width(); ++c)
+                    sum += std::abs(x.constScanLine(r)[c] - y.constScanLine(r)[c]);
+            return sum;
+        };
+        QVERIFY(difference(a, b) < difference(a, bTurned));
+        settings.docRotateAngle = 90;  // on top of the turn
+        page = QImage(shoot(lying));
+        QVERIFY(page.width() > page.height());
+        settings.docRotateAngle = 0;
+        choose(0);
+        QCOMPARE(QImage(shoot(lying)).size(), lying.size());
+        choose(1);
+        QTest::mouseClick(doc()->uprightBox(), Qt::LeftButton);
+        QVERIFY(!settings.uprightPages);
+        page = QImage(shoot(lying));
+        QVERIFY(page.width() > page.height());
     }
 
     void tilesAreAnExclusiveChoice() {
