@@ -121,8 +121,8 @@ void CornerEditor::moveCorner(int index, QPointF p) {
     const double maxX = std::max(0, m_picture.width() - 1);
     const double maxY = std::max(0, m_picture.height() - 1);
     // Whole pixels: the library cuts along integer corners.
-    m_corners[index] = QPointF(std::clamp(std::round(p.x()), 0.0, maxX),
-                               std::clamp(std::round(p.y()), 0.0, maxY));
+    m_corners[index] =
+        QPointF(std::clamp(std::round(p.x()), 0.0, maxX), std::clamp(std::round(p.y()), 0.0, maxY));
 }
 
 void CornerEditor::outlineChanged() {
