@@ -296,9 +296,17 @@ private slots:
                           QImage::Format_RGB888)
                 .copy();
         };
+        // The click stores the setting at once, in a settings file of the test's own.
+        AppPaths::setApplicationDir(workDir.path());
+        QFile ini(workDir.filePath("Tesmora.ini"));
+        QVERIFY(ini.open(QIODevice::WriteOnly) && ini.write("[Software]\nUprightPages=0\n") > 0);
+        ini.close();
         QCOMPARE(doc()->uprightBox()->isChecked(), false);
         QTest::mouseClick(doc()->uprightBox(), Qt::LeftButton);
+        AppPaths::setApplicationDir(MIRAVELO_BIN_DIR);
         QVERIFY(settings.uprightPages);
+        QVERIFY(ini.open(QIODevice::ReadOnly) && ini.readAll().contains("UprightPages=1"));
+        ini.close();
         const QImage lying = sideways(90);
         QImage page(shoot(lying));
         QVERIFY2(page.height() > page.width(), "a page laid sideways is saved standing");
@@ -325,8 +333,7 @@ private slots:
         choose(0);
         QCOMPARE(QImage(shoot(lying)).size(), lying.size());
         choose(1);
-        QTest::mouseClick(doc()->uprightBox(), Qt::LeftButton);
-        QVERIFY(!settings.uprightPages);
+        settings.uprightPages = false;
         page = QImage(shoot(lying));
         QVERIFY(page.width() > page.height());
     }
