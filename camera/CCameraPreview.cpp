@@ -3,6 +3,7 @@
 #include "camera/CCamLabel.h"
 #include "modes/ImageProcessor.h"
 
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QImage>
 #include <QPainter>
@@ -68,6 +69,7 @@ void CCameraPreview::ClosePreview() {
     m_label->setVisible(false);
     m_label->ClearQuads();
     m_label->ResetZoom();
+    m_freezeArmed = false;
 }
 
 void CCameraPreview::ShowFrame(const QImage* frame) {
@@ -82,6 +84,19 @@ void CCameraPreview::ShowFrame(const QImage* frame) {
     }
     m_label->setVisible(true);
     m_label->SetImage(frame);
+    if (m_freezeArmed)
+        freeze(*frame);
+}
+
+void CCameraPreview::freeze(const QImage& frame) {
+    m_freezeArmed = false;
+    QImage copy = frame.copy();
+    QPolygonF outline;
+    if (m_processor) {
+        std::unique_ptr<int[]> points(m_processor->DetectDocCorners(&copy));
+        outline = ImageProcessor::OutlineOf(points.get());
+    }
+    emit outlineFreezeRequested(copy, outline);
 }
 
 void CCameraPreview::detect(const QImage* shown) {
@@ -134,6 +149,16 @@ void CCameraPreview::detect(const QImage* shown) {
         default:
             break;
     }
+}
+
+void CCameraPreview::contextMenuEvent(QContextMenuEvent* event) {
+    // Only while a camera shows a picture in a mode that cuts a page along its outline.
+    if ((m_mode != DocMode && m_mode != SheetMode) || !m_label->isVisible() || orginSelected) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    m_freezeArmed = true;
 }
 
 void CCameraPreview::paintEvent(QPaintEvent* event) {

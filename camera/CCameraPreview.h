@@ -2,11 +2,12 @@
 
 #include "modes/ControlMode.h"
 
+#include <QImage>
+#include <QPolygonF>
 #include <QWidget>
 
 class CCamLabel;
 class ImageProcessor;
-class QImage;
 
 // The central live-picture area: shows the device state until a camera runs, receives every
 // frame from the main window's frame timer, runs the scan mode's corner detection on every third
@@ -30,6 +31,12 @@ public:
     CCamLabel* label() const { return m_label; }
     bool originSelected() const { return orginSelected; }
 
+signals:
+    // A right click on the picture in document or sheet mode: the next frame and the outline
+    // detected on it (top-left, top-right, bottom-right, bottom-left in its pixels; empty
+    // when none was found), to be corrected before the capture.
+    void outlineFreezeRequested(const QImage& frame, const QPolygonF& outline);
+
 public slots:
     void UpdateCurrentControlMode(ControlMode mode);
     void originImgModeSlot();
@@ -37,9 +44,11 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void detect(const QImage* frame);
+    void freeze(const QImage& frame);
 
     CCamLabel* m_label;
     ControlMode m_mode = DocMode;
@@ -47,4 +56,7 @@ private:
     int m_detectInterval = 3;
     int m_frameCounter = 0;
     bool orginSelected = false;
+    // A right click asks for the next frame: frames live in the camera's buffer, which the
+    // next tick overwrites, so the one the editor gets is copied as it arrives.
+    bool m_freezeArmed = false;
 };

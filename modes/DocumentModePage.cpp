@@ -88,7 +88,7 @@ void DocumentModePage::takeCapture(const QImage& capture) {
     m_kept = capture.format() == QImage::Format_RGB888
                  ? capture
                  : capture.convertToFormat(QImage::Format_RGB888);
-    m_outline.clear();
+    m_outline = takeFrozenOutline(m_kept.size());
     if (m_saveDirectly->isChecked()) {
         m_state = 2;
         save();

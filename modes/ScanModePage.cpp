@@ -67,6 +67,15 @@ void ScanModePage::showEvent(QShowEvent* event) {
         m_upright->setChecked(uprightWanted());
 }
 
+QPolygonF ScanModePage::takeFrozenOutline(const QSize& captureSize) {
+    QPolygonF outline;
+    // A capture of another size (the resolution changed meanwhile) shows another frame.
+    if (captureSize == m_frozenSize)
+        outline = m_frozen;
+    m_frozen.clear();
+    return outline;
+}
+
 QImage ScanModePage::turnedUpright(const QImage& page) {
     const textread::Orientation o = textread::detectOrientation(page);
     if (!o.enoughText) {

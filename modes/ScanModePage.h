@@ -42,6 +42,13 @@ public:
         Q_UNUSED(outline);
         Q_UNUSED(pictureKey);
     }
+    // An outline corrected on a live frame before the capture: the next capture of that size is
+    // cut along it instead of the detected one (once). An empty outline forgets it.
+    void freezeOutline(const QPolygonF& outline, const QSize& frameSize) {
+        m_frozen = outline;
+        m_frozenSize = frameSize;
+    }
+    bool hasFrozenOutline() const { return !m_frozen.isEmpty(); }
     QCheckBox* uprightBox() const { return m_upright; }
 
 public slots:
@@ -68,6 +75,8 @@ protected:
     // Safe on any thread.
     static QImage turnedUpright(const QImage& page);
     void showEvent(QShowEvent* event) override;
+    // The frozen outline when it fits a capture of this size, and forgets it either way.
+    QPolygonF takeFrozenOutline(const QSize& captureSize);
     // A capture or save that produced nothing: to the debug stream and the log.
     void logFailure(const QString& message);
     // Queues on `worker` the writing of an intermediate file in the configured image type and
@@ -77,6 +86,8 @@ protected:
     class QPushButton* m_save = nullptr;
     class QCheckBox* m_saveDirectly = nullptr;
     class QCheckBox* m_upright = nullptr;
+    QPolygonF m_frozen;
+    QSize m_frozenSize;
 
     OutputPipeline* m_output;
     ImageProcessor* m_processor;

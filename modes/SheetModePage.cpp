@@ -99,6 +99,7 @@ void SheetModePage::takeCapture(const QImage& capture) {
     job.optimise = m_optimise->isChecked();
     job.direct = m_saveDirectly->isChecked();
     job.upright = uprightWanted();
+    job.outline = takeFrozenOutline(capture.size());
     queue(job);
 }
 

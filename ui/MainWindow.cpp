@@ -241,8 +241,23 @@ void MainWindow::connectCaptureFlow() {
                                static_cast<ScanModePage*>(m_preConfigBar->SheetPage())})
         connect(page, &ScanModePage::adjustRequested, this,
                 [this, page](const QImage& picture, const QPolygonF& outline) {
-                    openCornerEditor(page, picture, outline);
+                    // The page may have moved on (another capture, another mode) meanwhile;
+                    // it takes an outline only for the capture it still keeps.
+                    const qint64 key = picture.cacheKey();
+                    openCornerEditor(picture, outline, [page, key](const QPolygonF& corners) {
+                        page->applyOutline(corners, key);
+                    });
                 });
+    connect(m_cameraPreview, &CCameraPreview::outlineFreezeRequested, this,
+            [this](const QImage& frame, const QPolygonF& outline) {
+                ScanModePage* page = m_cameraPreview->controlMode() == SheetMode
+                                         ? static_cast<ScanModePage*>(m_preConfigBar->SheetPage())
+                                         : m_preConfigBar->DocPage();
+                const QSize size = frame.size();
+                openCornerEditor(frame, outline, [page, size](const QPolygonF& corners) {
+                    page->freezeOutline(corners, size);
+                });
+            });
     connect(Btn_Preview_TurnRight, &QPushButton::clicked, this,
             &MainWindow::Handle_Doc_Preview_TurnRight);
     connect(Btn_Preview_TurnLeft, &QPushButton::clicked, this,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include <QImage>
 #include <QMainWindow>
 #include <QModelIndex>
@@ -173,8 +175,8 @@ protected:
 
 private:
     // The outline of a waiting capture corrected by hand (MainWindowInput.cpp).
-    void openCornerEditor(class ScanModePage* page, const QImage& picture,
-                          const QPolygonF& outline);
+    void openCornerEditor(const QImage& picture, const QPolygonF& outline,
+                          std::function<void(const QPolygonF&)> accepted);
     // Construction (MainWindowFrame.cpp).
     void buildCentreWidgets();
     void buildTitleBar();

@@ -8,7 +8,6 @@
 #include "app/LogCategories.h"
 #include "camera/CaptureController.h"
 #include "output/ImageListPanel.h"
-#include "modes/ScanModePage.h"
 #include "ui/CaptureKeyFilter.h"
 #include "ui/CornerEditor.h"
 #include "ui/MainWindow.h"
@@ -108,17 +107,13 @@ bool MainWindow::showImageListMenu(const QPoint& p, const QPoint& globalPos) {
     return true;
 }
 
-void MainWindow::openCornerEditor(ScanModePage* page, const QImage& picture,
-                                  const QPolygonF& outline) {
+void MainWindow::openCornerEditor(const QImage& picture, const QPolygonF& outline,
+                                  std::function<void(const QPolygonF&)> accepted) {
     if (picture.isNull() || findChild<CornerEditor*>())
         return;
     auto* editor = new CornerEditor(picture, outline, this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
-    // The page may have moved on (another capture, another mode) while the editor was open; it
-    // takes an outline only for the capture it still keeps.
-    const qint64 key = picture.cacheKey();
-    connect(editor, &QDialog::accepted, page,
-            [page, editor, key] { page->applyOutline(editor->corners(), key); });
+    connect(editor, &QDialog::accepted, this, [editor, accepted] { accepted(editor->corners()); });
     connect(editor, &QDialog::finished, this, &MainWindow::focusCaptureButton);
     editor->open();
 }

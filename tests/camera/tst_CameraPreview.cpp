@@ -221,6 +221,36 @@ private slots:
         QCOMPARE(show3(empty), doc);
         QCOMPARE(label->mode, DocMode);
     }
+
+    // A right click asks for the next frame, copied with its outline, in document and sheet
+    // mode only; the frame buffer may change afterwards without touching the copy.
+    void rightClickFreezesTheNextFrame() {
+        m_preview->SetImageProcessor(&m_processor);
+        m_preview->resize(400, 300);
+        QSignalSpy frozen(m_preview.get(), &CCameraPreview::outlineFreezeRequested);
+        auto rightClick = [this] {
+            QContextMenuEvent e(QContextMenuEvent::Mouse, QPoint(100, 100));
+            QApplication::sendEvent(m_preview.get(), &e);
+        };
+        m_preview->UpdateCurrentControlMode(IDMode);
+        m_preview->ShowFrame(&m_page);
+        rightClick();
+        m_preview->ShowFrame(&m_page);
+        QCOMPARE(frozen.count(), 0);
+        m_preview->UpdateCurrentControlMode(SheetMode);
+        rightClick();
+        QCOMPARE(frozen.count(), 0);
+        QImage buffer = m_page.copy();
+        m_preview->ShowFrame(&buffer);
+        QCOMPARE(frozen.count(), 1);
+        buffer.fill(Qt::black);
+        const QImage frame = frozen[0][0].value<QImage>();
+        QCOMPARE(frame, m_page);
+        QCOMPARE(frozen[0][1].value<QPolygonF>().size(), 4);
+        m_preview->ShowFrame(&m_page);
+        QCOMPARE(frozen.count(), 1);  // once per click
+        m_preview->UpdateCurrentControlMode(DocMode);
+    }
 };
 
 QTEST_MAIN(TestCameraPreview)

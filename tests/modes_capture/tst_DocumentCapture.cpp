@@ -277,6 +277,18 @@ private slots:
         QVERIFY2(qAbs(aspect(QImage(lastPath())) - 2 * g_trueAspect) < 0.1,
                  qPrintable(QString::number(aspect(QImage(lastPath())))));
         QVERIFY(!doc()->tile(1)->Adjustable() && doc()->outline().isEmpty());
+
+        // An outline frozen on a live frame cuts the next capture of that size, once.
+        press(doc()->saveDirectlyBox());
+        doc()->freezeOutline(half, QSize(1600, 1200));
+        const QImage frozenCut(shoot(photo(scene::Object::Document, 43, 6.0)));
+        QVERIFY(qAbs(aspect(frozenCut) - 2 * g_trueAspect) < 0.1);
+        QVERIFY(!doc()->hasFrozenOutline());
+        QVERIFY(qAbs(aspect(QImage(shoot(photo(scene::Object::Document, 43, 6.0)))) -
+                     g_trueAspect) < 0.04);
+        doc()->freezeOutline(half, QSize(800, 600));
+        QVERIFY(qAbs(aspect(QImage(shoot(photo(scene::Object::Document, 43, 6.0)))) -
+                     g_trueAspect) < 0.04);
     }
 
     // "Turn pages upright": a page lying sideways or upside down is saved standing, before the

@@ -7,6 +7,7 @@
 #include "app/AppSettings.h"
 #include "modes/CImagePreview.h"
 #include "modes/CPreConfigBar.h"
+#include "modes/ScanModePage.h"
 #include "modes/SheetModePage.h"
 #include "output/RecordQRContent.h"
 #include "scene/Scene.h"
@@ -120,6 +121,32 @@ private slots:
         QCOMPARE(saved->at(0).at(0).toString(), out.filePath("pending.png"));
         QCOMPARE(saved->at(1).at(0).toString(), out.filePath("boxed.png"));
         QVERIFY(!page()->previewTile()->hasImage && page()->state() == 0);
+
+        // The outline corrected by hand (here the page's left half): cut and read again along
+        // it, and saved so; an outline for a capture that no longer waits changes nothing.
+        settings.uprightPages = false;
+        page()->saveDirectlyBox()->click();
+        QSignalSpy adjust(page(), &ScanModePage::adjustRequested);
+        bar->HandleTakePhoto(sheet({"edited"}));
+        QTRY_COMPARE_WITH_TIMEOUT(page()->state(), 2, 30000);
+        QVERIFY(page()->previewTile()->Adjustable());
+        QTest::mouseDClick(page()->previewTile(), Qt::LeftButton);
+        QCOMPARE(adjust.count(), 1);
+        const qint64 key = adjust[0][0].value<QImage>().cacheKey();
+        const QPolygonF o = adjust[0][1].value<QPolygonF>();
+        QCOMPARE(o.size(), 4);
+        const QPolygonF left({o[0], (o[0] + o[1]) / 2, (o[3] + o[2]) / 2, o[3]});
+        page()->applyOutline(left, key + 1);
+        QCOMPARE(page()->state(), 2);
+        page()->applyOutline(left, key);
+        QTRY_COMPARE_WITH_TIMEOUT(page()->state(), 2, 30000);
+        page()->saveDirectlyBox()->click();
+        QVERIFY(bar->WaitForSaves());
+        QTRY_COMPARE(saved->count(), 3);
+        const QImage file(saved->at(2).at(0).toString());
+        const double want = QLineF(o[0], o[1]).length() / 2 / QLineF(o[0], o[3]).length();
+        QVERIFY2(qAbs(double(file.width()) / file.height() - want) < 0.05,
+                 qPrintable(QString("%1 x %2").arg(file.width()).arg(file.height())));
     }
 
     void badCodesAndFaultsLoseNoPage() {
