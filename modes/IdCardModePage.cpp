@@ -6,6 +6,9 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <memory>
+#include <vector>
+
 #include "app/AppSettings.h"
 #include "modes/CImagePreview.h"
 #include "modes/TempFiles.h"
@@ -40,6 +43,8 @@ IdCardModePage::IdCardModePage(OutputPipeline* output, ImageProcessor* processor
     m_tiles[Back] = makeTile(this, tr("Negtive"), ":/new/prefix1/Res/UI/Pre_ID_Down_S.png");
     m_face = makeTile(this, tr("Person"), ":/new/prefix1/Res/UI/face.png");
     m_face->hide();
+    for (Side s : {Front, Back})
+        connect(m_tiles[s], &CImagePreview::AdjustRequested, this, [this, s] { requestAdjust(s); });
 
     auto* exchange = new QPushButton(this);
     exchange->setObjectName(QStringLiteral("pQbtn_IDMode_Exchange"));
@@ -161,6 +166,54 @@ void IdCardModePage::setSideCard(Side s, const QImage& card) {
     m_sides[s].card = card;
     m_tiles[s]->SetImage(&card);
     writeSideFile(s);
+    updateAdjustable();
+}
+
+void IdCardModePage::updateAdjustable() {
+    for (Side s : {Front, Back})
+        m_tiles[s]->SetAdjustable(!m_sides[s].capture.isNull() && m_tiles[s]->hasImage);
+}
+
+void IdCardModePage::requestAdjust(Side s) {
+    QImage capture = m_sides[s].capture;
+    if (capture.isNull())
+        return;
+    std::unique_ptr<int[]> corners(m_processor->DetectCardCorners(&capture));
+    emit adjustRequested(m_sides[s].capture, ImageProcessor::OutlineOf(corners.get()));
+}
+
+void IdCardModePage::applyOutline(const QPolygonF& outline, qint64 pictureKey) {
+    if (outline.size() != 4)
+        return;
+    for (Side s : {Front, Back}) {
+        const QImage capture = m_sides[s].capture;
+        if (capture.isNull() || capture.cacheKey() != pictureKey)
+            continue;
+        int corners[8];
+        ImageProcessor::CornersOf(outline, corners);
+        const bool autoIdentify = m_autoIdentify->isChecked();
+        const int generation = m_generation;
+        m_worker.run([this, s, capture, corners = std::vector<int>(corners, corners + 8),
+                      autoIdentify, generation](ImageProcessor& p) -> ModeWorker::Then {
+            QImage input = capture;
+            const QImage card =
+                ImageProcessor::TakeImage(p.CalibrateCardAt(&input, corners.data(), autoIdentify));
+            return [this, s, capture, card, generation] {
+                // The side may have been exchanged, cleared or captured again meanwhile.
+                if (generation != m_generation ||
+                    m_sides[s].capture.cacheKey() != capture.cacheKey())
+                    return;
+                if (card.isNull()) {
+                    logFailure(QStringLiteral("ID card: the corrected corners gave no card"));
+                    return;
+                }
+                setSideCard(s, card);
+                if (s == Front)
+                    emit frontCalibrated(card);
+            };
+        });
+        return;
+    }
 }
 
 void IdCardModePage::writeSideFile(Side s) {
@@ -171,6 +224,7 @@ void IdCardModePage::writeSideFile(Side s) {
 void IdCardModePage::clearSide(Side s) {
     m_sides[s] = CardSide();
     m_tiles[s]->ClearImage();
+    updateAdjustable();
 }
 
 void IdCardModePage::exchangeSides() {
@@ -198,6 +252,7 @@ void IdCardModePage::exchangeSides() {
     back->SetSelected(true);
     writeSideFile(Front);
     writeSideFile(Back);
+    updateAdjustable();
 }
 
 void IdCardModePage::rotateSide() {

@@ -32,6 +32,7 @@ public:
     void takeCapture(const QImage& capture) override;
     void reset() override;
     bool waitForIdle(int msecs = 30000) override;
+    void applyOutline(const QPolygonF& outline, qint64 pictureKey) override;
     // Leaving the mode switches the face comparison off.
     void leave();
 
@@ -65,6 +66,9 @@ private:
     // Queues the side's intermediate file to be written from the kept card.
     void writeSideFile(Side s);
     void clearSide(Side s);
+    void requestAdjust(Side s);
+    // A side can be adjusted while its capture is kept.
+    void updateAdjustable();
 
     CImagePreview* m_tiles[2] = {};
     CImagePreview* m_face = nullptr;

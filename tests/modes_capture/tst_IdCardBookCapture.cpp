@@ -10,6 +10,7 @@
 #include "modes/CImagePreview.h"
 #include "modes/CPreConfigBar.h"
 #include "modes/IdCardModePage.h"
+#include "modes/ScanModePage.h"
 #include "modes/TempFiles.h"
 #include "scene/BookScene.h"
 #include "scene/Scene.h"
@@ -183,6 +184,40 @@ private slots:
         shoot(photo(scene::Object::Card, 10, 150));
         for (auto side : {IdCardModePage::Front, IdCardModePage::Back})
             QCOMPARE(id()->tile(side)->hasImage, !id()->side(side).card.isNull());
+    }
+
+    // A side's outline corrected by hand: the side is cut again from its own capture, tile and
+    // intermediate file follow; an outline for a capture no side keeps changes nothing.
+    void cardSideOutlineCorrected() {
+        bar->TabWidget()->setCurrentIndex(1);
+        CImagePreview* back = id()->tile(IdCardModePage::Back);
+        QVERIFY(!back->Adjustable());
+        shoot(photo(scene::Object::Card, 3));
+        shoot(photo(scene::Object::Card, 5));
+        QVERIFY(back->Adjustable());
+        QSignalSpy adjust(id(), &ScanModePage::adjustRequested);
+        back->AdjustButton()->click();
+        QCOMPARE(adjust.count(), 1);
+        const QImage capture = adjust[0][0].value<QImage>();
+        const QPolygonF o = adjust[0][1].value<QPolygonF>();
+        QCOMPARE(capture.cacheKey(), id()->side(IdCardModePage::Back).capture.cacheKey());
+        QCOMPARE(o.size(), 4);
+        const QImage before = id()->side(IdCardModePage::Back).card;
+        // The inner half of the card, drawn by hand.
+        const QPointF c = (o[0] + o[1] + o[2] + o[3]) / 4;
+        QPolygonF inner;
+        for (const QPointF& p : o)
+            inner << c + (p - c) * 0.5;
+        id()->applyOutline(inner, capture.cacheKey() + 1);
+        QVERIFY(bar->WaitForSaves());
+        QCOMPARE(id()->side(IdCardModePage::Back).card, before);
+        id()->applyOutline(inner, capture.cacheKey());
+        QVERIFY(bar->WaitForSaves());
+        const QImage after = id()->side(IdCardModePage::Back).card;
+        QVERIFY(difference(after, before) > 10);
+        QVERIFY(difference(after, before.copy(before.width() / 4, before.height() / 4,
+                                              before.width() / 2, before.height() / 2)) < 12);
+        QCOMPARE(read(bar->Temp()->backPath()), after);
     }
 
     void bookPairsCombinationAndDirectSaves() {
