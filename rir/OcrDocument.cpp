@@ -14,10 +14,6 @@ namespace {
 // Pages take the picture's own proportions, the longer side that of A4 (11.69 inches).
 constexpr double kLongSidePoints = 11.69 * 72.0;
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("Rir", text);
-}
-
 PdfPageLayout layoutFor(const OcrPage& page) {
     PdfPageLayout layout;
     layout.quarterTurns = page.quarterTurns;
@@ -47,7 +43,9 @@ bool OcrDocument::write(const QString& stem, const std::vector<OcrPage>& pages,
     const QString folder = QFileInfo(pdfPath).absolutePath();
     FileSink sink;
     if (!sink.open(QFile::encodeName(pdfPath).toStdString())) {
-        *error = tr("Cannot write into %1: the folder may be missing or read-only.").arg(folder);
+        *error = QCoreApplication::translate(
+                     "Rir", "Cannot write into %1: the folder may be missing or read-only.")
+                     .arg(folder);
         return false;
     }
     PdfWriter writer(sink, 8.27 * 72.0, kLongSidePoints);
@@ -68,8 +66,12 @@ bool OcrDocument::write(const QString& stem, const std::vector<OcrPage>& pages,
             }
         }
         if (!added) {
-            *error = sink.ok() ? tr("%1 changed or vanished while it was read.").arg(page.file)
-                               : tr("Cannot write into %1: the disk may be full.").arg(folder);
+            *error = sink.ok() ? QCoreApplication::translate(
+                                     "Rir", "%1 changed or vanished while it was read.")
+                                     .arg(page.file)
+                               : QCoreApplication::translate(
+                                     "Rir", "Cannot write into %1: the disk may be full.")
+                                     .arg(folder);
             return false;
         }
     }
@@ -80,16 +82,20 @@ bool OcrDocument::write(const QString& stem, const std::vector<OcrPage>& pages,
     QSaveFile text(txtPath);
     const QByteArray utf8 = plainText(pages).toUtf8();
     if (!text.open(QIODevice::WriteOnly) || text.write(utf8) != utf8.size()) {
-        *error = tr("Cannot write into %1: the folder may be missing or read-only.").arg(folder);
+        *error = QCoreApplication::translate(
+                     "Rir", "Cannot write into %1: the folder may be missing or read-only.")
+                     .arg(folder);
         return false;
     }
     if (!sink.commit()) {
-        *error = tr("Cannot write into %1: the disk may be full.").arg(folder);
+        *error = QCoreApplication::translate("Rir", "Cannot write into %1: the disk may be full.")
+                     .arg(folder);
         return false;
     }
     if (!text.commit()) {
         QFile::remove(pdfPath);
-        *error = tr("Cannot write into %1: the disk may be full.").arg(folder);
+        *error = QCoreApplication::translate("Rir", "Cannot write into %1: the disk may be full.")
+                     .arg(folder);
         return false;
     }
     return true;

@@ -71,7 +71,7 @@ void OcrJob::work() {
             m_read[std::size_t(i)] = ok;
         }
         if (!m_cancel)
-            emit pageDone(++m_done, total);
+            emit pageDone(i, ++m_done, total);
     }
 }
 

@@ -39,7 +39,8 @@ public slots:
 signals:
     // A page is being read (index from 0), with a small picture of it.
     void pageStarted(int index, int total, const QString& file, const QImage& thumbnail);
-    void pageDone(int done, int total);
+    // Page `index` is read (or skipped); `done` pages of `total` are.
+    void pageDone(int index, int done, int total);
     // Something the user should know that does not stop the job (a file skipped, ...).
     void note(const QString& text);
     // pdfPath and txtPath are empty unless status is Done.

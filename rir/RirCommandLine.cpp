@@ -10,13 +10,7 @@
 #include <QThread>
 #include <cstring>
 
-namespace {
-
-QString tr(const char* text) {
-    return QCoreApplication::translate("Rir", text);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 bool RirCommandLine::wantsNoGui(int argc, char** argv) {
     for (int i = 1; i < argc; ++i)
@@ -28,20 +22,27 @@ bool RirCommandLine::wantsNoGui(int argc, char** argv) {
 RirCommandLine RirCommandLine::parse(const QStringList& arguments) {
     RirCommandLine line;
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        tr("Reads the text of pictures of pages and writes a searchable PDF and a text file."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "Rir", "Reads the text of pictures of pages and writes a searchable PDF and a text file."));
     parser.addHelpOption();
-    const QCommandLineOption lang(QStringLiteral("lang"),
-                                  tr("Languages of the text, such as deu+eng."),
-                                  QStringLiteral("languages"));
-    const QCommandLineOption out(QStringLiteral("out"), tr("Folder for the PDF and the text file."),
-                                 QStringLiteral("folder"));
-    const QCommandLineOption jobs(QStringLiteral("jobs"), tr("Pages read at the same time."),
-                                  QStringLiteral("n"));
-    const QCommandLineOption noGui(QStringLiteral("no-gui"),
-                                   tr("No window: progress lines on the terminal."));
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        QCoreApplication::translate("Rir", "Languages of the text, such as deu+eng."),
+        QStringLiteral("languages"));
+    const QCommandLineOption out(
+        QStringLiteral("out"),
+        QCoreApplication::translate("Rir", "Folder for the PDF and the text file."),
+        QStringLiteral("folder"));
+    const QCommandLineOption jobs(
+        QStringLiteral("jobs"), QCoreApplication::translate("Rir", "Pages read at the same time."),
+        QStringLiteral("n"));
+    const QCommandLineOption noGui(
+        QStringLiteral("no-gui"),
+        QCoreApplication::translate("Rir", "No window: progress lines on the terminal."));
     parser.addOptions({lang, out, jobs, noGui});
-    parser.addPositionalArgument(QStringLiteral("files"), tr("The pictures, one page each."));
+    parser.addPositionalArgument(
+        QStringLiteral("files"),
+        QCoreApplication::translate("Rir", "The pictures, one page each."));
     if (!parser.parse(arguments)) {
         line.error = parser.errorText();
         return line;
@@ -54,7 +55,7 @@ RirCommandLine RirCommandLine::parse(const QStringList& arguments) {
     for (const QString& file : parser.positionalArguments())
         line.request.files << QFileInfo(file).absoluteFilePath();
     if (line.request.files.isEmpty()) {
-        line.error = tr("No pictures were given.");
+        line.error = QCoreApplication::translate("Rir", "No pictures were given.");
         return line;
     }
     line.request.workers = parser.isSet(jobs) ? std::max(1, parser.value(jobs).toInt())
@@ -64,7 +65,8 @@ RirCommandLine RirCommandLine::parse(const QStringList& arguments) {
     line.request.outputFolder = QFileInfo(folder).absoluteFilePath();
     const QFileInfo dir(line.request.outputFolder);
     if (!dir.isDir() || !dir.isWritable()) {
-        line.error = tr("Cannot write into %1: the folder may be missing or read-only.")
+        line.error = QCoreApplication::translate(
+                         "Rir", "Cannot write into %1: the folder may be missing or read-only.")
                          .arg(QDir::toNativeSeparators(line.request.outputFolder));
         return line;
     }
@@ -73,7 +75,8 @@ RirCommandLine RirCommandLine::parse(const QStringList& arguments) {
                                               : OcrLanguages::forInterface(Language::storedValue());
     line.request.languages = OcrLanguages::installed(wanted, line.request.dataPath, &line.notes);
     if (line.request.languages.isEmpty())
-        line.error = tr("No text recognition data is installed in %1.")
-                         .arg(QDir::toNativeSeparators(line.request.dataPath));
+        line.error =
+            QCoreApplication::translate("Rir", "No text recognition data is installed in %1.")
+                .arg(QDir::toNativeSeparators(line.request.dataPath));
     return line;
 }

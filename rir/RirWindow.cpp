@@ -79,18 +79,26 @@ void RirWindow::showFailure(const QString& text) {
 }
 
 void RirWindow::pageStarted(int index, int total, const QString& file, const QImage& thumbnail) {
-    if (!m_running || !m_button->isEnabled())
-        return;
-    m_page->setText(tr("Page %1 of %2").arg(index + 1).arg(total));
-    m_file->setText(QFileInfo(file).fileName());
-    m_thumbnail->setPixmap(QPixmap::fromImage(thumbnail));
-    if (m_progress->maximum() != total)
-        m_progress->setRange(0, total);
+    m_inProgress.insert(index, {file, thumbnail});
+    showFirstInProgress(total);
 }
 
-void RirWindow::pageDone(int done, int total) {
+void RirWindow::pageDone(int index, int done, int total) {
+    m_inProgress.remove(index);
     m_progress->setRange(0, total);
     m_progress->setValue(done);
+    showFirstInProgress(total);
+}
+
+void RirWindow::showFirstInProgress(int total) {
+    if (!m_running || !m_button->isEnabled() || m_inProgress.isEmpty())
+        return;
+    const int index = m_inProgress.firstKey();
+    m_page->setText(tr("Page %1 of %2").arg(index + 1).arg(total));
+    m_file->setText(QFileInfo(m_inProgress.first().file).fileName());
+    m_thumbnail->setPixmap(QPixmap::fromImage(m_inProgress.first().thumbnail));
+    if (m_progress->maximum() != total)
+        m_progress->setRange(0, total);
 }
 
 void RirWindow::finished(int status, const QString& pdfPath, const QString& txtPath,

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+#include <QMap>
 #include <QWidget>
 
 class OcrJob;
@@ -29,7 +31,9 @@ protected:
 
 private:
     void pageStarted(int index, int total, const QString& file, const QImage& thumbnail);
-    void pageDone(int done, int total);
+    void pageDone(int index, int done, int total);
+    // Shows the first page still being read: with several workers, later ones start earlier.
+    void showFirstInProgress(int total);
     void finished(int status, const QString& pdfPath, const QString& txtPath,
                   const QString& message);
     void setStopped();
@@ -41,4 +45,9 @@ private:
     QLabel* m_notes;
     QPushButton* m_button;
     bool m_running = false;
+    struct Shown {
+        QString file;
+        QImage thumbnail;
+    };
+    QMap<int, Shown> m_inProgress;
 };
