@@ -24,6 +24,7 @@ RirWindow::RirWindow(QWidget* parent) : QWidget(parent) {
     m_page->setObjectName(QStringLiteral("pLbl_Page"));
     m_file = new QLabel(this);
     m_file->setTextFormat(Qt::PlainText);
+    m_file->setWordWrap(true);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("pProgress_Pages"));
     m_progress->setRange(0, 0);
@@ -45,7 +46,7 @@ RirWindow::RirWindow(QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(m_thumbnail);
     layout->addLayout(side, 1);
-    setMinimumWidth(440);
+    setMinimumWidth(520);
 
     connect(m_button, &QPushButton::clicked, this, [this] {
         if (!m_running) {

@@ -205,9 +205,10 @@ int main(int argc, char** argv) {
     double cpu1 = 0, cpu2 = 0;
     const double t1 = runJob(files, 1, dir, &pdf1, &cpu1);
     const double t2 = runJob(files, QThread::idealThreadCount(), dir, &pdf2, &cpu2);
-    std::printf("%d pages to PDF: one worker %.1f s (CPU %.1f s), %d workers %.1f s (CPU %.1f s)"
-                " = %.0f %% (limit 60 %%)\n",
-                pages, t1, cpu1, QThread::idealThreadCount(), t2, cpu2, 100 * t2 / t1);
+    std::printf(
+        "%d pages to PDF: one worker %.1f s (CPU %.1f s), %d workers %.1f s (CPU %.1f s)"
+        " = %.0f %% (limit 60 %%)\n",
+        pages, t1, cpu1, QThread::idealThreadCount(), t2, cpu2, 100 * t2 / t1);
 
     // The PDF: size, structure, and its text against the truth.
     qint64 jpegs = 0;
@@ -223,8 +224,7 @@ int main(int argc, char** argv) {
     std::printf("qpdf --check: exit %d\n", code);
     const QString pdfText = runTool("pdftotext", {"-f", "1", "-l", "1", pdf2, "-"});
     std::printf("pdftotext page 1 CER against the truth: %.2f %%\n",
-                errorRate(normalise(fullPage, false),
-                          normalise(pdfText, false)));
+                errorRate(normalise(fullPage, false), normalise(pdfText, false)));
 
     std::printf("\n%-8s %8s %8s %s\n", "language", "CER %", "seconds", "limit");
     for (const OcrBenchText& b : kOcrBenchTexts) {
