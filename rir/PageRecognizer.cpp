@@ -102,16 +102,21 @@ bool PageRecognizer::recognize(const QImage& page, const std::atomic_bool& cance
         return static_cast<const std::atomic_bool*>(flag)->load();
     };
     monitor.cancel_this = const_cast<std::atomic_bool*>(&cancel);
-    if (m_api->Recognize(&monitor) != 0 || cancel) {
-        m_api->Clear();
-        return false;
-    }
     out->layer = PdfPageText();
     out->layer.width = grey.width();
     out->layer.height = grey.height();
-    collectWords(*m_api, &out->layer);
-    std::unique_ptr<char[]> text(m_api->GetUTF8Text());
-    out->text = QString::fromUtf8(text ? text.get() : "");
+    out->text.clear();
+    // The engine also fails on a page where it finds nothing to read: that page has no text.
+    const bool read = m_api->Recognize(&monitor) == 0;
+    if (cancel) {
+        m_api->Clear();
+        return false;
+    }
+    if (read) {
+        collectWords(*m_api, &out->layer);
+        std::unique_ptr<char[]> text(m_api->GetUTF8Text());
+        out->text = QString::fromUtf8(text ? text.get() : "");
+    }
     m_api->Clear();
     return true;
 }

@@ -30,8 +30,8 @@ public:
     // languages: Tesseract's form, "deu+eng". False with a reason when the data cannot be loaded.
     bool load(const QString& dataPath, const QString& languages, QString* error);
 
-    // Reads an upright page. `cancel` is polled while the engine works; a cancelled or failed
-    // page returns false.
+    // Reads an upright page. `cancel` is polled while the engine works and a cancelled page
+    // returns false; a page without anything to read is a page without text.
     bool recognize(const QImage& page, const std::atomic_bool& cancel, RecognizedPage* out);
 
 private:

@@ -30,14 +30,17 @@ void printLine(FILE* stream, const QString& text) {
 // Without a window: progress and notes as lines; Ctrl+C or a termination cancels like the
 // window's Cancel, so no partial file is left.
 void followOnTerminal(OcrJob* job) {
-    QObject::connect(job, &OcrJob::pageStarted, job,
+    // Printed on this thread, in the order the workers said it, and all before the end.
+    QObject* here = QCoreApplication::instance();
+    QObject::connect(job, &OcrJob::pageStarted, here,
                      [](int index, int total, const QString& file, const QImage&) {
                          printLine(stdout, QCoreApplication::translate("Rir", "Page %1 of %2: %3")
                                                .arg(index + 1)
                                                .arg(total)
                                                .arg(file));
                      });
-    QObject::connect(job, &OcrJob::note, job, [](const QString& text) { printLine(stderr, text); });
+    QObject::connect(job, &OcrJob::note, here,
+                     [](const QString& text) { printLine(stderr, text); });
     if (::pipe(g_stopPipe) == 0) {
         // The notifier lives on this thread; the job on its own, and cancel() is safe from here.
         auto* notifier =

@@ -70,10 +70,12 @@ private slots:
         QVERIFY(QDir().mkpath(out));
         const QString first = page("séite 1 #'x'.jpg", "Quarterly harvest report");
         const QString second = page("page 2.jpg", "Lighthouse keeper diary");
+        const QString blank = page("blank.jpg", " ");
         const QString broken = m_dir.filePath("broken.jpg");
         QVERIFY(writeBytes(broken, "not a picture"));
-        const QStringList args = {"--lang", "eng",  "--out", out,
-                                  first,    broken, second,  m_dir.filePath("gone.jpg")};
+        const QStringList args = {"--lang", "eng",  "--out",
+                                  out,      first,  broken,
+                                  blank,    second, m_dir.filePath("gone.jpg")};
         const Run run = rir(args);
         QCOMPARE(run.code, 0);
         // The files that could not be read are named; the others are in the document.
@@ -91,7 +93,8 @@ private slots:
         // Each page shows the very JPEG file, not a copy made from its pixels.
         const QByteArray bytes = readBytes(pdf);
         QVERIFY(bytes.contains(readBytes(first)) && bytes.contains(readBytes(second)));
-        QVERIFY(tool("pdfinfo", {pdf}).contains("Pages: 3"));  // the blank page too
+        const QString info = tool("pdfinfo", {pdf});
+        QVERIFY2(info.contains("Pages: 3"), qPrintable(info));  // the blank page too
         int code = -1;
         tool("qpdf", {"--check", pdf}, &code);
         QCOMPARE(code, 0);
