@@ -3,6 +3,7 @@
 #include "PageRecognizer.h"
 
 #include "output/DocumentName.h"
+#include "textread/Orientation.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -47,9 +48,11 @@ bool OcrJob::readPage(int index, PageRecognizer& engine, OcrPage* page) {
     emit pageStarted(index, m_request.files.size(), file,
                      image.scaled(kThumbnailSide, kThumbnailSide, Qt::KeepAspectRatio,
                                   Qt::SmoothTransformation));
-    page->quarterTurns = m_orienter ? ((m_orienter(image) % 4) + 4) % 4 : 0;
-    if (page->quarterTurns)
-        image = image.transformed(QTransform().rotate(90.0 * page->quarterTurns));
+    const textread::Orientation upright = textread::detectOrientation(image);
+    if (upright.enoughText && upright.turn) {
+        page->quarterTurns = upright.turn / 90;
+        image = textread::turned(image, upright.turn);
+    }
     return engine.recognize(image, m_cancel, &page->result);
 }
 

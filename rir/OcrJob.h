@@ -29,10 +29,6 @@ public:
     // Safe from any thread: pages in progress stop, nothing is written.
     void cancel() { m_cancel = true; }
 
-    // The upright turn of a page, clockwise quarter turns. The default leaves pages as they are.
-    using Orienter = int (*)(const QImage& page);
-    void setOrienter(Orienter orienter) { m_orienter = orienter; }
-
 public slots:
     void run();
 
@@ -49,11 +45,11 @@ signals:
 
 private:
     void work();
-    // Reads and turns one page; false with a note when its file is not a usable picture.
+    // Reads one page, turned upright first when its text lies sideways or upside down; false
+    // with a note when its file is not a usable picture.
     bool readPage(int index, class PageRecognizer& engine, OcrPage* page);
 
     OcrRequest m_request;
-    Orienter m_orienter = nullptr;
     std::atomic_bool m_cancel{false};
     std::atomic_int m_next{0};
     std::atomic_int m_done{0};

@@ -24,16 +24,19 @@ class TestRir : public QObject {
         }
     };
 
-    // A page with one line of large text, saved as JPEG.
-    QString page(const QString& name, const QString& text, int degrees = 0) {
-        QImage image(1400, 420, QImage::Format_RGB888);
+    // A page of large text (one line unless the size says otherwise), turned clockwise by
+    // `degrees` and saved as JPEG.
+    QString page(const QString& name, const QString& text, int degrees = 0,
+                 QSize size = {1400, 420}) {
+        QImage image(size, QImage::Format_RGB888);
         image.fill(Qt::white);
         QPainter p(&image);
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPixelSize(64);
         p.setFont(font);
         p.setPen(Qt::black);
-        p.drawText(image.rect(), Qt::AlignCenter, text);
+        p.drawText(image.rect().adjusted(60, 60, -60, -60), Qt::AlignCenter | Qt::TextWordWrap,
+                   text);
         p.end();
         const QString path = m_dir.filePath(name);
         return image.transformed(QTransform().rotate(degrees)).save(path, "JPEG", 92) ? path
@@ -105,6 +108,33 @@ private slots:
         QVERIFY(again.made(".pdf") != pdf && again.made(".txt") != txt);
         QCOMPARE(readBytes(pdf), bytes);
         QCOMPARE(outputs(out).size(), 4);
+    }
+
+    // Pages lying sideways or upside down are read upright, and shown upright from their own,
+    // unchanged JPEG data.
+    void turnsPagesUpright() {
+        const QString out = m_dir.filePath("upright");
+        QVERIFY(QDir().mkpath(out));
+        const QString text =
+            "The ferry leaves the harbour every morning at seven and returns in the evening "
+            "when the weather allows. Tickets are sold on board and at the kiosk by the pier.";
+        const QString sideways = page("sideways.jpg", text, 90, {1300, 1000});
+        const QString upsideDown = page("upside down.jpg", text, 180, {1300, 1000});
+        const Run run = rir({"--lang", "eng", "--out", out, sideways, upsideDown});
+        QCOMPARE(run.code, 0);
+        const QString pdf = run.made(".pdf");
+        for (int p : {1, 2}) {
+            const QString n = QString::number(p);
+            QVERIFY2(
+                tool("pdftotext", {"-f", n, "-l", n, pdf, "-"}).contains("harbour every morning"),
+                qPrintable(n));
+        }
+        // The sideways page stands as the text reads: wider than high again.
+        const QRegularExpressionMatch size =
+            QRegularExpression("Page 1 size: ([0-9.]+) x ([0-9.]+)")
+                .match(tool("pdfinfo", {"-f", "1", "-l", "1", pdf}));
+        QVERIFY(size.hasMatch() && size.captured(1).toDouble() > size.captured(2).toDouble());
+        QVERIFY(readBytes(pdf).contains(readBytes(sideways)));
     }
 
     void fallsBackToEnglishWithoutLanguageData() {
