@@ -221,6 +221,10 @@
         <source>Camera disconnected</source>
         <translation>Fotocamera scollegata</translation>
     </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Apertura della fotocamera…</translation>
+    </message>
 </context>
 <context>
     <name>Dialog_ImagesOutPut</name>
@@ -938,7 +942,7 @@
     </message>
     <message>
         <source>Failure to start preview</source>
-        <translation>Impossibile avviare l'immagine della fotocamera 2</translation>
+        <translation>Impossibile avviare l&apos;immagine della fotocamera 2</translation>
     </message>
 </context>
 </TS>

@@ -221,6 +221,10 @@
         <source>Camera disconnected</source>
         <translation>Camera disconnected</translation>
     </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Opening camera…</translation>
+    </message>
 </context>
 <context>
     <name>Dialog_ImagesOutPut</name>
@@ -926,7 +930,7 @@
     <name>ViceCamera</name>
     <message>
         <source>Can not load KELM_CamCtl.dll!</source>
-        <translation>The sub camera's library cannot be loaded!</translation>
+        <translation>The sub camera&apos;s library cannot be loaded!</translation>
     </message>
     <message>
         <source>Failure to initialize library</source>
@@ -938,7 +942,7 @@
     </message>
     <message>
         <source>Failure to start preview</source>
-        <translation>The sub camera's picture could not be started</translation>
+        <translation>The sub camera&apos;s picture could not be started</translation>
     </message>
 </context>
 </TS>

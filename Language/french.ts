@@ -221,6 +221,10 @@
         <source>Camera disconnected</source>
         <translation>Caméra déconnectée</translation>
     </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Ouverture de la caméra…</translation>
+    </message>
 </context>
 <context>
     <name>Dialog_ImagesOutPut</name>
@@ -930,7 +934,7 @@
     </message>
     <message>
         <source>Failure to initialize library</source>
-        <translation>Échec de l'initialisation de la bibliothèque caméra</translation>
+        <translation>Échec de l&apos;initialisation de la bibliothèque caméra</translation>
     </message>
     <message>
         <source>Can not find vice camera</source>
@@ -938,7 +942,7 @@
     </message>
     <message>
         <source>Failure to start preview</source>
-        <translation>Impossible de démarrer l'image de la caméra 2</translation>
+        <translation>Impossible de démarrer l&apos;image de la caméra 2</translation>
     </message>
 </context>
 </TS>
