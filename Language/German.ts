@@ -221,6 +221,10 @@
         <source>Camera disconnected</source>
         <translation>Kamera getrennt</translation>
     </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Kamera wird geöffnet…</translation>
+    </message>
 </context>
 <context>
     <name>Dialog_ImagesOutPut</name>

@@ -221,6 +221,10 @@
         <source>Camera disconnected</source>
         <translation>Fotocamera scollegata</translation>
     </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Apertura della fotocamera…</translation>
+    </message>
 </context>
 <context>
     <name>Dialog_ImagesOutPut</name>

@@ -221,6 +221,10 @@
         <source>Camera disconnected</source>
         <translation>カメラが切断されました</translation>
     </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>カメラを起動しています…</translation>
+    </message>
 </context>
 <context>
     <name>Dialog_ImagesOutPut</name>

@@ -221,6 +221,10 @@
         <source>Camera disconnected</source>
         <translation>Камера отключена</translation>
     </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Открытие камеры…</translation>
+    </message>
 </context>
 <context>
     <name>Dialog_ImagesOutPut</name>

@@ -221,6 +221,10 @@
         <source>Camera disconnected</source>
         <translation>Cámara desconectada</translation>
     </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Abriendo la cámara…</translation>
+    </message>
 </context>
 <context>
     <name>Dialog_ImagesOutPut</name>

@@ -221,6 +221,10 @@
         <source>Camera disconnected</source>
         <translation>Camera disconnected</translation>
     </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Opening camera…</translation>
+    </message>
 </context>
 <context>
     <name>Dialog_ImagesOutPut</name>

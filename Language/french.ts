@@ -221,6 +221,10 @@
         <source>Camera disconnected</source>
         <translation>Caméra déconnectée</translation>
     </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Ouverture de la caméra…</translation>
+    </message>
 </context>
 <context>
     <name>Dialog_ImagesOutPut</name>

@@ -221,6 +221,10 @@
         <source>Camera disconnected</source>
         <translation>攝影機已中斷連線</translation>
     </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>正在開啟相機…</translation>
+    </message>
 </context>
 <context>
     <name>Dialog_ImagesOutPut</name>

@@ -221,6 +221,10 @@
         <source>Camera disconnected</source>
         <translation>摄像头已断开</translation>
     </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>正在打开相机…</translation>
+    </message>
 </context>
 <context>
     <name>Dialog_ImagesOutPut</name>

@@ -199,6 +199,7 @@ void MainWindow::connectComponents() {
         else
             m_notices->showPersistent(text);
     });
+    connect(m_device, &DeviceController::cameraStatus, m_notices, &NoticeBar::setStanding);
     // Only the camera's own notice goes: a newer one (a failed save, say) stays.
     connect(m_device, &DeviceController::cameraNoticeDone, this, [this](const QString& text) {
         if (m_notices->text() == text)
