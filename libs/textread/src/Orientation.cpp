@@ -17,12 +17,14 @@ namespace textread {
 
 namespace {
 
-// Weights that bring the three kinds of evidence to one scale, where 1 is about what each says
-// on a page of ordinary text: Tesseract's letter shapes (a difference of log likelihoods), the ink
-// above and below the lines' core, and the scatter of the lines' ends.
+// Weights that bring the three kinds of evidence to one scale: Tesseract's letter shapes (a
+// difference of log likelihoods), the ink above and below the lines' core, and the side the
+// lines' starts line up on. On camera pages the margin is the surest of them: letter shapes of
+// thick, blurred type read almost as well upside down, and a picture or a stamp in the square
+// that is read can shift the ink about the lines' core.
 constexpr double kShapeWeight = 0.5;
-constexpr double kZoneWeight = 10.0;
-constexpr double kEndWeight = 4.0;
+constexpr double kZoneWeight = 5.0;
+constexpr double kEndWeight = 6.0;
 // Text keeps well under a third more ink above its lines' core than below; more is a pattern
 // that only looks like lines, and must not outweigh the rest.
 constexpr double kMaxZones = 0.3;
