@@ -1,3 +1,4 @@
+#include "app/Language.h"
 #include "support/WindowFixture.h"
 #include "ui/Dialog_Navigate.h"
 #include "ui/HelpTip.h"
@@ -85,6 +86,46 @@ private slots:
         second->setFocus();
         QTest::keyClick(second, Qt::Key_Escape);
         QVERIFY(!second->isVisible());
+
+        // A set with a gap: a picture the language lacks comes from the English set; one that
+        // neither has leaves the label empty, and the clicks still count.
+        QTemporaryDir folder;
+        QImage picture(Dialog_Navigate::kWidth, Dialog_Navigate::kHeight, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        QVERIFY(QDir().mkpath(folder.filePath("Help/French")));
+        QVERIFY(picture.save(folder.filePath("Help1.png")));
+        QVERIFY(picture.save(folder.filePath("Help/French/Help3.png")));
+        auto* gaps = new Dialog_Navigate(&parent, folder.path(), "French");
+        gaps->show();
+        label = gaps->findChild<QLabel*>("label_img");
+        const QString shown[] = {folder.filePath("Help1.png"), folder.filePath("Help2.png"),
+                                 folder.filePath("Help/French/Help3.png")};
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(gaps->picture(), shown[i]);
+            QCOMPARE(label->pixmap(Qt::ReturnByValue).isNull(), i == 1);
+            QTest::mouseClick(gaps, Qt::LeftButton);
+        }
+        QVERIFY(gaps->isVisible());
+        QTest::mouseClick(gaps, Qt::LeftButton);
+        QVERIFY(!gaps->isVisible());
+    }
+
+    void everyLanguageHasItsOwnPictures() {
+        // The tour of each interface language finds its own three pictures of the window size:
+        // the English set at the fixed names, every other one beside them.
+        for (const Language::Entry& entry : Language::table()) {
+            QString language = entry.fileName;
+            language.chop(3);
+            for (int n = 1; n <= Dialog_Navigate::kPictures; ++n) {
+                const QString path = Dialog_Navigate::picturePath(n, language);
+                if (language == "en_us")
+                    QCOMPARE(path, QString(":/new/prefix1/Res/UI/Help%1.png").arg(n));
+                else
+                    QVERIFY2(path.contains("/Help/" + language + "/"), qPrintable(path));
+                QCOMPARE(QImage(path).size(),
+                         QSize(Dialog_Navigate::kWidth, Dialog_Navigate::kHeight));
+            }
+        }
     }
 
     void windowShowsTourOnceAndFollowsTheMode() {
