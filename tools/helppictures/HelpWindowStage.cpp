@@ -182,9 +182,10 @@ bool HelpWindowStage::showImageList() {
 }
 
 QImage HelpWindowStage::grab() {
-    // The help icon blinks with the half-second tick; it is shown at rest.
+    QApplication::processEvents();
+    // The help icon blinks with the half-second tick; it is shown at rest. Nothing runs between
+    // this and the grab, so no tick can come in between.
     if (auto* icon = qobject_cast<QLabel*>(widget("pLbl_HelpIcon")))
         icon->setPixmap(QPixmap(QStringLiteral(":/new/prefix1/Res/UI/help.png")));
-    QApplication::processEvents();
     return m_window->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
