@@ -90,38 +90,28 @@ private slots:
         // A set with a gap: a picture the language lacks comes from the English set; one that
         // neither has leaves the label empty, and the clicks still count.
         QTemporaryDir folder;
-        QImage picture(Dialog_Navigate::kWidth, Dialog_Navigate::kHeight, QImage::Format_RGB32);
-        picture.fill(Qt::darkCyan);
+        const QImage picture(8, 8, QImage::Format_RGB32);
         QVERIFY(QDir().mkpath(folder.filePath("Help/French")));
-        QVERIFY(picture.save(folder.filePath("Help1.png")));
-        QVERIFY(picture.save(folder.filePath("Help/French/Help3.png")));
+        QVERIFY(picture.save(folder.filePath("Help1.png")) &&
+                picture.save(folder.filePath("Help/French/Help3.png")));
         auto* gaps = new Dialog_Navigate(&parent, folder.path(), "French");
         gaps->show();
-        label = gaps->findChild<QLabel*>("label_img");
-        const QString shown[] = {folder.filePath("Help1.png"), folder.filePath("Help2.png"),
-                                 folder.filePath("Help/French/Help3.png")};
-        for (int i = 0; i < 3; ++i) {
-            QCOMPARE(gaps->picture(), shown[i]);
-            QCOMPARE(label->pixmap(Qt::ReturnByValue).isNull(), i == 1);
+        for (const QString name : {"Help1.png", "Help2.png", "Help/French/Help3.png"}) {
+            QCOMPARE(gaps->picture(), folder.filePath(name));
+            QCOMPARE(gaps->findChild<QLabel*>()->pixmap(Qt::ReturnByValue).isNull(),
+                     name == "Help2.png");
             QTest::mouseClick(gaps, Qt::LeftButton);
         }
-        QVERIFY(gaps->isVisible());
         QTest::mouseClick(gaps, Qt::LeftButton);
         QVERIFY(!gaps->isVisible());
     }
 
     void everyLanguageHasItsOwnPictures() {
-        // The tour of each interface language finds its own three pictures of the window size:
-        // the English set at the fixed names, every other one beside them.
         for (const Language::Entry& entry : Language::table()) {
-            QString language = entry.fileName;
-            language.chop(3);
+            const QString language = entry.fileName.chopped(3);
             for (int n = 1; n <= Dialog_Navigate::kPictures; ++n) {
                 const QString path = Dialog_Navigate::picturePath(n, language);
-                if (language == "en_us")
-                    QCOMPARE(path, QString(":/new/prefix1/Res/UI/Help%1.png").arg(n));
-                else
-                    QVERIFY2(path.contains("/Help/" + language + "/"), qPrintable(path));
+                QVERIFY(path.contains(language == "en_us" ? "UI/Help" : "/Help/" + language + "/"));
                 QCOMPARE(QImage(path).size(),
                          QSize(Dialog_Navigate::kWidth, Dialog_Navigate::kHeight));
             }
