@@ -8,7 +8,6 @@
 #include <QThread>
 #include <QTimer>
 
-#include <cstring>
 #include <memory>
 
 #include "app/Log.h"
@@ -196,7 +195,6 @@ void CViceCamPreview::StopComparison() {
         m_faceCamera->StopPreview();
     m_faceCamera.reset();
     m_faceLibrary.reset();
-    m_mainCopy = QImage();
 }
 
 void CViceCamPreview::TimerTicket() {
@@ -230,19 +228,14 @@ void CViceCamPreview::compareNow(const QImage& face) {
         return;
     }
     // The document camera's newest frame, as the preview last showed it: decoding a fresh one
-    // here would stall the window for a full-size decode.
-    const QImage& main = m_mainCamera->LatestFrame();
+    // here would stall the window for a full-size decode. Both frames go to the comparison
+    // thread as they are: their pixels are never written again while an image holds them, so
+    // nothing is copied here, and any conversion happens over there.
+    const QImage main = m_mainCamera->LatestFrame();
     if (main.isNull() || m_busy)
         return;
     m_busy = true;
-    // The copy goes into pixels kept from the last comparison, which the worker has let go of by
-    // now: allocating a fresh full-size frame every time costs the GUI thread more than copying.
-    if (m_mainCopy.size() != main.size() || m_mainCopy.format() != main.format())
-        m_mainCopy = QImage(main.size(), main.format());
-    const int row = qMin(main.bytesPerLine(), m_mainCopy.bytesPerLine());
-    for (int y = 0; y < main.height(); ++y)
-        std::memcpy(m_mainCopy.scanLine(y), main.constScanLine(y), size_t(row));
-    emit comparisonRequested(m_run, *m_faceLibrary, face.copy(), m_mainCopy);
+    emit comparisonRequested(m_run, *m_faceLibrary, face, main);
 }
 
 void CViceCamPreview::takeResult(quint64 run, double similarity, QImage face) {

@@ -79,5 +79,4 @@ private:
     // Run number of the current start; results of earlier runs are dropped.
     quint64 m_run = 0;
     bool m_busy = false;
-    QImage m_mainCopy;
 };

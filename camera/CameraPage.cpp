@@ -1,5 +1,7 @@
 #include "camera/CameraPage.h"
 
+#include <utility>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -209,6 +211,27 @@ void CameraPage::showPreviewStopped(bool unlockSelectors) {
     // flat, and the next open reads the current values back into the sliders.
     for (int p = 0; p < PictureCount; ++p)
         showPictureValue(Picture(p), 0);
+}
+
+void CameraPage::showPreviewOpening(bool opening) {
+    if (!opening) {
+        for (QWidget* w : std::exchange(m_heldForOpening, {}))
+            w->setEnabled(true);
+        return;
+    }
+    QList<QWidget*> held = {pCombo_Device,
+                            pCombo_Resolution,
+                            pCombo_Format,
+                            pBtn_OpenDevice,
+                            findChild<QPushButton*>("pBtn_Focus"),
+                            findChild<QPushButton*>("pBtn_Reset")};
+    for (QSlider* s : m_sliders)
+        held << s;
+    for (QWidget* w : held)
+        if (w && w->isEnabled()) {
+            w->setEnabled(false);
+            m_heldForOpening << w;
+        }
 }
 
 void CameraPage::setPictureRange(Picture p, int minimum, int maximum, int value) {

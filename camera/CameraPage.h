@@ -37,6 +37,9 @@ public:
     // Running: "Close", the format locked. Stopped: "Open", every selector free again.
     void showPreviewRunning(bool running);
     void showPreviewStopped(bool unlockSelectors);
+    // While a camera is being started the selectors, the open button and the picture controls
+    // wait for it; false gives them back as they were.
+    void showPreviewOpening(bool opening);
 
     // Slider display only: nothing is reported back.
     void setPictureRange(Picture p, int minimum, int maximum, int value);
@@ -84,4 +87,5 @@ private:
     QComboBox* pCombo_TakePhotoTimer = nullptr;
     QCheckBox* pCheck_OpenViceCam = nullptr;
     QComboBox* pCombo_VicePos = nullptr;
+    QList<QWidget*> m_heldForOpening;  // enabled before the opening, disabled during it
 };

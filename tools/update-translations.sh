@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Collects every translatable text of the program into the nine Language/*.ts files, keeping the
+# Collects every translatable text of the program (and of Rir, which loads the same files) into the nine Language/*.ts files, keeping the
 # translations already there. New texts arrive as unfinished entries: translate them (Qt
 # Linguist, or by hand) until the translation test passes. Entries whose text left the code are
 # dropped.
@@ -14,7 +14,7 @@ Japanese:ja_JP Russian:ru_RU zh_cn:zh_CN"
 
 sources=()
 # The tour pictures' callouts are drawn by tools/helppictures in every language.
-for d in app ui camera modes output tools/helppictures; do
+for d in app ui camera modes output rir tools/helppictures; do
   [ -d "$d" ] && sources+=("$d")
 done
 

@@ -199,6 +199,7 @@ void MainWindow::connectComponents() {
         else
             m_notices->showPersistent(text);
     });
+    connect(m_device, &DeviceController::cameraStatus, m_notices, &NoticeBar::setStanding);
     // Only the camera's own notice goes: a newer one (a failed save, say) stays.
     connect(m_device, &DeviceController::cameraNoticeDone, this, [this](const QString& text) {
         if (m_notices->text() == text)
@@ -265,6 +266,8 @@ void MainWindow::connectNotices() {
     connect(m_device, &DeviceController::capturesDropped, this, [this](int count) {
         m_notices->showNotice(tr("%n captures not taken: the camera stopped", "", count));
     });
+    connect(m_panel->imageList(), &ImageListPanel::ocrFailed, this,
+            [this](const QString& text) { m_notices->showNotice(text); });
     connect(m_panel->imageList(), &ImageListPanel::filesTrashed, this,
             &MainWindow::showFilesTrashed);
 }

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QSlider>
+#include <QTimer>
 #include <QtTest>
 
 class TestCameraReconnect : public QObject {
@@ -64,8 +65,27 @@ private slots:
         open->click();
         FakeV4l2::set("busy", 1);
         open->click();
-        QCOMPARE(notice->text(), QString("The camera is in use by another program."));
-        QVERIFY(!device->previewRunning());
+        QTRY_COMPARE_WITH_TIMEOUT(notice->text(),
+                                  QString("The camera is in use by another program."), 20000);
+        QVERIFY(!device->previewRunning() && open->isEnabled());
+        FakeV4l2::set("busy", 0);
+
+        // A camera that takes its time to negotiate: the window keeps answering and says what it
+        // waits for, and the camera controls wait with it. The negotiation lasts until the test
+        // ends it, so a start made on the window's own thread would show no turn at all.
+        FakeV4l2::set("slowMs", 60000);
+        int turns = 0;
+        QTimer beat;
+        connect(&beat, &QTimer::timeout, [&] {
+            turns += !device->previewRunning() && notice->text() == QString("Opening camera…");
+        });
+        beat.start(1);
+        open->click();
+        QTRY_VERIFY_WITH_TIMEOUT(turns >= 5, 20000);
+        QVERIFY(!open->isEnabled() && !f.find<QSlider>("pSlider_Brightness")->isEnabled());
+        FakeV4l2::set("slowMs", 0);
+        QTRY_VERIFY_WITH_TIMEOUT(device->previewRunning() && notice->text().isEmpty(), 20000);
+        QVERIFY(open->isEnabled() && f.find<QSlider>("pSlider_Brightness")->isEnabled());
     }
 };
 

@@ -75,7 +75,7 @@ private slots:
         auto* resolution = f.find<QComboBox>("pCombo_Resolution");
         QTRY_VERIFY_WITH_TIMEOUT(resolution->findText("1280*720") >= 0, 20000);
         resolution->setCurrentIndex(resolution->findText("1280*720"));
-        QVERIFY(f.window->device()->previewRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(f.window->device()->previewRunning(), 20000);
     }
 
     void spaceSavesTheStraightenedPage() {
@@ -166,6 +166,7 @@ private slots:
         f.find<QPushButton>("pBtn_OpenDevice")->click();
         f.find<QPushButton>("pBtn_OpenDevice")->click();
         QVERIFY(label->pixmap(Qt::ReturnByValue).isNull() && label->text().isEmpty());
+        QTRY_VERIFY_WITH_TIMEOUT(f.window->device()->previewRunning(), 20000);
         timer->setCurrentIndex(1);
         // A new series, ended by the stop button this time.
         captureButton->click();

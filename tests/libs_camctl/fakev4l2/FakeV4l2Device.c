@@ -226,9 +226,10 @@ static int fakeIoctl(int fd, int node, unsigned long req, void* arg) {
         case VIDIOC_S_FMT:
             if (busy)
                 return fail(EBUSY);
-            /* A slow camera negotiates for a while; an unplug ends it. */
-            for (const double until = now() + slowMs / 1000.0; plugged && now() < until;)
-                waitUntil(until);
+            /* A slow camera negotiates for a while; an unplug ends it, and so does a shorter
+             * "slowMs", so a test can hold the negotiation until it has seen what it waits for. */
+            for (const double from = now(); plugged && now() < from + slowMs / 1000.0;)
+                waitUntil(from + slowMs / 1000.0);
             m = findMode(fmt->fmt.pix.pixelformat, fmt->fmt.pix.width, fmt->fmt.pix.height, -1);
             mode = m ? m : &modes[2];
             fmt->fmt.pix.pixelformat = mode->fourcc;
