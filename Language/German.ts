@@ -601,6 +601,10 @@
         <source>Select Directory</source>
         <translation>Ordner auswählen</translation>
     </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>Das Texterkennungsprogramm konnte nicht gestartet werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageSetPage</name>
@@ -871,10 +875,142 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>%1 übersprungen: Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 ist sehr groß; es wird aus einer verkleinerten Kopie gelesen.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>%1 übersprungen: Es ist kein lesbares Bild.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Abgebrochen; es wurde kein Dokument geschrieben.</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>Keine der Dateien konnte gelesen werden; es wurde kein Dokument geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>%n Seite gelesen.</numerusform>
+            <numerusform>%n Seiten gelesen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>kein Ordner kann die Datei aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Seite %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>Die Erkennungsdaten für „%1“ sind nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>Die Seiten werden als Englisch gelesen.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>In %1 kann nicht geschrieben werden: Der Ordner fehlt oder ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 wurde während des Lesens geändert oder entfernt.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>In %1 kann nicht geschrieben werden: Der Datenträger ist eventuell voll.</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>Liest den Text aus Bildern von Seiten und schreibt ein durchsuchbares PDF und eine Textdatei.</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>Sprachen des Textes, etwa deu+eng.</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>Ordner für das PDF und die Textdatei.</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>Gleichzeitig gelesene Seiten.</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>Kein Fenster: Fortschritt als Zeilen im Terminal.</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>Die Bilder, je eines pro Seite.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>Es wurden keine Bilder angegeben.</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>In %1 sind keine Texterkennungsdaten installiert.</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - Texterkennung</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Wird gestartet…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>Es wurde nichts gelesen.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>Es wurde kein Dokument geschrieben.</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>%1 und %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>Kein Programm zum Anzeigen von PDF-Dateien gefunden; das Dokument liegt in %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

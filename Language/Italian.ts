@@ -601,6 +601,10 @@
         <source>Select Directory</source>
         <translation>Seleziona cartella</translation>
     </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>Impossibile avviare il programma di riconoscimento del testo: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageSetPage</name>
@@ -871,10 +875,142 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>%1 saltato: il file non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 è molto grande; viene letto da una copia ridotta.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>%1 saltato: non è un'immagine leggibile.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Annullato; nessun documento è stato scritto.</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>Nessuno dei file è stato letto; nessun documento è stato scritto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>%n pagina letta.</numerusform>
+            <numerusform>%n pagine lette.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>nessuna cartella può accogliere il file</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Pagina %1 di %2: %3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>I dati di riconoscimento per «%1» non sono installati.</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>Le pagine vengono lette in inglese.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>Impossibile scrivere in %1: la cartella manca o è di sola lettura.</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 è cambiato o scomparso durante la lettura.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>Impossibile scrivere in %1: il disco potrebbe essere pieno.</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>Legge il testo dalle immagini delle pagine e scrive un PDF ricercabile e un file di testo.</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>Lingue del testo, per esempio ita+eng.</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>Cartella per il PDF e il file di testo.</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>Pagine lette contemporaneamente.</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>Nessuna finestra: l'avanzamento viene mostrato nel terminale.</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>Le immagini, una pagina ciascuna.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>Non è stata indicata nessuna immagine.</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>Nessun dato di riconoscimento del testo è installato in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - riconoscimento del testo</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Avvio…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annullamento…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>Non è stato letto nulla.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>Nessun documento è stato scritto.</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>Salvati %1 e %2</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>Nessun programma per visualizzare i PDF trovato; il documento è in %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

@@ -601,6 +601,10 @@
         <source>Select Directory</source>
         <translation>フォルダーを選択</translation>
     </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>文字認識プログラムを起動できませんでした：%1</translation>
+    </message>
 </context>
 <context>
     <name>ImageSetPage</name>
@@ -869,10 +873,141 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>%1 をスキップしました：ファイルが存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 は非常に大きいため、縮小したコピーから読み取ります。</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>%1 をスキップしました：読み取れる画像ではありません。</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>キャンセルしました。文書は書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>どのファイルも読み取れませんでした。文書は作成されていません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>%n ページを読み取りました。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>ファイルを保存できるフォルダーがありません</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>%2 ページ中 %1 ページ目：%3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>「%1」の認識データがインストールされていません。</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>ページを英語として読み取ります。</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>%1 に書き込めません。フォルダーが存在しないか、読み取り専用です。</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 は読み取り中に変更または削除されました。</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>%1 に書き込めません。ディスクがいっぱいの可能性があります。</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>ページの画像から文字を読み取り、検索可能な PDF とテキストファイルを作成します。</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>テキストの言語（例：jpn+eng）。</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>PDF とテキストファイルの保存先フォルダー。</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>同時に読み取るページ数。</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>ウィンドウを表示せず、進行状況を端末に出力します。</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>画像（1 枚につき 1 ページ）。</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>画像が指定されていません。</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>%1 に文字認識データがインストールされていません。</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - 文字認識</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>開始しています…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>キャンセルしています…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>何も読み取られませんでした。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%2 ページ中 %1 ページ目</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>文書は作成されていません。</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>%1 と %2 を保存しました</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>PDF を表示するプログラムが見つかりません。文書は %1 にあります。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

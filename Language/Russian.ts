@@ -601,6 +601,10 @@
         <source>Select Directory</source>
         <translation>Выбор папки</translation>
     </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>Не удалось запустить программу распознавания текста: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageSetPage</name>
@@ -873,10 +877,143 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>%1 пропущен: файл не существует.</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 очень большой; текст читается с уменьшенной копии.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>%1 пропущен: это не читаемое изображение.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Отменено; документ не записан.</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>Ни один файл не удалось прочитать; документ не создан.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>Прочитана %n страница.</numerusform>
+            <numerusform>Прочитаны %n страницы.</numerusform>
+            <numerusform>Прочитано %n страниц.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>ни одна папка не может принять файл</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Страница %1 из %2: %3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>Данные распознавания для «%1» не установлены.</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>Страницы читаются как английский текст.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>Не удаётся записать в %1: папка отсутствует или доступна только для чтения.</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 изменился или исчез во время чтения.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>Не удаётся записать в %1: возможно, диск заполнен.</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>Распознаёт текст на изображениях страниц и создаёт PDF с поиском и текстовый файл.</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>Языки текста, например rus+eng.</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>Папка для PDF и текстового файла.</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>Сколько страниц читать одновременно.</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>Без окна: ход работы выводится в терминал.</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>Изображения, по одной странице на каждое.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>Изображения не указаны.</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>В %1 не установлены данные для распознавания текста.</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - распознавание текста</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Запуск…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Отмена…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>Ничего не прочитано.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 из %2</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>Документ не создан.</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>Сохранены %1 и %2</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>Программа для просмотра PDF не найдена; документ находится в %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

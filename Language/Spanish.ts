@@ -601,6 +601,10 @@
         <source>Select Directory</source>
         <translation>Seleccionar carpeta</translation>
     </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>No se pudo iniciar el programa de reconocimiento de texto: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageSetPage</name>
@@ -871,10 +875,142 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>Se omitió %1: el archivo no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 es muy grande; se lee de una copia reducida.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>Se omitió %1: no es una imagen legible.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Cancelado; no se escribió ningún documento.</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>No se pudo leer ninguno de los archivos; no se escribió ningún documento.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>%n página leída.</numerusform>
+            <numerusform>%n páginas leídas.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>ninguna carpeta puede recibir el archivo</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Página %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>Los datos de reconocimiento para «%1» no están instalados.</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>Las páginas se leen en inglés.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>No se puede escribir en %1: la carpeta no existe o es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 cambió o desapareció mientras se leía.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>No se puede escribir en %1: puede que el disco esté lleno.</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>Lee el texto de imágenes de páginas y escribe un PDF con búsqueda y un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>Idiomas del texto, por ejemplo spa+eng.</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>Carpeta para el PDF y el archivo de texto.</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>Páginas leídas a la vez.</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>Sin ventana: el progreso se muestra en el terminal.</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>Las imágenes, una página cada una.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>No se indicó ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>No hay datos de reconocimiento de texto instalados en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - reconocimiento de texto</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>No se leyó nada.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>No se escribió ningún documento.</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>Guardados %1 y %2</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>No se encontró ningún programa para ver archivos PDF; el documento está en %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

@@ -601,6 +601,10 @@
         <source>Select Directory</source>
         <translation>Select Folder</translation>
     </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>The text recognition program could not be started: %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageSetPage</name>
@@ -871,10 +875,142 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>Skipped %1: the file does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 is very large; it is read from a reduced copy.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>Skipped %1: it is not a picture that can be read.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Cancelled; no document was written.</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>None of the files could be read; no document was written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>%n page read.</numerusform>
+            <numerusform>%n pages read.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>no folder can take the file</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Page %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>The recognition data for "%1" is not installed.</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>Reading the pages as English.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>Cannot write into %1: the folder may be missing or read-only.</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 changed or vanished while it was read.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>Cannot write into %1: the disk may be full.</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>Reads the text of pictures of pages and writes a searchable PDF and a text file.</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>Languages of the text, such as deu+eng.</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>Folder for the PDF and the text file.</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>Pages read at the same time.</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>No window: progress lines on the terminal.</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>The pictures, one page each.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>No pictures were given.</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>No text recognition data is installed in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - text recognition</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Starting...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelling...</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>Nothing was read.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>No document was written.</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>Saved %1 and %2</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>No program to show PDF files was found; the document is in %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

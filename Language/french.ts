@@ -601,6 +601,10 @@
         <source>Select Directory</source>
         <translation>Choisir le dossier</translation>
     </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>Le programme de reconnaissance de texte n'a pas pu démarrer : %1</translation>
+    </message>
 </context>
 <context>
     <name>ImageSetPage</name>
@@ -871,10 +875,142 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>%1 ignoré : le fichier n'existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 est très grande ; elle est lue depuis une copie réduite.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>%1 ignoré : ce n'est pas une image lisible.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Annulé ; aucun document n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>Aucun des fichiers n'a pu être lu ; aucun document n'a été écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>%n page lue.</numerusform>
+            <numerusform>%n pages lues.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>aucun dossier ne peut recevoir le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Page %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>Les données de reconnaissance pour « %1 » ne sont pas installées.</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>Les pages sont lues en anglais.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>Impossible d'écrire dans %1 : le dossier n'existe pas ou est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 a changé ou disparu pendant la lecture.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>Impossible d'écrire dans %1 : le disque est peut-être plein.</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>Lit le texte d'images de pages et écrit un PDF interrogeable et un fichier texte.</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>Langues du texte, par exemple fra+eng.</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>Dossier du PDF et du fichier texte.</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>Pages lues en même temps.</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>Sans fenêtre : la progression s'affiche dans le terminal.</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>Les images, une page chacune.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>Aucune image n'a été donnée.</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>Aucune donnée de reconnaissance de texte n'est installée dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - reconnaissance de texte</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Démarrage…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>Rien n'a été lu.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>Aucun document n'a été écrit.</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>%1 et %2 enregistrés</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>Aucun programme d'affichage des PDF n'a été trouvé ; le document se trouve dans %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -601,6 +601,10 @@
         <source>Select Directory</source>
         <translation>選擇資料夾</translation>
     </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>無法啟動文字辨識程式：%1</translation>
+    </message>
 </context>
 <context>
     <name>ImageSetPage</name>
@@ -869,10 +873,141 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>已略過 %1：檔案不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 非常大，將從縮小的副本中辨識。</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>已略過 %1：不是可讀取的圖片。</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>已取消，未寫入任何文件。</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>所有檔案均無法讀取，未產生文件。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>已辨識 %n 頁。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>沒有可儲存檔案的資料夾</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>第 %1 頁，共 %2 頁：%3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>未安裝「%1」的辨識資料。</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>將以英文辨識頁面。</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>無法寫入 %1：資料夾不存在或為唯讀。</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 在讀取時被更改或已不存在。</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>無法寫入 %1：磁碟可能已滿。</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>辨識頁面圖片中的文字，產生可搜尋的 PDF 和文字檔。</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>文字的語言，例如 chi_tra+eng。</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>PDF 和文字檔的儲存資料夾。</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>同時辨識的頁數。</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>不顯示視窗：在終端機輸出進度。</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>圖片，每張一頁。</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>未指定圖片。</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>%1 中未安裝文字辨識資料。</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - 文字辨識</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>正在啟動…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>正在取消…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>未辨識任何內容。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 頁，共 %2 頁</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>未產生文件。</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>已儲存 %1 和 %2</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>找不到可顯示 PDF 的程式；文件位於 %1。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>

@@ -601,6 +601,10 @@
         <source>Select Directory</source>
         <translation>选择文件夹</translation>
     </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>无法启动文字识别程序：%1</translation>
+    </message>
 </context>
 <context>
     <name>ImageSetPage</name>
@@ -869,10 +873,141 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>已跳过 %1：文件不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 非常大，将从缩小的副本中识别。</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>已跳过 %1：不是可读取的图片。</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>已取消，未写入任何文档。</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>所有文件均无法读取，未生成文档。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>已识别 %n 页。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>没有可保存文件的文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>第 %1 页，共 %2 页：%3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>未安装“%1”的识别数据。</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>将按英文识别页面。</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>无法写入 %1：文件夹不存在或为只读。</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 在读取时被更改或已不存在。</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>无法写入 %1：磁盘可能已满。</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>识别页面图片中的文字，生成可搜索的 PDF 和文本文件。</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>文本的语言，例如 chi_sim+eng。</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>PDF 和文本文件的保存文件夹。</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>同时识别的页数。</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>不显示窗口：在终端输出进度。</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>图片，每张一页。</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>未指定图片。</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>%1 中未安装文字识别数据。</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - 文字识别</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>正在启动…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>正在取消…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>未识别任何内容。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>未生成文档。</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>已保存 %1 和 %2</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>未找到可显示 PDF 的程序；文档位于 %1。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
