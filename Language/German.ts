@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>Scanmodi</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>Optionen des Modus</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>Das ganze Bild behalten oder die Seite ausschneiden und begradigen, ihre Farben verbessern oder sie grau machen. Ist das Kästchen rechts angehakt, wird jede Aufnahme sofort gespeichert.</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>Dreht das Dokumentbild und die daraus gespeicherten Seiten um eine Vierteldrehung.</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>Auf die Taste klicken oder die Leertaste (oder Enter auf dem Ziffernblock) drücken: Die Seite wird bearbeitet, gespeichert und rechts aufgelistet.</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>Gerät, Auflösung und Bild; Fokus, Serienaufnahme und die zweite Kamera.</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>Dateiformat und Benennung, JPG-Qualität, Drehung und das Wasserzeichen. Jede Änderung wird sofort gespeichert.</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>Der Ausgabeordner und jedes gespeicherte Bild.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>Wählen, wohin Aufnahmen gespeichert werden, oder diesen Ordner öffnen.</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF, Word und Drucken</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>Die ausgewählten Bilder in der gewünschten Reihenfolge in ein PDF- oder Word-Dokument bringen oder drucken.</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>Gespeicherte Bilder</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>Jede Aufnahme, die neueste zuletzt. Klicken wählt aus, Doppelklick öffnet, Ziehen übergibt an ein anderes Programm, Rechtsklick zeigt mehr.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>Alle Bilder oder keines.</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>Kopieren und löschen</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>Die ausgewählten Dateien kopieren, um sie anderswo einzufügen (Strg+C), oder in den Papierkorb verschieben.</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>Scanmodi und Aufnahme</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>Klicken Sie irgendwo, um fortzufahren</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>Klicken Sie irgendwo, um mit dem Scannen zu beginnen</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 für Seiten, %2 für beide Seiten einer Karte, %3 benennt Dateien nach ihrem QR-Code, %4 teilt ein aufgeschlagenes Buch in zwei Seiten.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>

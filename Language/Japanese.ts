@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>スキャンモード</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>モードのオプション</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>画像全体を残すか、ページを切り出してまっすぐにし、色を補正するかグレーにします。右のボックスにチェックを入れると、撮影ごとにすぐ保存します。</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>文書の画像と、そこから保存するページを90度回転します。</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>撮影</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>ボタンをクリックするか、スペースキー（またはテンキーのEnter）を押します。ページは処理・保存され、右側に一覧表示されます。</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>デバイス、解像度と画質、フォーカス、タイマー撮影、2台目のカメラ。</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>ファイル形式と名前、JPG品質、回転、透かし。変更はすぐに保存されます。</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>保存先フォルダーと保存したすべての画像。</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>保存先フォルダー</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>撮影した画像の保存先を選ぶか、そのフォルダーを開きます。</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF・Word・印刷</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>選択した画像を好きな順序で1つのPDFまたはWord文書にまとめるか、印刷します。</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>保存した画像</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>すべての撮影画像（新しいものが最後）。クリックで選択、ダブルクリックで開く、ほかのプログラムへドラッグ、右クリックでその他の操作。</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>すべての画像を選択、または選択解除。</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>コピーと削除</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>選択したファイルをコピーしてほかの場所に貼り付ける（Ctrl+C）か、ごみ箱へ移動します。</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>スキャンモードと撮影</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>どこかをクリックして次へ</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>どこかをクリックしてスキャンを開始</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 はページ、%2 はカードの両面、%3 はQRコードでファイル名を付け、%4 は開いた本を2ページに分けます。</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>

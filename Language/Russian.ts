@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>Режимы сканирования</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>Параметры режима</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>Сохранить весь кадр или вырезать и выпрямить страницу, улучшить её цвета или сделать серой. Если флажок справа отмечен, каждый снимок сохраняется сразу.</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>Поворачивает изображение документа и сохранённые из него страницы на четверть оборота.</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Снимок</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>Нажмите кнопку или клавишу «Пробел» (или Enter на цифровой клавиатуре): страница обрабатывается, сохраняется и появляется в списке справа.</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>Устройство, разрешение и изображение; фокус, съёмка по таймеру и вторая камера.</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>Формат и имена файлов, качество JPG, поворот и водяной знак. Каждое изменение сохраняется сразу.</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>Папка для сохранения и все сохранённые изображения.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Папка для сохранения</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>Выберите, куда сохранять снимки, или откройте эту папку.</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF, Word и печать</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>Поместите выбранные изображения в нужном порядке в один документ PDF или Word либо распечатайте их.</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>Сохранённые изображения</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>Все снимки, новые в конце. Щелчок — выбрать, двойной щелчок — открыть, перетащите в другую программу, правый щелчок — другие действия.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Выбор</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>Все изображения или ни одного.</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>Копировать и удалить</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>Скопируйте выбранные файлы, чтобы вставить их в другом месте (Ctrl+C), или переместите их в корзину.</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>Режимы и съёмка</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>Щёлкните в любом месте, чтобы продолжить</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>Щёлкните в любом месте, чтобы начать</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 — для страниц, %2 — для обеих сторон карты, %3 — чтобы называть файлы по их QR-коду, %4 — чтобы разделить раскрытую книгу на две страницы.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>

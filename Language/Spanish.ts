@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>Modos de escaneo</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>Opciones del modo</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>Conservar la imagen completa, o recortar y enderezar la página, mejorar sus colores o pasarla a gris. Marcada, la casilla de la derecha guarda cada captura al instante.</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>Gira la imagen del documento, y las páginas guardadas de ella, un cuarto de vuelta.</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturar</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>Haga clic en el botón o pulse Espacio (o Intro del teclado numérico): la página se procesa, se guarda y aparece a la derecha.</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>Dispositivo, resolución e imagen; enfoque, captura temporizada y la segunda cámara.</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>Formato y nombre de archivo, calidad JPG, rotación y marca de agua. Cada cambio se guarda al instante.</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>La carpeta de salida y cada imagen guardada.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>Elija dónde se guardan las capturas, o abra esa carpeta.</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF, Word e impresión</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>Ponga las imágenes seleccionadas, en el orden que elija, en un solo documento PDF o Word, o imprímalas.</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>Imágenes guardadas</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>Cada captura, la más reciente al final. Clic para seleccionar, doble clic para abrir, arrastre a otro programa, clic derecho para más.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>Todas las imágenes, o ninguna.</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>Copiar y eliminar</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>Copie los archivos seleccionados para pegarlos en otro lugar (Ctrl+C), o muévalos a la papelera.</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>Modos y captura</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>Haga clic en cualquier lugar para continuar</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>Haga clic en cualquier lugar para empezar</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 para páginas, %2 para ambas caras de una tarjeta, %3 para nombrar archivos según su código QR, %4 para dividir un libro abierto en dos páginas.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>

@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>Scan modes</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>Options of the mode</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>Turns the document picture, and the pages saved from it, by a quarter.</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>Device, resolution and picture; focus, timed capture and the second camera.</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>The output folder and every saved image.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Output folder</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>Choose where captures are saved, or open that folder.</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF, Word and print</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>Saved images</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>All images, or none.</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>Copy and delete</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>Scan modes and capture</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>Click anywhere to continue</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>Click anywhere to start scanning</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>

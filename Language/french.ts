@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>Modes de numérisation</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>Options du mode</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>Garder l&apos;image entière, ou découper et redresser la page, améliorer ses couleurs ou la passer en gris. Cochée, la case de droite enregistre chaque capture aussitôt.</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Tourner</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>Tourne l&apos;image du document, et les pages enregistrées à partir d&apos;elle, d&apos;un quart de tour.</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturer</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>Cliquez sur le bouton ou appuyez sur Espace (ou Entrée du pavé numérique) : la page est traitée, enregistrée et listée à droite.</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>Appareil, résolution et image ; mise au point, capture minutée et seconde caméra.</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>Format et nom des fichiers, qualité JPG, rotation et filigrane. Chaque modification est gardée aussitôt.</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>Le dossier de sortie et chaque image enregistrée.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>Choisissez où les captures sont enregistrées, ou ouvrez ce dossier.</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF, Word et impression</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>Mettez les images sélectionnées, dans l&apos;ordre choisi, dans un seul document PDF ou Word, ou imprimez-les.</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>Images enregistrées</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>Chaque capture, la plus récente en dernier. Cliquez pour sélectionner, double-cliquez pour ouvrir, glissez vers un autre programme, clic droit pour plus.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>Toutes les images, ou aucune.</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>Copier et supprimer</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>Copiez les fichiers sélectionnés pour les coller ailleurs (Ctrl+C), ou mettez-les à la corbeille.</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>Modes et capture</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>Cliquez n&apos;importe où pour continuer</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>Cliquez n&apos;importe où pour commencer</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 pour les pages, %2 pour les deux faces d&apos;une carte, %3 pour nommer les fichiers d&apos;après leur code QR, %4 pour séparer un livre ouvert en deux pages.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>

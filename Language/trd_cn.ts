@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>掃描模式</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>模式選項</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>保留整個畫面，或裁切並擺正頁面、最佳化色彩或轉為灰階。勾選右側的方塊後，每次拍攝都會立即儲存。</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>旋轉</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>將文件畫面及由此儲存的頁面旋轉90度。</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>拍攝</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>點擊按鈕或按空白鍵（或數字鍵台的 Enter 鍵）：頁面經過處理、儲存後列在右側。</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>裝置、解析度和畫面；對焦、定時拍攝和第二部攝影機。</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>檔案格式和命名、JPG 品質、旋轉和浮水印。每項變更都會立即儲存。</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>輸出資料夾和每張已儲存的影像。</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>輸出資料夾</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>選擇拍攝影像的儲存位置，或開啟該資料夾。</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF、Word 和列印</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>將所選影像依您選擇的順序放入一個 PDF 或 Word 文件，或列印出來。</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>已儲存的影像</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>每次拍攝的影像，最新的在最後。按一下選取，按兩下開啟，拖曳到其他程式，按右鍵查看更多操作。</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選取</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>全選或全不選。</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>複製和刪除</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>複製所選檔案以便貼到別處（Ctrl+C），或將其移到資源回收筒。</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>掃描模式和拍攝</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>第 %1 / %2 頁</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>點擊任意位置繼續</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>點擊任意位置開始掃描</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 用於頁面，%2 用於卡片的正反面，%3 依 QR 碼內容命名檔案，%4 將打開的書分成兩頁。</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>

@@ -13,7 +13,8 @@ languages="en_us:en_US french:fr_FR trd_cn:zh_TW German:de_DE Spanish:es_ES Ital
 Japanese:ja_JP Russian:ru_RU zh_cn:zh_CN"
 
 sources=()
-for d in app ui camera modes output rir; do
+# The tour pictures' callouts are drawn by tools/helppictures in every language.
+for d in app ui camera modes output rir tools/helppictures; do
   [ -d "$d" ] && sources+=("$d")
 done
 
