@@ -1023,7 +1023,7 @@
     </message>
     <message>
         <source>Skipped %1: it is not a picture that can be read.</source>
-        <translation>%1 saltato: non è un'immagine leggibile.</translation>
+        <translation>%1 saltato: non è un&apos;immagine leggibile.</translation>
     </message>
     <message>
         <source>Cancelled; no document was written.</source>
@@ -1039,6 +1039,10 @@
             <numerusform>%n pagina letta.</numerusform>
             <numerusform>%n pagine lette.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>%1 saltato: non può essere inserito in un PDF (%2).</translation>
     </message>
 </context>
 <context>
@@ -1092,7 +1096,7 @@
     </message>
     <message>
         <source>No window: progress lines on the terminal.</source>
-        <translation>Nessuna finestra: l'avanzamento viene mostrato nel terminale.</translation>
+        <translation>Nessuna finestra: l&apos;avanzamento viene mostrato nel terminale.</translation>
     </message>
     <message>
         <source>The pictures, one page each.</source>

@@ -1040,6 +1040,10 @@
             <numerusform>%n pages read.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>Skipped %1: it cannot be put into a PDF (%2).</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>
@@ -1056,7 +1060,7 @@
     </message>
     <message>
         <source>The recognition data for &quot;%1&quot; is not installed.</source>
-        <translation>The recognition data for "%1" is not installed.</translation>
+        <translation>The recognition data for &quot;%1&quot; is not installed.</translation>
     </message>
     <message>
         <source>Reading the pages as English.</source>

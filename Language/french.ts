@@ -740,7 +740,7 @@
     </message>
     <message>
         <source>The text recognition program could not be started: %1</source>
-        <translation>Le programme de reconnaissance de texte n'a pas pu démarrer : %1</translation>
+        <translation>Le programme de reconnaissance de texte n&apos;a pas pu démarrer : %1</translation>
     </message>
 </context>
 <context>
@@ -1015,7 +1015,7 @@
     <name>OcrJob</name>
     <message>
         <source>Skipped %1: the file does not exist.</source>
-        <translation>%1 ignoré : le fichier n'existe pas.</translation>
+        <translation>%1 ignoré : le fichier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>%1 is very large; it is read from a reduced copy.</source>
@@ -1023,7 +1023,7 @@
     </message>
     <message>
         <source>Skipped %1: it is not a picture that can be read.</source>
-        <translation>%1 ignoré : ce n'est pas une image lisible.</translation>
+        <translation>%1 ignoré : ce n&apos;est pas une image lisible.</translation>
     </message>
     <message>
         <source>Cancelled; no document was written.</source>
@@ -1031,7 +1031,7 @@
     </message>
     <message>
         <source>None of the files could be read; no document was written.</source>
-        <translation>Aucun des fichiers n'a pu être lu ; aucun document n'a été écrit.</translation>
+        <translation>Aucun des fichiers n&apos;a pu être lu ; aucun document n&apos;a été écrit.</translation>
     </message>
     <message numerus="yes">
         <source>%n pages read.</source>
@@ -1039,6 +1039,10 @@
             <numerusform>%n page lue.</numerusform>
             <numerusform>%n pages lues.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>%1 ignoré : impossible de le mettre dans un PDF (%2).</translation>
     </message>
 </context>
 <context>
@@ -1064,7 +1068,7 @@
     </message>
     <message>
         <source>Cannot write into %1: the folder may be missing or read-only.</source>
-        <translation>Impossible d'écrire dans %1 : le dossier n'existe pas ou est en lecture seule.</translation>
+        <translation>Impossible d&apos;écrire dans %1 : le dossier n&apos;existe pas ou est en lecture seule.</translation>
     </message>
     <message>
         <source>%1 changed or vanished while it was read.</source>
@@ -1072,11 +1076,11 @@
     </message>
     <message>
         <source>Cannot write into %1: the disk may be full.</source>
-        <translation>Impossible d'écrire dans %1 : le disque est peut-être plein.</translation>
+        <translation>Impossible d&apos;écrire dans %1 : le disque est peut-être plein.</translation>
     </message>
     <message>
         <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
-        <translation>Lit le texte d'images de pages et écrit un PDF interrogeable et un fichier texte.</translation>
+        <translation>Lit le texte d&apos;images de pages et écrit un PDF interrogeable et un fichier texte.</translation>
     </message>
     <message>
         <source>Languages of the text, such as deu+eng.</source>
@@ -1092,7 +1096,7 @@
     </message>
     <message>
         <source>No window: progress lines on the terminal.</source>
-        <translation>Sans fenêtre : la progression s'affiche dans le terminal.</translation>
+        <translation>Sans fenêtre : la progression s&apos;affiche dans le terminal.</translation>
     </message>
     <message>
         <source>The pictures, one page each.</source>
@@ -1100,11 +1104,11 @@
     </message>
     <message>
         <source>No pictures were given.</source>
-        <translation>Aucune image n'a été donnée.</translation>
+        <translation>Aucune image n&apos;a été donnée.</translation>
     </message>
     <message>
         <source>No text recognition data is installed in %1.</source>
-        <translation>Aucune donnée de reconnaissance de texte n'est installée dans %1.</translation>
+        <translation>Aucune donnée de reconnaissance de texte n&apos;est installée dans %1.</translation>
     </message>
 </context>
 <context>
@@ -1127,7 +1131,7 @@
     </message>
     <message>
         <source>Nothing was read.</source>
-        <translation>Rien n'a été lu.</translation>
+        <translation>Rien n&apos;a été lu.</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -1135,7 +1139,7 @@
     </message>
     <message>
         <source>No document was written.</source>
-        <translation>Aucun document n'a été écrit.</translation>
+        <translation>Aucun document n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>Saved %1 and %2</source>
@@ -1143,7 +1147,7 @@
     </message>
     <message>
         <source>No program to show PDF files was found; the document is in %1.</source>
-        <translation>Aucun programme d'affichage des PDF n'a été trouvé ; le document se trouve dans %1.</translation>
+        <translation>Aucun programme d&apos;affichage des PDF n&apos;a été trouvé ; le document se trouve dans %1.</translation>
     </message>
     <message>
         <source>Close</source>
