@@ -1018,6 +1018,10 @@
             <numerusform>%n Seiten gelesen.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>%1 übersprungen: Es kann nicht in ein PDF übernommen werden (%2).</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>

@@ -1018,6 +1018,10 @@
             <numerusform>%n pagine lette.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>%1 saltato: non può essere inserito in un PDF (%2).</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>

@@ -1015,6 +1015,10 @@
             <numerusform>%n ページを読み取りました。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>%1 をスキップしました：PDF に入れられません（%2）。</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>

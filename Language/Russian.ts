@@ -1021,6 +1021,10 @@
             <numerusform>Прочитано %n страниц.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>%1 пропущен: его нельзя поместить в PDF (%2).</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>

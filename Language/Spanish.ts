@@ -1018,6 +1018,10 @@
             <numerusform>%n páginas leídas.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>Se omitió %1: no se puede incluir en un PDF (%2).</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>

@@ -1018,6 +1018,10 @@
             <numerusform>%n pages read.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>Skipped %1: it cannot be put into a PDF (%2).</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>

@@ -1018,6 +1018,10 @@
             <numerusform>%n pages lues.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>%1 ignoré : impossible de le mettre dans un PDF (%2).</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>

@@ -1015,6 +1015,10 @@
             <numerusform>已辨識 %n 頁。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>已略過 %1：無法放入 PDF（%2）。</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>

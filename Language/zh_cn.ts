@@ -1015,6 +1015,10 @@
             <numerusform>已识别 %n 页。</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>已跳过 %1：无法放入 PDF（%2）。</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>
