@@ -546,6 +546,14 @@
         <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
         <translation>%1 per le pagine, %2 per i due lati di una tessera, %3 per dare ai file il nome del loro codice QR, %4 per dividere un libro aperto in due pagine.</translation>
     </message>
+    <message>
+        <source>Text recognition</source>
+        <translation>Riconoscimento del testo</translation>
+    </message>
+    <message>
+        <source>Reads the text of the selected images into a searchable PDF and a text file.</source>
+        <translation>Legge il testo delle immagini selezionate in un PDF ricercabile e in un file di testo.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTip</name>

@@ -546,6 +546,14 @@
         <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
         <translation>%1 — для страниц, %2 — для обеих сторон карты, %3 — чтобы называть файлы по их QR-коду, %4 — чтобы разделить раскрытую книгу на две страницы.</translation>
     </message>
+    <message>
+        <source>Text recognition</source>
+        <translation>Распознавание текста</translation>
+    </message>
+    <message>
+        <source>Reads the text of the selected images into a searchable PDF and a text file.</source>
+        <translation>Распознаёт текст выбранных изображений и сохраняет его в PDF с поиском и в текстовый файл.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTip</name>

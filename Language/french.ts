@@ -546,6 +546,14 @@
         <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
         <translation>%1 pour les pages, %2 pour les deux faces d&apos;une carte, %3 pour nommer les fichiers d&apos;après leur code QR, %4 pour séparer un livre ouvert en deux pages.</translation>
     </message>
+    <message>
+        <source>Text recognition</source>
+        <translation>Reconnaissance de texte</translation>
+    </message>
+    <message>
+        <source>Reads the text of the selected images into a searchable PDF and a text file.</source>
+        <translation>Lit le texte des images sélectionnées dans un PDF consultable et un fichier texte.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTip</name>
