@@ -113,10 +113,15 @@ void TestVisionStages::debugDumpOnlyWhenAsked() {
     first.write("grey", cv::Mat(4, 4, CV_8U, cv::Scalar(7)));
     second.write("float", cv::Mat(4, 4, CV_32F, cv::Scalar(-3.5)));
     second.write("empty", cv::Mat());
+    // Writing a colour image out as B,G,R must leave the caller's R,G,B pixels as they were.
+    cv::Mat rgb(2, 2, CV_8UC3, cv::Scalar(10, 20, 30));
+    second.write("colour", rgb);
+    QCOMPARE(rgb.at<cv::Vec3b>(1, 1), cv::Vec3b(10, 20, 30));
     // Each dump numbers its files on its own, so two calls of one step never overwrite.
     const QStringList files = QDir(dir.path()).entryList(QDir::Files, QDir::Name);
-    QCOMPARE(files.size(), 2);
-    QVERIFY(files[0].endsWith("_step_grey.png") && files[1].endsWith("_step_float.png"));
+    QCOMPARE(files.size(), 3);
+    QVERIFY(files[0].endsWith("_step_grey.png") && files[1].endsWith("_step_colour.png") &&
+            files[2].endsWith("_step_float.png"));
     QVERIFY(files[0].section('_', 0, 0) != files[1].section('_', 0, 0));
     // A folder that cannot be written is no failure of the step.
     qputenv("MIRAVELO_DEBUG_DUMP", "/nonexistent/folder");
