@@ -6,8 +6,10 @@
 //   bench_varied [documents = 140] [cards = 40] [empty desks = 10] [books = 30] [part = both]
 //                [width = 3264] [height = 2448]
 //   part: tune, held or both.  BENCH_VERBOSE=1 lists every failure (kind, seed, traits, IoU).
-//   BENCH_SAVE=<folder> writes each failing photo there, so that it can be run again with
-//   MIRAVELO_DEBUG_DUMP set.
+//   BENCH_SAVE=<folder> writes each failing photo there.
+//   bench_varied --show <document|card|empty|book> <seed> <tune|held> <file.jpg> draws one scene
+//   with its truth (green) and the outline found (red); with MIRAVELO_DEBUG_DUMP set the
+//   libraries add their intermediate images.
 //
 // Needs the photographs of gnome-backgrounds and opencv-doc; says so when they are missing.
 
@@ -205,9 +207,53 @@ void print(const char* part, const Figures& f) {
         percentile(f.outlineMs, 0.5), percentile(f.cutMs, 0.5), percentile(f.bookMs, 0.5));
 }
 
+// One scene, drawn with the truth (green) and what the library found (red) into <file>.
+int show(const char* kind, uint32_t seed, bool held, const char* file) {
+    const scene::PhotoLibrary lib = scene::PhotoLibrary::load(held);
+    const std::string k = kind;
+    const scene::VariedObject obj = k == "card"    ? scene::VariedObject::Card
+                                    : k == "empty" ? scene::VariedObject::EmptyDesk
+                                    : k == "book"  ? scene::VariedObject::Book
+                                                   : scene::VariedObject::Document;
+    const scene::VariedScene s = scene::renderVaried(obj, seed, lib);
+    if (s.rgb.empty())
+        return 2;
+    SImage src{s.rgb.data, s.rgb.cols, s.rgb.rows};
+    cv::Mat shown = s.rgb.clone();
+    auto draw = [&](const std::array<cv::Point2f, 4>& q, cv::Scalar c) {
+        for (int i = 0; i < 4; ++i)
+            cv::line(shown, q[size_t(i)], q[size_t((i + 1) % 4)], c, 5);
+    };
+    int c1[8] = {0}, c2[8] = {0}, p[2] = {0, 1};
+    if (obj == scene::VariedObject::Book) {
+        KELM_GetBookCornerPoint(src, c1, c2, p);
+        draw(s.truth.left, {0, 255, 0});
+        draw(s.truth.right, {0, 255, 0});
+        draw(toQuad(c1), {255, 0, 0});
+        draw(toQuad(c2), {255, 0, 0});
+        std::printf("IoU %.3f %.3f [%s ]\n", scene::quadIoU(toQuad(c1).data(), s.truth.left.data()),
+                    scene::quadIoU(toQuad(c2).data(), s.truth.right.data()),
+                    s.truth.traits.c_str());
+    } else {
+        KELM_GetRectCornerPoint(src, c1, obj == scene::VariedObject::Card ? 1 : 0);
+        if (s.truth.hasObject)
+            draw(s.truth.corners, {0, 255, 0});
+        draw(toQuad(c1), {255, 0, 0});
+        std::printf("IoU %.3f [%s ]\n",
+                    scene::quadIoU(toQuad(c1), s.truth.corners, s.rgb.cols, s.rgb.rows),
+                    s.truth.traits.c_str());
+    }
+    cv::cvtColor(shown, shown, cv::COLOR_RGB2BGR);
+    cv::resize(shown, shown, cv::Size(), 0.3, 0.3, cv::INTER_AREA);
+    return cv::imwrite(file, shown) ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 5 && std::strcmp(argv[1], "--show") == 0)
+        return show(argv[2], uint32_t(std::atoi(argv[3])), std::strcmp(argv[4], "held") == 0,
+                    argv[5]);
     const int docs = argc > 1 ? std::atoi(argv[1]) : 140;
     const int cards = argc > 2 ? std::atoi(argv[2]) : 40;
     const int empties = argc > 3 ? std::atoi(argv[3]) : 10;
