@@ -7,6 +7,8 @@
 //                [width = 3264] [height = 2448]
 //   part: tune, held or both.  BENCH_VERBOSE=1 lists every failure (kind, seed, traits, IoU).
 //   BENCH_SAVE=<folder> writes each failing photo there.
+//   BENCH_COMPARE=<folder> also measures the libraries in that folder (an older build) on the
+//   same photographs. The libraries are loaded by file name, as the program loads them.
 //   bench_varied --show <document|card|empty|book> <seed> <tune|held> <file.jpg> draws one scene
 //   with its truth (green) and the outline found (red); with MIRAVELO_DEBUG_DUMP set the
 //   libraries add their intermediate images.
@@ -28,6 +30,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dlfcn.h>
 #include <map>
 #include <sstream>
 #include <string>
@@ -36,6 +39,30 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+// Both libraries, loaded by file name from one folder, each call through its C entry point.
+struct Libs {
+    std::string name;
+    decltype(&KELM_GetRectCornerPoint) corners = nullptr;
+    decltype(&KELM_CutRequestedROI) cut = nullptr;
+    decltype(&KELM_GetBookCornerPoint) bookCorners = nullptr;
+    decltype(&KELM_GetSplitBook) split = nullptr;
+    decltype(&KELM_OptimizeBook) flatten = nullptr;
+
+    bool load(const std::string& dir) {
+        name = dir;
+        void* ip = dlopen((dir + "/libKELM_ImageProcessingMod.so").c_str(), RTLD_NOW | RTLD_LOCAL);
+        void* bp = dlopen((dir + "/libKELM_BookProcessingDll.so").c_str(), RTLD_NOW | RTLD_LOCAL);
+        if (!ip || !bp)
+            return false;
+        corners = reinterpret_cast<decltype(corners)>(dlsym(ip, "KELM_GetRectCornerPoint"));
+        cut = reinterpret_cast<decltype(cut)>(dlsym(ip, "KELM_CutRequestedROI"));
+        bookCorners = reinterpret_cast<decltype(bookCorners)>(dlsym(bp, "KELM_GetBookCornerPoint"));
+        split = reinterpret_cast<decltype(split)>(dlsym(bp, "KELM_GetSplitBook"));
+        flatten = reinterpret_cast<decltype(flatten)>(dlsym(bp, "KELM_OptimizeBook"));
+        return corners && cut && bookCorners && split && flatten;
+    }
+};
 
 double msSince(Clock::time_point t) {
     return std::chrono::duration<double, std::milli>(Clock::now() - t).count();
@@ -112,14 +139,14 @@ void report(const char* what, bool verbose, const char* kind, uint32_t seed,
         std::printf("  %s %-8s %6u %.3f [%s ]\n", what, kind, seed, a, traits.c_str());
 }
 
-void flatScene(Figures& f, scene::VariedObject obj, uint32_t seed, const scene::PhotoLibrary& lib,
-               int w, int h, std::vector<unsigned char>& buf, bool verbose) {
-    const scene::VariedScene s = scene::renderVaried(obj, seed, lib, w, h);
+void flatScene(Figures& f, const Libs& libs, scene::VariedObject obj, uint32_t seed,
+               const scene::VariedScene& s, std::vector<unsigned char>& buf, bool verbose) {
+    const int w = s.rgb.cols, h = s.rgb.rows;
     SImage src{s.rgb.data, s.rgb.cols, s.rgb.rows};
     int c[8] = {0};
     const bool card = obj == scene::VariedObject::Card;
     const auto t0 = Clock::now();
-    KELM_GetRectCornerPoint(src, c, card ? 1 : 0);
+    libs.corners(src, c, card ? 1 : 0);
     f.outlineMs.push_back(msSince(t0));
     if (obj == scene::VariedObject::EmptyDesk) {
         ++f.empties;
@@ -141,7 +168,7 @@ void flatScene(Figures& f, scene::VariedObject obj, uint32_t seed, const scene::
         return;
     SImage dst{buf.data(), w, h};
     const auto t1 = Clock::now();
-    if (KELM_CutRequestedROI(src, &dst, c, 0, 0, 0, 0, 0) <= 0)
+    if (libs.cut(src, &dst, c, 0, 0, 0, 0, 0) <= 0)
         return;
     f.cutMs.push_back(msSince(t1));
     // Which side is the top is the detector's choice: compare long to short side.
@@ -152,20 +179,20 @@ void flatScene(Figures& f, scene::VariedObject obj, uint32_t seed, const scene::
         f.aspect.push_back(std::abs(got / truth - 1));
 }
 
-void bookScene(Figures& f, uint32_t seed, const scene::PhotoLibrary& lib, int w, int h,
+void bookScene(Figures& f, const Libs& libs, uint32_t seed, const scene::VariedScene& s,
                std::vector<unsigned char>& l, std::vector<unsigned char>& r,
                std::vector<unsigned char>& o, bool verbose) {
-    const scene::VariedScene s = scene::renderVaried(scene::VariedObject::Book, seed, lib, w, h);
+    const int w = s.rgb.cols, h = s.rgb.rows;
     SImage src{s.rgb.data, s.rgb.cols, s.rgb.rows};
     int c1[8] = {0}, c2[8] = {0}, p[2] = {0, 1};
     const auto t0 = Clock::now();
-    const short rc = KELM_GetBookCornerPoint(src, c1, c2, p);
+    const short rc = libs.bookCorners(src, c1, c2, p);
     if (rc > 0) {
         SImage L{l.data(), w, h}, R{r.data(), w, h};
-        if (KELM_GetSplitBook(src, &L, &R, c1, c2, p[0]) > 0) {
+        if (libs.split(src, &L, &R, c1, c2, p[0]) > 0) {
             for (SImage page : {L, R}) {
                 SImage out{o.data(), page.width, page.height};
-                KELM_OptimizeBook(page, &out, p[0], 0);
+                libs.flatten(page, &out, p[0], 0);
             }
         }
     }
@@ -216,7 +243,8 @@ int show(const char* kind, uint32_t seed, bool held, const char* file) {
                                     : k == "book"  ? scene::VariedObject::Book
                                                    : scene::VariedObject::Document;
     const scene::VariedScene s = scene::renderVaried(obj, seed, lib);
-    if (s.rgb.empty())
+    Libs libs;
+    if (s.rgb.empty() || !libs.load(MIRAVELO_BIN_DIR))
         return 2;
     SImage src{s.rgb.data, s.rgb.cols, s.rgb.rows};
     cv::Mat shown = s.rgb.clone();
@@ -226,7 +254,7 @@ int show(const char* kind, uint32_t seed, bool held, const char* file) {
     };
     int c1[8] = {0}, c2[8] = {0}, p[2] = {0, 1};
     if (obj == scene::VariedObject::Book) {
-        KELM_GetBookCornerPoint(src, c1, c2, p);
+        libs.bookCorners(src, c1, c2, p);
         draw(s.truth.left, {0, 255, 0});
         draw(s.truth.right, {0, 255, 0});
         draw(toQuad(c1), {255, 0, 0});
@@ -235,7 +263,7 @@ int show(const char* kind, uint32_t seed, bool held, const char* file) {
                     scene::quadIoU(toQuad(c2).data(), s.truth.right.data()),
                     s.truth.traits.c_str());
     } else {
-        KELM_GetRectCornerPoint(src, c1, obj == scene::VariedObject::Card ? 1 : 0);
+        libs.corners(src, c1, obj == scene::VariedObject::Card ? 1 : 0);
         if (s.truth.hasObject)
             draw(s.truth.corners, {0, 255, 0});
         draw(toQuad(c1), {255, 0, 0});
@@ -263,6 +291,19 @@ int main(int argc, char** argv) {
     const int h = argc > 7 ? std::atoi(argv[7]) : 2448;
     const bool verbose = std::getenv("BENCH_VERBOSE") != nullptr;
     std::vector<unsigned char> buf(size_t(w) * h * 3), l(buf.size()), r(buf.size()), o(buf.size());
+    // The libraries of this build, and those of another folder to compare with.
+    std::vector<Libs> libs(1);
+    if (!libs[0].load(MIRAVELO_BIN_DIR)) {
+        std::fprintf(stderr, "cannot load the libraries from %s\n", MIRAVELO_BIN_DIR);
+        return 2;
+    }
+    if (const char* other = std::getenv("BENCH_COMPARE")) {
+        libs.emplace_back();
+        if (!libs[1].load(other)) {
+            std::fprintf(stderr, "cannot load the libraries from %s\n", other);
+            return 2;
+        }
+    }
     for (const bool held : {false, true}) {
         if ((held && part == "tune") || (!held && part == "held"))
             continue;
@@ -277,16 +318,27 @@ int main(int argc, char** argv) {
         }
         // The held-aside part uses its own seeds as well as its own desks.
         const uint32_t base = held ? 100000u : 1u;
-        Figures f;
-        for (int i = 0; i < docs; ++i)
-            flatScene(f, scene::VariedObject::Document, base + i, lib, w, h, buf, verbose);
-        for (int i = 0; i < cards; ++i)
-            flatScene(f, scene::VariedObject::Card, base + i, lib, w, h, buf, verbose);
-        for (int i = 0; i < empties; ++i)
-            flatScene(f, scene::VariedObject::EmptyDesk, base + i, lib, w, h, buf, verbose);
-        for (int i = 0; i < books; ++i)
-            bookScene(f, base + i, lib, w, h, l, r, o, verbose);
-        print(held ? "held-aside part (never tuned on)" : "tuning part", f);
+        std::vector<Figures> f(libs.size());
+        const std::pair<scene::VariedObject, int> kinds[] = {
+            {scene::VariedObject::Document, docs},
+            {scene::VariedObject::Card, cards},
+            {scene::VariedObject::EmptyDesk, empties},
+            {scene::VariedObject::Book, books}};
+        for (const auto& [obj, count] : kinds)
+            for (int i = 0; i < count; ++i) {
+                const scene::VariedScene s = scene::renderVaried(obj, base + i, lib, w, h);
+                for (size_t k = 0; k < libs.size(); ++k) {
+                    if (obj == scene::VariedObject::Book)
+                        bookScene(f[k], libs[k], base + i, s, l, r, o, verbose && k == 0);
+                    else
+                        flatScene(f[k], libs[k], obj, base + i, s, buf, verbose && k == 0);
+                }
+            }
+        for (size_t k = 0; k < libs.size(); ++k)
+            print((std::string(held ? "held-aside part (never tuned on)" : "tuning part") +
+                   ", libraries of " + libs[k].name)
+                      .c_str(),
+                  f[k]);
     }
     return 0;
 }
