@@ -553,11 +553,12 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         faintQuads(v, dump, smag, quads);
         const double faint = sensitiveThreshold(smag);
         for (const auto& q : quads) {
+            // An outline of faint edges must run along them on the smoothed picture instead.
+            // A side in a shadow is faint while the others are clear, so the better of the two
+            // measures counts (the faint one a little less).
             double s = scoreQuad(q, v.mag, v.small, kind, 60);
-            // An outline of faint edges must run along them on the smoothed picture instead;
-            // it counts for a little less than one the plain edges support.
-            if (s <= 0 && faint < 60)
-                s = 0.8 * scoreQuad(q, smag, v.small, kind, faint);
+            if (faint < 60)
+                s = std::max(s, 0.95 * scoreQuad(q, smag, v.small, kind, faint));
             if (s > 0)
                 cands.push_back({q, s});
         }
