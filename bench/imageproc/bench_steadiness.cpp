@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
     int photos = 0, missed = 0;
     cv::RNG rng(7);
     auto closeRun = [&]() {
-        if (run.size() < 4)
+        if (run.size() < 2)
             return;
         // Where the outline stays: the corners of the last frame of the photo.
         const int* rest = run.back().data();
