@@ -486,6 +486,42 @@ void growCards(std::vector<Quad>& quads) {
     }
 }
 
+// Paper is the brightest, least coloured thing on a desk, also in a shadow (the desk beside it
+// lies in the same shadow) and on a light desk: just inside a faint outline the darkest colour
+// channel must be brighter than just outside it.
+bool pageLike(const Quad& q, const cv::Mat& small) {
+    const cv::Rect frame(0, 0, small.cols, small.rows);
+    double in = 0, out = 0;
+    int n = 0;
+    for (int i = 0; i < 4; ++i) {
+        const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
+        const cv::Point2f d = (b - a) * float(1.0 / std::max(1e-6, cv::norm(b - a)));
+        const cv::Point2f nrm(-d.y, d.x);  // inwards for a clockwise outline
+        for (int k = 1; k < 20; ++k) {
+            const cv::Point2f p = a + (b - a) * (k / 20.f);
+            const cv::Point pi(cvRound(p.x + 4 * nrm.x), cvRound(p.y + 4 * nrm.y));
+            const cv::Point po(cvRound(p.x - 4 * nrm.x), cvRound(p.y - 4 * nrm.y));
+            if (!frame.contains(pi) || !frame.contains(po))
+                continue;
+            const cv::Vec3b ci = small.at<cv::Vec3b>(pi), co = small.at<cv::Vec3b>(po);
+            in += std::min({ci[0], ci[1], ci[2]});
+            out += std::min({co[0], co[1], co[2]});
+            ++n;
+        }
+    }
+    if (n <= 20 || in <= out + 2.0 * n)
+        return false;
+    // A page under a document camera keeps its corners near right angles; faint patterns of
+    // a desk (tiles, lozenges) need not.
+    for (int i = 0; i < 4; ++i) {
+        const cv::Point2f a = q[size_t((i + 3) % 4)] - q[size_t(i)],
+                          b = q[size_t((i + 1) % 4)] - q[size_t(i)];
+        if (std::abs(a.dot(b)) > 0.35 * cv::norm(a) * cv::norm(b))
+            return false;
+    }
+    return true;
+}
+
 // An outline whose sides run along clear edges all the way, with a plain rim: the faint view
 // has nothing to add to it. (A side along the frame's edge is no weakness here.)
 bool confident(const std::vector<Candidate>& cands, cv::Size frame) {
@@ -556,6 +592,14 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
             // An outline of faint edges must run along them on the smoothed picture instead.
             // A side in a shadow is faint while the others are clear, so the better of the two
             // measures counts (the faint one a little less).
+            // Faint lines ending at the frame's edge are as often the desk's own pattern or
+            // things lying on it; a page cut by the frame shows clear edges to the other views.
+            bool atFrame = false;
+            for (int i = 0; i < 4; ++i)
+                atFrame = atFrame ||
+                          nearBorder(q[size_t(i)], q[size_t((i + 1) % 4)], v.small.size(), 6.f);
+            if (atFrame || !pageLike(q, v.small))
+                continue;
             double s = scoreQuad(q, v.mag, v.small, kind, 60);
             if (faint < 60)
                 s = std::max(s, 0.95 * scoreQuad(q, smag, v.small, kind, faint));
