@@ -142,6 +142,160 @@
     </message>
 </context>
 <context>
+    <name>Dialog_ImagesOutPut</name>
+    <message>
+        <source>导出PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>导出Word</source>
+        <translation>Als Word exportieren</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>请添加需要导出的图片:</source>
+        <translation>Bilder für den Export hinzufügen:</translation>
+    </message>
+    <message>
+        <source>添加需要导出的图片</source>
+        <translation>Bilder zum Exportieren hinzufügen</translation>
+    </message>
+    <message>
+        <source>从列表中删除指定图片</source>
+        <translation>Ausgewählte Bilder aus der Liste entfernen</translation>
+    </message>
+    <message>
+        <source>上移位置</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>下移位置</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>清空列表</source>
+        <translation>Liste leeren</translation>
+    </message>
+    <message>
+        <source>右转图片</source>
+        <translation>Bild drehen</translation>
+    </message>
+    <message>
+        <source>当前文档生成的路径</source>
+        <translation>Speicherort des Dokuments</translation>
+    </message>
+    <message>
+        <source>改变文件夹</source>
+        <translation>Ordner...</translation>
+    </message>
+    <message>
+        <source>将导出的文件保存在其它的位置</source>
+        <translation>Dokument in einem anderen Ordner speichern</translation>
+    </message>
+    <message>
+        <source>一键生成</source>
+        <translation>Erstellen</translation>
+    </message>
+    <message>
+        <source>Page %v of %m</source>
+        <translation>Seite %v von %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>Bilddateien auswählen</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</source>
+        <translation>Bilder (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>These pictures could not be turned and are unchanged:</source>
+        <translation>Diese Bilder konnten nicht gedreht werden und sind unverändert:</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Ordner ändern</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Nach Word exportieren</translation>
+    </message>
+    <message>
+        <source>Out put to PDF</source>
+        <translation>Als PDF ausgeben</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>%1 erstellt</translation>
+    </message>
+    <message>
+        <source>Pictures not turned: %1</source>
+        <translation>Nicht gedrehte Bilder: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>The list is empty: add the pictures to put into the document.</source>
+        <translation>Die Liste ist leer: Fügen Sie die Bilder für das Dokument hinzu.</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures; the list has %2.</source>
+        <translation>Ein Dokument fasst höchstens %1 Bilder; die Liste enthält %2.</translation>
+    </message>
+    <message>
+        <source>The document needs a file name: %1</source>
+        <translation>Das Dokument braucht einen Dateinamen: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Der Ordner %1 existiert nicht.</translation>
+    </message>
+    <message>
+        <source>The picture %1 no longer exists.</source>
+        <translation>Das Bild %1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be read.</source>
+        <translation>%1 ist kein lesbares Bild.</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures.</source>
+        <translation>Ein Dokument fasst höchstens %1 Bilder.</translation>
+    </message>
+    <message>
+        <source>A file name is too long, or has characters this system cannot pass on.</source>
+        <translation>Ein Dateiname ist zu lang oder enthält Zeichen, die das System nicht weitergeben kann.</translation>
+    </message>
+    <message>
+        <source>A picture could not be read; it may have changed or been removed.</source>
+        <translation>Ein Bild konnte nicht gelesen werden; es wurde vielleicht geändert oder entfernt.</translation>
+    </message>
+    <message>
+        <source>The document could not be written: the folder may be read-only or the disk full.</source>
+        <translation>Das Dokument konnte nicht geschrieben werden: Der Ordner ist vielleicht schreibgeschützt oder der Datenträger voll.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Abgebrochen; es wurde kein Dokument geschrieben.</translation>
+    </message>
+    <message>
+        <source>The document component could not be loaded.</source>
+        <translation>Die Dokumentkomponente konnte nicht geladen werden.</translation>
+    </message>
+    <message>
+        <source>The document could not be created (error %1).</source>
+        <translation>Das Dokument konnte nicht erstellt werden (Fehler %1).</translation>
+    </message>
+</context>
+<context>
     <name>DocumentModePage</name>
     <message>
         <source>Original</source>
@@ -209,6 +363,13 @@
     <message>
         <source>Merge</source>
         <translation>Zusammenführen</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileRotator</name>
+    <message>
+        <source>not a picture, or it cannot be read</source>
+        <translation>kein Bild oder nicht lesbar</translation>
     </message>
 </context>
 <context>
@@ -482,6 +643,10 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Die Kamerakomponenten können nicht geladen werden. Bitte schließen Sie dieses Programm.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
 </context>
 <context>

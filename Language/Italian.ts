@@ -142,6 +142,160 @@
     </message>
 </context>
 <context>
+    <name>Dialog_ImagesOutPut</name>
+    <message>
+        <source>导出PDF</source>
+        <translation>Esporta in PDF</translation>
+    </message>
+    <message>
+        <source>导出Word</source>
+        <translation>Esporta in Word</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>请添加需要导出的图片:</source>
+        <translation>Aggiungi le immagini da esportare:</translation>
+    </message>
+    <message>
+        <source>添加需要导出的图片</source>
+        <translation>Aggiungi immagini da esportare</translation>
+    </message>
+    <message>
+        <source>从列表中删除指定图片</source>
+        <translation>Rimuovi dall&apos;elenco le immagini selezionate</translation>
+    </message>
+    <message>
+        <source>上移位置</source>
+        <translation>Sposta su</translation>
+    </message>
+    <message>
+        <source>下移位置</source>
+        <translation>Sposta giù</translation>
+    </message>
+    <message>
+        <source>清空列表</source>
+        <translation>Svuota l&apos;elenco</translation>
+    </message>
+    <message>
+        <source>右转图片</source>
+        <translation>Ruota l&apos;immagine</translation>
+    </message>
+    <message>
+        <source>当前文档生成的路径</source>
+        <translation>Percorso del documento da creare</translation>
+    </message>
+    <message>
+        <source>改变文件夹</source>
+        <translation>Cartella...</translation>
+    </message>
+    <message>
+        <source>将导出的文件保存在其它的位置</source>
+        <translation>Salva il documento in un&apos;altra cartella</translation>
+    </message>
+    <message>
+        <source>一键生成</source>
+        <translation>Genera</translation>
+    </message>
+    <message>
+        <source>Page %v of %m</source>
+        <translation>Pagina %v di %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>Seleziona immagini</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</source>
+        <translation>Immagini (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>These pictures could not be turned and are unchanged:</source>
+        <translation>Queste immagini non sono state ruotate e restano invariate:</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Cambia cartella</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Esporta in Word</translation>
+    </message>
+    <message>
+        <source>Out put to PDF</source>
+        <translation>Esporta in PDF</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>%1 creato</translation>
+    </message>
+    <message>
+        <source>Pictures not turned: %1</source>
+        <translation>Immagini non ruotate: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>The list is empty: add the pictures to put into the document.</source>
+        <translation>L&apos;elenco è vuoto: aggiungi le immagini da inserire nel documento.</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures; the list has %2.</source>
+        <translation>Un documento contiene al massimo %1 immagini; l&apos;elenco ne ha %2.</translation>
+    </message>
+    <message>
+        <source>The document needs a file name: %1</source>
+        <translation>Il documento richiede un nome file: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La cartella %1 non esiste.</translation>
+    </message>
+    <message>
+        <source>The picture %1 no longer exists.</source>
+        <translation>L&apos;immagine %1 non esiste più.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be read.</source>
+        <translation>%1 non è un&apos;immagine leggibile.</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures.</source>
+        <translation>Un documento contiene al massimo %1 immagini.</translation>
+    </message>
+    <message>
+        <source>A file name is too long, or has characters this system cannot pass on.</source>
+        <translation>Un nome file è troppo lungo o contiene caratteri che il sistema non può trasmettere.</translation>
+    </message>
+    <message>
+        <source>A picture could not be read; it may have changed or been removed.</source>
+        <translation>Impossibile leggere un&apos;immagine; potrebbe essere stata modificata o rimossa.</translation>
+    </message>
+    <message>
+        <source>The document could not be written: the folder may be read-only or the disk full.</source>
+        <translation>Impossibile scrivere il documento: la cartella potrebbe essere di sola lettura o il disco pieno.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Annullato; nessun documento è stato scritto.</translation>
+    </message>
+    <message>
+        <source>The document component could not be loaded.</source>
+        <translation>Impossibile caricare il componente dei documenti.</translation>
+    </message>
+    <message>
+        <source>The document could not be created (error %1).</source>
+        <translation>Impossibile creare il documento (errore %1).</translation>
+    </message>
+</context>
+<context>
     <name>DocumentModePage</name>
     <message>
         <source>Original</source>
@@ -209,6 +363,13 @@
     <message>
         <source>Merge</source>
         <translation>Unisci</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileRotator</name>
+    <message>
+        <source>not a picture, or it cannot be read</source>
+        <translation>non è un&apos;immagine o non è leggibile</translation>
     </message>
 </context>
 <context>
@@ -482,6 +643,10 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Impossibile caricare i componenti della fotocamera. Chiudere questo programma.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossibile salvare %1: %2</translation>
     </message>
 </context>
 <context>

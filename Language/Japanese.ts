@@ -142,6 +142,160 @@
     </message>
 </context>
 <context>
+    <name>Dialog_ImagesOutPut</name>
+    <message>
+        <source>导出PDF</source>
+        <translation>PDFに書き出す</translation>
+    </message>
+    <message>
+        <source>导出Word</source>
+        <translation>Wordに書き出す</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>请添加需要导出的图片:</source>
+        <translation>書き出す画像を追加してください:</translation>
+    </message>
+    <message>
+        <source>添加需要导出的图片</source>
+        <translation>書き出す画像を追加</translation>
+    </message>
+    <message>
+        <source>从列表中删除指定图片</source>
+        <translation>選択した画像を一覧から削除</translation>
+    </message>
+    <message>
+        <source>上移位置</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>下移位置</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>清空列表</source>
+        <translation>一覧を空にする</translation>
+    </message>
+    <message>
+        <source>右转图片</source>
+        <translation>画像を回転</translation>
+    </message>
+    <message>
+        <source>当前文档生成的路径</source>
+        <translation>作成する文書の保存先</translation>
+    </message>
+    <message>
+        <source>改变文件夹</source>
+        <translation>フォルダー...</translation>
+    </message>
+    <message>
+        <source>将导出的文件保存在其它的位置</source>
+        <translation>文書を別のフォルダーに保存</translation>
+    </message>
+    <message>
+        <source>一键生成</source>
+        <translation>作成</translation>
+    </message>
+    <message>
+        <source>Page %v of %m</source>
+        <translation>%m ページ中 %v ページ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>画像ファイルを選択</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</source>
+        <translation>画像 (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>These pictures could not be turned and are unchanged:</source>
+        <translation>次の画像は回転できず、変更されていません:</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>フォルダーを変更</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Wordに出力</translation>
+    </message>
+    <message>
+        <source>Out put to PDF</source>
+        <translation>PDFに出力</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>%1 を作成しました</translation>
+    </message>
+    <message>
+        <source>Pictures not turned: %1</source>
+        <translation>回転できなかった画像: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>The list is empty: add the pictures to put into the document.</source>
+        <translation>一覧が空です。文書に入れる画像を追加してください。</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures; the list has %2.</source>
+        <translation>1 つの文書に入れられる画像は最大 %1 枚です。一覧には %2 枚あります。</translation>
+    </message>
+    <message>
+        <source>The document needs a file name: %1</source>
+        <translation>文書のファイル名が必要です: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>フォルダー %1 がありません。</translation>
+    </message>
+    <message>
+        <source>The picture %1 no longer exists.</source>
+        <translation>画像 %1 はもうありません。</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be read.</source>
+        <translation>%1 は読み込める画像ではありません。</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures.</source>
+        <translation>1 つの文書に入れられる画像は最大 %1 枚です。</translation>
+    </message>
+    <message>
+        <source>A file name is too long, or has characters this system cannot pass on.</source>
+        <translation>ファイル名が長すぎるか、システムが扱えない文字を含んでいます。</translation>
+    </message>
+    <message>
+        <source>A picture could not be read; it may have changed or been removed.</source>
+        <translation>画像を読み込めませんでした。変更または削除された可能性があります。</translation>
+    </message>
+    <message>
+        <source>The document could not be written: the folder may be read-only or the disk full.</source>
+        <translation>文書を書き込めませんでした。フォルダーが読み取り専用か、ディスクがいっぱいの可能性があります。</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>キャンセルしました。文書は書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>The document component could not be loaded.</source>
+        <translation>文書コンポーネントを読み込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The document could not be created (error %1).</source>
+        <translation>文書を作成できませんでした (エラー %1)。</translation>
+    </message>
+</context>
+<context>
     <name>DocumentModePage</name>
     <message>
         <source>Original</source>
@@ -209,6 +363,13 @@
     <message>
         <source>Merge</source>
         <translation>結合</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileRotator</name>
+    <message>
+        <source>not a picture, or it cannot be read</source>
+        <translation>画像ではないか、読み込めません</translation>
     </message>
 </context>
 <context>
@@ -482,6 +643,10 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>カメラ関連のコンポーネントを読み込めません。このソフトウェアを終了してください。</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>%1 を保存できませんでした: %2</translation>
     </message>
 </context>
 <context>

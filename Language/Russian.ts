@@ -142,6 +142,160 @@
     </message>
 </context>
 <context>
+    <name>Dialog_ImagesOutPut</name>
+    <message>
+        <source>导出PDF</source>
+        <translation>Экспорт в PDF</translation>
+    </message>
+    <message>
+        <source>导出Word</source>
+        <translation>Экспорт в Word</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>请添加需要导出的图片:</source>
+        <translation>Добавьте изображения для экспорта:</translation>
+    </message>
+    <message>
+        <source>添加需要导出的图片</source>
+        <translation>Добавить изображения для экспорта</translation>
+    </message>
+    <message>
+        <source>从列表中删除指定图片</source>
+        <translation>Удалить выбранные изображения из списка</translation>
+    </message>
+    <message>
+        <source>上移位置</source>
+        <translation>Переместить вверх</translation>
+    </message>
+    <message>
+        <source>下移位置</source>
+        <translation>Переместить вниз</translation>
+    </message>
+    <message>
+        <source>清空列表</source>
+        <translation>Очистить список</translation>
+    </message>
+    <message>
+        <source>右转图片</source>
+        <translation>Повернуть изображение</translation>
+    </message>
+    <message>
+        <source>当前文档生成的路径</source>
+        <translation>Путь создаваемого документа</translation>
+    </message>
+    <message>
+        <source>改变文件夹</source>
+        <translation>Папка...</translation>
+    </message>
+    <message>
+        <source>将导出的文件保存在其它的位置</source>
+        <translation>Сохранить документ в другой папке</translation>
+    </message>
+    <message>
+        <source>一键生成</source>
+        <translation>Создать</translation>
+    </message>
+    <message>
+        <source>Page %v of %m</source>
+        <translation>Страница %v из %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>Выбор изображений</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</source>
+        <translation>Изображения (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>These pictures could not be turned and are unchanged:</source>
+        <translation>Эти изображения не удалось повернуть, они не изменены:</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Сменить папку</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Вывод в Word</translation>
+    </message>
+    <message>
+        <source>Out put to PDF</source>
+        <translation>Вывод в PDF</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>Создан %1</translation>
+    </message>
+    <message>
+        <source>Pictures not turned: %1</source>
+        <translation>Не повёрнуто изображений: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>The list is empty: add the pictures to put into the document.</source>
+        <translation>Список пуст: добавьте изображения для документа.</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures; the list has %2.</source>
+        <translation>В один документ помещается не более %1 изображений; в списке %2.</translation>
+    </message>
+    <message>
+        <source>The document needs a file name: %1</source>
+        <translation>Для документа нужно имя файла: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Папка %1 не существует.</translation>
+    </message>
+    <message>
+        <source>The picture %1 no longer exists.</source>
+        <translation>Изображение %1 больше не существует.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be read.</source>
+        <translation>%1 не является читаемым изображением.</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures.</source>
+        <translation>В один документ помещается не более %1 изображений.</translation>
+    </message>
+    <message>
+        <source>A file name is too long, or has characters this system cannot pass on.</source>
+        <translation>Имя файла слишком длинное или содержит символы, которые система не может передать.</translation>
+    </message>
+    <message>
+        <source>A picture could not be read; it may have changed or been removed.</source>
+        <translation>Не удалось прочитать изображение; возможно, оно изменено или удалено.</translation>
+    </message>
+    <message>
+        <source>The document could not be written: the folder may be read-only or the disk full.</source>
+        <translation>Не удалось записать документ: папка может быть только для чтения или диск заполнен.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Отменено; документ не записан.</translation>
+    </message>
+    <message>
+        <source>The document component could not be loaded.</source>
+        <translation>Не удалось загрузить компонент документов.</translation>
+    </message>
+    <message>
+        <source>The document could not be created (error %1).</source>
+        <translation>Не удалось создать документ (ошибка %1).</translation>
+    </message>
+</context>
+<context>
     <name>DocumentModePage</name>
     <message>
         <source>Original</source>
@@ -209,6 +363,13 @@
     <message>
         <source>Merge</source>
         <translation>Объединить</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileRotator</name>
+    <message>
+        <source>not a picture, or it cannot be read</source>
+        <translation>не изображение или не читается</translation>
     </message>
 </context>
 <context>
@@ -482,6 +643,10 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Не удалось загрузить компоненты камеры. Закройте программу.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Не удалось сохранить %1: %2</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,160 @@
     </message>
 </context>
 <context>
+    <name>Dialog_ImagesOutPut</name>
+    <message>
+        <source>导出PDF</source>
+        <translation>Exportar a PDF</translation>
+    </message>
+    <message>
+        <source>导出Word</source>
+        <translation>Exportar a Word</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>请添加需要导出的图片:</source>
+        <translation>Añada las imágenes que desea exportar:</translation>
+    </message>
+    <message>
+        <source>添加需要导出的图片</source>
+        <translation>Añadir imágenes para exportar</translation>
+    </message>
+    <message>
+        <source>从列表中删除指定图片</source>
+        <translation>Quitar de la lista las imágenes seleccionadas</translation>
+    </message>
+    <message>
+        <source>上移位置</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>下移位置</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>清空列表</source>
+        <translation>Vaciar la lista</translation>
+    </message>
+    <message>
+        <source>右转图片</source>
+        <translation>Girar la imagen</translation>
+    </message>
+    <message>
+        <source>当前文档生成的路径</source>
+        <translation>Ruta del documento que se creará</translation>
+    </message>
+    <message>
+        <source>改变文件夹</source>
+        <translation>Carpeta...</translation>
+    </message>
+    <message>
+        <source>将导出的文件保存在其它的位置</source>
+        <translation>Guardar el documento en otra carpeta</translation>
+    </message>
+    <message>
+        <source>一键生成</source>
+        <translation>Generar</translation>
+    </message>
+    <message>
+        <source>Page %v of %m</source>
+        <translation>Página %v de %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>Seleccionar imágenes</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</source>
+        <translation>Imágenes (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>These pictures could not be turned and are unchanged:</source>
+        <translation>Estas imágenes no se pudieron girar y no han cambiado:</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Cambiar carpeta</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Exportar a Word</translation>
+    </message>
+    <message>
+        <source>Out put to PDF</source>
+        <translation>Exportar a PDF</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>%1 creado</translation>
+    </message>
+    <message>
+        <source>Pictures not turned: %1</source>
+        <translation>Imágenes sin girar: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>The list is empty: add the pictures to put into the document.</source>
+        <translation>La lista está vacía: añada las imágenes que irán en el documento.</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures; the list has %2.</source>
+        <translation>Un documento admite como máximo %1 imágenes; la lista tiene %2.</translation>
+    </message>
+    <message>
+        <source>The document needs a file name: %1</source>
+        <translation>El documento necesita un nombre de archivo: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>La carpeta %1 no existe.</translation>
+    </message>
+    <message>
+        <source>The picture %1 no longer exists.</source>
+        <translation>La imagen %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be read.</source>
+        <translation>%1 no es una imagen legible.</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures.</source>
+        <translation>Un documento admite como máximo %1 imágenes.</translation>
+    </message>
+    <message>
+        <source>A file name is too long, or has characters this system cannot pass on.</source>
+        <translation>Un nombre de archivo es demasiado largo o tiene caracteres que el sistema no puede transmitir.</translation>
+    </message>
+    <message>
+        <source>A picture could not be read; it may have changed or been removed.</source>
+        <translation>No se pudo leer una imagen; puede que haya cambiado o se haya eliminado.</translation>
+    </message>
+    <message>
+        <source>The document could not be written: the folder may be read-only or the disk full.</source>
+        <translation>No se pudo escribir el documento: puede que la carpeta sea de solo lectura o que el disco esté lleno.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Cancelado; no se escribió ningún documento.</translation>
+    </message>
+    <message>
+        <source>The document component could not be loaded.</source>
+        <translation>No se pudo cargar el componente de documentos.</translation>
+    </message>
+    <message>
+        <source>The document could not be created (error %1).</source>
+        <translation>No se pudo crear el documento (error %1).</translation>
+    </message>
+</context>
+<context>
     <name>DocumentModePage</name>
     <message>
         <source>Original</source>
@@ -209,6 +363,13 @@
     <message>
         <source>Merge</source>
         <translation>Combinar</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileRotator</name>
+    <message>
+        <source>not a picture, or it cannot be read</source>
+        <translation>no es una imagen o no se puede leer</translation>
     </message>
 </context>
 <context>
@@ -482,6 +643,10 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>No se pueden cargar los componentes de la cámara. Cierre este programa.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>No se pudo guardar %1: %2</translation>
     </message>
 </context>
 <context>

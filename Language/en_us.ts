@@ -142,6 +142,160 @@
     </message>
 </context>
 <context>
+    <name>Dialog_ImagesOutPut</name>
+    <message>
+        <source>导出PDF</source>
+        <translation>Export PDF</translation>
+    </message>
+    <message>
+        <source>导出Word</source>
+        <translation>Export Word</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>请添加需要导出的图片:</source>
+        <translation>Add the pictures to export:</translation>
+    </message>
+    <message>
+        <source>添加需要导出的图片</source>
+        <translation>Add pictures to export</translation>
+    </message>
+    <message>
+        <source>从列表中删除指定图片</source>
+        <translation>Remove the selected pictures from the list</translation>
+    </message>
+    <message>
+        <source>上移位置</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下移位置</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>清空列表</source>
+        <translation>Clear the list</translation>
+    </message>
+    <message>
+        <source>右转图片</source>
+        <translation>Turn the picture</translation>
+    </message>
+    <message>
+        <source>当前文档生成的路径</source>
+        <translation>Where the document will be created</translation>
+    </message>
+    <message>
+        <source>改变文件夹</source>
+        <translation>Change...</translation>
+    </message>
+    <message>
+        <source>将导出的文件保存在其它的位置</source>
+        <translation>Save the document in another folder</translation>
+    </message>
+    <message>
+        <source>一键生成</source>
+        <translation>Generate</translation>
+    </message>
+    <message>
+        <source>Page %v of %m</source>
+        <translation>Page %v of %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>Select Picture Files</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</source>
+        <translation>Pictures (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>These pictures could not be turned and are unchanged:</source>
+        <translation>These pictures could not be turned and are unchanged:</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Change Folder</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Export to Word</translation>
+    </message>
+    <message>
+        <source>Out put to PDF</source>
+        <translation>Output to PDF</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>Created %1</translation>
+    </message>
+    <message>
+        <source>Pictures not turned: %1</source>
+        <translation>Pictures not turned: %1</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>The list is empty: add the pictures to put into the document.</source>
+        <translation>The list is empty: add the pictures to put into the document.</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures; the list has %2.</source>
+        <translation>One document holds at most %1 pictures; the list has %2.</translation>
+    </message>
+    <message>
+        <source>The document needs a file name: %1</source>
+        <translation>The document needs a file name: %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>The picture %1 no longer exists.</source>
+        <translation>The picture %1 no longer exists.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be read.</source>
+        <translation>%1 is not a picture that can be read.</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures.</source>
+        <translation>One document holds at most %1 pictures.</translation>
+    </message>
+    <message>
+        <source>A file name is too long, or has characters this system cannot pass on.</source>
+        <translation>A file name is too long, or has characters this system cannot pass on.</translation>
+    </message>
+    <message>
+        <source>A picture could not be read; it may have changed or been removed.</source>
+        <translation>A picture could not be read; it may have changed or been removed.</translation>
+    </message>
+    <message>
+        <source>The document could not be written: the folder may be read-only or the disk full.</source>
+        <translation>The document could not be written: the folder may be read-only or the disk full.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Cancelled; no document was written.</translation>
+    </message>
+    <message>
+        <source>The document component could not be loaded.</source>
+        <translation>The document component could not be loaded.</translation>
+    </message>
+    <message>
+        <source>The document could not be created (error %1).</source>
+        <translation>The document could not be created (error %1).</translation>
+    </message>
+</context>
+<context>
     <name>DocumentModePage</name>
     <message>
         <source>Original</source>
@@ -209,6 +363,13 @@
     <message>
         <source>Merge</source>
         <translation>Merge</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileRotator</name>
+    <message>
+        <source>not a picture, or it cannot be read</source>
+        <translation>not a picture, or it cannot be read</translation>
     </message>
 </context>
 <context>
@@ -482,6 +643,10 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Unable to load the camera components. Please close this program.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Could not save %1: %2</translation>
     </message>
 </context>
 <context>

@@ -142,6 +142,160 @@
     </message>
 </context>
 <context>
+    <name>Dialog_ImagesOutPut</name>
+    <message>
+        <source>导出PDF</source>
+        <translation>Exporter en PDF</translation>
+    </message>
+    <message>
+        <source>导出Word</source>
+        <translation>Exporter en Word</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>请添加需要导出的图片:</source>
+        <translation>Ajoutez les images à exporter :</translation>
+    </message>
+    <message>
+        <source>添加需要导出的图片</source>
+        <translation>Ajouter des images à exporter</translation>
+    </message>
+    <message>
+        <source>从列表中删除指定图片</source>
+        <translation>Retirer les images sélectionnées de la liste</translation>
+    </message>
+    <message>
+        <source>上移位置</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>下移位置</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>清空列表</source>
+        <translation>Vider la liste</translation>
+    </message>
+    <message>
+        <source>右转图片</source>
+        <translation>Faire pivoter l&apos;image</translation>
+    </message>
+    <message>
+        <source>当前文档生成的路径</source>
+        <translation>Emplacement du document à créer</translation>
+    </message>
+    <message>
+        <source>改变文件夹</source>
+        <translation>Dossier...</translation>
+    </message>
+    <message>
+        <source>将导出的文件保存在其它的位置</source>
+        <translation>Enregistrer le document dans un autre dossier</translation>
+    </message>
+    <message>
+        <source>一键生成</source>
+        <translation>Générer</translation>
+    </message>
+    <message>
+        <source>Page %v of %m</source>
+        <translation>Page %v sur %m</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>Choisir des images</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</source>
+        <translation>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>These pictures could not be turned and are unchanged:</source>
+        <translation>Ces images n&apos;ont pas pu être pivotées et restent inchangées :</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>Changer de dossier</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>Exporter vers Word</translation>
+    </message>
+    <message>
+        <source>Out put to PDF</source>
+        <translation>Exporter vers PDF</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>%1 créé</translation>
+    </message>
+    <message>
+        <source>Pictures not turned: %1</source>
+        <translation>Images non pivotées : %1</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>The list is empty: add the pictures to put into the document.</source>
+        <translation>La liste est vide : ajoutez les images à mettre dans le document.</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures; the list has %2.</source>
+        <translation>Un document contient au plus %1 images ; la liste en compte %2.</translation>
+    </message>
+    <message>
+        <source>The document needs a file name: %1</source>
+        <translation>Le document doit avoir un nom de fichier : %1</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>Le dossier %1 n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>The picture %1 no longer exists.</source>
+        <translation>L&apos;image %1 n&apos;existe plus.</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be read.</source>
+        <translation>%1 n&apos;est pas une image lisible.</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures.</source>
+        <translation>Un document contient au plus %1 images.</translation>
+    </message>
+    <message>
+        <source>A file name is too long, or has characters this system cannot pass on.</source>
+        <translation>Un nom de fichier est trop long ou contient des caractères que le système ne peut pas transmettre.</translation>
+    </message>
+    <message>
+        <source>A picture could not be read; it may have changed or been removed.</source>
+        <translation>Une image n&apos;a pas pu être lue ; elle a peut-être été modifiée ou supprimée.</translation>
+    </message>
+    <message>
+        <source>The document could not be written: the folder may be read-only or the disk full.</source>
+        <translation>Le document n&apos;a pas pu être écrit : le dossier est peut-être en lecture seule ou le disque plein.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Annulé ; aucun document n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>The document component could not be loaded.</source>
+        <translation>Le composant de document n&apos;a pas pu être chargé.</translation>
+    </message>
+    <message>
+        <source>The document could not be created (error %1).</source>
+        <translation>Le document n&apos;a pas pu être créé (erreur %1).</translation>
+    </message>
+</context>
+<context>
     <name>DocumentModePage</name>
     <message>
         <source>Original</source>
@@ -209,6 +363,13 @@
     <message>
         <source>Merge</source>
         <translation>Fusionner</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileRotator</name>
+    <message>
+        <source>not a picture, or it cannot be read</source>
+        <translation>ce n&apos;est pas une image, ou elle est illisible</translation>
     </message>
 </context>
 <context>
@@ -482,6 +643,10 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>Impossible de charger les composants de la caméra. Veuillez fermer ce logiciel.</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
 </context>
 <context>

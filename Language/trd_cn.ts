@@ -142,6 +142,160 @@
     </message>
 </context>
 <context>
+    <name>Dialog_ImagesOutPut</name>
+    <message>
+        <source>导出PDF</source>
+        <translation>匯出PDF</translation>
+    </message>
+    <message>
+        <source>导出Word</source>
+        <translation>匯出Word</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>请添加需要导出的图片:</source>
+        <translation>請加入需要匯出的圖片:</translation>
+    </message>
+    <message>
+        <source>添加需要导出的图片</source>
+        <translation>加入需要匯出的圖片</translation>
+    </message>
+    <message>
+        <source>从列表中删除指定图片</source>
+        <translation>從清單中刪除所選圖片</translation>
+    </message>
+    <message>
+        <source>上移位置</source>
+        <translation>上移位置</translation>
+    </message>
+    <message>
+        <source>下移位置</source>
+        <translation>下移位置</translation>
+    </message>
+    <message>
+        <source>清空列表</source>
+        <translation>清空清單</translation>
+    </message>
+    <message>
+        <source>右转图片</source>
+        <translation>旋轉圖片</translation>
+    </message>
+    <message>
+        <source>当前文档生成的路径</source>
+        <translation>目前文件產生的路徑</translation>
+    </message>
+    <message>
+        <source>改变文件夹</source>
+        <translation>變更資料夾</translation>
+    </message>
+    <message>
+        <source>将导出的文件保存在其它的位置</source>
+        <translation>將匯出的檔案儲存在其他位置</translation>
+    </message>
+    <message>
+        <source>一键生成</source>
+        <translation>一鍵產生</translation>
+    </message>
+    <message>
+        <source>Page %v of %m</source>
+        <translation>第 %v 頁，共 %m 頁</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>選擇圖片檔案</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</source>
+        <translation>圖片 (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>These pictures could not be turned and are unchanged:</source>
+        <translation>下列圖片無法旋轉，維持原樣：</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>變更資料夾</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>匯出為Word</translation>
+    </message>
+    <message>
+        <source>Out put to PDF</source>
+        <translation>匯出為PDF</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>已產生 %1</translation>
+    </message>
+    <message>
+        <source>Pictures not turned: %1</source>
+        <translation>未旋轉的圖片：%1</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>The list is empty: add the pictures to put into the document.</source>
+        <translation>清單是空的：請加入要放進文件的圖片。</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures; the list has %2.</source>
+        <translation>一份文件最多容納 %1 張圖片；清單中有 %2 張。</translation>
+    </message>
+    <message>
+        <source>The document needs a file name: %1</source>
+        <translation>文件需要檔案名稱：%1</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>資料夾 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The picture %1 no longer exists.</source>
+        <translation>圖片 %1 已不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be read.</source>
+        <translation>%1 不是可讀取的圖片。</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures.</source>
+        <translation>一份文件最多容納 %1 張圖片。</translation>
+    </message>
+    <message>
+        <source>A file name is too long, or has characters this system cannot pass on.</source>
+        <translation>檔案名稱過長，或含有系統無法傳遞的字元。</translation>
+    </message>
+    <message>
+        <source>A picture could not be read; it may have changed or been removed.</source>
+        <translation>有圖片無法讀取，可能已被變更或移除。</translation>
+    </message>
+    <message>
+        <source>The document could not be written: the folder may be read-only or the disk full.</source>
+        <translation>無法寫入文件：資料夾可能為唯讀或磁碟已滿。</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>已取消，未寫入任何文件。</translation>
+    </message>
+    <message>
+        <source>The document component could not be loaded.</source>
+        <translation>無法載入文件元件。</translation>
+    </message>
+    <message>
+        <source>The document could not be created (error %1).</source>
+        <translation>無法產生文件（錯誤 %1）。</translation>
+    </message>
+</context>
+<context>
     <name>DocumentModePage</name>
     <message>
         <source>Original</source>
@@ -209,6 +363,13 @@
     <message>
         <source>Merge</source>
         <translation>合併</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileRotator</name>
+    <message>
+        <source>not a picture, or it cannot be read</source>
+        <translation>不是圖片，或無法讀取</translation>
     </message>
 </context>
 <context>
@@ -482,6 +643,10 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>無法載入相機相關元件，請關閉本軟體。</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>無法儲存 %1：%2</translation>
     </message>
 </context>
 <context>

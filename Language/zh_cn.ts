@@ -142,6 +142,160 @@
     </message>
 </context>
 <context>
+    <name>Dialog_ImagesOutPut</name>
+    <message>
+        <source>导出PDF</source>
+        <translation>导出PDF</translation>
+    </message>
+    <message>
+        <source>导出Word</source>
+        <translation>导出Word</translation>
+    </message>
+    <message>
+        <source>关闭</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>请添加需要导出的图片:</source>
+        <translation>请添加需要导出的图片:</translation>
+    </message>
+    <message>
+        <source>添加需要导出的图片</source>
+        <translation>添加需要导出的图片</translation>
+    </message>
+    <message>
+        <source>从列表中删除指定图片</source>
+        <translation>从列表中删除指定图片</translation>
+    </message>
+    <message>
+        <source>上移位置</source>
+        <translation>上移位置</translation>
+    </message>
+    <message>
+        <source>下移位置</source>
+        <translation>下移位置</translation>
+    </message>
+    <message>
+        <source>清空列表</source>
+        <translation>清空列表</translation>
+    </message>
+    <message>
+        <source>右转图片</source>
+        <translation>旋转图片</translation>
+    </message>
+    <message>
+        <source>当前文档生成的路径</source>
+        <translation>当前文档生成的路径</translation>
+    </message>
+    <message>
+        <source>改变文件夹</source>
+        <translation>改变文件夹</translation>
+    </message>
+    <message>
+        <source>将导出的文件保存在其它的位置</source>
+        <translation>将导出的文件保存在其它的位置</translation>
+    </message>
+    <message>
+        <source>一键生成</source>
+        <translation>一键生成</translation>
+    </message>
+    <message>
+        <source>Page %v of %m</source>
+        <translation>第 %v 页，共 %m 页</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Select Image File</source>
+        <translation>选择图片文件</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</source>
+        <translation>图片 (*.png *.bmp *.tif *.tiff *.gif *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>These pictures could not be turned and are unchanged:</source>
+        <translation>下列图片无法旋转，保持原样：</translation>
+    </message>
+    <message>
+        <source>Change folder</source>
+        <translation>更改文件夹</translation>
+    </message>
+    <message>
+        <source>Output to Word</source>
+        <translation>输出为Word</translation>
+    </message>
+    <message>
+        <source>Out put to PDF</source>
+        <translation>输出为PDF</translation>
+    </message>
+    <message>
+        <source>Created %1</source>
+        <translation>已生成 %1</translation>
+    </message>
+    <message>
+        <source>Pictures not turned: %1</source>
+        <translation>未旋转的图片：%1</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentExport</name>
+    <message>
+        <source>The list is empty: add the pictures to put into the document.</source>
+        <translation>列表为空：请添加要放入文档的图片。</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures; the list has %2.</source>
+        <translation>一个文档最多容纳 %1 张图片；列表中有 %2 张。</translation>
+    </message>
+    <message>
+        <source>The document needs a file name: %1</source>
+        <translation>文档需要文件名：%1</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>The picture %1 no longer exists.</source>
+        <translation>图片 %1 已不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be read.</source>
+        <translation>%1 不是可读取的图片。</translation>
+    </message>
+    <message>
+        <source>One document holds at most %1 pictures.</source>
+        <translation>一个文档最多容纳 %1 张图片。</translation>
+    </message>
+    <message>
+        <source>A file name is too long, or has characters this system cannot pass on.</source>
+        <translation>文件名过长，或含有系统无法传递的字符。</translation>
+    </message>
+    <message>
+        <source>A picture could not be read; it may have changed or been removed.</source>
+        <translation>有图片无法读取，可能已被更改或删除。</translation>
+    </message>
+    <message>
+        <source>The document could not be written: the folder may be read-only or the disk full.</source>
+        <translation>无法写入文档：文件夹可能为只读或磁盘已满。</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>已取消，未写入任何文档。</translation>
+    </message>
+    <message>
+        <source>The document component could not be loaded.</source>
+        <translation>无法加载文档组件。</translation>
+    </message>
+    <message>
+        <source>The document could not be created (error %1).</source>
+        <translation>无法生成文档（错误 %1）。</translation>
+    </message>
+</context>
+<context>
     <name>DocumentModePage</name>
     <message>
         <source>Original</source>
@@ -209,6 +363,13 @@
     <message>
         <source>Merge</source>
         <translation>合并</translation>
+    </message>
+</context>
+<context>
+    <name>ImageFileRotator</name>
+    <message>
+        <source>not a picture, or it cannot be read</source>
+        <translation>不是图片，或无法读取</translation>
     </message>
 </context>
 <context>
@@ -482,6 +643,10 @@
     <message>
         <source>Unable to load camera related components. Please close this software.</source>
         <translation>无法加载相机相关组件，请关闭本软件。</translation>
+    </message>
+    <message>
+        <source>Could not save %1: %2</source>
+        <translation>无法保存 %1：%2</translation>
     </message>
 </context>
 <context>

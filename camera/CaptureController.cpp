@@ -4,15 +4,14 @@
 #include <QDebug>
 #include <QDrag>
 #include <QLabel>
-#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
-#include <QUrl>
 
 #include "app/LogCategories.h"
 #include "camera/DeviceController.h"
 #include "camera/CameraPage.h"
+#include "output/FileListMime.h"
 
 namespace {
 // How far the pointer travels (beyond the desktop's drag distance) before the gesture captures.
@@ -115,11 +114,8 @@ void CaptureController::fileSaved(const QString& path, QObject* dragSource) {
 }
 
 void CaptureController::dragOut(const QString& path, QObject* dragSource) {
-    auto* mime = new QMimeData;
-    mime->setData(QStringLiteral("text/uri-list"),
-                  "copy\n" + QUrl::fromLocalFile(path).toEncoded(QUrl::FullyEncoded));
     auto* drag = new QDrag(dragSource);
-    drag->setMimeData(mime);
+    drag->setMimeData(FileListMime::create({path}));
     drag->setPixmap(QPixmap(QStringLiteral(":/new/prefix1/Res/UI/gallery.png")));
     if (drag->exec(Qt::MoveAction) == Qt::MoveAction)
         qCDebug(lcCapture) << "Drag MoveAction!";

@@ -4,3 +4,7 @@
 # Qt has no GIF writer; giflib encodes the ".gif" image type.
 find_package(GIF REQUIRED)
 target_link_libraries(miravelo_core PUBLIC GIF::GIF)
+
+# Turning JPEG files in the export dialog without re-compressing them.
+find_package(libjpeg-turbo REQUIRED)
+target_link_libraries(miravelo_core PUBLIC libjpeg-turbo::turbojpeg)

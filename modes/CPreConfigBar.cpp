@@ -1,5 +1,6 @@
 #include "modes/CPreConfigBar.h"
 
+#include <QAbstractButton>
 #include <QFile>
 #include <QPainter>
 #include <QStyleOption>
@@ -11,20 +12,28 @@
 #include "modes/IdCardModePage.h"
 #include "modes/ImageProcessor.h"
 #include "modes/SheetModePage.h"
+#include "modes/TempFiles.h"
 #include "output/OutputPipeline.h"
 
 CPreConfigBar::CPreConfigBar(QWidget* parent)
     : QWidget(parent),
+      m_temp(std::make_unique<TempFiles>()),
       m_processor(std::make_unique<ImageProcessor>()),
       m_output(std::make_unique<OutputPipeline>()) {
     qRegisterMetaType<ControlMode>("ControlMode");
+    m_temp->InitTempFiles();
     m_processor->Load();
     ImageProcessor* p = m_processor.get();
     OutputPipeline* out = m_output.get();
     m_doc = new DocumentModePage(out, p);
-    m_idCard = new IdCardModePage(out, p);
+    m_idCard = new IdCardModePage(out, p, m_temp.get());
     m_sheet = new SheetModePage(out, p);
-    m_book = new BookModePage(out, p);
+    m_book = new BookModePage(out, p, m_temp.get());
+    // A click on a page's box or button leaves the keyboard focus where it was (the capture
+    // button), so that Space still captures instead of toggling the box just clicked.
+    for (ControlMode m : {DocMode, IDMode, SheetMode, BookMode})
+        for (QAbstractButton* b : page(m)->findChildren<QAbstractButton*>())
+            b->setFocusPolicy(Qt::TabFocus);
 
     // The tab index is the ControlMode value.
     tabWidget = new QTabWidget(this);
@@ -51,13 +60,17 @@ CPreConfigBar::CPreConfigBar(QWidget* parent)
             &CPreConfigBar::notOriginImgModeSignal);
     connect(m_idCard, &IdCardModePage::faceDetectionChanged, this,
             &CPreConfigBar::Signal_FaceDetectionStatus);
+    connect(m_idCard, &IdCardModePage::frontCalibrated, this,
+            &CPreConfigBar::Signal_IDMode_GetMainQImage);
     connect(out, &OutputPipeline::saved, this, &CPreConfigBar::Signal_SaveImageToDisk);
     connect(out, &OutputPipeline::naming, this, &CPreConfigBar::sendFileNameAndImg);
 }
 
 CPreConfigBar::~CPreConfigBar() {
-    // The pages refer to the pipeline and the processor: they go first.
+    // The pages refer to the pipeline, the processor and the intermediate files: they go first,
+    // finishing what they still write.
     delete tabWidget;
+    m_temp->RemoveTempDir();
 }
 
 void CPreConfigBar::paintEvent(QPaintEvent*) {
@@ -74,7 +87,11 @@ void CPreConfigBar::SetSettings(AppSettings* s) {
 }
 
 bool CPreConfigBar::WaitForSaves(int msecs) {
-    return m_output->waitForSaves(msecs);
+    m_sheet->waitForCaptures();
+    bool done = true;
+    for (ControlMode m : {DocMode, IDMode, SheetMode, BookMode})
+        done = page(m)->waitForIdle(msecs) && done;
+    return m_output->waitForSaves(msecs) && done;
 }
 
 ScanModePage* CPreConfigBar::page(ControlMode mode) const {

@@ -16,6 +16,7 @@ class OutputPipeline;
 class QTabWidget;
 class ScanModePage;
 class SheetModePage;
+class TempFiles;
 
 // The scan-mode bar above the live preview: one page per scan mode. It hands every capture to
 // the page of the current mode and relays what the pages and the output pipeline report; the
@@ -32,7 +33,12 @@ public:
     QTabWidget* TabWidget() const { return tabWidget; }
     OutputPipeline* Output() const { return m_output.get(); }
     DocumentModePage* DocPage() const { return m_doc; }
-    // Waits until every queued file is written (used at shutdown and by tests).
+    IdCardModePage* IdCardPage() const { return m_idCard; }
+    SheetModePage* SheetPage() const { return m_sheet; }
+    BookModePage* BookPage() const { return m_book; }
+    TempFiles* Temp() const { return m_temp.get(); }
+    // Waits until every capture in hand is processed and every queued file is written (used at
+    // shutdown and by tests).
     bool WaitForSaves(int msecs = 30000);
 
 signals:
@@ -68,6 +74,7 @@ protected:
 private:
     ScanModePage* page(ControlMode mode) const;
 
+    std::unique_ptr<TempFiles> m_temp;
     std::unique_ptr<ImageProcessor> m_processor;
     std::unique_ptr<OutputPipeline> m_output;
     ControlMode currentMode = DocMode;

@@ -12,16 +12,6 @@
 
 namespace {
 
-// Results of the document cut are heap images over a buffer of the processing wrapper that is
-// released with the image's last copy; holding them by value keeps that rule in one place.
-QImage takeResult(QImage* wrapped) {
-    if (!wrapped)
-        return QImage();
-    QImage result = *wrapped;
-    ImageProcessor::Release(wrapped);
-    return result;
-}
-
 QImage grey(ImageProcessor& processor, QImage page) {
     if (page.isNull())
         return page;
@@ -113,14 +103,14 @@ void DocumentModePage::preview(const QImage& capture) {
     if (small.isNull())
         return;
     m_tiles[Original]->SetImage(&small);
-    const QImage cut = takeResult(m_processor->CutDocument(&small, false));
+    const QImage cut = ImageProcessor::TakeImage(m_processor->CutDocument(&small, false));
     if (!cut.isNull()) {
         m_tiles[AutoCut]->SetImage(&cut);
         const QImage grey = ::grey(*m_processor, cut);
         if (!grey.isNull())
             m_tiles[Gray]->SetImage(&grey);
     }
-    const QImage optimised = takeResult(m_processor->CutDocument(&small, true));
+    const QImage optimised = ImageProcessor::TakeImage(m_processor->CutDocument(&small, true));
     if (!optimised.isNull())
         m_tiles[Optimised]->SetImage(&optimised);
 }
@@ -136,14 +126,15 @@ QImage DocumentModePage::makePage(const QImage& source, Option option) const {
                 page = page.scaled(m_originalSize, Qt::IgnoreAspectRatio, Qt::FastTransformation);
             break;
         case Optimised:
-            page = takeResult(m_processor->CutDocument(&input, true));
+            page = ImageProcessor::TakeImage(m_processor->CutDocument(&input, true));
             break;
         case Gray:
-            page = grey(*m_processor, takeResult(m_processor->CutDocument(&input, false)));
+            page = grey(*m_processor,
+                        ImageProcessor::TakeImage(m_processor->CutDocument(&input, false)));
             break;
         case AutoCut:
         case NoOption:
-            page = takeResult(m_processor->CutDocument(&input, false));
+            page = ImageProcessor::TakeImage(m_processor->CutDocument(&input, false));
             break;
     }
     if (page.isNull())

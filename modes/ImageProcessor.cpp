@@ -183,7 +183,7 @@ QImage* ImageProcessor::CutWith(QByteArray& packed, int w, int h, const int* cor
             delete[] buffer;
             return nullptr;
         }
-        SImage out{optimised, 0, 0};
+        SImage out{optimised, dst.width, dst.height};
         const short o = fnMulticolorOptimizeImage(dst, &out, 0, 0, 0, 0);
         if (o <= 0 || out.width <= 0 || out.height <= 0 ||
             qint64(out.width) * out.height * 3 > bytes) {
@@ -306,6 +306,14 @@ QImage* ImageProcessor::WrapBuffer(unsigned char* data, int width, int height) {
     ++g_liveWrapped;
     const int bpl = (width * 3 + 3) / 4 * 4;
     return new QImage(data, width, height, bpl, QImage::Format_RGB888, releaseWrapped, data);
+}
+
+QImage ImageProcessor::TakeImage(QImage* wrapped) {
+    if (!wrapped)
+        return QImage();
+    QImage result = *wrapped;
+    Release(wrapped);
+    return result;
 }
 
 int ImageProcessor::LiveWrappedBuffers() {

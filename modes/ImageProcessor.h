@@ -63,6 +63,9 @@ public:
     // Wraps a new[] buffer of 4-byte aligned RGB rows; the QImage releases it.
     static QImage* WrapBuffer(unsigned char* data, int width, int height);
     static void Release(QImage* img) { delete img; }
+    // A result held by value (its last copy still releases the buffer), the heap wrapper gone;
+    // a null image for no result.
+    static QImage TakeImage(QImage* wrapped);
     // Tightly packed R,G,B rows (width * 3 bytes each) of img in any format; empty for a null
     // image. This is what an SImage may describe.
     static QByteArray PackedRgb(const QImage& img);

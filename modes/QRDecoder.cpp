@@ -2,13 +2,14 @@
 
 #include <QDebug>
 
+#include <QTextBoundaryFinder>
+
 #include <cstring>
+#include <vector>
 
 #include "app/LibraryLoader.h"
 #include "app/LogCategories.h"
 #include "modes/ImageProcessor.h"
-
-QRDecoder::QRDecoder() : m_results(kMaxCodes * kEntrySize, 0) {}
 
 int QRDecoder::Load() {
     LibraryLoader lib(QStringLiteral("libKELM_QRCode.so"));
@@ -33,8 +34,10 @@ QStringList* QRDecoder::Decode(QImage* img) {
         qCDebug(lcModes).noquote() << "Can not load API KELM_QRCode_Decoding!\n\r";
         return list;
     }
-    std::fill(m_results.begin(), m_results.end(), 0);
+    std::vector<char> results(size_t(kMaxCodes) * kEntrySize, 0);
+    qCDebug(lcModes) << "Define SImage";
     const int pad = (4 - (img->width() * 3) % 4) % 4;
+    qCDebug(lcModes).nospace() << "yu:" << pad;
     // An RGB888 image without row padding is handed over as it is; anything else (padded rows,
     // another pixel format) is packed into a private buffer first.
     QByteArray packed;
@@ -43,22 +46,53 @@ QStringList* QRDecoder::Decode(QImage* img) {
         img->bytesPerLine() == img->width() * 3) {
         src.data = const_cast<unsigned char*>(img->constBits());
     } else {
+        qCDebug(lcModes) << "123";
         packed = ImageProcessor::PackedRgb(*img);
         if (packed.isEmpty())
             return list;
         src.data = reinterpret_cast<unsigned char*>(packed.data());
     }
-    const int n = m_decode(&src, m_results.data(), kMaxCodes);
+    const int n = m_decode(&src, results.data(), kMaxCodes);
     for (int i = 0; i < n && i < kMaxCodes; ++i) {
-        const char* entry = m_results.constData() + i * kEntrySize;
-        list->append(QString::fromLatin1(entry, int(strnlen(entry, kEntrySize))));
+        const char* entry = results.data() + size_t(i) * kEntrySize;
+        list->append(QString::fromUtf8(entry, int(strnlen(entry, kEntrySize))));
     }
     return list;
 }
 
+namespace {
+
+bool breaksName(QChar c) {
+    return c.category() == QChar::Other_Control || c == QChar::LineSeparator ||
+           c == QChar::ParagraphSeparator;
+}
+
+// The longest prefix of name, ending on a whole character (a letter with its accents, an emoji
+// with its modifiers), that takes at most maxBytes bytes of UTF-8.
+QString shortened(const QString& name, int maxBytes) {
+    if (name.toUtf8().size() <= maxBytes)
+        return name;
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, name);
+    int end = 0;
+    for (int next = characters.toNextBoundary(); next > 0; next = characters.toNextBoundary()) {
+        if (name.leftRef(next).toUtf8().size() > maxBytes)
+            break;
+        end = next;
+    }
+    return name.left(end);
+}
+
+}  // namespace
+
 QString QRContentToFileName(const QString& text) {
-    QString name = text;
-    for (const char* c : {"/", "\\", "?", ".", "*", "|", ":", "<", ">"})
-        name.replace(QLatin1String(c), QLatin1String("_"));
-    return name;
+    static const QString unsafe = QStringLiteral("/\\?.*|:<>");
+    QString name;
+    name.reserve(text.size());
+    bool anyKept = false;
+    for (QChar c : text) {
+        const bool replaced = unsafe.contains(c) || breaksName(c);
+        name += replaced ? QChar(QLatin1Char('_')) : c;
+        anyKept = anyKept || (!replaced && !c.isSpace());
+    }
+    return anyKept ? shortened(name, kMaxQRNameBytes) : QString();
 }

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
-#include <QVector>
 
 #include "KELM_QRCode.h"
 
@@ -13,7 +12,7 @@ public:
     static constexpr int kMaxCodes = 32;
     static constexpr int kEntrySize = 1040;
 
-    QRDecoder();
+    QRDecoder() = default;
     QRDecoder(const QRDecoder&) = delete;
     QRDecoder& operator=(const QRDecoder&) = delete;
 
@@ -22,15 +21,20 @@ public:
     int Load();
     bool IsLoaded() const { return m_decode != nullptr; }
 
-    // The texts of the codes on img in the library's order, at most 32; a new list owned by the
-    // caller, empty for no image, no code or no library.
+    // The texts of the codes on img in the library's order, at most 32, read as UTF-8; a new list
+    // owned by the caller, empty for no image, no code or no library. Each call has its own
+    // result area, so pages may be decoded on several threads at once.
     QStringList* Decode(QImage* img);
 
 private:
     using DecodeFn = int(SImage*, char*, int);
     DecodeFn* m_decode = nullptr;
-    QVector<char> m_results;
 };
 
-// text with each of / \ ? . * | : < > replaced by "_", for use as a file's base name.
+// The QR content as a file's base name: each of / \ ? . * | : < > and every control character
+// (line breaks and tabs between several codes included) becomes "_", and a name longer than
+// kMaxQRNameBytes bytes of UTF-8 is shortened on a character boundary. Empty when nothing of the
+// text would be left but "_" and spaces: such a page is named by the naming rule instead.
 QString QRContentToFileName(const QString& text);
+// Room for "_<number>" and the extension within the 255 bytes a file name may have.
+constexpr int kMaxQRNameBytes = 240;

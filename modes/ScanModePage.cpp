@@ -1,8 +1,13 @@
 #include "modes/ScanModePage.h"
 
 #include <QCheckBox>
+#include <QDebug>
 #include <QGridLayout>
 #include <QPushButton>
+
+#include "app/AppSettings.h"
+#include "app/LogCategories.h"
+#include "modes/TempFiles.h"
 
 ScanModePage::ScanModePage(OutputPipeline* output, ImageProcessor* processor, QWidget* parent)
     : QWidget(parent), m_output(output), m_processor(processor) {}
@@ -34,4 +39,24 @@ void ScanModePage::addSaveControls(QGridLayout* grid, const QString& directText,
 
 void ScanModePage::saveDirectlyClicked(bool checked) {
     m_save->setEnabled(!checked);
+}
+
+void ScanModePage::logFailure(const QString& message) {
+    qCWarning(lcModes).noquote() << message;
+    m_log.Write(Log::Error, message.toUtf8().constData());
+}
+
+void ScanModePage::writeIntermediate(ModeWorker& worker, const QImage& image, const QString& path) {
+    if (image.isNull() || !m_settings)
+        return;
+    const int type = m_settings->imageType;
+    const int quality = m_settings->jpgRate;
+    worker.run([this, image, path, type, quality](ImageProcessor&) -> ModeWorker::Then {
+        QString error;
+        if (TempFiles::Write(image, path, type, quality, &error))
+            return {};
+        return [this, path, error] {
+            logFailure(QStringLiteral("Intermediate file \"%1\" not written: %2").arg(path, error));
+        };
+    });
 }

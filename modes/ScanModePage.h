@@ -3,6 +3,9 @@
 #include <QImage>
 #include <QWidget>
 
+#include "app/Log.h"
+#include "modes/ModeWorker.h"
+
 class AppSettings;
 class ImageProcessor;
 class OutputPipeline;
@@ -22,6 +25,12 @@ public:
     virtual void takeCapture(const QImage& capture) = 0;
     // The user left the mode: tiles back to their icons, nothing kept for a later save.
     virtual void reset() = 0;
+    // Finishes the processing queued so far, results included (shutdown, tests); false on
+    // timeout. Modes that process on the spot have nothing to wait for.
+    virtual bool waitForIdle(int msecs = 30000) {
+        Q_UNUSED(msecs);
+        return true;
+    }
 
 public slots:
     // "Save directly" unchecked: captures wait for "Save".
@@ -34,6 +43,11 @@ protected:
     // "Save" and the "Save directly" box at the right end of the page; Save is usable while the
     // box is unchecked.
     void addSaveControls(class QGridLayout* grid, const QString& directText, bool direct);
+    // A capture or save that produced nothing: to the debug stream and the log.
+    void logFailure(const QString& message);
+    // Queues on `worker` the writing of an intermediate file in the configured image type and
+    // quality; a failure is logged.
+    void writeIntermediate(ModeWorker& worker, const QImage& image, const QString& path);
 
     class QPushButton* m_save = nullptr;
     class QCheckBox* m_saveDirectly = nullptr;
@@ -41,4 +55,5 @@ protected:
     OutputPipeline* m_output;
     ImageProcessor* m_processor;
     AppSettings* m_settings = nullptr;
+    Log m_log;
 };

@@ -91,6 +91,15 @@ Fn* loadEntry(const QString& fileName, const char* loadMessage, const char* api,
     }
     return fn;
 }
+
+// An entry point the program can do without; left null when the library lacks it.
+template <typename Fn>
+void resolveOptional(const QString& fileName, const char* api, Fn& slot) {
+    LibraryLoader lib(fileName);
+    const LibraryLoader::Symbol symbols[] = {LibraryLoader::entry(api, slot)};
+    if (!lib.load() || lib.resolve(symbols) >= 0)
+        slot = nullptr;
+}
 }  // namespace
 
 int CJpegProcess::LoadLibraries() {
@@ -99,11 +108,17 @@ int CJpegProcess::LoadLibraries() {
         kPdfLibrary, "Can not load JPGtoPDF.dll!\n\r", "KELM_ConvertPDF", -4, &code);
     if (!m_pfnConvertPdf)
         return code;
+    resolveOptional(kPdfLibrary, "KELM_ConvertPDFWithProgress", m_pfnConvertPdfProgress);
     m_pfnJpgintoWord = loadEntry<std::remove_pointer_t<KELM_JpgintoWord_Fn>>(
         kWordLibrary, "Can not load ToWord.dll!\n\r", "KELM_JpgintoWord", -6, &code);
     if (!m_pfnJpgintoWord)
         return code;
+    resolveOptional(kWordLibrary, "KELM_JpgintoWordWithProgress", m_pfnJpgintoWordProgress);
     return 1;
+}
+
+int CJpegProcess::reportProgress(int done, int total, void* self) {
+    return static_cast<CJpegProcess*>(self)->m_progress(done, total) ? 0 : 1;
 }
 
 int CJpegProcess::ToPdf(QStringList files, QString outPath) {
@@ -121,8 +136,12 @@ int CJpegProcess::ToPdf(QStringList files, QString outPath) {
         return kErrPathRejected;
     }
     qCDebug(lcOutput) << "Start to Process PDF!";
-    const int ret = m_pfnConvertPdf(table.table(), files.size(), kA4WidthInches, kA4HeightInches,
-                                    out.constData());
+    const int ret =
+        m_progress && m_pfnConvertPdfProgress
+            ? m_pfnConvertPdfProgress(table.table(), files.size(), kA4WidthInches, kA4HeightInches,
+                                      out.constData(), reportProgress, this)
+            : m_pfnConvertPdf(table.table(), files.size(), kA4WidthInches, kA4HeightInches,
+                              out.constData());
     qCDebug(lcOutput).nospace() << "Ret PDF:" << ret;
     return ret;
 }
@@ -145,7 +164,10 @@ int CJpegProcess::ToWord(QStringList files, QString outPath) {
         qCDebug(lcOutput).nospace() << "Path refused (not representable): " << outPath;
         return kErrPathRejected;
     }
-    const int ret = m_pfnJpgintoWord(table.table(), files.size(), 0, out.constData());
+    const int ret = m_progress && m_pfnJpgintoWordProgress
+                        ? m_pfnJpgintoWordProgress(table.table(), files.size(), 0, out.constData(),
+                                                   reportProgress, this)
+                        : m_pfnJpgintoWord(table.table(), files.size(), 0, out.constData());
     qCDebug(lcOutput).nospace() << "Ret Word:" << ret;
     return ret;
 }

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 #include "JPGtoPDF.h"
 #include "JpgintoWord.h"
@@ -42,8 +43,20 @@ public:
     // 1 when the load made by the constructor succeeded, else 0.
     int IsLoaded() const { return m_nLoaded; }
 
+    // Told after each page how many of how many are done; answering false stops the conversion,
+    // which then fails with the library's "cancelled" code and leaves no file. Called on the
+    // thread that runs ToPdf / ToWord.
+    using Progress = std::function<bool(int done, int total)>;
+    void setProgress(Progress progress) { m_progress = std::move(progress); }
+
 private:
+    static int reportProgress(int done, int total, void* self);
+
     KELM_ConvertPDF_Fn m_pfnConvertPdf = nullptr;
     KELM_JpgintoWord_Fn m_pfnJpgintoWord = nullptr;
+    // Optional: libraries without them still convert, only without progress.
+    KELM_ConvertPDFWithProgress_Fn m_pfnConvertPdfProgress = nullptr;
+    KELM_JpgintoWordWithProgress_Fn m_pfnJpgintoWordProgress = nullptr;
+    Progress m_progress;
     int m_nLoaded = 0;
 };

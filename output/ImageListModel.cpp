@@ -1,5 +1,7 @@
 #include "output/ImageListModel.h"
 
+#include "app/ImageLimits.h"
+
 #include <QColor>
 #include <QFileInfo>
 #include <QImageReader>
@@ -12,16 +14,20 @@ namespace {
 // Fits the picture into the thumbnail without decoding it at full size where the format allows
 // it (JPEG scales while decoding), so a large capture never sits in memory for a thumbnail.
 QImage loadThumbnail(const QString& path) {
+    // Anything but a regular file (a FIFO would block the window) and pictures declaring more
+    // pixels than any capture stay without a thumbnail.
+    if (!QFileInfo(path).isFile())
+        return QImage();
     QImageReader reader(path);
     const QSize full = reader.size();
-    if (full.isValid()) {
-        reader.setScaledSize(
-            full.scaled(ImageListModel::kThumbnailSize, Qt::KeepAspectRatio).expandedTo({1, 1}));
-        const QImage small = reader.read();
-        if (!small.isNull())
-            return small;
-        reader.setFileName(path);  // start over without the size hint
-    }
+    if (!imageSizeAcceptable(full))
+        return QImage();
+    reader.setScaledSize(
+        full.scaled(ImageListModel::kThumbnailSize, Qt::KeepAspectRatio).expandedTo({1, 1}));
+    const QImage small = reader.read();
+    if (!small.isNull())
+        return small;
+    reader.setFileName(path);  // start over without the size hint
     const QImage image = reader.read();
     if (image.isNull())
         return QImage();

@@ -1,5 +1,7 @@
 #include "output/ImageListPanel.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFile>
 #include <QFileDialog>
@@ -8,13 +10,19 @@
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QUrl>
 
 #include "app/AppSettings.h"
 #include "app/Log.h"
-#include "output/ImageListModel.h"
 #include "app/PanelWidgets.h"
+#include "output/Dialog_ImagesOutPut.h"
+#include "output/FileListMime.h"
+#include "output/ImageCaptionDelegate.h"
+#include "output/ImageListModel.h"
+#include "output/ImagePrinter.h"
 
 using namespace PanelWidgets;
 
@@ -50,6 +58,10 @@ ImageListPanel::ImageListPanel(AppSettings* settings, Log* log, QWidget* parent)
     m_view->setStyleSheet(
         "QListView::item:selected{background:white; color:#28A4FF; border:1px solid white }");
     m_view->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Names of one capture series differ at their end: keep both ends in view.
+    m_view->setTextElideMode(Qt::ElideMiddle);
+    m_view->setWordWrap(false);
+    m_view->setItemDelegate(new ImageCaptionDelegate(m_view));
     grid->addWidget(m_view, 4, 0, 1, 4);
     buildActionButtons(grid);
 
@@ -100,17 +112,27 @@ void ImageListPanel::buildActionButtons(QGridLayout* grid) {
             &ImageListPanel::unselectAll);
     connect(findChild<QPushButton*>("pQbtn_ImageItemsDelete"), &QPushButton::pressed, this,
             &ImageListPanel::deleteSelected);
+    connect(findChild<QPushButton*>("pQbtn_ImageItemsCopy"), &QPushButton::clicked, this,
+            &ImageListPanel::copySelected);
+    connect(findChild<QPushButton*>("pQbtn_ImageItemsPrint"), &QPushButton::clicked, this,
+            &ImageListPanel::printSelected);
+    connect(findChild<QPushButton*>("pQbtn_ImageItemsPdf"), &QPushButton::pressed, this,
+            [this] { exportSelected(Dialog_ImagesOutPut::PdfMode); });
+    connect(findChild<QPushButton*>("pQbtn_ImageItemsWord"), &QPushButton::pressed, this,
+            [this] { exportSelected(Dialog_ImagesOutPut::WordMode); });
 }
 
 void ImageListPanel::buildMenu() {
     pQmenu_ImageList = new QMenu(this);
     pQmenu_ImageList->setObjectName(QStringLiteral("pQmenu_ImageList"));
-    // Copy and the two exports are list actions of their own, offered once they exist.
-    pQmenu_ImageList->addAction(tr("Copy"))->setEnabled(false);
+    connect(pQmenu_ImageList->addAction(tr("Copy")), &QAction::triggered, this,
+            &ImageListPanel::copySelected);
     connect(pQmenu_ImageList->addAction(tr("Select All")), &QAction::triggered, this,
             &ImageListPanel::selectAll);
-    pQmenu_ImageList->addAction(tr("Output to Pdf"))->setEnabled(false);
-    pQmenu_ImageList->addAction(tr("Output to Word"))->setEnabled(false);
+    connect(pQmenu_ImageList->addAction(tr("Output to Pdf")), &QAction::triggered, this,
+            [this] { exportSelected(Dialog_ImagesOutPut::PdfMode); });
+    connect(pQmenu_ImageList->addAction(tr("Output to Word")), &QAction::triggered, this,
+            [this] { exportSelected(Dialog_ImagesOutPut::WordMode); });
     connect(pQmenu_ImageList->addAction(tr("Delect Selectd Items")), &QAction::triggered, this,
             &ImageListPanel::deleteSelected);
 }
@@ -146,17 +168,56 @@ void ImageListPanel::unselectAll() {
     m_view->clearSelection();
 }
 
+QStringList ImageListPanel::selectedPaths() const {
+    QStringList paths;
+    for (const QModelIndex& index : m_view->selectionModel()->selectedIndexes())
+        paths << m_model->path(index.row());
+    return paths;
+}
+
 void ImageListPanel::deleteSelected() {
-    QModelIndexList selected = m_view->selectionModel()->selectedIndexes();
-    // From the bottom up, so the rows still to go keep their numbers.
-    std::sort(selected.begin(), selected.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() > b.row(); });
-    for (const QModelIndex& index : selected) {
-        const QString path = m_model->path(index.row());
+    deletePaths(selectedPaths());
+}
+
+void ImageListPanel::deletePaths(const QStringList& paths) {
+    for (const QString& path : paths) {
         if (QFileInfo::exists(path) && !QFile::remove(path))
             m_log->Write(3, QStringLiteral("Fail to delete %1").arg(path).toUtf8());
-        m_model->removeRow(index.row());
+        // The same file listed twice goes with all its rows.
+        for (int row = m_model->rowCount() - 1; row >= 0; --row)
+            if (m_model->path(row) == path)
+                m_model->removeRow(row);
     }
+}
+
+void ImageListPanel::copySelected() {
+    const QStringList paths = selectedPaths();
+    if (paths.isEmpty())
+        return;
+    QClipboard* clipboard = QApplication::clipboard();
+    clipboard->setMimeData(FileListMime::create(paths, clipboard->mimeData()),
+                           QClipboard::Clipboard);
+}
+
+void ImageListPanel::printSelected() {
+    emit actionDone();
+    const QStringList paths = selectedPaths();
+    if (paths.isEmpty())
+        return;
+    QPrinter printer(QPrinter::ScreenResolution);
+    QPrintDialog dialog(&printer, window());
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    ImagePrinter::print(paths, &printer);
+}
+
+void ImageListPanel::exportSelected(int mode) {
+    emit actionDone();
+    auto* dialog = new Dialog_ImagesOutPut(window(), mode, m_settings->baseDir);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    for (const QString& path : selectedPaths())
+        dialog->addImagePath(path);
+    dialog->show();
 }
 
 void ImageListPanel::openBaseDir() {

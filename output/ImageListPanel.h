@@ -25,6 +25,8 @@ public:
     void showBaseDir();
     void buildMenu();
     void execMenu(const QPoint& globalPos);
+    // The files of the selected rows, in the order they were selected.
+    QStringList selectedPaths() const;
 
 public slots:
     // Lists a file just saved and scrolls to it.
@@ -33,8 +35,16 @@ public slots:
     void selectAll();
     void unselectAll();
     void deleteSelected();
+    // Removes the files from disk and their rows from the list; the one place files are deleted.
+    void deletePaths(const QStringList& paths);
     void openBaseDir();
     void selectBaseDir();
+    // Puts the selected files on the clipboard (see FileListMime).
+    void copySelected();
+    // Prints the selected pictures one per page, after the standard print dialog.
+    void printSelected();
+    // Opens a new export dialog (Dialog_ImagesOutPut::PdfMode or WordMode) with the selection.
+    void exportSelected(int mode);
 
 signals:
     // The output folder in the settings record changed (and was written).

@@ -3,6 +3,8 @@
 #include <QDateTime>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include "output/ImageType.h"
 
 namespace {
@@ -80,36 +82,44 @@ QString ImageNamer::MakeImagePath(const QString& dir, int imageType) {
     return issue(path);
 }
 
-// Card sides and book pages are written on the spot, before the next name is asked for, so only
-// files on disk count for them.
+QString ImageNamer::MakeNamedPath(const QString& dir, const QString& name, int imageType) {
+    const QString ext = ImageType::extension(imageType);
+    QString path = joinPath(dir, name + ext);
+    for (int k = 2; taken(path); ++k)
+        path = joinPath(dir, name + QLatin1Char('_') + QString::number(k) + ext);
+    return issue(path);
+}
+
 QString ImageNamer::MakeSidePath(const QString& dir, const QString& side, int imageType) {
-    const QString ext = side + ImageType::extension(imageType);
+    return MakeSidePaths(dir, {side}, imageType).value(0);
+}
+
+QStringList ImageNamer::MakeSidePaths(const QString& dir, const QStringList& sides, int imageType) {
+    const QString ext = ImageType::extension(imageType);
+    auto compose = [&](const QString& name) {
+        QStringList paths;
+        for (const QString& side : sides)
+            paths << joinPath(dir, name + side + ext);
+        return paths;
+    };
+    // Sides are written by a save thread after they are named: a name handed out a moment ago
+    // is as taken as a file on disk, or the next card would replace this one.
+    auto free = [&](const QStringList& paths) {
+        return std::none_of(paths.begin(), paths.end(), [&](const QString& p) { return taken(p); });
+    };
+    QStringList paths;
     if (rule == TimeDate) {
         const QString name = dateTimeText();
-        QString path = joinPath(dir, name + ext);
-        // The card sides are copied without overwriting, so an occupied name would silently
-        // drop the new side; give it a free name instead.
-        for (int k = 1; onDisk(path); ++k)
-            path = joinPath(dir, name + QLatin1Char('_') + QString::number(k) + ext);
-        return path;
-    }
-    QString path = joinPath(dir, numberedName() + ext);
-    if (!onDisk(path))
-        return path;
-    if (rule == Index) {
-        do {
-            path = joinPath(dir, numberedName() + ext);
+        paths = compose(name);
+        for (int k = 1; !free(paths); ++k)
+            paths = compose(name + QLatin1Char('_') + QString::number(k));
+    } else {
+        while (!free(paths = compose(numberedName())))
             index += indexStep;
-        } while (onDisk(path));
-        return path;
     }
-    // TimeDate&Index stops on the number used, so the other side of the card gets it too.
-    for (;;) {
-        path = joinPath(dir, numberedName() + ext);
-        if (!onDisk(path))
-            return path;
-        index += indexStep;
-    }
+    for (const QString& p : paths)
+        issue(p);
+    return paths;
 }
 
 QString ImageNamer::MakeBookPairPaths(const QString& dir, QString& leftOut, QString& rightOut,
@@ -119,8 +129,11 @@ QString ImageNamer::MakeBookPairPaths(const QString& dir, QString& leftOut, QStr
         const QString name = prefix + FormatNumber(bookIndex);
         leftOut = joinPath(dir, name + QStringLiteral("_LEFT") + ext);
         rightOut = joinPath(dir, name + QStringLiteral("_RIGHT") + ext);
-        if (!onDisk(leftOut) && !onDisk(rightOut))
+        if (!taken(leftOut) && !taken(rightOut)) {
+            issue(leftOut);
+            issue(rightOut);
             return QString();
+        }
         bookIndex += indexStep;
     }
 }

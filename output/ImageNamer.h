@@ -14,10 +14,16 @@ public:
 
     // Path for a normal capture; advances the counter for the numbered rules.
     QString MakeImagePath(const QString& dir, int imageType);
-    // Path for one side ("Up" / "Down") of an identity card saved as two files; the counter is
-    // not advanced when the name is free, so both sides share a number.
+    // Path for one side ("Up" / "Down") of an identity card saved as two files.
     QString MakeSidePath(const QString& dir, const QString& side, int imageType);
-    // Both paths of a split book spread, always numbered; returns an empty string.
+    // Paths for all sides of one card under one shared name (number or time): the first name at
+    // which every side is free. The counter stays on the number used.
+    QStringList MakeSidePaths(const QString& dir, const QStringList& sides, int imageType);
+    // Path for a caller-given base name: name + extension, or, when that is taken, name + "_2",
+    // "_3" … + extension; an earlier file of that name is never replaced.
+    QString MakeNamedPath(const QString& dir, const QString& name, int imageType);
+    // Both paths of a split book spread, always numbered; returns an empty string. The number
+    // stays where it is, so the next spread starts its search at the number just used.
     QString MakeBookPairPaths(const QString& dir, QString& leftOut, QString& rightOut,
                               int imageType);
 

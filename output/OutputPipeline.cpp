@@ -54,9 +54,7 @@ QString OutputPipeline::outputDirectory() {
     return dir;
 }
 
-QString OutputPipeline::save(QImage page) {
-    if (page.isNull() || page.sizeInBytes() < 0 || !m_settings)
-        return QString();
+QString OutputPipeline::prepareNaming() {
     const QString dir = outputDirectory();
     m_namer.prefix = m_settings->namePre;
     // A separator in the prefix would put the picture into another folder (or a missing one,
@@ -68,30 +66,74 @@ QString OutputPipeline::save(QImage page) {
                        .arg(m_settings->namePre, m_namer.prefix));
     }
     m_namer.rule = ImageNamer::RuleFromNameType(m_settings->nameType);
-    const QString path = m_namer.MakeImagePath(dir, m_settings->imageType);
+    return dir;
+}
+
+QString OutputPipeline::save(QImage page) {
+    if (page.isNull() || page.sizeInBytes() < 0 || !m_settings)
+        return QString();
+    const QString path = m_namer.MakeImagePath(prepareNaming(), m_settings->imageType);
     qCDebug(lcOutput) << path;
     emit naming(path, page);
     stamp(&page);
     return queue(page, path) ? path : QString();
 }
 
+QStringList OutputPipeline::saveSides(const QList<QPair<QString, QImage>>& sides) {
+    QStringList names;
+    QList<QImage> pages;
+    for (const auto& side : sides)
+        if (!side.second.isNull()) {
+            names << side.first;
+            pages << side.second;
+        }
+    if (pages.isEmpty() || !m_settings)
+        return QStringList();
+    const QStringList paths = m_namer.MakeSidePaths(prepareNaming(), names, m_settings->imageType);
+    for (const QString& path : paths)
+        qCDebug(lcOutput) << path;
+    return queue(pages, paths, m_settings->jpgRate) ? paths : QStringList();
+}
+
+QStringList OutputPipeline::savePair(const QImage& left, const QImage& right) {
+    if ((left.isNull() && right.isNull()) || !m_settings)
+        return QStringList();
+    QString leftPath, rightPath;
+    m_namer.MakeBookPairPaths(prepareNaming(), leftPath, rightPath, m_settings->imageType);
+    qCDebug(lcOutput) << leftPath;
+    qCDebug(lcOutput) << rightPath;
+    QList<QImage> pages;
+    QStringList paths;
+    if (!left.isNull()) {
+        pages << left;
+        paths << leftPath;
+    }
+    if (!right.isNull()) {
+        pages << right;
+        paths << rightPath;
+    }
+    return queue(pages, paths, -1) ? paths : QStringList();
+}
+
 QString OutputPipeline::saveAs(QImage page, const QString& baseName) {
     if (page.isNull() || !m_settings)
         return QString();
-    QString path = outputDirectory();
-    if (!path.endsWith(QLatin1Char('/')))
-        path += QLatin1Char('/');
-    path += baseName + ImageType::extension(m_settings->imageType);
+    const QString path = m_namer.MakeNamedPath(outputDirectory(), baseName, m_settings->imageType);
     qCDebug(lcOutput) << path;
     stamp(&page);
     return queue(page, path) ? path : QString();
 }
 
 bool OutputPipeline::queue(const QImage& page, const QString& path) {
+    return queue(QList<QImage>{page}, QStringList{path}, m_settings->jpgRate);
+}
+
+bool OutputPipeline::queue(const QList<QImage>& pages, const QStringList& paths, int quality) {
     auto* thread = new SaveThread;
     thread->imageType = m_settings->imageType;
-    thread->quality = m_settings->jpgRate;
-    thread->SetImage(&page, path);
+    thread->quality = quality;
+    for (int i = 0; i < pages.size() && i < paths.size(); ++i)
+        thread->AddImage(&pages[i], paths[i]);
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     connect(thread, &SaveThread::Signal_Finished, this, &OutputPipeline::saved);
     connect(thread, &SaveThread::Signal_Failed, this, [this](QString file, QString reason) {

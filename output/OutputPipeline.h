@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QList>
+#include <QPair>
+#include <QStringList>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -30,8 +32,15 @@ public:
     // Names, stamps and queues `page`. Returns the path it will have, or an empty string when
     // nothing was queued.
     QString save(QImage page);
-    // The same under a caller-given base name in the output folder.
+    // The same under a caller-given base name in the output folder ("_2", "_3" … appended while
+    // that name is taken).
     QString saveAs(QImage page, const QString& baseName);
+    // The sides of one card, unstamped, under one shared name followed by each side's text
+    // ("Up", "Down"); written and announced in the order given. Returns the paths queued.
+    QStringList saveSides(const QList<QPair<QString, QImage>>& sides);
+    // The two pages of a book spread, unstamped, at the encoder's own default quality, named as
+    // a "_LEFT" / "_RIGHT" pair and announced left first; a null page is left out.
+    QStringList savePair(const QImage& left, const QImage& right);
     void stamp(QImage* image);
 
     // The output folder, falling back when the stored one cannot take files.
@@ -46,7 +55,11 @@ signals:
     void saveFailed(QString path, QString reason);
 
 private:
+    // Output folder, prefix and rule from the live settings; returns the folder.
+    QString prepareNaming();
     bool queue(const QImage& page, const QString& path);
+    // One save thread writes the files in order, so they are announced in that order.
+    bool queue(const QList<QImage>& pages, const QStringList& paths, int quality);
     void logFailure(const QString& message);
 
     AppSettings* m_settings = nullptr;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QThread>
 
@@ -15,6 +16,9 @@ public:
 
     // Deep-copies `img` (as RGB888) and stores the target path. Returns 1, or 0 for no image.
     int SetImage(const QImage* img, const QString& fileName);
+    // One more file for the same thread (the pages of one spread, the sides of one card): the
+    // files are written, and reported, in the order they were added.
+    int AddImage(const QImage* img, const QString& fileName);
 
     int quality = 80;
     int imageType = 0;
@@ -29,6 +33,9 @@ protected:
     void run() override;
 
 private:
-    QImage* image = nullptr;
-    QString fileName;
+    struct File {
+        QImage image;
+        QString name;
+    };
+    QList<File> files;
 };

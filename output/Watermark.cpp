@@ -1,5 +1,7 @@
 #include "output/Watermark.h"
 
+#include "app/ImageLimits.h"
+
 #include <QDateTime>
 #include <QFileInfo>
 #include <QFont>
@@ -96,6 +98,9 @@ bool Watermark::Apply(QImage* image, const WatermarkSettings& s, QString* proble
     if (!QFileInfo(s.picturePath).isFile())
         return fail(QStringLiteral("watermark picture not found: ") + s.picturePath);
     QImageReader reader(s.picturePath);
+    if (!imageSizeAcceptable(reader.size()))
+        return fail(QStringLiteral("watermark picture too large or of unknown size: ") +
+                    s.picturePath);
     const QImage picture = reader.read();
     if (picture.isNull())
         return fail(QStringLiteral("watermark picture unreadable: ") + s.picturePath + " (" +

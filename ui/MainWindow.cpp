@@ -1,6 +1,7 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QListView>
 #include <QLabel>
@@ -18,9 +19,11 @@
 #include "camera/DeviceController.h"
 #include "modes/CPreConfigBar.h"
 #include "output/ImageListPanel.h"
+#include "output/OutputPipeline.h"
 #include "camera/CameraPage.h"
 #include "ui/FirstPaintProbe.h"
 #include "ui/ImageSetPage.h"
+#include "ui/NoticeBar.h"
 #include "ui/SettingsPanel.h"
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -182,6 +185,12 @@ void MainWindow::connectCaptureFlow() {
             &CPreConfigBar::HandleTakePhoto);
     connect(m_preConfigBar, &CPreConfigBar::Signal_SaveImageToDisk, this,
             &MainWindow::TakePhotoFinish);
+    // A failed save never stops scanning: the user reads why, and the next capture goes on.
+    connect(m_preConfigBar->Output(), &OutputPipeline::saveFailed, this,
+            [this](const QString& path, const QString& reason) {
+                m_notices->showNotice(
+                    tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason));
+            });
     connect(pBtn_TakePhoto, &QPushButton::clicked, this, &MainWindow::Qbtn_TakePhoto_Clicked);
     connect(Btn_Preview_TurnRight, &QPushButton::clicked, this,
             &MainWindow::Handle_Doc_Preview_TurnRight);

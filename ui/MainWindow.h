@@ -34,6 +34,8 @@ class SettingsPanel;
 //   ui/MainWindowInput.cpp     keys, mouse (window drag, capture gesture), list menu
 //   ui/MainWindowLanguage.cpp  the nine language slots
 //   ui/MainWindowForwards.cpp  the settings, device and list slots handed to their components
+class NoticeBar;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -131,6 +133,12 @@ public slots:
     void Handle_DeleteSelectedImageItems();
     void Handle_Right_Zoom_Show_menu(QPoint pos);
 
+    // ================================================================== list actions
+    void Handle_SelectedImageItemsCopy();
+    void Handle_SelectedImageItemsPrint();
+    void Handle_SelectedImageItemsToPdf();
+    void Handle_SelectedImageItemsToWord();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -160,6 +168,8 @@ private:
     void changeLanguage(const QString& storedValue);
     // Returns the keyboard focus to the capture button, so Space keeps capturing.
     void focusCaptureButton();
+    // The non-blocking notice over the preview; parts report by signals and the window shows them.
+    NoticeBar* notices() const { return m_notices; }
     // Opens the list menu when the pointer is over the image list tab; true when it opened.
     bool showImageListMenu(const QPoint& windowPos, const QPoint& globalPos);
 
@@ -185,6 +195,7 @@ private:
     CPreConfigBar* m_preConfigBar = nullptr;
     DeviceController* m_device = nullptr;
     CaptureController* m_captures = nullptr;
+    NoticeBar* m_notices = nullptr;
 
     // ================================================================== frame widgets
     QWidget* centralWidget_ = nullptr;

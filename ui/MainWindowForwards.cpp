@@ -183,4 +183,24 @@ void MainWindow::Handle_DeleteSelectedImageItems() {
 
 void MainWindow::Handle_Right_Zoom_Show_menu(QPoint pos) {
     qCDebug(lcWindow) << "Menu Show Position:X" << pos.x() << "Y:" << pos.y();
+    // The list asks for its menu itself (on a thumbnail or on empty space): the window's own
+    // context-menu event never sees a click that the list takes.
+    ImageListPanel* list = m_panel->imageList();
+    list->execMenu(list->view()->viewport()->mapToGlobal(pos));
+}
+
+void MainWindow::Handle_SelectedImageItemsCopy() {
+    m_panel->imageList()->copySelected();
+}
+
+void MainWindow::Handle_SelectedImageItemsPrint() {
+    m_panel->imageList()->printSelected();
+}
+
+void MainWindow::Handle_SelectedImageItemsToPdf() {
+    m_panel->imageList()->exportSelected(0);
+}
+
+void MainWindow::Handle_SelectedImageItemsToWord() {
+    m_panel->imageList()->exportSelected(1);
 }

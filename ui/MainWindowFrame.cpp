@@ -24,6 +24,7 @@
 #include "app/StyleSheet.h"
 #include "app/LogCategories.h"
 #include "camera/CCameraPreview.h"
+#include "ui/NoticeBar.h"
 #include "camera/DeviceController.h"
 #include "modes/CPreConfigBar.h"
 #include "ui/MainWindow.h"
@@ -192,6 +193,9 @@ void MainWindow::buildMainGrid() {
                                  Qt::AlignRight | Qt::AlignHCenter | Qt::AlignVCenter);
     // The help tip lies on the preview's bottom-left corner, clear of the capture button.
     pQGridLayout_Main->addWidget(pQWid_HelpTip, 2, 0, 1, 1, Qt::AlignLeft | Qt::AlignBottom);
+    // Notices sit at the top of the preview, clear of the page outline's usual place.
+    m_notices = new NoticeBar(centralWidget_);
+    pQGridLayout_Main->addWidget(m_notices, 2, 0, 1, 1, Qt::AlignHCenter | Qt::AlignTop);
 
     // Extra width goes to the preview; the settings zone keeps its own width.
     pQGridLayout_Main->setColumnStretch(0, 1);
@@ -283,7 +287,8 @@ void MainWindow::Handle_UpdateHelpTip(QString tip) {
 
 void MainWindow::Handle_OpenAboutBox() {
     const QString text = tr("Name:") + m_settings->productName + "\n" + tr("Ver:") +
-                         QStringLiteral(MIRAVELO_VERSION) + "\n" + tr("Company:") + tr("ZR Document Imaging") + "\n" +
+                         QStringLiteral(MIRAVELO_VERSION) + "\n" + tr("Company:") +
+                         tr("ZR Document Imaging") + "\n" +
                          tr("Copyright (C) ZR Document Imaging. All rights reserved.");
     QMessageBox::information(nullptr, tr("About"), text, QMessageBox::Ok);
 }

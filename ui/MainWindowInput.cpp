@@ -62,7 +62,14 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event) {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() == Qt::ControlModifier && event->key() == Qt::Key_C) {
         qCDebug(lcWindow) << "Key:Ctrl+C";
-        // LIST: Handle_SelectedImageItemsCopy();
+        Handle_SelectedImageItemsCopy();
+        return;
+    }
+    // Delete acts like the list's delete button, while the list is in view; a text field with
+    // the focus takes the key itself.
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier &&
+        m_panel->isTabShown(SettingsPanel::ImageListTab)) {
+        Handle_DeleteSelectedImageItems();
         return;
     }
     const bool keypadEnter =

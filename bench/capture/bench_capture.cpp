@@ -4,6 +4,10 @@
 //     Document mode, Auto Cutting, JPG quality 90, 3264 x 2448: time from the trigger (the
 //     capture button's slot) to the new item in the image list, and how long the GUI thread was
 //     blocked meanwhile (gaps in a 2 ms heartbeat timer).
+//   bench_capture sheet [--runs N] [--source camera|scene]
+//     The same in sheet mode at 3264 x 2448 with "SaveDirectly", QR naming and the record file
+//     on: time from the trigger to the announced file (Signal_SaveImageToDisk), and the GUI
+//     thread's blocking. The camera shows a QR sheet; scene feeds rendered QR sheets.
 //   bench_capture series [--count N] [--source camera|scene] [--resolution W*H]
 //     N captures in a row with Save Directly and the Index rule: distinct files, announcements,
 //     overwrites, and resident memory growth after the first capture.
@@ -11,6 +15,7 @@
 // --source camera uses the virtual document camera (MIRAVELO_CAMERA=virtual is set); scene
 // feeds rendered desk photos straight into the window's capture hand-off.
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -28,67 +33,21 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchTools.h"
 #include "app/AppPaths.h"
 #include "app/AppSettings.h"
 #include "modes/CImagePreview.h"
 #include "modes/CPreConfigBar.h"
 #include "modes/DocumentModePage.h"
+#include "modes/SheetModePage.h"
 #include "scene/Scene.h"
 #include "ui/MainWindow.h"
 
 namespace {
 
-long residentKiB() {
-    QFile f("/proc/self/status");
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
-// CPU time of the calling thread in ms: what the GUI thread spent, whatever the machine's load.
-double threadCpuMs() {
-    timespec ts;
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &ts);
-    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
-}
-
-double median(std::vector<double> v) {
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    return v.size() % 2 ? v[v.size() / 2] : (v[v.size() / 2 - 1] + v[v.size() / 2]) / 2;
-}
-
-// Records how long the GUI thread went without serving a 2 ms timer.
-class Heartbeat : public QObject {
-public:
-    Heartbeat() {
-        timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&timer, &QTimer::timeout, [this] {
-            const double gap = clock.nsecsElapsed() / 1e6;
-            clock.restart();
-            if (gap > 5.0) {
-                blockedTotal += gap - 2.0;
-                longest = std::max(longest, gap);
-            }
-        });
-    }
-    void start() {
-        blockedTotal = longest = 0;
-        clock.start();
-        timer.start(2);
-    }
-    void stop() { timer.stop(); }
-    QTimer timer;
-    QElapsedTimer clock;
-    double blockedTotal = 0, longest = 0;
-};
-
-QImage renderFrame(uint32_t seed, int w, int h) {
-    scene::Params p = scene::randomParams(scene::Object::Document, seed, w, h);
+QImage renderFrame(uint32_t seed, int w, int h, bool qrSheet) {
+    scene::Params p =
+        scene::randomParams(qrSheet ? scene::Object::QrSheet : scene::Object::Document, seed, w, h);
     const scene::Scene s = scene::render(p);
     return QImage(s.rgb.data, s.rgb.cols, s.rgb.rows, int(s.rgb.step), QImage::Format_RGB888)
         .copy();
@@ -98,9 +57,12 @@ QImage renderFrame(uint32_t seed, int w, int h) {
 
 int main(int argc, char** argv) {
     qputenv("MIRAVELO_CAMERA", "virtual");
+    const bool sheet = argc > 1 && QByteArray(argv[1]) == "sheet";
+    if (sheet)
+        qputenv("MIRAVELO_VCAM_SCENE", "qrsheet");
     QApplication app(argc, argv);
     const QStringList args = app.arguments();
-    const QString mode = args.value(1, "latency");
+    const QString mode = sheet ? QString("latency") : args.value(1, "latency");
     auto option = [&](const QString& name, const QString& fallback) {
         const int i = args.indexOf(name);
         return i > 0 ? args.value(i + 1, fallback) : fallback;
@@ -147,7 +109,7 @@ int main(int argc, char** argv) {
     std::vector<QImage> frames;
     if (!fromCamera)
         for (uint32_t s = 1; s <= 4; ++s)
-            frames.push_back(renderFrame(s * 7, 3264, 2448));
+            frames.push_back(renderFrame(s * 7, 3264, 2448, sheet));
     int frameIndex = 0;
     auto trigger = [&] {
         if (fromCamera)
@@ -155,24 +117,31 @@ int main(int argc, char** argv) {
         else
             window.Handle_GotTakePhoto(frames[frameIndex++ % frames.size()]);
     };
+    if (sheet) {
+        bar->TabWidget()->setCurrentIndex(SheetMode);
+        bar->SheetPage()->nameByCodeBox()->click();
+        bar->SheetPage()->recordBox()->click();
+    }
+    // Document mode waits for the list item; sheet mode for the announcement of the file.
+    auto done = [&] { return sheet ? announced.count() : list->rowCount(); };
     auto waitForItems = [&](int n, int timeoutMs) {
         QElapsedTimer t;
         t.start();
-        while (list->rowCount() < n && t.elapsed() < timeoutMs)
+        while (done() < n && t.elapsed() < timeoutMs)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
-        return list->rowCount() >= n;
+        return done() >= n;
     };
 
     if (mode == "latency") {
-        std::vector<double> total, blocked, longest, guiCpu;
+        std::vector<double> total, blocked, longest, guiCpu, allCpu;
         Heartbeat beat;
         for (int i = 0; i < runs; ++i) {
             QTest::qWait(300);
-            const int before = list->rowCount();
+            const int before = done();
             beat.start();
             QElapsedTimer t;
             t.start();
-            const double cpu0 = threadCpuMs();
+            const double cpu0 = threadCpuMs(), all0 = threadCpuMs(CLOCK_PROCESS_CPUTIME_ID);
             trigger();
             if (!waitForItems(before + 1, 10000)) {
                 std::printf("run %d: no list item (no page found?)\n", i);
@@ -181,19 +150,31 @@ int main(int argc, char** argv) {
             }
             total.push_back(t.nsecsElapsed() / 1e6);
             guiCpu.push_back(threadCpuMs() - cpu0);
+            allCpu.push_back(threadCpuMs(CLOCK_PROCESS_CPUTIME_ID) - all0);
             beat.stop();
             blocked.push_back(beat.blockedTotal);
             longest.push_back(beat.longest);
         }
-        std::printf("document capture 3264x2448, Auto Cutting, JPG 90, source %s: %zu of %d runs\n",
+        std::printf("%s capture 3264x2448, %s, JPG 90, source %s: %zu of %d runs\n",
+                    sheet ? "sheet" : "document", sheet ? "QR naming and record" : "Auto Cutting",
                     fromCamera ? "virtual camera" : "rendered frames", total.size(), runs);
-        std::printf("trigger to list item: median %.1f ms (min %.1f, max %.1f)\n", median(total),
+        std::printf("trigger to %s: median %.1f ms (min %.1f, max %.1f)\n",
+                    sheet ? "announced file" : "list item", median(total),
                     total.empty() ? 0 : *std::min_element(total.begin(), total.end()),
                     total.empty() ? 0 : *std::max_element(total.begin(), total.end()));
         std::printf(
             "GUI thread blocked per capture: median total %.1f ms, median longest %.1f ms\n",
             median(blocked), median(longest));
         std::printf("GUI thread CPU time per capture: median %.1f ms\n", median(guiCpu));
+        // Every thread of the program (preview, workers, save threads): what the capture costs on
+        // a machine of its own, whatever the load of this one.
+        std::printf("CPU time of all threads per capture: median %.1f ms\n", median(allCpu));
+        if (sheet) {
+            int named = 0;
+            for (const QList<QVariant>& call : announced)
+                named += QFileInfo(call.at(0).toString()).fileName().startsWith("IMG") ? 0 : 1;
+            std::printf("files named by their QR code: %d of %d\n", named, int(announced.size()));
+        }
         QFile loadavg("/proc/loadavg");
         if (loadavg.open(QIODevice::ReadOnly))
             std::printf("load average at the end: %s", loadavg.readAll().constData());

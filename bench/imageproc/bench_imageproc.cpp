@@ -105,7 +105,7 @@ int main(int argc, char** argv) {
             const double truth = std::max(s.truth.aspect, 1.0 / s.truth.aspect);
             if (iou > 0.9)
                 aspectErr.push_back(std::abs(got / truth - 1.0));
-            SImage o{opt.data(), 0, 0};
+            SImage o{opt.data(), dst.width, dst.height};
             const auto t2 = std::chrono::steady_clock::now();
             const double c2 = cpuMs();
             KELM_MulticolorOptimizeImage(dst, &o, 0, 0, 0, 0);

@@ -3,7 +3,9 @@
 
 #include "JPGtoPDF.h"
 #include "JpgintoWord.h"
+#include "support/BombPicture.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
@@ -22,6 +24,7 @@
 #include <functional>
 #include <limits>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <zip.h>
 
 namespace Img {
@@ -148,6 +151,19 @@ void checkRefusals(const Convert& fn, const QString& good, const QString& out, c
     QVERIFY(QDir(out).mkdir("taken" + ext));
     QCOMPARE(convert(fn, {good}, out + "/taken" + ext), codes.output);
     QVERIFY(QDir(out).rmdir("taken" + ext));
+    // A FIFO at the target is refused, not replaced by a regular file.
+    const QString fifo = out + "/fifo" + ext;
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QCOMPARE(convert(fn, {good}, fifo), codes.output);
+    QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
+    QVERIFY(QFile::remove(fifo));
+    // A replaced private document stays private.
+    const QString kept = out + "/kept" + ext;
+    const QFile::Permissions privateMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+    QVERIFY(writeFile(kept, "private") && QFile::setPermissions(kept, privateMode));
+    QCOMPARE(convert(fn, {good}, kept), 1);
+    QCOMPARE(QFileInfo(kept).permissions() & QFile::Permissions(0x7077), privateMode);
+    QVERIFY(QFile::remove(kept));
     QCOMPARE(listFolder(out), before);
     QCOMPARE(readFile(old), QByteArray("older document"));
     QCOMPARE(convert(fn, {good}, old), 1);
@@ -388,10 +404,11 @@ private slots:
         QVERIFY(Img::writeFile(path("cut.jpg"), Img::readFile(path("good.jpg")).left(4000)));
         QVERIFY(Img::writeFile(path("text.jpg"), "not a picture at all\n"));
         QVERIFY(Img::writeFile(path("headless.jpg"), QByteArray("\xFF\xD8\xFF\xD9", 4)));
+        QVERIFY(Img::writeFile(path("bomb.bmp"), bombPicture()));
         Img::checkRefusals(pageSize(kA4W, kA4H), path("good.jpg"), out.path(), ".pdf",
                            {KELM_PDF_ERR_ARGUMENT, KELM_PDF_ERR_INPUT, KELM_PDF_ERR_OUTPUT},
                            {path("missing.jpg"), path("cut.jpg"), path("text.jpg"), dir_.path(),
-                            "/dev/zero", path("headless.jpg")});
+                            "/dev/zero", path("headless.jpg"), path("bomb.bmp")});
         QVERIFY(Img::readFile(out.filePath("old.pdf")).startsWith("%PDF-1."));
         const QStringList before = Img::listFolder(out.path());
         const QString target = out.filePath("new.pdf");
@@ -491,15 +508,61 @@ private slots:
         QVERIFY(Img::pattern(300, 200).save(path("good.png")));
         const QByteArray png = Img::readFile(path("good.png"));
         QVERIFY(Img::writeFile(path("cut.png"), png.left(png.size() / 2)));
+        QVERIFY(Img::writeFile(path("bomb.bmp"), bombPicture()));
         Img::checkRefusals(word(), path("good.png"), out.path(), ".docx",
                            {KELM_WORD_ERR_ARGUMENT, KELM_WORD_ERR_INPUT, KELM_WORD_ERR_OUTPUT},
-                           {path("cut.png")});
+                           {path("cut.png"), path("bomb.bmp")});
         // The replaced document is a package holding the very file, readable by others as the
         // umask says, not a private temporary file.
         QMap<QString, QByteArray> entries;
         QVERIFY(readPackage(out.filePath("old.docx"), &entries));
         QCOMPARE(entries.value("word/media/image1.png"), Img::readFile(path("good.png")));
         QVERIFY(QFileInfo(out.filePath("old.docx")).permissions() & QFile::ReadOther);
+    }
+
+    // The progress entry points count the pages as they go; a stop asked at any point answers
+    // the cancelled code and leaves the folder as it was, an older document included.
+    void progressCountsPagesAndStopLeavesNothing() {
+        QLibrary pdfLib(QStringLiteral(MIRAVELO_BIN_DIR "/libJPGtoPDF.so"));
+        QLibrary wordLib(QStringLiteral(MIRAVELO_BIN_DIR "/libJpgintoWord.so"));
+        auto pdf = reinterpret_cast<KELM_ConvertPDFWithProgress_Fn>(
+            pdfLib.resolve("KELM_ConvertPDFWithProgress"));
+        auto word = reinterpret_cast<KELM_JpgintoWordWithProgress_Fn>(
+            wordLib.resolve("KELM_JpgintoWordWithProgress"));
+        QVERIFY(pdf && word);
+        QVERIFY(Img::pattern(64, 48).save(path("p.jpg"), "JPG"));
+        const QByteArray file = QFile::encodeName(path("p.jpg"));
+        const char* table[] = {file.constData(), file.constData(), file.constData()};
+        struct Log {
+            QList<int> done;
+            int stopAt;
+        };
+        auto note = [](int done, int total, void* user) {
+            auto* log = static_cast<Log*>(user);
+            log->done << done;
+            return int(total == 3 && done == log->stopAt);
+        };
+        QTemporaryDir out;
+        const QByteArray target = QFile::encodeName(out.filePath("doc"));
+        for (const bool isPdf : {true, false}) {
+            auto run = [&](Log* log) {
+                return isPdf ? pdf(table, 3, 8.27, 11.69, target.constData(), note, log)
+                             : word(table, 3, 0, target.constData(), note, log);
+            };
+            Log whole{{}, -1};
+            QCOMPARE(run(&whole), 3);
+            QCOMPARE(whole.done.first(), 0);
+            QCOMPARE(whole.done.last(), 3);
+            QVERIFY(std::is_sorted(whole.done.begin(), whole.done.end()));
+            QVERIFY(Img::writeFile(out.filePath("doc"), "older"));
+            for (const int stopAt : {0, isPdf ? 2 : 1}) {
+                Log stopped{{}, stopAt};
+                QCOMPARE(run(&stopped), isPdf ? KELM_PDF_ERR_CANCELLED : KELM_WORD_ERR_CANCELLED);
+                QCOMPARE(Img::listFolder(out.path()), QStringList{"doc"});
+                QCOMPARE(Img::readFile(out.filePath("doc")), QByteArray("older"));
+            }
+            QVERIFY(QFile::remove(out.filePath("doc")));
+        }
     }
 };
 

@@ -21,9 +21,9 @@ void TestImageprocFuzz::nullAndDegenerateArguments() {
     unsigned char px[3] = {255, 255, 255};
     const SImage one{px, 1, 1};
 
-    GuardedBuffer img(64 * 48 * 3), out(64 * 48 * 3);
+    GuardedBuffer img(64 * 48 * 3), out(64 * 48 * 3), tiny(3);
     SImage src{img.data(), 64, 48}, dst{out.data(), 64, 48}, small{out.data(), 10, 10},
-        noRoom{out.data(), 0, 48};
+        noRoom{out.data(), 0, 48}, zero{tiny.data(), 0, 0};
     int inside[8] = {60, 2, 2, 45, 2, 2, 60, 45}, outside[8] = {6000, 2, 2, 45, 2, 2, 60, 45},
         collapsed[8] = {10, 10, 10, 10, 10, 10, 10, 10};
     const short refusals[] = {
@@ -40,6 +40,9 @@ void TestImageprocFuzz::nullAndDegenerateArguments() {
         KELM_CutRequestedROI(src, &noRoom, inside, 0, 0, 0, 0, 0),
         KELM_MulticolorOptimizeImage(src, &small, 0, 0, 0, 0),
         KELM_ThresholdImage(src, &small, 0),
+        // No size means no room, whatever buffer lies behind it.
+        KELM_MulticolorOptimizeImage(src, &zero, 0, 0, 0, 0),
+        KELM_ThresholdImage(src, &zero, 0),
         KELM_MulticolorOptimizeImage(src, nullptr, 0, 0, 0, 0),
         KELM_SynthesisIDCardFromPath(nullptr, "x", &dst, 1),
         KELM_SynthesisIDCardFromPath("/nonexistent/a.jpg", "/nonexistent/b.jpg", &dst, 1),
@@ -49,11 +52,11 @@ void TestImageprocFuzz::nullAndDegenerateArguments() {
     };
     for (size_t i = 0; i < sizeof refusals / sizeof *refusals; ++i)
         QVERIFY2(refusals[i] <= 0, qPrintable(QString("call %1").arg(i)));
-    QVERIFY(out.untouched());
+    QVERIFY(out.untouched() && tiny.untouched());
     // The same valid call succeeds, so the refusals above are about the arguments.
     QVERIFY(KELM_CutRequestedROI(src, &dst, inside, 0, 0, 0, 0, 0) > 0);
     QCOMPARE(KELM_ResetImageStyle(), short(1));
-    QVERIFY(img.intact() && out.intact());
+    QVERIFY(img.intact() && out.intact() && tiny.intact());
 }
 
 void TestImageprocFuzz::randomCallsStayInsideTheirBuffers() {

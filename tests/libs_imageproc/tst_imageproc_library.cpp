@@ -98,7 +98,7 @@ void TestImageprocLibrary::optimisationWhitensPaperAndKeepsInkAndColour() {
     cv::rectangle(page, cv::Rect(60, 450, 120, 80), cv::Scalar(190, 30, 30), cv::FILLED);
     cv::rectangle(page, cv::Rect(300, 450, 300, 380), cv::Scalar(50, 60, 70), cv::FILLED);
     std::vector<unsigned char> out(size_t(page.total()) * 3);
-    SImage src{page.data, page.cols, page.rows}, dst{out.data(), 0, 0};
+    SImage src{page.data, page.cols, page.rows}, dst{out.data(), page.cols, page.rows};
     QVERIFY(KELM_MulticolorOptimizeImage(src, &dst, 0, 0, 0, 0) > 0);
     QCOMPARE(cv::Size(dst.width, dst.height), page.size());
     const cv::Mat res(dst.height, dst.width, CV_8UC3, out.data());

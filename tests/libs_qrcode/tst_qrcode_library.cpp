@@ -12,10 +12,12 @@
 
 namespace {
 
-// A QR code of the given UTF-8 text drawn at (x, y) with the given module size.
-void drawCode(cv::Mat& img, const std::string& utf8, int x, int y, int module) {
+// A QR code of the given UTF-8 text drawn at (x, y) with the given module size, in Latin-1 or in
+// UTF-8 announced by an ECI segment.
+void drawCode(cv::Mat& img, const std::string& utf8, int x, int y, int module,
+              ZXing::CharacterSet charset = ZXing::CharacterSet::ISO8859_1) {
     ZXing::MultiFormatWriter writer(ZXing::BarcodeFormat::QRCode);
-    writer.setEncoding(ZXing::CharacterSet::ISO8859_1).setMargin(0);
+    writer.setEncoding(charset).setMargin(0);
     const ZXing::BitMatrix bits = writer.encode(utf8, 0, 0);
     for (int j = 0; j < bits.height(); ++j)
         for (int i = 0; i < bits.width(); ++i)
@@ -40,19 +42,22 @@ class TestQrcodeLibrary : public QObject {
     Q_OBJECT
 
 private slots:
-    void readsEveryCodeInReadingOrderAsLatin1();
+    void readsEveryCodeInReadingOrderAsUtf8();
     void limitsAndFailures();
 };
 
-void TestQrcodeLibrary::readsEveryCodeInReadingOrderAsLatin1() {
+void TestQrcodeLibrary::readsEveryCodeInReadingOrderAsUtf8() {
     cv::Mat page(1400, 1000, CV_8UC3, cv::Scalar(255, 255, 255));
     drawCode(page, "bottom left", 80, 900, 8);
     drawCode(page, "top right", 600, 100, 8);
     drawCode(page, "top left", 80, 110, 8);
-    drawCode(page, "M\xC3\xBCller \xC3\xA9t\xC3\xA9", 600, 900, 8);  // Müller été
-    // Reading order, and Latin-1: one byte per character.
-    QCOMPARE(decode(page), (std::vector<std::string>{"top left", "top right", "bottom left",
-                                                     "M\xFCller \xE9t\xE9"}));
+    drawCode(page, "M\xC3\xBCller \xC3\xA9t\xC3\xA9", 600, 900, 8);            // Müller été
+    const std::string japanese = "\xE6\x9D\xB1\xE4\xBA\xAC \xF0\x9F\x93\x84";  // 東京 📄
+    drawCode(page, japanese, 80, 500, 8, ZXing::CharacterSet::UTF8);
+    // Reading order, and every script as UTF-8.
+    QCOMPARE(decode(page),
+             (std::vector<std::string>{"top left", "top right", japanese, "bottom left",
+                                       "M\xC3\xBCller \xC3\xA9t\xC3\xA9"}));
 
     cv::Mat blank(400, 300, CV_8UC3, cv::Scalar(255, 255, 255));
     QVERIFY(decode(blank).empty());
@@ -62,7 +67,11 @@ void TestQrcodeLibrary::limitsAndFailures() {
     cv::Mat page(900, 1400, CV_8UC3, cv::Scalar(255, 255, 255));
     drawCode(page, "one", 50, 50, 6);
     drawCode(page, "two", 500, 50, 6);
-    drawCode(page, std::string(1500, 'A'), 700, 300, 3);  // longer than an entry
+    // Longer than an entry, in three-byte characters: 1039 bytes would end inside one.
+    std::string long3;
+    for (int i = 0; i < 400; ++i)
+        long3 += "\xE3\x81\x82";  // あ
+    drawCode(page, long3, 700, 300, 3, ZXing::CharacterSet::UTF8);
     // Only as many codes as asked for, and entries beyond that untouched.
     std::vector<char> area(3 * KELM_QRCODE_ENTRY_SIZE, 'x');
     SImage src{page.data, page.cols, page.rows};
@@ -70,7 +79,7 @@ void TestQrcodeLibrary::limitsAndFailures() {
     QCOMPARE(area[2 * KELM_QRCODE_ENTRY_SIZE], 'x');
     const auto all = decode(page, 32);  // in reading order, the long one last
     QCOMPARE(int(all.size()), 3);
-    QCOMPARE(int(all[2].size()), KELM_QRCODE_ENTRY_SIZE - 1);
+    QCOMPARE(all[2], long3.substr(0, 1038));
 
     // Refusals and an image too small to hold a code.
     SImage bad{page.data, 0, 10};

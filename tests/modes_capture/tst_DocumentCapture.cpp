@@ -145,11 +145,13 @@ private slots:
         settings.docRotateAngle = 0;
         QCOMPARE(QImage(shoot(photo(scene::Object::EmptyDesk, 30, 0.0))).size(), QSize(1600, 1200));
 
-        // Every mode lets go of its capture; a null capture is simply dropped.
+        // Every mode lets go of its capture once it is processed (sheet captures are cut on a
+        // worker); a null capture is simply dropped.
         for (int tab : {1, 2, 3}) {
             bar->TabWidget()->setCurrentIndex(tab);
             bar->HandleTakePhoto(capture(64, 48, qRgb(1, 2, 3)));
         }
+        QVERIFY(bar->WaitForSaves());
         QCOMPARE(g_released, 7);
         bar->HandleTakePhoto(QImage());
         settle();

@@ -195,7 +195,16 @@ private slots:
         delete texts;
 
         QCOMPARE(QRContentToFileName("A/B:C.D?E"), QString("A_B_C_D_E"));
-        QCOMPARE(QRContentToFileName("a\\b*c|d<e>f g\"h\ni"), QString("a_b_c_d_e_f g\"h\ni"));
+        QCOMPARE(QRContentToFileName("a\\b*c|d<e>f g\"h\ni\tj\x7f"),
+                 QString("a_b_c_d_e_f g\"h_i_j_"));
+        // Nothing of the text left: the caller names the page by the rule.
+        for (const char* nothing : {"", ".", "..", " / ", "\r\n"})
+            QVERIFY(QRContentToFileName(nothing).isEmpty());
+        // Too long: cut before the character that would not fit, never inside it.
+        const QString e = QString::fromUtf8("e\xCC\x81");  // e and a combining accent
+        const QString cut = QRContentToFileName(QString("x") + e.repeated(100));
+        QCOMPARE(cut, QString("x") + e.repeated(79));
+        QCOMPARE(QRContentToFileName(QString::fromUtf8("東京")), QString::fromUtf8("東京"));
     }
 };
 

@@ -2,12 +2,18 @@
 #include <QDesktopServices>
 #include <QListView>
 #include <QPushButton>
+#include <QPdfWriter>
 #include <QtTest>
+#include <QtWidgets>
+#include <memory>
 
 #include "app/AppSettings.h"
 #include "app/Log.h"
 #include "output/ImageListModel.h"
+#include "output/FileListMime.h"
+#include "output/ImageCaptionDelegate.h"
 #include "output/ImageListPanel.h"
+#include "output/ImagePrinter.h"
 
 class TestImageList : public QObject {
     Q_OBJECT
@@ -47,6 +53,13 @@ private slots:
         model.addFile(m_dir.path() + "/odd\\name.png");
         QCOMPARE(model.path(3), m_dir.path() + "/odd/name.png");
         QVERIFY(!model.removeRows(3, 2) && model.removeRows(2, 2) && model.rowCount() == 2);
+
+        // Captions keep their start and as much of their end as fits: names of one series differ
+        // at the end.
+        const QFontMetrics fm(QApplication::font());
+        const QString name = "IMG2026_12_07_01_18_39.jpg", shown = "IMG\u202618_39.jpg";
+        QCOMPARE(ImageCaptionDelegate::shortened(name, fm, fm.horizontalAdvance(shown)), shown);
+        QCOMPARE(ImageCaptionDelegate::shortened("a.png", fm, 90), QString("a.png"));
     }
 
     void panelOpensSelectsAndDeletes() {
@@ -82,6 +95,78 @@ private slots:
         QCOMPARE(panel.model()->rowCount(), 1);
         QCOMPARE(panel.model()->path(0), paths[2]);
         QVERIFY(!QFile::exists(paths[1]) && QFile::exists(paths[2]));
+    }
+
+    // The clipboard carries the files for file managers and, for one picture, the picture itself;
+    // what was on it before stays, except an older picture or file list.
+    void copyOffersEveryFormAndKeepsTheRest() {
+        const QStringList paths = {saved("one.png", {30, 20}), saved("two #2.png", {20, 30})};
+        QMimeData before;
+        before.setText("earlier text");
+        before.setImageData(QImage(5, 5, QImage::Format_RGB32));
+        const QByteArray url0 = QUrl::fromLocalFile(paths[0]).toEncoded();
+        const QByteArray url1 = QUrl::fromLocalFile(paths[1]).toEncoded();
+        QVERIFY(url1.contains("%20%232"));
+        std::unique_ptr<QMimeData> two(FileListMime::create(paths, &before));
+        QCOMPARE(two->data("text/uri-list"), url0 + "\r\n" + url1 + "\r\n");
+        QCOMPARE(two->data("x-special/gnome-copied-files"), "copy\n" + url0 + "\n" + url1);
+        QCOMPARE(two->text(), QString("earlier text"));
+        QVERIFY(!two->hasImage());
+        std::unique_ptr<QMimeData> one(FileListMime::create({paths[1]}));
+        QCOMPARE(qvariant_cast<QImage>(one->imageData()).size(), QSize(20, 30));
+
+        AppSettings settings;
+        Log log;
+        ImageListPanel panel(&settings, &log);
+        for (const QString& path : paths)
+            panel.addFile(path);
+        QApplication::clipboard()->setText("kept");
+        panel.view()->selectionModel()->select(panel.model()->index(1),
+                                               QItemSelectionModel::Select);
+        panel.view()->selectionModel()->select(panel.model()->index(0),
+                                               QItemSelectionModel::Select);
+        panel.copySelected();
+        const QMimeData* clip = QApplication::clipboard()->mimeData();
+        QCOMPARE(clip->data("text/uri-list"), url1 + "\r\n" + url0 + "\r\n");  // selection order
+        QCOMPARE(clip->text(), QString("kept"));
+    }
+
+    // One page per picture in the given order, each fitted to the page area from its top-left
+    // corner; an unreadable file keeps its (empty) page.
+    void printingFitsOnePicturePerPage() {
+        const QStringList paths = {saved("wide.png", {400, 100}), m_dir.filePath("gone.png"),
+                                   saved("tall.png", {100, 400})};
+        const QString pdf = m_dir.filePath("printed.pdf");
+        QPdfWriter writer(pdf);
+        writer.setResolution(72);
+        QCOMPARE(ImagePrinter::print(paths, &writer), 3);
+        QProcess info;
+        info.start("pdfinfo", {pdf});
+        QVERIFY(info.waitForFinished(-1));
+        QVERIFY(QString(info.readAll()).contains(QRegularExpression("Pages:\\s+3\\n")));
+        // Rendered pages: the wide picture spans the printable width, the tall one its height.
+        auto page = [&](int n) {
+            QProcess render;
+            render.start("pdftoppm",
+                         {"-r", "36", "-png", "-f", QString::number(n), "-l", QString::number(n),
+                          "-singlefile", pdf, m_dir.filePath("page")});
+            render.waitForFinished(-1);
+            return QImage(m_dir.filePath("page.png"));
+        };
+        const QRect area = writer.pageLayout().paintRectPixels(36);
+        auto drawn = [](const QImage& image) {
+            QRect box;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (qGreen(image.pixel(x, y)) < 200)
+                        box |= QRect(x, y, 1, 1);
+            return box;
+        };
+        const QRect wide = drawn(page(1)), tall = drawn(page(3));
+        QVERIFY(drawn(page(2)).isEmpty());
+        QVERIFY2(qAbs(wide.width() - area.width()) <= 2 && qAbs(wide.left() - area.left()) <= 1,
+                 qPrintable(QString("%1 %2").arg(wide.width()).arg(area.width())));
+        QVERIFY(qAbs(tall.height() - area.height()) <= 2 && qAbs(tall.top() - area.top()) <= 1);
     }
 };
 

@@ -84,9 +84,11 @@ private slots:
         ImageNamer namer;
         namer.index = 7;
         QCOMPARE(side(namer, "Up") + side(namer, "Down"), "IMG0007Up.jpgIMG0007Down.jpg");
-        touch("IMG0007Up.jpg");
-        // Index rule: walks on, ending one past the number used.
-        QCOMPARE(side(namer, "Up"), "IMG0008Up.jpg");
+        // Both sides of the next card share the first number free for both, also while the
+        // first card's files are still being written; the counter stays on it.
+        touch("IMG0008Down.jpg");
+        QCOMPARE(namer.MakeSidePaths(dir(), {"Up", "Down"}, ImageType::Jpg),
+                 QStringList({dir() + "/IMG0009Up.jpg", dir() + "/IMG0009Down.jpg"}));
         QCOMPARE(namer.index, 9);
 
         // Time rule: no prefix, and an occupied name is never handed out again.
@@ -105,7 +107,7 @@ private slots:
         QVERIFY(dated("0001Up.jpg").contains(side(byDate, "Up")));
         QCOMPARE(byDate.index, 1);
 
-        // Book pairs: a counter of their own, the same pair offered until one side is written.
+        // Book pairs: a counter of their own; a pair handed out is not offered again.
         ImageNamer book;
         QString left, right;
         touch("IMG0000_RIGHT.jpg");
@@ -113,9 +115,6 @@ private slots:
         QCOMPARE(QStringList({left, right}),
                  QStringList({dir() + "/IMG0001_LEFT.jpg", dir() + "/IMG0001_RIGHT.jpg"}));
         QVERIFY(book.bookIndex == 1 && book.index == 0);
-        book.MakeBookPairPaths(dir(), left, right, ImageType::Jpg);
-        QCOMPARE(left, dir() + "/IMG0001_LEFT.jpg");
-        touch("IMG0001_LEFT.jpg");
         book.MakeBookPairPaths(dir(), left, right, ImageType::Jpg);
         QCOMPARE(right, dir() + "/IMG0002_RIGHT.jpg");
     }

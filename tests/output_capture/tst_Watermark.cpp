@@ -2,6 +2,7 @@
 #include <QtTest>
 
 #include "output/Watermark.h"
+#include "support/BombPicture.h"
 #include "tests/app/TestFiles.h"
 
 namespace {
@@ -74,11 +75,15 @@ private slots:
 
         // A picture that cannot be drawn is reported, and the capture is left as it was.
         QVERIFY(writeFile(dir.filePath("notes.png"), "this is not a picture"));
-        for (const QString& path : {dir.filePath("missing.png"), dir.filePath("notes.png"), {}}) {
+        QVERIFY(writeFile(dir.filePath("bomb.bmp"), bombPicture()));
+        for (const QString& path : {dir.filePath("missing.png"), dir.filePath("notes.png"),
+                                    dir.filePath("bomb.bmp"), QString()}) {
             s.picturePath = path;
             QImage img = blank(200, 100);
             QString problem;
             QVERIFY(!Watermark::Apply(&img, s, &problem) && !problem.isEmpty());
+            // Refused on its declared size, before a gigabyte is allocated for it.
+            QVERIFY(!path.endsWith("bomb.bmp") || problem.contains("too large"));
             QVERIFY(changed(img).isNull());
         }
         QVERIFY(Watermark::Apply(nullptr, s));  // nothing to stamp is not a failure

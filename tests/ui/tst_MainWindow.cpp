@@ -302,6 +302,49 @@ private slots:
         QVERIFY(!w->device()->previewRunning());
     }
 
+    // The list as a user meets it: its menu opens from a right-click the list takes, Ctrl+C puts
+    // the selection on the clipboard, and Delete deletes like the button, but only while the
+    // list is in view.
+    void listMenuCopyAndDeleteKeys() {
+        writeIni(f->captureIni());
+        MainWindow* w = startWindow();
+        QVERIFY(w);
+        QStringList paths;
+        for (const char* name : {"IMG2026_0001_front.png", "IMG2026_0001_back.png"}) {
+            paths << f->out(name);
+            QVERIFY(QImage(40, 30, QImage::Format_RGB32).save(paths.last()));
+            w->TakePhotoFinish(paths.last());
+        }
+        QListView* view = f->find<QListView>("pListWidget_Images");
+        QCOMPARE(view->textElideMode(), Qt::ElideMiddle);
+        QMenu* opened = nullptr;
+        QTimer::singleShot(0, [&] {
+            if (QTest::qWaitFor([&] { return QApplication::activePopupWidget(); }, 20000))
+                opened = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (opened)
+                opened->close();
+        });
+        emit view->customContextMenuRequested(QPoint(300, 200));  // empty space
+        QCOMPARE(opened, f->find<QMenu>("pQmenu_ImageList"));
+        for (QAction* action : opened->actions())
+            QVERIFY2(action->isEnabled(), qPrintable(action->text()));
+
+        view->selectAll();
+        QTest::keyClick(w, Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* clip = QApplication::clipboard()->mimeData();
+        QCOMPARE(clip->data("text/uri-list"), QUrl::fromLocalFile(paths[0]).toEncoded() + "\r\n" +
+                                                  QUrl::fromLocalFile(paths[1]).toEncoded() +
+                                                  "\r\n");
+
+        f->find<QTabWidget>("ptabwidget_RightSetZone_Set")->setCurrentIndex(0);
+        QTest::keyClick(w, Qt::Key_Delete);
+        QCOMPARE(view->model()->rowCount(), 2);
+        f->find<QTabWidget>("ptabwidget_RightSetZone_Set")->setCurrentIndex(2);
+        QTest::keyClick(w, Qt::Key_Delete);
+        QCOMPARE(view->model()->rowCount(), 0);
+        QVERIFY(!QFile::exists(paths[0]) && !QFile::exists(paths[1]));
+    }
+
     void closeFadesOutThenCloses() {
         MainWindow* w = startWindow();
         QVERIFY(QTest::qWaitForWindowExposed(w));

@@ -7,8 +7,9 @@
  * Back ends: real V4L2 capture devices (/dev/video*) and built-in virtual cameras. Virtual cameras
  * are listed only when no real camera is present; the environment variable MIRAVELO_CAMERA selects
  * "virtual" (only virtual devices) or "v4l2" (only real ones). MIRAVELO_VCAM_SCENE picks what the
- * virtual document camera shows: a rendered scene ("document", "card", "book", "qrsheet", "desk")
- * or an image file or folder of images, shown one after another.
+ * virtual document camera shows: a rendered scene ("document", "card", "book", "qrsheet", "desk";
+ * "qrsheet:<text>" puts <text>, UTF-8 in any script, into the sheet's QR code) or an image file
+ * or folder of images, shown one after another.
  *
  * Call order: Init, GetDeviceList, GetResolutionList, BGR2RGB(1), StartPreview, QueryFrame on a
  * timer (property calls in between), StopPreview. Start and stop may repeat without a new Init.

@@ -222,7 +222,8 @@ bool VirtualCamera::prepareLoop() {
             const size_t perFrame = yuy2 ? size_t(w) * h * 2 : size_t(w) * h / 4;
             const size_t budget = yuy2 ? kYuy2LoopBudgetBytes : kMjpgLoopBudgetBytes;
             const int count = int(std::clamp<size_t>(budget / perFrame, 1, 8));
-            pictures = VirtualScene::renderLoop(kind, w, h, count, cancel_);
+            pictures =
+                VirtualScene::renderLoop(kind, w, h, count, cancel_, VirtualScene::qrTextOf(scene));
         }
     } else {
         pictures = VirtualScene::renderLoop(VirtualScene::Kind::Face, w, h, 6, cancel_);

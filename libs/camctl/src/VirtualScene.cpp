@@ -4,6 +4,7 @@
 #include <opencv2/imgproc.hpp>
 #include <scene/BookScene.h>
 #include <scene/Scene.h>
+#include <visioncore/ImageFile.h>
 
 #include <algorithm>
 #include <cmath>
@@ -13,9 +14,11 @@ namespace camctl {
 
 namespace {
 
+const std::string kQrPrefix = "qrsheet:";
+
 // The desk scenes come from the shared scene renderer; this picks a pleasant, fully visible
 // arrangement for a live demo: the object near the centre, slightly turned, no camera tilt.
-cv::Mat renderScene(VirtualScene::Kind kind, int width, int height) {
+cv::Mat renderScene(VirtualScene::Kind kind, int width, int height, const std::string& qrText) {
     if (kind == VirtualScene::Kind::Book) {
         scene::BookSceneParams p;
         p.width = width;
@@ -35,6 +38,10 @@ cv::Mat renderScene(VirtualScene::Kind kind, int width, int height) {
     p.rotationDeg = object == scene::Object::Card ? -4.0 : 3.0;
     p.tiltXDeg = p.tiltYDeg = 0.0;
     p.castShadow = false;
+    if (object == scene::Object::QrSheet) {
+        p.qrTexts = {qrText};
+        p.qrSizeMm = 40.0;
+    }
     // Wide enough for an A4 page upright in any of the offered aspect ratios.
     const double aspect = double(width) / std::max(1, height);
     p.fieldWidthMm = object == scene::Object::Card ? 300.0 : std::max(460.0, 370.0 * aspect);
@@ -78,7 +85,7 @@ bool VirtualScene::kindFromName(const std::string& name, Kind& kind) {
         kind = Kind::Card;
     else if (name == "book")
         kind = Kind::Book;
-    else if (name == "qrsheet" || name == "qr")
+    else if (name == "qrsheet" || name == "qr" || name.rfind(kQrPrefix, 0) == 0)
         kind = Kind::QrSheet;
     else if (name == "desk" || name == "empty")
         kind = Kind::Desk;
@@ -87,8 +94,16 @@ bool VirtualScene::kindFromName(const std::string& name, Kind& kind) {
     return true;
 }
 
+std::string VirtualScene::qrTextOf(const std::string& name) {
+    if (name.rfind(kQrPrefix, 0) == 0 && name.size() > kQrPrefix.size())
+        return name.substr(kQrPrefix.size());
+    // An invoice number in Japanese: the demo sheet shows at once that any script comes through.
+    return "\xE8\xAB\x8B\xE6\xB1\x82\xE6\x9B\xB8 No. 2024-0117";  // 請求書 No. 2024-0117
+}
+
 std::vector<cv::Mat> VirtualScene::renderLoop(Kind kind, int width, int height, int count,
-                                              const std::atomic<bool>* cancel) {
+                                              const std::atomic<bool>* cancel,
+                                              const std::string& qrText) {
     std::vector<cv::Mat> loop;
     // The base picture is rendered once with a margin; the loop frames are crops at slightly
     // different offsets (a hand-held sway) with their own noise.
@@ -98,7 +113,7 @@ std::vector<cv::Mat> VirtualScene::renderLoop(Kind kind, int width, int height, 
     if (kind == Kind::Face) {
         canvas = face(cw, ch);
     } else {
-        canvas = renderScene(kind, cw, ch);
+        canvas = renderScene(kind, cw, ch, qrText);
         if (canvas.empty())
             return loop;
         cv::cvtColor(canvas, canvas, cv::COLOR_RGB2BGR);
@@ -124,12 +139,9 @@ std::vector<cv::Mat> VirtualScene::renderLoop(Kind kind, int width, int height, 
 }
 
 cv::Mat VirtualScene::fitPhoto(const std::string& path, int width, int height) {
-    cv::Mat photo;
-    try {
-        photo = cv::imread(path, cv::IMREAD_COLOR);
-    } catch (const cv::Exception&) {
-        return {};
-    }
+    // A scene folder may hold anything: a FIFO or a picture declaring gigapixels is skipped, not
+    // waited for or decoded.
+    const cv::Mat photo = visioncore::readImageFile(path);
     if (photo.empty())
         return {};
     if (photo.cols == width && photo.rows == height)

@@ -8,6 +8,23 @@
 
 namespace {
 
+// Decoders trust the size a header declares: a 1 MB file claiming 20,000 x 20,000 pixels would
+// have the export allocate gigabytes. Nothing a camera or scanner makes comes near this.
+constexpr long long kMaxPixels = 100LL * 1000 * 1000;
+
+bool sizeAcceptable(int width, int height, std::string* error) {
+    if (width <= 0 || height <= 0) {
+        *error = "picture size unknown";
+        return false;
+    }
+    if ((long long)width * height > kMaxPixels) {
+        *error = "picture too large: " + std::to_string(width) + " x " + std::to_string(height) +
+                 " pixels";
+        return false;
+    }
+    return true;
+}
+
 struct FileCloser {
     void operator()(FILE* f) const { std::fclose(f); }
 };
@@ -69,6 +86,8 @@ bool ExportInput::probe(const char* path, ExportInput* out, std::string* error) 
         in.format_ = "jpeg";
         in.width_ = in.jpeg_.displayWidth();
         in.height_ = in.jpeg_.displayHeight();
+        if (!sizeAcceptable(in.width_, in.height_, error))
+            return false;
         *out = in;
         return true;
     }
@@ -90,6 +109,8 @@ bool ExportInput::probe(const char* path, ExportInput* out, std::string* error) 
         size.transpose();
     in.width_ = size.width();
     in.height_ = size.height();
+    if (!sizeAcceptable(in.width_, in.height_, error))
+        return false;
     *out = in;
     return true;
 }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <atomic>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -26,6 +27,17 @@ bool FileSink::open(const std::string& targetPath) {
     if (targetPath.empty() || targetPath.back() == '/') {
         error_ = "output path names no file";
         return false;
+    }
+    // An existing document is replaced with the same permissions (a 640 file stays private);
+    // anything but a regular file (a FIFO, a device, a folder) is never replaced by one.
+    struct stat existing {};
+    keepMode_ = -1;
+    if (::stat(targetPath.c_str(), &existing) == 0) {
+        if (!S_ISREG(existing.st_mode)) {
+            error_ = "output path exists and is not a regular file";
+            return false;
+        }
+        keepMode_ = int(existing.st_mode & 07777);
     }
     // The temporary name is unique per process and call, and created exclusively, so two exports to
     // the same folder at once never share a file. The mode lets the umask decide, as for any
@@ -136,6 +148,8 @@ bool FileSink::commit() {
     if (fd_ < 0)
         return false;
     flush();
+    if (ok_ && keepMode_ >= 0 && ::fchmod(fd_, mode_t(keepMode_)) != 0)
+        fail("cannot keep the permissions of the file it replaces");
     if (::close(fd_) != 0)
         fail("close failed");
     fd_ = -1;

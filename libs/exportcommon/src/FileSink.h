@@ -45,5 +45,6 @@ private:
     std::vector<char> buffer_;
     uint64_t offset_ = 0;
     bool ok_ = false;
+    int keepMode_ = -1;  // permissions of the file being replaced, -1 for a new one
     std::string error_;
 };

@@ -56,8 +56,9 @@ KELM_IMAGEPROC_API short KELM_GetMoreRectPoint(SImage src, int* corners, int max
 KELM_IMAGEPROC_API short KELM_CutRequestedROI(SImage src, SImage* dst, int* corners, int r1, int r2,
                                               int r3, int r4, int r5);
 
-/* Colour optimisation of a cut page: even white paper, crisp dark text, colours kept. dst->data
- * must hold src.width * src.height * 3 bytes; dst's width and height are set to the source's.
+/* Colour optimisation of a cut page: even white paper, crisp dark text, colours kept. dst->width
+ * and dst->height must describe room for at least the source's pixels (a descriptor of 0 x 0 is
+ * refused); on success they are set to the source's.
  * The four trailing ints are reserved (pass 0). */
 KELM_IMAGEPROC_API short KELM_MulticolorOptimizeImage(SImage src, SImage* dst, int r1, int r2,
                                                       int r3, int r4);
@@ -73,15 +74,16 @@ KELM_IMAGEPROC_API short KELM_CalibrateIDCard(SImage src, SImage* dst, int* corn
  * 210 mm wide (897 x 566 pixels on the usual page). mode is reserved (pass 1). */
 KELM_IMAGEPROC_API short KELM_SynthesisIDCard(SImage front, SImage back, SImage* dst, int mode);
 
-/* The same as KELM_SynthesisIDCard with both sides read from image files (Latin-1 paths). */
+/* The same as KELM_SynthesisIDCard with both sides read from image files (Latin-1 paths). Only
+ * regular files are read, and a picture declaring more than 100 million pixels is refused. */
 KELM_IMAGEPROC_API short KELM_SynthesisIDCardFromPath(const char* frontPath, const char* backPath,
                                                       SImage* dst, int mode);
 
 /* Returns the black-and-white threshold of KELM_ThresholdImage to its automatic default. */
 KELM_IMAGEPROC_API short KELM_ResetImageStyle(void);
 
-/* Black-and-white rendering of a page, as for a fax or a photocopy. dst->data must hold
- * src.width * src.height * 3 bytes. mode is reserved (pass 0). */
+/* Black-and-white rendering of a page, as for a fax or a photocopy. dst must describe room for
+ * at least the source's pixels, as for KELM_MulticolorOptimizeImage. mode is reserved (pass 0). */
 KELM_IMAGEPROC_API short KELM_ThresholdImage(SImage src, SImage* dst, int mode);
 
 /* Fixes the threshold of KELM_ThresholdImage to 1..254 (lower keeps less ink); 0 selects the

@@ -7,6 +7,7 @@
 #include "CardProcessor.h"
 #include "ColorOptimizer.h"
 #include "visioncore/DebugDump.h"
+#include "visioncore/ImageFile.h"
 #include "OutlineDetector.h"
 #include "visioncore/Quad.h"
 #include "Rectifier.h"
@@ -147,13 +148,10 @@ short KELM_CalibrateIDCard(SImage src, SImage* dst, int* corners, int, int, int,
 }  // extern "C"
 
 namespace {
-// An output descriptor with no size yet promises room for the source; one with a size must have
-// room for it.
+// The caller's width and height are all we know of its buffer: a descriptor without a size
+// describes no room at all, however large the buffer behind it may be.
 bool canHoldSource(const SImage& src, const SImage* dst) {
-    if (!validImage(src) || !dst || !dst->data)
-        return false;
-    return (dst->width == 0 && dst->height == 0) ||
-           capacityPixels(dst) >= (long long)src.width * src.height;
+    return validImage(src) && capacityPixels(dst) >= (long long)src.width * src.height;
 }
 }  // namespace
 
@@ -211,8 +209,9 @@ short KELM_SynthesisIDCardFromPath(const char* frontPath, const char* backPath, 
     return guarded([&]() -> short {
         if (!frontPath || !backPath || !*frontPath || !*backPath || capacityPixels(dst) <= 0)
             return 0;
-        cv::Mat f = cv::imread(frontPath, cv::IMREAD_COLOR),
-                b = cv::imread(backPath, cv::IMREAD_COLOR);
+        // Refuses FIFOs and devices (which would block or never end) and pictures whose header
+        // declares more pixels than any card photo has, before decoding a single one.
+        cv::Mat f = visioncore::readImageFile(frontPath), b = visioncore::readImageFile(backPath);
         if (f.empty() || b.empty())
             return 0;
         cv::cvtColor(f, f, cv::COLOR_BGR2RGB);

@@ -181,8 +181,28 @@ void DocxPackage::fittedExtent(int width, int height, long long* cx, long long* 
     *cy = std::max(1LL, std::llround(height * scale));
 }
 
+namespace {
+struct StopState {
+    const DocxPackage::StopAsked* stopAsked;
+    double written = 0;
+    bool asked = false;
+};
+
+void noteProgress(zip_t*, double written, void* state) {
+    static_cast<StopState*>(state)->written = written;
+}
+
+int cancelWhenAsked(zip_t*, void* state) {
+    auto* s = static_cast<StopState*>(state);
+    if (!s->asked)
+        s->asked = (*s->stopAsked)(s->written);
+    return s->asked ? 1 : 0;
+}
+}  // namespace
+
 bool DocxPackage::write(const std::string& outPath, const std::vector<Picture>& pictures,
-                        const QString& title, std::string* error) {
+                        const QString& title, std::string* error, const StopAsked& stopAsked,
+                        bool* cancelled) {
     int zerr = 0;
     // libzip builds the archive in a temporary file beside outPath and renames it into place only
     // in zip_close(), so a failure at any point leaves no partial document behind.
@@ -238,7 +258,16 @@ bool DocxPackage::write(const std::string& outPath, const std::vector<Picture>& 
         if (p.format == "jpeg" || p.format == "png" || p.format == "gif")
             zip_set_file_compression(zip, zip_uint64_t(index), ZIP_CM_STORE, 0);
     }
-    if (zip_close(zip) != 0)
+    // The pictures are copied inside zip_close(): that is where progress is made and a stop helps.
+    StopState state{&stopAsked};
+    if (stopAsked) {
+        zip_register_progress_callback_with_state(zip, 0.001, noteProgress, nullptr, &state);
+        zip_register_cancel_callback_with_state(zip, cancelWhenAsked, nullptr, &state);
+    }
+    if (zip_close(zip) != 0) {
+        if (cancelled)
+            *cancelled = state.asked;
         return fail("cannot write package");
+    }
     return true;
 }

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,9 +19,14 @@ public:
         int height = 0;
     };
 
-    // Creates outPath, replacing any file of that name only once the package is complete.
+    // Told the share of the package written so far (0 to 1); answering true stops the writing.
+    using StopAsked = std::function<bool(double written)>;
+
+    // Creates outPath, replacing any file of that name only once the package is complete. A stop
+    // asked by `stopAsked` ends it like any failure: no file under outPath, *cancelled set.
     bool write(const std::string& outPath, const std::vector<Picture>& pictures,
-               const QString& title, std::string* error);
+               const QString& title, std::string* error, const StopAsked& stopAsked = nullptr,
+               bool* cancelled = nullptr);
 
     // Page geometry in twentieths of a point: A4 with half-inch margins.
     static constexpr int kPageWidthTwips = 11906;

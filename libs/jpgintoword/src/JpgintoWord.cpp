@@ -23,7 +23,13 @@ bool wordShowsFormat(const QByteArray& format) {
            format == "tiff";
 }
 
-int convert(const char* const* files, int count, const char* outPath) {
+struct Progress {
+    KELM_ExportProgress_Fn callback;
+    void* user;
+    bool stop(int done, int total) const { return callback && callback(done, total, user) != 0; }
+};
+
+int convert(const char* const* files, int count, const char* outPath, const Progress& progress) {
     if (!files || count < 1 || !outPath || !*outPath) {
         report("invalid arguments");
         return KELM_WORD_ERR_ARGUMENT;
@@ -37,6 +43,9 @@ int convert(const char* const* files, int count, const char* outPath) {
     std::vector<DocxPackage::Picture> pictures;
     pictures.reserve(std::size_t(count));
     for (int i = 0; i < count; ++i) {
+        // Reading the pictures counts as no page done yet; asking lets a stop take effect early.
+        if (progress.stop(0, count))
+            return KELM_WORD_ERR_CANCELLED;
         ExportInput input;
         std::string error;
         if (!ExportInput::probe(files[i], &input, &error)) {
@@ -75,11 +84,16 @@ int convert(const char* const* files, int count, const char* outPath) {
 
     DocxPackage package;
     std::string error;
+    bool cancelled = false;
+    DocxPackage::StopAsked stopAsked;
+    if (progress.callback)
+        stopAsked = [&](double written) { return progress.stop(int(written * count), count); };
     if (!package.write(outPath, pictures, QFileInfo(QFile::decodeName(outPath)).completeBaseName(),
-                       &error)) {
+                       &error, stopAsked, &cancelled)) {
         report(std::string(outPath) + ": " + error);
-        return KELM_WORD_ERR_OUTPUT;
+        return cancelled ? KELM_WORD_ERR_CANCELLED : KELM_WORD_ERR_OUTPUT;
     }
+    progress.stop(count, count);
     return count;
 }
 
@@ -87,9 +101,15 @@ int convert(const char* const* files, int count, const char* outPath) {
 
 extern "C" int KELM_JpgintoWord(const char* const* files, int count, int reserved,
                                 const char* outPath) {
+    return KELM_JpgintoWordWithProgress(files, count, reserved, outPath, nullptr, nullptr);
+}
+
+extern "C" int KELM_JpgintoWordWithProgress(const char* const* files, int count, int reserved,
+                                            const char* outPath, KELM_ExportProgress_Fn progress,
+                                            void* user) {
     (void)reserved;
     try {
-        return convert(files, count, outPath);
+        return convert(files, count, outPath, Progress{progress, user});
     } catch (const std::bad_alloc&) {
         report("out of memory");
     } catch (...) {

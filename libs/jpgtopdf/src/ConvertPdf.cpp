@@ -28,8 +28,15 @@ void report(const std::string& what) {
         std::fprintf(stderr, "JPGtoPDF: %s\n", what.c_str());
 }
 
+struct Progress {
+    KELM_ExportProgress_Fn callback;
+    void* user;
+    // True when the caller wants the conversion to stop.
+    bool stop(int done, int total) const { return callback && callback(done, total, user) != 0; }
+};
+
 int convert(const char* const* files, int count, double pageWidth, double pageHeight,
-            const char* outPath) {
+            const char* outPath, const Progress& progress) {
     if (!files || count < 1 || !outPath || !*outPath || !validPageSide(pageWidth) ||
         !validPageSide(pageHeight)) {
         report("invalid arguments");
@@ -52,6 +59,8 @@ int convert(const char* const* files, int count, double pageWidth, double pageHe
         }
     }
 
+    if (progress.stop(0, count))
+        return KELM_PDF_ERR_CANCELLED;
     FileSink sink;
     if (!sink.open(outPath)) {
         report(std::string(outPath) + ": " + sink.error());
@@ -79,6 +88,9 @@ int convert(const char* const* files, int count, double pageWidth, double pageHe
             // The sink only fails on writing; anything else is the picture's fault.
             return sink.ok() ? KELM_PDF_ERR_INPUT : KELM_PDF_ERR_OUTPUT;
         }
+        // The sink removes its partial file when it goes out of scope uncommitted.
+        if (progress.stop(i + 1, count))
+            return KELM_PDF_ERR_CANCELLED;
     }
     writer.finish();
     if (!sink.commit()) {
@@ -92,9 +104,16 @@ int convert(const char* const* files, int count, double pageWidth, double pageHe
 
 extern "C" int KELM_ConvertPDF(const char* const* files, int count, double pageWidth,
                                double pageHeight, const char* outPath) {
+    return KELM_ConvertPDFWithProgress(files, count, pageWidth, pageHeight, outPath, nullptr,
+                                       nullptr);
+}
+
+extern "C" int KELM_ConvertPDFWithProgress(const char* const* files, int count, double pageWidth,
+                                           double pageHeight, const char* outPath,
+                                           KELM_ExportProgress_Fn progress, void* user) {
     // Nothing may unwind into a caller that may not even be C++.
     try {
-        return convert(files, count, pageWidth, pageHeight, outPath);
+        return convert(files, count, pageWidth, pageHeight, outPath, Progress{progress, user});
     } catch (const std::bad_alloc&) {
         report("out of memory");
     } catch (...) {

@@ -2,7 +2,21 @@
 
 #include "QrReader.h"
 
+#include <algorithm>
 #include <cstring>
+
+namespace {
+
+// The longest prefix of utf8 that fits in `room` bytes without splitting a character, so that a
+// cut entry is still valid UTF-8.
+size_t cutOnCharacter(const std::string& utf8, size_t room) {
+    size_t len = std::min(utf8.size(), room);
+    while (len > 0 && len < utf8.size() && (static_cast<unsigned char>(utf8[len]) & 0xC0) == 0x80)
+        --len;
+    return len;
+}
+
+}  // namespace
 
 extern "C" int KELM_QRCode_Decoding(SImage* src, char* results, int maxCount) {
     try {
@@ -17,8 +31,8 @@ extern "C" int KELM_QRCode_Decoding(SImage* src, char* results, int maxCount) {
         int n = 0;
         for (const auto& c : codes) {
             char* entry = results + size_t(n) * KELM_QRCODE_ENTRY_SIZE;
-            const size_t len = std::min(c.latin1.size(), size_t(KELM_QRCODE_ENTRY_SIZE - 1));
-            std::memcpy(entry, c.latin1.data(), len);
+            const size_t len = cutOnCharacter(c.text, KELM_QRCODE_ENTRY_SIZE - 1);
+            std::memcpy(entry, c.text.data(), len);
             entry[len] = 0;
             if (++n >= maxCount)
                 break;

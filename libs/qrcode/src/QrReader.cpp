@@ -8,35 +8,6 @@
 
 namespace qrcode {
 
-std::string QrReader::utf8ToLatin1(const std::string& s) {
-    std::string out;
-    for (size_t i = 0; i < s.size();) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        unsigned cp = 0;
-        size_t n = 1;
-        if (c < 0x80)
-            cp = c;
-        else if ((c & 0xE0) == 0xC0)
-            cp = c & 0x1F, n = 2;
-        else if ((c & 0xF0) == 0xE0)
-            cp = c & 0x0F, n = 3;
-        else if ((c & 0xF8) == 0xF0)
-            cp = c & 0x07, n = 4;
-        else
-            cp = '?';
-        for (size_t k = 1; k < n; ++k) {
-            if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) {
-                cp = '?', n = k;
-                break;
-            }
-            cp = (cp << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-        }
-        out += cp <= 0xFF ? char(cp) : '?';
-        i += n;
-    }
-    return out;
-}
-
 static std::vector<Code> decode(const cv::Mat& grey, double scale, int maxCount,
                                 ZXing::Binarizer binarizer = ZXing::Binarizer::LocalAverage) {
     ZXing::DecodeHints hints;
@@ -56,7 +27,7 @@ static std::vector<Code> decode(const cv::Mat& grey, double scale, int maxCount,
         for (int i = 0; i < 4; ++i)
             c += cv::Point2f(float(p[i].x), float(p[i].y)) * 0.25f;
         const double side = std::hypot(p[1].x - p[0].x, p[1].y - p[0].y);
-        codes.push_back({QrReader::utf8ToLatin1(r.text()), c * float(1.0 / scale), float(side)});
+        codes.push_back({r.text(), c * float(1.0 / scale), float(side)});
     }
     return codes;
 }
@@ -76,8 +47,8 @@ std::vector<Code> QrReader::read(const cv::Mat& rgb, int maxCount) {
         for (const auto& c : more) {
             bool known = false;
             for (const auto& k : codes)
-                known = known ||
-                        (k.latin1 == c.latin1 && cv::norm(k.center - c.center) < longSide / 50.0);
+                known =
+                    known || (k.text == c.text && cv::norm(k.center - c.center) < longSide / 50.0);
             if (!known)
                 codes.push_back(c);
         }

@@ -8,7 +8,7 @@
 namespace qrcode {
 
 struct Code {
-    std::string latin1;
+    std::string text;  // UTF-8, as the code spells it
     cv::Point2f center;
     float sideInView = 0;  // side length in the image it was read from
 };
@@ -18,7 +18,6 @@ struct Code {
 class QrReader {
 public:
     static std::vector<Code> read(const cv::Mat& rgb, int maxCount);
-    static std::string utf8ToLatin1(const std::string& utf8);
 };
 
 }  // namespace qrcode

@@ -53,7 +53,7 @@ std::string randomQrText(std::mt19937& rng) {
                 s += char('a' + letter(rng));
             break;
         case 2:  // Latin-1 letters beyond ASCII, as in names on forms
-            s = "Dossier M\xFCller \xC9tude ";
+            s = "Dossier M\xC3\xBCller \xC3\x89tude ";
             for (int i = 0; i < 4; ++i)
                 s += char('0' + digit(rng));
             break;

@@ -181,17 +181,26 @@ cv::Mat cardTexture(const Params& p, double ppm, cv::Mat& alpha) {
     return card;
 }
 
-static std::string latin1ToUtf8(const std::string& s) {
-    std::string out;
-    for (unsigned char c : s) {
-        if (c < 0x80) {
-            out += char(c);
-        } else {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        }
+// Whether every character of the UTF-8 text is one of Latin-1 (U+0000 to U+00FF).
+static bool fitsLatin1(const std::string& utf8) {
+    for (size_t i = 0; i < utf8.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 0x80 && c != 0xC2 && c != 0xC3)
+            return false;
+        if (c >= 0x80)
+            ++i;  // the continuation byte
     }
-    return out;
+    return true;
+}
+
+// A code of the text: in the default Latin-1 encoding where it can be spelled so, else in UTF-8
+// announced by an ECI segment, as phones and label printers write other scripts.
+static ZXing::BitMatrix encodeQr(const std::string& utf8) {
+    ZXing::MultiFormatWriter writer(ZXing::BarcodeFormat::QRCode);
+    writer.setEncoding(fitsLatin1(utf8) ? ZXing::CharacterSet::ISO8859_1
+                                        : ZXing::CharacterSet::UTF8);
+    writer.setMargin(0);
+    return writer.encode(utf8, 0, 0);
 }
 
 cv::Mat qrSheetTexture(const Params& p, double ppm) {
@@ -209,9 +218,7 @@ cv::Mat qrSheetTexture(const Params& p, double ppm) {
     std::mt19937 rng(p.seed * 16807u + 5u);
     std::uniform_real_distribution<double> u(0.0, 1.0);
     for (int i = 0; i < n; ++i) {
-        ZXing::MultiFormatWriter writer(ZXing::BarcodeFormat::QRCode);
-        writer.setEncoding(ZXing::CharacterSet::ISO8859_1).setMargin(0);
-        const ZXing::BitMatrix bits = writer.encode(latin1ToUtf8(p.qrTexts[size_t(i)]), 0, 0);
+        const ZXing::BitMatrix bits = encodeQr(p.qrTexts[size_t(i)]);
         const int modules = bits.width();
         const int side = int(std::min({p.qrSizeMm * ppm, cellW * 0.85, cellH * 0.85}));
         const int quiet = std::max(2, side * 4 / modules);

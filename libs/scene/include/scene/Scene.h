@@ -44,7 +44,7 @@ struct Params {
     cv::Vec3b paperColor{246, 245, 240};
     bool stamp = true;                 // a coloured stamp on a document
     bool photo = false;                // a colour photo on a document
-    std::vector<std::string> qrTexts;  // QR sheet: one code per text (Latin-1 bytes)
+    std::vector<std::string> qrTexts;  // QR sheet: one code per text (UTF-8)
     double qrSizeMm = 30.0;
 
     // The camera: height above the desk, the desk width seen at the optical axis, tilt.
