@@ -267,9 +267,9 @@ int show(const char* kind, uint32_t seed, bool held, const char* file) {
         if (s.truth.hasObject)
             draw(s.truth.corners, {0, 255, 0});
         draw(toQuad(c1), {255, 0, 0});
-        std::printf("IoU %.3f [%s ]\n",
+        std::printf("IoU %.3f%s [%s ]\n",
                     scene::quadIoU(toQuad(c1), s.truth.corners, s.rgb.cols, s.rgb.rows),
-                    s.truth.traits.c_str());
+                    allZero(c1) ? " (no outline)" : "", s.truth.traits.c_str());
     }
     cv::cvtColor(shown, shown, cv::COLOR_RGB2BGR);
     cv::resize(shown, shown, cv::Size(), 0.3, 0.3, cv::INTER_AREA);

@@ -39,9 +39,32 @@ bool intersect(const Line& a, const Line& b, cv::Point2f& x) {
     return true;
 }
 
+// Lines of text, wood grain and woven cloth come in crowds, with edges running beside them on both
+// sides; a sheet's edge has its plain margin on one side. Crowded lines would fill the few places
+// kept for long lines and push out a page's faint side.
+bool crowded(const Line& l, const cv::Mat& edges) {
+    const cv::Point2f n(-l.d.y, l.d.x);
+    const cv::Rect frame(0, 0, edges.cols, edges.rows);
+    auto edgeBeside = [&](cv::Point2f p, float sign) {
+        for (int t = 3; t <= 8; ++t) {
+            const cv::Point r(cvRound(p.x + sign * n.x * t), cvRound(p.y + sign * n.y * t));
+            if (frame.contains(r) && edges.at<uchar>(r))
+                return true;
+        }
+        return false;
+    };
+    const int N = 16;
+    int both = 0;
+    for (int k = 0; k < N; ++k) {
+        const cv::Point2f p = l.p + l.d * (l.lo + (l.hi - l.lo) * (k + 0.5f) / N);
+        both += edgeBeside(p, 1) && edgeBeside(p, -1);
+    }
+    return both > N * 4 / 10;
+}
+
 // Segments that lie on one line (a side broken by a gap) become one line with their summed
 // length; the longest segment sets the line.
-std::vector<Line> mergeSegments(const std::vector<cv::Vec4i>& segs) {
+std::vector<Line> mergeSegments(const std::vector<cv::Vec4i>& segs, const cv::Mat& edges) {
     std::vector<Line> pieces;
     for (const auto& s : segs) {
         Line l;
@@ -75,6 +98,9 @@ std::vector<Line> mergeSegments(const std::vector<cv::Vec4i>& segs) {
         if (!merged)
             lines.push_back(piece);
     }
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [&](const Line& l) { return crowded(l, edges); }),
+                lines.end());
     std::sort(lines.begin(), lines.end(),
               [](const Line& x, const Line& y) { return x.length > y.length; });
     if (lines.size() > size_t(kMaxLines))
@@ -106,7 +132,7 @@ void LineQuads::collect(const cv::Mat& edges, double minSide, std::vector<Quad>&
     std::vector<cv::Vec4i> segs;
     cv::HoughLinesP(edges, segs, 1, CV_PI / 180, std::max(10, int(minSide * 0.3)), minSide * 0.3,
                     std::max(3.0, minSide * 0.08));
-    std::vector<Line> lines = mergeSegments(segs);
+    std::vector<Line> lines = mergeSegments(segs, edges);
     const float W = float(edges.cols - 1), H = float(edges.rows - 1);
     const cv::Point2f frame[4] = {{0, 0}, {W, 0}, {W, H}, {0, H}};
     for (int i = 0; i < 4; ++i) {

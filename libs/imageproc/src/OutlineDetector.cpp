@@ -2,6 +2,7 @@
 
 #include "Downscaler.h"
 #include "LineQuads.h"
+#include "PageEvidence.h"
 
 #include "visioncore/DebugDump.h"
 
@@ -444,9 +445,10 @@ void paperQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads)
 // View 3: a page that barely stands out (white on a light desk, or in a shadow) gives edges too
 // weak for the fixed sensitivities above. Smoothed, the colour edges are measured against the
 // picture's own noise, and the long straight lines among them give outlines that survive gaps
-// (a shadow across a side, a cable over it). smag receives the smoothed gradient.
-void faintQuads(const Views& v, const DebugDump& dump, cv::Mat& smag, std::vector<Quad>& quads) {
-    cv::Mat blurred, sdx, sdy;
+// (a shadow across a side, a cable over it). sdx, sdy, smag receive the smoothed gradient.
+void faintQuads(const Views& v, const DebugDump& dump, cv::Mat& sdx, cv::Mat& sdy, cv::Mat& smag,
+                std::vector<Quad>& quads) {
+    cv::Mat blurred;
     cv::GaussianBlur(v.small, blurred, cv::Size(5, 5), 0);
     colourGradient(blurred, sdx, sdy, smag);
     const double high = sensitiveThreshold(smag);
@@ -484,42 +486,6 @@ void growCards(std::vector<Quad>& quads) {
         quads.push_back(grownA.reordered());
         quads.push_back(grownB.reordered());
     }
-}
-
-// Paper is the brightest, least coloured thing on a desk, also in a shadow (the desk beside it
-// lies in the same shadow) and on a light desk: just inside a faint outline the darkest colour
-// channel must be brighter than just outside it.
-bool pageLike(const Quad& q, const cv::Mat& small) {
-    const cv::Rect frame(0, 0, small.cols, small.rows);
-    double in = 0, out = 0;
-    int n = 0;
-    for (int i = 0; i < 4; ++i) {
-        const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
-        const cv::Point2f d = (b - a) * float(1.0 / std::max(1e-6, cv::norm(b - a)));
-        const cv::Point2f nrm(-d.y, d.x);  // inwards for a clockwise outline
-        for (int k = 1; k < 20; ++k) {
-            const cv::Point2f p = a + (b - a) * (k / 20.f);
-            const cv::Point pi(cvRound(p.x + 4 * nrm.x), cvRound(p.y + 4 * nrm.y));
-            const cv::Point po(cvRound(p.x - 4 * nrm.x), cvRound(p.y - 4 * nrm.y));
-            if (!frame.contains(pi) || !frame.contains(po))
-                continue;
-            const cv::Vec3b ci = small.at<cv::Vec3b>(pi), co = small.at<cv::Vec3b>(po);
-            in += std::min({ci[0], ci[1], ci[2]});
-            out += std::min({co[0], co[1], co[2]});
-            ++n;
-        }
-    }
-    if (n <= 20 || in <= out + 2.0 * n)
-        return false;
-    // A page under a document camera keeps its corners near right angles; faint patterns of
-    // a desk (tiles, lozenges) need not.
-    for (int i = 0; i < 4; ++i) {
-        const cv::Point2f a = q[size_t((i + 3) % 4)] - q[size_t(i)],
-                          b = q[size_t((i + 1) % 4)] - q[size_t(i)];
-        if (std::abs(a.dot(b)) > 0.35 * cv::norm(a) * cv::norm(b))
-            return false;
-    }
-    return true;
 }
 
 // An outline whose sides run along clear edges all the way, with a plain rim: the faint view
@@ -579,14 +545,16 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         growCards(quads);
     std::vector<Candidate> cands;
     for (const auto& q : quads) {
+        if (kind == Document && !PageEvidence::squareCorners(q, v.small.size()))
+            continue;
         const double s = scoreQuad(q, v.mag, v.small, kind, 60);
         if (s > 0)
             cands.push_back({q, s});
     }
     if (kind == Document && !confident(cands, v.small.size())) {
         quads.clear();
-        cv::Mat smag;
-        faintQuads(v, dump, smag, quads);
+        cv::Mat sdx, sdy, smag;
+        faintQuads(v, dump, sdx, sdy, smag, quads);
         const double faint = sensitiveThreshold(smag);
         for (const auto& q : quads) {
             // An outline of faint edges must run along them on the smoothed picture instead.
@@ -598,7 +566,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
             for (int i = 0; i < 4; ++i)
                 atFrame = atFrame ||
                           nearBorder(q[size_t(i)], q[size_t((i + 1) % 4)], v.small.size(), 6.f);
-            if (atFrame || !pageLike(q, v.small))
+            if (atFrame || !PageEvidence::earned(q, v.small, sdx, sdy, smag, faint))
                 continue;
             double s = scoreQuad(q, v.mag, v.small, kind, 60);
             if (faint < 60)
