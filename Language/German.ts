@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>Wird geöffnet...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Wird geladen...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>Fehler 01: Gesichtsvergleich fehlt</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>Fehler 02: Kamerakomponente fehlt</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>Fehler 04: Kamerabibliothek nicht bereit</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>Fehler 03: Gesichtskamera nicht gestartet</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>Fehler 05: keine Gesichtskamera</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>Keine Kamera verfügbar</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>Keine Auflösung verfügbar!</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>Fehler der Dokumentkamera</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>Die Dokumentkamera läuft nicht</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>Kein Gesicht</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Treffer:</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -139,6 +198,32 @@
     <message>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>Die Kamera läuft nicht — nichts aufgenommen</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>Zu viele Aufnahmen warten — diese wurde nicht gemacht</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceController</name>
+    <message>
+        <source>The camera is in use by another program.</source>
+        <translation>Die Kamera wird von einem anderen Programm verwendet.</translation>
+    </message>
+    <message>
+        <source>Camera disconnected</source>
+        <translation>Kamera getrennt</translation>
+    </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Kamera wird geöffnet…</translation>
     </message>
 </context>
 <context>
@@ -241,6 +326,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Rundgang</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -316,6 +408,93 @@
     <message>
         <source>Save Directly</source>
         <translation>Direkt speichern</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>Achten Sie auf das Licht: weder zu hell noch zu dunkel</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>Legen Sie das Dokument beim Scannen in den Aufnahmebereich der Kamera.</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>Wenn der Zielbereich nicht gefunden wird, können Sie die Bildhelligkeit von Hand anpassen</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>Wählen Sie den Scanmodus nach Ihrem Bedarf und dem tatsächlichen Ergebnis</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>Klicken Sie unten rechts auf die Scan-Schaltfläche, um den Scan auszuführen</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>Rechts sehen Sie die gescannten Bilder direkt。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>Öffnen Sie Bücher beim Scannen natürlich, um künstliche Falten zu vermeiden</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>Klicken Sie auf die Scan-Schaltfläche, sobald der Zielbereich ruhig ist</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>Legen Sie das Dokument in den Aufnahmebereich der Kamera。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>Nach dem Scan können Sie das Bild je nach Bedarf und Ergebnis von Hand drehen</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>Nach dem Scan kann das Bild einzeln oder zum bequemen Drucken auf A4-Papier gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>Legen Sie das Dokument in den Aufnahmebereich der Kamera</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>Enthält das Dokument einen QR-Code, erkennt die Software ihn automatisch.</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>Bitte nehmen Sie bei der Aufnahme die Brille ab.</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>Blicken Sie gerade in die Zweitkamera.</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>Die Vergleichswerte werden unten in Echtzeit angezeigt.</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>Prüfen Sie, ob das Gerät richtig mit dem Computer verbunden ist.</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>Prüfen Sie, ob das Gerät in der Geräteverwaltung des Computers unter Bildgeräte erscheint.</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>Prüfen Sie, ob ein anderes Programm die Kamera belegt.</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>Hilft das nicht weiter, wenden Sie sich bitte an den Hersteller</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>Bilder in der Liste können nach PDF, Word und in andere Formate exportiert werden.</translation>
     </message>
 </context>
 <context>
@@ -648,6 +827,55 @@
         <source>Could not save %1: %2</source>
         <translation>%1 konnte nicht gespeichert werden: %2</translation>
     </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>Ausgabeordner %1 ist nicht nutzbar; vorerst wird in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>Es wird wieder in %1 gespeichert</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>Keine Seite gefunden — nichts gespeichert</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n Aufnahme nicht gemacht: die Kamera wurde gestoppt</numerusform>
+            <numerusform>%n Aufnahmen nicht gemacht: die Kamera wurde gestoppt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n Datei in den Papierkorb verschoben</numerusform>
+            <numerusform>%n Dateien in den Papierkorb verschoben</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>%1 konnte nicht in den Papierkorb verschoben werden</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>%1 konnte nicht aus dem Papierkorb wiederhergestellt werden</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>kein Ordner kann die Datei aufnehmen</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>
@@ -696,6 +924,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>Direkt speichern</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>Die Bibliothek der Zweitkamera kann nicht geladen werden!</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>Die Kamerabibliothek konnte nicht initialisiert werden</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>Keine Zweitkamera gefunden</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>Das Bild der Zweitkamera konnte nicht gestartet werden</translation>
     </message>
 </context>
 </TS>

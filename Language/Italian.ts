@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>Apertura...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Caricamento...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>Errore 01: confronto volti mancante</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>Errore 02: componente fotocamera mancante</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>Errore 04: libreria fotocamera non pronta</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>Errore 03: fotocamera volto non avviata</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>Errore 05: nessuna fotocamera volto</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>Nessuna fotocamera disponibile</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>Nessuna risoluzione disponibile!</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>Errore della fotocamera documenti</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>La fotocamera documenti non è attiva</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Errore</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>Nessun volto</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Corrispondenza:</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -139,6 +198,32 @@
     <message>
         <source>Close</source>
         <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>La fotocamera non è attiva — nessuna acquisizione</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>Troppe acquisizioni in attesa — questa non è stata eseguita</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceController</name>
+    <message>
+        <source>The camera is in use by another program.</source>
+        <translation>La fotocamera è in uso da un altro programma.</translation>
+    </message>
+    <message>
+        <source>Camera disconnected</source>
+        <translation>Fotocamera scollegata</translation>
+    </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Apertura della fotocamera…</translation>
     </message>
 </context>
 <context>
@@ -241,6 +326,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Presentazione</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -316,6 +408,93 @@
     <message>
         <source>Save Directly</source>
         <translation>Salva subito</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>Attenzione alla luce: né troppa né troppo poca</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>Per acquisire un documento, posizionalo nel campo della fotocamera.</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>Se l&apos;area di destinazione non viene trovata, puoi regolare a mano la luminosità</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>Scegli la modalità di scansione in base alle esigenze e al risultato</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>Fai clic sul pulsante di scansione in basso a destra per acquisire</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>Le immagini acquisite si vedono direttamente a destra。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>Per acquisire un libro, aprilo in modo naturale per evitare pieghe</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>Quando l&apos;area di destinazione è stabile, fai clic sul pulsante di scansione</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>Posiziona il documento nel campo della fotocamera。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>Dopo la scansione puoi ruotare l&apos;immagine a mano secondo le esigenze e il risultato</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>Dopo la scansione l&apos;immagine può essere salvata da sola o su un foglio A4 per la stampa.</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>Posiziona il documento nel campo della fotocamera</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>Se il documento contiene un codice QR, il programma lo riconosce automaticamente.</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>Togli gli occhiali durante la ripresa.</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>Guarda dritto verso la fotocamera secondaria.</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>I valori di confronto sono mostrati in basso in tempo reale.</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>Verifica che il dispositivo sia collegato correttamente al computer.</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>Verifica che il dispositivo compaia in Gestione dispositivi, sotto dispositivi di imaging.</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>Verifica che nessun altro programma stia usando la fotocamera.</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>Se il problema persiste, contatta il produttore</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>Le immagini dell&apos;elenco possono essere esportate in PDF, Word e altri formati.</translation>
     </message>
 </context>
 <context>
@@ -648,6 +827,55 @@
         <source>Could not save %1: %2</source>
         <translation>Impossibile salvare %1: %2</translation>
     </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>La cartella di destinazione %1 non è utilizzabile; per ora si salva in %2</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>Si salva di nuovo in %1</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>Nessuna pagina trovata — niente salvato</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n acquisizione non eseguita: la fotocamera si è fermata</numerusform>
+            <numerusform>%n acquisizioni non eseguite: la fotocamera si è fermata</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n file spostato nel cestino</numerusform>
+            <numerusform>%n file spostati nel cestino</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>impossibile spostare %1 nel cestino</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>Impossibile ripristinare %1 dal cestino</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Errore</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>nessuna cartella può accogliere il file</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>
@@ -696,6 +924,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>Salva direttamente</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>Impossibile caricare la libreria della fotocamera 2!</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>Impossibile inizializzare la libreria della fotocamera</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>Nessuna fotocamera 2 trovata</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>Impossibile avviare l&apos;immagine della fotocamera 2</translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>開いています...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>読み込み中...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>エラー 01: 顔照合部品がありません</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>エラー 02: カメラ部品がありません</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>エラー 04: カメラライブラリが準備できていません</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>エラー 03: 顔カメラが起動していません</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>エラー 05: 顔カメラがありません</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>使用できるカメラがありません</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>使用できる解像度がありません！</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>書類カメラのエラー</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>書類カメラが動作していません</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>エラー</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>顔がありません</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>一致度:</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -139,6 +198,32 @@
     <message>
         <source>Close</source>
         <translation>閉じる</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>カメラが動作していません — 撮影されませんでした</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>待機中の撮影が多すぎます — この撮影は行われませんでした</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceController</name>
+    <message>
+        <source>The camera is in use by another program.</source>
+        <translation>カメラは別のプログラムで使用中です。</translation>
+    </message>
+    <message>
+        <source>Camera disconnected</source>
+        <translation>カメラが切断されました</translation>
+    </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>カメラを起動しています…</translation>
     </message>
 </context>
 <context>
@@ -241,6 +326,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>ガイド</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -316,6 +408,93 @@
     <message>
         <source>Save Directly</source>
         <translation>直接保存</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>明るすぎたり暗すぎたりしないよう、照明に注意してください</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>文書をスキャンするときは、カメラの撮影範囲内に置いてください。</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>対象領域が見つからない場合は、画面の明るさを手動で調整できます</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>必要と実際の結果に応じてスキャンモードを選べます</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>右下のスキャンボタンをクリックするとスキャンします</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>スキャンした画像は右側ですぐに確認できます。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>本をスキャンするときは、折り目がつかないよう自然に開いてください</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>対象領域が安定したら、スキャンボタンをクリックしてください</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>文書をカメラの撮影範囲内に置いてください。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>スキャン後、必要と結果に応じて画像を手動で回転できます</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>スキャン後、画像は単独で、または印刷しやすいようにA4用紙に保存できます。</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>文書をカメラの撮影範囲内に置いてください</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>文書にQRコードがあると、自動的に認識します。</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>撮影時は眼鏡を外してください。</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>サブカメラに正面を向けてください。</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>比較値は下部にリアルタイムで表示されます。</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>機器がコンピューターに正しく接続されているか確認してください。</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>デバイスマネージャーのイメージングデバイスに機器があるか確認してください。</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>他のソフトウェアがカメラを使用していないか確認してください。</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>解決しない場合は、製造元にお問い合わせください</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>リストの画像はPDF、Wordなどの形式に書き出せます。</translation>
     </message>
 </context>
 <context>
@@ -648,6 +827,53 @@
         <source>Could not save %1: %2</source>
         <translation>%1 を保存できませんでした: %2</translation>
     </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>出力フォルダー %1 は使用できません。当面 %2 に保存します</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>再び %1 に保存します</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>ページが見つかりません — 保存されませんでした</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n 件の撮影が行われませんでした: カメラが停止しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n 個のファイルをごみ箱に移動しました</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>%1 をごみ箱に移動できませんでした</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>%1 をごみ箱から復元できませんでした</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>エラー</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>ファイルを保存できるフォルダーがありません</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>
@@ -696,6 +922,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>直接保存</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>サブカメラのライブラリを読み込めません！</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>カメラライブラリを初期化できません</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>サブカメラが見つかりません</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>サブカメラの映像を開始できません</translation>
     </message>
 </context>
 </TS>

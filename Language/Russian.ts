@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>Открытие...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Загрузка...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>Ошибка 01: нет модуля сравнения лиц</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>Ошибка 02: нет модуля камеры</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>Ошибка 04: библиотека камеры не готова</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>Ошибка 03: камера лица не запущена</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>Ошибка 05: нет камеры лица</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>Нет доступной камеры</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>Нет доступного разрешения!</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>Ошибка камеры документов</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>Камера документов не работает</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Ошибка</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>Лицо не найдено</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Совпадение:</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -139,6 +198,32 @@
     <message>
         <source>Close</source>
         <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>Камера не работает — ничего не снято</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>Слишком много снимков в очереди — этот не сделан</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceController</name>
+    <message>
+        <source>The camera is in use by another program.</source>
+        <translation>Камера используется другой программой.</translation>
+    </message>
+    <message>
+        <source>Camera disconnected</source>
+        <translation>Камера отключена</translation>
+    </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Открытие камеры…</translation>
     </message>
 </context>
 <context>
@@ -241,6 +326,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Обзор</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -316,6 +408,93 @@
     <message>
         <source>Save Directly</source>
         <translation>Сразу сохранять</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>Следите за освещением: не слишком ярко и не слишком темно</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>При сканировании документа поместите его в поле зрения камеры.</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>Если область не находится, можно вручную настроить яркость изображения</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>Выбирайте режим сканирования по задаче и по фактическому результату</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>Нажмите кнопку сканирования в правом нижнем углу, чтобы отсканировать</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>Отсканированные изображения сразу видны справа。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>При сканировании книги открывайте её естественно, без искусственных сгибов</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>Когда область стабильна, нажмите кнопку сканирования</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>Поместите документ в поле зрения камеры。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>После сканирования изображение можно повернуть вручную по необходимости</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>После сканирования изображение можно сохранить отдельно или на листе A4 для печати.</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>Поместите документ в поле зрения камеры</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>Если в документе есть QR-код, программа распознает его автоматически.</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>Снимите очки при съёмке.</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>Смотрите прямо в дополнительную камеру.</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>Значения сравнения показываются внизу в реальном времени.</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>Проверьте, правильно ли устройство подключено к компьютеру.</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>Проверьте, есть ли устройство в диспетчере устройств, в разделе устройств обработки изображений.</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>Проверьте, не занята ли камера другой программой.</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>Если это не помогло, обратитесь к производителю</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>Изображения из списка можно экспортировать в PDF, Word и другие форматы.</translation>
     </message>
 </context>
 <context>
@@ -648,6 +827,57 @@
         <source>Could not save %1: %2</source>
         <translation>Не удалось сохранить %1: %2</translation>
     </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>Папку вывода %1 нельзя использовать; пока сохраняем в %2</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>Снова сохраняем в %1</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>Страница не найдена — ничего не сохранено</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n снимок не сделан: камера остановлена</numerusform>
+            <numerusform>%n снимка не сделаны: камера остановлена</numerusform>
+            <numerusform>%n снимков не сделано: камера остановлена</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n файл перемещён в корзину</numerusform>
+            <numerusform>%n файла перемещены в корзину</numerusform>
+            <numerusform>%n файлов перемещено в корзину</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>не удалось переместить %1 в корзину</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>Не удалось восстановить %1 из корзины</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>ни одна папка не может принять файл</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>
@@ -696,6 +926,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>Сохранять сразу</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>Не удаётся загрузить библиотеку доп. камеры!</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>Не удалось инициализировать библиотеку камеры</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>Доп. камера не найдена</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>Не удалось запустить изображение доп. камеры</translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>Abriendo...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>Error 01: falta la comparación de caras</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>Error 02: falta el componente de cámara</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>Error 04: biblioteca de cámara no lista</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>Error 03: cámara de cara no iniciada</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>Error 05: sin cámara de cara</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>Ninguna cámara disponible</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>¡Ninguna resolución disponible!</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>Error de la cámara de documentos</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>La cámara de documentos no está en marcha</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>Ninguna cara</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Coincidencia:</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -139,6 +198,32 @@
     <message>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>La cámara no está funcionando — no se capturó nada</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>Demasiadas capturas en espera — esta no se tomó</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceController</name>
+    <message>
+        <source>The camera is in use by another program.</source>
+        <translation>La cámara está en uso por otro programa.</translation>
+    </message>
+    <message>
+        <source>Camera disconnected</source>
+        <translation>Cámara desconectada</translation>
+    </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Abriendo la cámara…</translation>
     </message>
 </context>
 <context>
@@ -241,6 +326,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Recorrido</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -316,6 +408,93 @@
     <message>
         <source>Save Directly</source>
         <translation>Guardar directo</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>Cuide la luz: ni demasiada ni demasiado poca</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>Al escanear un documento, colóquelo dentro del campo de la cámara.</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>Si no se encuentra el área objetivo, puede ajustar el brillo de la imagen a mano</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>Elija el modo de escaneo según sus necesidades y el resultado real</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>Haga clic en el botón de escaneo abajo a la derecha para escanear</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>Las imágenes escaneadas se ven directamente a la derecha。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>Al escanear libros, ábralos con naturalidad para evitar pliegues</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>Cuando el área objetivo esté estable, haga clic en el botón de escaneo</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>Coloque el documento dentro del campo de la cámara。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>Tras el escaneo puede girar la imagen a mano según sus necesidades y el resultado</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>Tras el escaneo la imagen puede guardarse sola o en una hoja A4 para imprimirla fácilmente.</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>Coloque el documento dentro del campo de la cámara</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>Si el documento tiene un código QR, el programa lo reconoce automáticamente.</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>Quítese las gafas para la toma.</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>Mire de frente a la cámara auxiliar.</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>Los valores de comparación se muestran abajo en tiempo real.</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>Compruebe que el equipo está bien conectado al ordenador.</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>Compruebe que el dispositivo aparece en el administrador de dispositivos, en dispositivos de imagen.</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>Compruebe que ningún otro programa esté usando la cámara.</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>Si el problema continúa, póngase en contacto con el fabricante</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>Las imágenes de la lista pueden exportarse a PDF, Word y otros formatos.</translation>
     </message>
 </context>
 <context>
@@ -648,6 +827,55 @@
         <source>Could not save %1: %2</source>
         <translation>No se pudo guardar %1: %2</translation>
     </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>La carpeta de salida %1 no se puede usar; por ahora se guarda en %2</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>Se vuelve a guardar en %1</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>No se encontró ninguna página — no se guardó nada</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n captura no tomada: la cámara se detuvo</numerusform>
+            <numerusform>%n capturas no tomadas: la cámara se detuvo</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n archivo movido a la papelera</numerusform>
+            <numerusform>%n archivos movidos a la papelera</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>no se pudo mover %1 a la papelera</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>No se pudo restaurar %1 desde la papelera</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>ninguna carpeta puede recibir el archivo</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>
@@ -696,6 +924,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>Guardar directamente</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>¡No se puede cargar la biblioteca de la cámara 2!</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>No se pudo inicializar la biblioteca de la cámara</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>No se encontró la cámara 2</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>No se pudo iniciar la imagen de la cámara 2</translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>Opening...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Loading...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>Error 01: face comparison component missing</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>Error 02: camera component missing</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>Error 04: camera library not ready</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>Error 03: face camera not started</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>Error 05: no face camera</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>No camera available</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>No resolution available!</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>Document camera error</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>The document camera is not running</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>No face</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Match:</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -139,6 +198,32 @@
     <message>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>The camera is not running — nothing captured</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>Too many captures are waiting — this one was not taken</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceController</name>
+    <message>
+        <source>The camera is in use by another program.</source>
+        <translation>The camera is in use by another program.</translation>
+    </message>
+    <message>
+        <source>Camera disconnected</source>
+        <translation>Camera disconnected</translation>
+    </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Opening camera…</translation>
     </message>
 </context>
 <context>
@@ -241,6 +326,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Tour</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -316,6 +408,93 @@
     <message>
         <source>Save Directly</source>
         <translation>Save directly</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>Pay attention to light to avoid excessive light or too dark light</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>When scanning a document, place the document within the camera&apos;s shooting range.</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>If you cannot find the target area, you can manually adjust the screen brightness</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>Click the scan button in the lower right corner of the software to complete the scan operation</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>The right side of the software can directly view the scanned image。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>When scanning books, please open the books naturally to avoid artificial folds</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>After the target area is stable, click the scan button</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>Place the document within the camera&apos;s shooting range。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>Place the document within the camera&apos;s shooting range</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>If there is a qr code in the document, the software will automatically identify the qr code.</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>Please remove the glasses when shooting.</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>Face straight to attached camera.</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>The contrast values are displayed in real time under the software.</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>Please check whether the computer is connected to the equipment properly.</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>Check whether the device exists in the computer device manager -&gt; image device.</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>Check to see if there is any third-party software that takes up the camera.</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>If you still can&apos;t handle it, please contact the manufacturer</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>Pictures in the list bar can be exported to PDF,WORD and other formats.</translation>
     </message>
 </context>
 <context>
@@ -648,6 +827,55 @@
         <source>Could not save %1: %2</source>
         <translation>Could not save %1: %2</translation>
     </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>Output folder %1 cannot be used; saving to %2 for now</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>Saving to %1 again</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>No page found — nothing saved</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n capture not taken: the camera stopped</numerusform>
+            <numerusform>%n captures not taken: the camera stopped</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n file moved to trash</numerusform>
+            <numerusform>%n files moved to trash</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>could not move %1 to trash</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>Could not restore %1 from the trash</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>no folder can take the file</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>
@@ -696,6 +924,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>Save directly</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>The sub camera&apos;s library cannot be loaded!</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>The camera library could not be initialised</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>No sub camera found</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>The sub camera&apos;s picture could not be started</translation>
     </message>
 </context>
 </TS>

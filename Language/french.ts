@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>Ouverture...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>Chargement...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>Erreur 01 : comparaison de visages absente</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>Erreur 02 : composant caméra absent</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>Erreur 04 : bibliothèque caméra non prête</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>Erreur 03 : caméra visage non démarrée</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>Erreur 05 : pas de caméra visage</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>Aucune caméra disponible</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>Aucune résolution disponible !</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>Erreur de la caméra document</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>La caméra document ne fonctionne pas</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>Aucun visage</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>Correspondance :</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -139,6 +198,32 @@
     <message>
         <source>Close</source>
         <translation>Fermer</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>La caméra ne fonctionne pas — rien n&apos;a été capturé</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>Trop de captures en attente — celle-ci n&apos;a pas été prise</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceController</name>
+    <message>
+        <source>The camera is in use by another program.</source>
+        <translation>La caméra est utilisée par un autre programme.</translation>
+    </message>
+    <message>
+        <source>Camera disconnected</source>
+        <translation>Caméra déconnectée</translation>
+    </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>Ouverture de la caméra…</translation>
     </message>
 </context>
 <context>
@@ -241,6 +326,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>Visite guidée</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -316,6 +408,93 @@
     <message>
         <source>Save Directly</source>
         <translation>Sans aperçu</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>Attention à la lumière : ni trop forte ni trop faible</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>Pour numériser un document, placez-le dans le champ de la caméra.</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>Si la zone cible n&apos;est pas trouvée, vous pouvez régler la luminosité de l&apos;image à la main</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>Choisissez le mode de numérisation selon vos besoins et le résultat obtenu</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>Cliquez sur le bouton de numérisation en bas à droite pour numériser</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>Les images numérisées s&apos;affichent directement à droite。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>Pour numériser un livre, ouvrez-le naturellement pour éviter les plis</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>Quand la zone cible est stable, cliquez sur le bouton de numérisation</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>Placez le document dans le champ de la caméra。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>Après la numérisation, vous pouvez faire pivoter l&apos;image selon vos besoins et le résultat</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>Après la numérisation, l&apos;image peut être enregistrée seule ou sur une page A4 pour l&apos;impression.</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>Placez le document dans le champ de la caméra</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>Si le document contient un code QR, le logiciel le reconnaît automatiquement.</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>Retirez vos lunettes pour la prise de vue.</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>Regardez droit vers la caméra auxiliaire.</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>Les valeurs de comparaison s&apos;affichent en temps réel en bas.</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>Vérifiez que l&apos;appareil est bien connecté à l&apos;ordinateur.</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>Vérifiez que l&apos;appareil figure dans le gestionnaire de périphériques, sous périphériques d&apos;image.</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>Vérifiez qu&apos;aucun autre logiciel n&apos;utilise la caméra.</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>Si le problème persiste, contactez le fabricant</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>Les images de la liste peuvent être exportées en PDF, Word et d&apos;autres formats.</translation>
     </message>
 </context>
 <context>
@@ -648,6 +827,55 @@
         <source>Could not save %1: %2</source>
         <translation>Impossible d&apos;enregistrer %1 : %2</translation>
     </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>Le dossier de sortie %1 est inutilisable ; enregistrement dans %2 pour l&apos;instant</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>Enregistrement de nouveau dans %1</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>Aucune page trouvée — rien n&apos;a été enregistré</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n capture non prise : la caméra s&apos;est arrêtée</numerusform>
+            <numerusform>%n captures non prises : la caméra s&apos;est arrêtée</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>%n fichier déplacé dans la corbeille</numerusform>
+            <numerusform>%n fichiers déplacés dans la corbeille</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>impossible de déplacer %1 dans la corbeille</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>Impossible de restaurer %1 depuis la corbeille</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>aucun dossier ne peut recevoir le fichier</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>
@@ -696,6 +924,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>Enregistrer directement</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>Impossible de charger la bibliothèque de la caméra 2 !</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>Échec de l&apos;initialisation de la bibliothèque caméra</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>Aucune caméra 2 trouvée</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>Impossible de démarrer l&apos;image de la caméra 2</translation>
     </message>
 </context>
 </TS>

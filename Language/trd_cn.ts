@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>正在開啟...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>正在載入...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>錯誤 01：缺少人臉比對元件</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>錯誤 02：缺少相機元件</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>錯誤 04：相機庫未就緒</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>錯誤 03：人臉相機未啟動</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>錯誤 05：沒有人臉相機</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>沒有可用的相機</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>沒有可用的解析度！</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>文件相機錯誤</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>文件相機未運行</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>未偵測到人臉</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>相似度：</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -139,6 +198,32 @@
     <message>
         <source>Close</source>
         <translation>關閉</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>相機未運行 — 未拍攝</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>等待中的拍攝過多 — 本次未拍攝</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceController</name>
+    <message>
+        <source>The camera is in use by another program.</source>
+        <translation>攝影機正被其他程式使用。</translation>
+    </message>
+    <message>
+        <source>Camera disconnected</source>
+        <translation>攝影機已中斷連線</translation>
+    </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>正在開啟相機…</translation>
     </message>
 </context>
 <context>
@@ -241,6 +326,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>對話框</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -316,6 +408,93 @@
     <message>
         <source>Save Directly</source>
         <translation>直接儲存</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>注意光線，避免過亮或過暗</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>掃描文件時，請將文件放在攝影機拍攝範圍內。</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>如果找不到目標區域，可以手動調整畫面亮度</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>軟體可以選擇掃描模式，請依實際需要和實際效果選擇模式</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>點擊軟體右下角的掃描按鈕即可完成掃描</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>軟體右側可以直接查看掃描的影像。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>掃描書籍時，請自然打開書本，避免人為摺痕</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>目標區域穩定後，點擊掃描按鈕</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>請將文件放在攝影機拍攝範圍內。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>掃描完成後，可依實際需要和處理效果手動旋轉影像</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>掃描完成後，可以單獨儲存，也可以儲存到A4紙上以便列印。</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>請將文件放在攝影機拍攝範圍內</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>如果文件中有QR碼，軟體會自動辨識QR碼。</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>拍攝時請摘下眼鏡。</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>請正對副攝影機。</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>比對值會即時顯示在軟體下方。</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>請檢查電腦與設備是否連接正常。</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>請在電腦裝置管理員的影像裝置中檢查設備是否存在。</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>請檢查是否有第三方軟體佔用攝影機。</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>如仍無法解決，請聯絡廠商</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>清單列中的圖片可以匯出為PDF、WORD等格式。</translation>
     </message>
 </context>
 <context>
@@ -648,6 +827,53 @@
         <source>Could not save %1: %2</source>
         <translation>無法儲存 %1：%2</translation>
     </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>輸出資料夾 %1 無法使用；暫時儲存到 %2</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>重新儲存到 %1</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>未找到頁面 — 未儲存</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n 次拍攝未完成：相機已停止</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>已將 %n 個檔案移到資源回收筒</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>無法將 %1 移到資源回收筒</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>無法從資源回收筒還原 %1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>沒有可儲存檔案的資料夾</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>
@@ -696,6 +922,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>直接儲存</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>無法載入副相機的程式庫！</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>相機程式庫初始化失敗</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>未找到副相機</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>無法啟動副相機畫面</translation>
     </message>
 </context>
 </TS>

@@ -63,6 +63,65 @@
     </message>
 </context>
 <context>
+    <name>CViceCamPreview</name>
+    <message>
+        <source>Open...</source>
+        <translation>正在打开...</translation>
+    </message>
+    <message>
+        <source>Loading...</source>
+        <translation>正在加载...</translation>
+    </message>
+    <message>
+        <source>error 01</source>
+        <translation>错误 01：缺少人脸比对组件</translation>
+    </message>
+    <message>
+        <source>error 02</source>
+        <translation>错误 02：缺少相机组件</translation>
+    </message>
+    <message>
+        <source>error 04</source>
+        <translation>错误 04：相机库未就绪</translation>
+    </message>
+    <message>
+        <source>error 03</source>
+        <translation>错误 03：人脸相机未启动</translation>
+    </message>
+    <message>
+        <source>ERROR 05</source>
+        <translation>错误 05：没有人脸相机</translation>
+    </message>
+    <message>
+        <source>No Available Device</source>
+        <translation>没有可用的相机</translation>
+    </message>
+    <message>
+        <source>No Available Resolution!</source>
+        <translation>没有可用的分辨率！</translation>
+    </message>
+    <message>
+        <source>Main camera error</source>
+        <translation>文档相机错误</translation>
+    </message>
+    <message>
+        <source>Main Camera is not running</source>
+        <translation>文档相机未运行</translation>
+    </message>
+    <message>
+        <source>error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>No face</source>
+        <translation>未检测到人脸</translation>
+    </message>
+    <message>
+        <source>Result:</source>
+        <translation>相似度：</translation>
+    </message>
+</context>
+<context>
     <name>CameraPage</name>
     <message>
         <source>Devices:</source>
@@ -139,6 +198,32 @@
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>CaptureController</name>
+    <message>
+        <source>The camera is not running — nothing captured</source>
+        <translation>相机未运行 — 未拍摄</translation>
+    </message>
+    <message>
+        <source>Too many captures are waiting — this one was not taken</source>
+        <translation>等待中的拍摄过多 — 本次未拍摄</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceController</name>
+    <message>
+        <source>The camera is in use by another program.</source>
+        <translation>摄像头正被其他程序使用。</translation>
+    </message>
+    <message>
+        <source>Camera disconnected</source>
+        <translation>摄像头已断开</translation>
+    </message>
+    <message>
+        <source>Opening camera…</source>
+        <translation>正在打开相机…</translation>
     </message>
 </context>
 <context>
@@ -241,6 +326,13 @@
     </message>
 </context>
 <context>
+    <name>Dialog_Navigate</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+</context>
+<context>
     <name>DocumentExport</name>
     <message>
         <source>The list is empty: add the pictures to put into the document.</source>
@@ -316,6 +408,93 @@
     <message>
         <source>Save Directly</source>
         <translation>直接保存</translation>
+    </message>
+</context>
+<context>
+    <name>HelpTip</name>
+    <message>
+        <source>Pay attention to light to avoid excessive light or too dark light</source>
+        <translation>注意光线，避免过亮或过暗</translation>
+    </message>
+    <message>
+        <source>When scanning a document, place the document within the camera&apos;s shooting range.</source>
+        <translation>扫描文档时，请将文档放在摄像头拍摄范围内。</translation>
+    </message>
+    <message>
+        <source>If you cannot find the target area, you can manually adjust the screen brightness</source>
+        <translation>如果找不到目标区域，可以手动调节画面亮度</translation>
+    </message>
+    <message>
+        <source>The software can choose the scanning mode, according to the actual needs and the actual effect selection mode</source>
+        <translation>软件可以选择扫描模式，请根据实际需要和实际效果选择模式</translation>
+    </message>
+    <message>
+        <source>Click the scan button in the lower right corner of the software to complete the scan operation</source>
+        <translation>点击软件右下角的扫描按钮即可完成扫描</translation>
+    </message>
+    <message>
+        <source>The right side of the software can directly view the scanned image。</source>
+        <translation>软件右侧可以直接查看扫描的图像。</translation>
+    </message>
+    <message>
+        <source>When scanning books, please open the books naturally to avoid artificial folds</source>
+        <translation>扫描书籍时，请自然打开书本，避免人为折痕</translation>
+    </message>
+    <message>
+        <source>After the target area is stable, click the scan button</source>
+        <translation>目标区域稳定后，点击扫描按钮</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range。</source>
+        <translation>请将文档放在摄像头拍摄范围内。</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, you can manually rotate the image according to the actual needs and processing results</source>
+        <translation>扫描完成后，可根据实际需要和处理效果手动旋转图像</translation>
+    </message>
+    <message>
+        <source>After the scan is completed, it can be saved independently, or it can be saved to A4 size paper for easy printing.</source>
+        <translation>扫描完成后，可以单独保存，也可以保存到A4纸上以便打印。</translation>
+    </message>
+    <message>
+        <source>Place the document within the camera&apos;s shooting range</source>
+        <translation>请将文档放在摄像头拍摄范围内</translation>
+    </message>
+    <message>
+        <source>If there is a qr code in the document, the software will automatically identify the qr code.</source>
+        <translation>如果文档中有二维码，软件会自动识别二维码。</translation>
+    </message>
+    <message>
+        <source>Please remove the glasses when shooting.</source>
+        <translation>拍摄时请摘下眼镜。</translation>
+    </message>
+    <message>
+        <source>Face straight to attached camera.</source>
+        <translation>请正对副摄像头。</translation>
+    </message>
+    <message>
+        <source>The contrast values are displayed in real time under the software.</source>
+        <translation>对比值会实时显示在软件下方。</translation>
+    </message>
+    <message>
+        <source>Please check whether the computer is connected to the equipment properly.</source>
+        <translation>请检查电脑与设备是否连接正常。</translation>
+    </message>
+    <message>
+        <source>Check whether the device exists in the computer device manager -&gt; image device.</source>
+        <translation>请在电脑设备管理器的图像设备中检查设备是否存在。</translation>
+    </message>
+    <message>
+        <source>Check to see if there is any third-party software that takes up the camera.</source>
+        <translation>请检查是否有第三方软件占用摄像头。</translation>
+    </message>
+    <message>
+        <source>If you still can&apos;t handle it, please contact the manufacturer</source>
+        <translation>如仍无法解决，请联系厂家</translation>
+    </message>
+    <message>
+        <source>Pictures in the list bar can be exported to PDF,WORD and other formats.</source>
+        <translation>列表栏中的图片可以导出为PDF、WORD等格式。</translation>
     </message>
 </context>
 <context>
@@ -648,6 +827,53 @@
         <source>Could not save %1: %2</source>
         <translation>无法保存 %1：%2</translation>
     </message>
+    <message>
+        <source>Output folder %1 cannot be used; saving to %2 for now</source>
+        <translation>输出文件夹 %1 无法使用；暂时保存到 %2</translation>
+    </message>
+    <message>
+        <source>Saving to %1 again</source>
+        <translation>重新保存到 %1</translation>
+    </message>
+    <message>
+        <source>No page found — nothing saved</source>
+        <translation>未找到页面 — 未保存</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n captures not taken: the camera stopped</source>
+        <translation>
+            <numerusform>%n 次拍摄未完成：相机已停止</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n files moved to trash</source>
+        <translation>
+            <numerusform>已将 %n 个文件移到回收站</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>could not move %1 to trash</source>
+        <translation>无法将 %1 移到回收站</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>Could not restore %1 from the trash</source>
+        <translation>无法从回收站恢复 %1</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+</context>
+<context>
+    <name>OutputPipeline</name>
+    <message>
+        <source>no folder can take the file</source>
+        <translation>没有可保存文件的文件夹</translation>
+    </message>
 </context>
 <context>
     <name>ScanModePage</name>
@@ -696,6 +922,25 @@
     <message>
         <source>SaveDirectly</source>
         <translation>直接保存</translation>
+    </message>
+</context>
+<context>
+    <name>ViceCamera</name>
+    <message>
+        <source>Can not load KELM_CamCtl.dll!</source>
+        <translation>无法加载副相机的库！</translation>
+    </message>
+    <message>
+        <source>Failure to initialize library</source>
+        <translation>相机库初始化失败</translation>
+    </message>
+    <message>
+        <source>Can not find vice camera</source>
+        <translation>未找到副相机</translation>
+    </message>
+    <message>
+        <source>Failure to start preview</source>
+        <translation>无法启动副相机画面</translation>
     </message>
 </context>
 </TS>

@@ -45,7 +45,7 @@ AppSettings::AppSettings() {
 }
 
 QString AppSettings::filePath() {
-    QString path = AppPaths::applicationDir() + QLatin1Char('/') + QStringLiteral("Tesmora.ini");
+    QString path = AppPaths::settingsFile();
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return path;
 }
@@ -61,22 +61,33 @@ QString AppSettings::picturesOutputDirectory() {
     return pictures + QStringLiteral("/OutPut/");
 }
 
-QString AppSettings::resolveOutputDirectory(const QString& storedValue) {
+QString AppSettings::expandHome(const QString& stored) {
     // The shipped settings file names the home folder as "~/", since it cannot know the user.
-    QString stored = storedValue;
     if (stored.startsWith(QLatin1String("~/")))
-        stored = QDir::homePath() + stored.mid(1);
+        return QDir::homePath() + stored.mid(1);
+    return stored;
+}
+
+bool AppSettings::isWritableFolder(const QString& path) {
+    const QFileInfo info(path);
+    const auto writeBits =
+        QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
+    return info.isDir() && info.isWritable() && (info.permissions() & writeBits);
+}
+
+QString AppSettings::resolveOutputDirectory(const QString& storedValue) {
+    const QString stored = expandHome(storedValue);
     // Only an absolute path of this platform is ever looked at or created: "C:\OutPut\" is a
     // relative name here and creating it would litter the working directory.
     if (!stored.isEmpty() && QDir::isAbsolutePath(stored)) {
-        if (QFileInfo(stored).isDir())
-            return stored;
         // One level only: a folder on a drive that is gone must not be rebuilt on another disk.
-        if (QDir().mkdir(stored))
+        if (!QFileInfo(stored).isDir())
+            QDir().mkdir(stored);
+        if (isWritableFolder(stored))
             return stored;
     }
     const QString pictures = picturesOutputDirectory();
-    if (!pictures.isEmpty() && QDir().mkpath(pictures))
+    if (!pictures.isEmpty() && QDir().mkpath(pictures) && isWritableFolder(pictures))
         return pictures;
     const QString home = builtInOutputDirectory();
     QDir().mkpath(home);
@@ -118,6 +129,8 @@ int AppSettings::Load() {
     subResHeight = number("Camera/SubResHeight");
     mainCompress = number("Camera/MainCompress");
     subCompress = number("Camera/SubCompress");
+    // Only the two mains frequencies exist; anything else (or no entry) is the box's first one.
+    powerFrequency = number("Camera/PowerFrequency") == 60 ? 60 : 50;
     wmType = number("WaterMark/WMType");
     wmContent = text("WaterMark/WMContent");
     wmPosition = number("WaterMark/WMPosition");
@@ -134,8 +147,10 @@ int AppSettings::Load() {
     nameType = number("Software/Nametype");
     jpgRate = number("Software/JPGRate");
     docRotateAngle = number("Software/DocRotateAngle");
-    baseDir = resolveOutputDirectory(text("Software/BaseDir"));
+    baseDir = expandHome(text("Software/BaseDir"));
     namePre = text("Software/NamePre");
+    // Optional and never written: an installation that offers the face comparison sets it to 1.
+    faceDetectionEnabled = number("Software/FaceDetection") == 1;
     return Ok;
 }
 
@@ -163,6 +178,7 @@ int AppSettings::Save() const {
     doc.setValue(kCamera, QStringLiteral("SubResHeight"), subResHeight);
     doc.setValue(kCamera, QStringLiteral("MainCompress"), mainCompress);
     doc.setValue(kCamera, QStringLiteral("SubCompress"), subCompress);
+    doc.setValue(kCamera, QStringLiteral("PowerFrequency"), powerFrequency);
     doc.setValue(kWaterMark, QStringLiteral("WMType"), wmType);
     doc.setValue(kWaterMark, QStringLiteral("WMContent"), wmContent);
     doc.setValue(kWaterMark, QStringLiteral("WMPosition"), wmPosition);

@@ -16,9 +16,10 @@ public:
     AppSettings();
 
     // Reads every stored key in the fixed order. An absent key reads as 0 / empty text, text that
-    // is not a decimal number reads as 0. Then checks the output directory (see
-    // resolveOutputDirectory()). Returns Ok, FileAbsent (record untouched) or FileUnusable
-    // (the file cannot be read; record untouched).
+    // is not a decimal number reads as 0. The output folder is kept as stored (a leading "~/"
+    // expanded), usable or not: it is the user's choice, and the folder each save really uses is
+    // found at that moment (resolveOutputDirectory()). Returns Ok, FileAbsent (record untouched)
+    // or FileUnusable (the file cannot be read; record untouched).
     int Load();
 
     // Writes every stored key in the fixed order into the existing file, keeping any other keys
@@ -27,18 +28,26 @@ public:
     // it was. Returns Ok, FileAbsent (nothing written) or FileUnusable.
     int Save() const;
 
-    // The settings file path: application directory + "/Tesmora.ini".
+    // The settings file path: application directory + "/Tesmora.ini", or the per-user copy of an
+    // installed program (AppPaths::settingsFile()).
     static QString filePath();
 
     // Built-in output directory and the last fallback: home + "/OutPut/".
     static QString builtInOutputDirectory();
     // First fallback: the user's pictures folder + "/OutPut/" (empty when the desktop names none).
     static QString picturesOutputDirectory();
-    // The output-directory fallback chain applied after loading. A value that is not an absolute
+    // The folder a save goes to for the stored output folder: the stored one when it is a
+    // folder that takes files (one missing level is created), else the first fallback that can
+    // be made and written, else the home fallback as it is. A value that is not an absolute
     // path on this platform (a Windows drive path such as "C:\OutPut\", or a relative path) is
-    // unusable and is never created, so no directory named after a drive letter appears. A leading
-    // "~/" stands for the home folder.
+    // unusable and is never created, so no directory named after a drive letter appears. A
+    // leading "~/" stands for the home folder.
     static QString resolveOutputDirectory(const QString& stored);
+    // "~/..." with the home folder put in; anything else unchanged.
+    static QString expandHome(const QString& stored);
+    // An existing folder the program may write into; one whose write bits are all off counts as
+    // read-only, also for a user whom the system would let write anyway.
+    static bool isWritableFolder(const QString& path);
 
     // --- Stored in Tesmora.ini, group Camera ---
     QString mainCamera = QStringLiteral("Document Camera");
@@ -49,6 +58,9 @@ public:
     int subResHeight = 600;
     int mainCompress = 0;
     int subCompress = 0;
+    // Mains frequency in Hz (50 or 60) that the main camera avoids flicker for; applied at every
+    // start of its preview.
+    int powerFrequency = 50;
 
     // --- group WaterMark ---
     int wmType = 0;     // 0 none, 1 date and time, 2 text, 3 picture
@@ -64,7 +76,8 @@ public:
     QString wmImgPath;
 
     // --- group Software ---
-    int imageType = 0;
+    static constexpr int kDefaultImageType = 0;  // BMP
+    int imageType = kDefaultImageType;
     bool isFirstStart = true;
     int nameType = 0;
     int jpgRate = 90;
@@ -77,7 +90,8 @@ public:
     QString makerShortName = QStringLiteral("ZR");
     // Read by the scan-mode bar when the scan mode changes: set camera parameters per mode.
     bool cameraParamsPerMode = true;
-    // While off, the scan-mode bar hides its face-comparison widgets.
+    // While off, the scan-mode bar hides its face-comparison widgets. Read from the optional key
+    // "/Software/FaceDetection" (1 on); Save() leaves that key as it is.
     bool faceDetectionEnabled = false;
     // Offer the larger listed size of camera models that have one (see ResolutionSubstitution).
     int resolutionSubstitution = 1;

@@ -13,6 +13,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include <fcntl.h>
+#include <sched.h>
+#include <time.h>
 #include <limits.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -30,6 +33,9 @@ const int kSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT};
 char g_executable[PATH_MAX];
 std::atomic<bool> g_installed{false};
 std::atomic<bool> g_handling{false};
+// Threads that have entered the freeze handler; the report waits for all it signalled.
+std::atomic<int> g_parked{0};
+int g_freezeSignal = 0;
 constexpr size_t kAltStackSize = 64 * 1024;
 thread_local bool t_altStackSet = false;
 
@@ -84,10 +90,91 @@ void endProcess(int sig) {
     _exit(128 + sig);
 }
 
+// Parks a thread for the rest of the process's life: the report of a fault elsewhere is on
+// screen, and nothing of the broken process may go on working meanwhile (the camera's capture
+// thread, the GUI thread's timers, a save).
+void onFreeze(int) {
+    g_parked.fetch_add(1);
+    for (;;)
+        pause();
+}
+
+struct DirEntry64 {
+    uint64_t inode;
+    int64_t offset;
+    unsigned short length;
+    unsigned char type;
+    char name[1];
+};
+
+pid_t parseTid(const char* name) {
+    pid_t tid = 0;
+    for (const char* c = name; *c; ++c) {
+        if (*c < '0' || *c > '9')
+            return 0;
+        tid = tid * 10 + (*c - '0');
+    }
+    return tid;
+}
+
+// Sends the freeze signal to every thread of the process but the calling one and returns how
+// many were signalled. Threads are listed until a pass finds no new one, so one that was being
+// started is caught too. Only system calls: no allocation, no locks.
+int signalOtherThreads() {
+    const pid_t self = pid_t(syscall(SYS_gettid));
+    const pid_t process = getpid();
+    constexpr int kMaxThreads = 512;
+    pid_t frozen[kMaxThreads];
+    int frozenCount = 0;
+    for (int pass = 0; pass < 4; ++pass) {
+        const int fd = open("/proc/self/task", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return frozenCount;
+        bool foundNew = false;
+        alignas(8) char buffer[4096];
+        long n;
+        while ((n = syscall(SYS_getdents64, fd, buffer, sizeof buffer)) > 0) {
+            for (long at = 0; at < n;) {
+                const auto* entry = reinterpret_cast<const DirEntry64*>(buffer + at);
+                at += entry->length;
+                const pid_t tid = parseTid(entry->name);
+                bool known = tid <= 0 || tid == self;
+                for (int i = 0; i < frozenCount && !known; ++i)
+                    known = frozen[i] == tid;
+                if (known)
+                    continue;
+                syscall(SYS_tgkill, process, tid, g_freezeSignal);
+                if (frozenCount < kMaxThreads)
+                    frozen[frozenCount++] = tid;
+                foundNew = true;
+            }
+        }
+        close(fd);
+        if (!foundNew)
+            return frozenCount;
+    }
+    return frozenCount;
+}
+
+// Parks the other threads before the report shows, and waits (briefly: a thread that blocks the
+// signal never answers) until they have stopped, so that none is still at work behind the box.
+void freezeOtherThreads() {
+    const int signalled = signalOtherThreads();
+    timespec start{}, t{};
+    clock_gettime(CLOCK_MONOTONIC, &start);
+    while (g_parked.load() < signalled) {
+        sched_yield();
+        clock_gettime(CLOCK_MONOTONIC, &t);
+        if ((t.tv_sec - start.tv_sec) * 1000 + (t.tv_nsec - start.tv_nsec) / 1000000 > 500)
+            return;
+    }
+}
+
 void onFault(int sig, siginfo_t* info, void* context) {
     // One report per process: a second fault (another thread, or this handler) just ends it.
     if (g_handling.exchange(true))
         endProcess(sig);
+    freezeOtherThreads();
 
     char code[17];
     char address[17];
@@ -159,6 +246,15 @@ void CrashHandler::install() {
     sigemptyset(&sa.sa_mask);
     for (int sig : kSignals)
         sigaction(sig, &sa, nullptr);
+
+    // A real-time signal nobody else uses parks the other threads while the report is shown.
+    g_freezeSignal = SIGRTMIN + 6;
+    struct sigaction freeze;
+    memset(&freeze, 0, sizeof freeze);
+    freeze.sa_handler = onFreeze;
+    freeze.sa_flags = SA_ONSTACK;
+    sigfillset(&freeze.sa_mask);
+    sigaction(g_freezeSignal, &freeze, nullptr);
 }
 
 QString CrashHandler::reportText(const QString& codeHex, const QString& addressHex) {

@@ -6,7 +6,9 @@
 // Last-chance fault report. A fault (SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGABRT) in any thread is
 // turned into a Windows-style exception code and the address of the faulting instruction; the
 // program then starts itself again in a report mode that shows the critical box "Error " with
-// both, waits for the box to be closed and ends the faulting process. Nothing is saved.
+// both, waits for the box to be closed and ends the faulting process. Nothing is saved, and
+// every other thread of the faulting process is parked before the box appears, so the camera
+// stream, the timers and the saves stop instead of working on behind the box.
 //
 // The handler runs on an alternate signal stack, so a stack overflow is reported too, and does
 // only async-signal-safe work: the box is shown by a fresh process because nothing of Qt can be

@@ -1,5 +1,7 @@
 #include "app/Log.h"
 
+#include "app/AppPaths.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -23,7 +25,7 @@ constexpr int kMessageBuffer = 8192;
 
 Log::Log()
     : enabled_(qEnvironmentVariable("MIRAVELO_LOG") == QLatin1String("1")),
-      directory_(QDir::currentPath() + QStringLiteral("/Log/")) {}
+      directory_(AppPaths::logDirectory()) {}
 
 void Log::setClock(std::function<QDateTime()> c) {
     testClock() = std::move(c);

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-// Daily log writer. Each call appends one line to <working directory>/Log/ZVTM<yyyyMMdd>.log,
+// Daily log writer. Each call appends one line to <log directory>/ZVTM<yyyyMMdd>.log,
 // opening and closing the file, so several owners can share the file of the day.
 //
 // Every instance starts switched off and the program never switches it on: the call sites stay in
@@ -15,7 +15,8 @@ class Log {
 public:
     enum Level { Debug = 0, Info = 1, Warn = 2, Error = 3 };
 
-    // Fixes the directory from the current working directory at this moment.
+    // Fixes the directory at this moment: the working directory beside a build, the XDG state
+    // folder for an installed copy (AppPaths::logDirectory()).
     Log();
 
     // Appends "[yyyy-dd-MM hh:mm:ss.zzz] [LOG_<LEVEL>] {message}" and a line end. The message is

@@ -2,6 +2,7 @@
 
 #include "app/LibraryLoader.h"
 #include "app/LogCategories.h"
+#include "camera/PreviewStream.h"
 
 #include <QDebug>
 
@@ -19,8 +20,7 @@ void missingApi(const char* name) {
 }
 }  // namespace
 
-CCameraInterface::CCameraInterface(QObject* parent)
-    : QObject(parent), m_frameBuffer(new unsigned char[KELM_CAMCTL_FRAME_BUFFER_BYTES]) {
+CCameraInterface::CCameraInterface(QObject* parent) : QObject(parent) {
     std::memset(m_devices, 0, sizeof m_devices);
     std::memset(m_resolutions, 0, sizeof m_resolutions);
 }
@@ -152,24 +152,29 @@ QStringList* CCameraInterface::GetFormatList() {
     return list;
 }
 
+int CCameraInterface::recordFor(int width, int height, int format) const {
+    for (int i = 0; i < resolutionCount; ++i) {
+        const KELM_CamResolution& r = m_resolutions[i];
+        if (r.width == width && r.height == height && r.format == format)
+            return i;
+    }
+    return -1;
+}
+
 int CCameraInterface::StartPreview(int device, int width, int height, int format) {
     if (!m_startPreview) {
         missingApi("KELM_Camctl_StartPreview");
         return -1;
     }
+    // The library's start replaces whatever runs; the stream's thread must not query it on.
+    m_stream.reset();
     if (m_bgr2rgb)
         m_bgr2rgb(1);
-    photoPending = false;
+    photoPending = 0;
     previewRunning = false;
+    previewStarting = false;
     openedDevice = -1;
-    int index = -1;
-    for (int i = 0; i < resolutionCount; ++i) {
-        const KELM_CamResolution& r = m_resolutions[i];
-        if (r.width == width && r.height == height && r.format == format) {
-            index = i;
-            break;
-        }
-    }
+    const int index = recordFor(width, height, format);
     if (index < 0)
         return -1;
     const int r = m_startPreview(device, index);
@@ -182,13 +187,58 @@ int CCameraInterface::StartPreview(int device, int width, int height, int format
     return r;
 }
 
+int CCameraInterface::BeginPreview(int device, int width, int height, int format, int paceMs) {
+    if (!m_startPreview) {
+        missingApi("KELM_Camctl_StartPreview");
+        return -1;
+    }
+    if (m_bgr2rgb)
+        m_bgr2rgb(1);
+    photoPending = 0;
+    previewRunning = false;
+    previewStarting = false;
+    openedDevice = -1;
+    const int index = recordFor(width, height, format);
+    if (index < 0 || !m_queryFrame)
+        return -1;
+    if (!m_stream) {
+        PreviewStream::Entries entries;
+        entries.start = m_startPreview;
+        entries.query = m_queryFrame;
+        entries.stop = m_stopPreview;
+        entries.takePhoto = m_takePhoto;
+        entries.status = m_getCameraStatus;
+        m_stream = std::make_unique<PreviewStream>(entries);
+        connect(m_stream.get(), &PreviewStream::started, this, &CCameraInterface::streamStarted);
+        connect(m_stream.get(), &PreviewStream::frameReady, this, &CCameraInterface::frameReady);
+    }
+    previewStarting = true;
+    m_startingDevice = device;
+    m_stream->start(++m_startTicket, device, index, paceMs);
+    return 1;
+}
+
+void CCameraInterface::streamStarted(quint64 ticket, int result, int status) {
+    // A stop or a newer start came after this one: its answer is stale.
+    if (ticket != m_startTicket || !previewStarting)
+        return;
+    previewStarting = false;
+    qCDebug(lcCamera) << "Test!!!!!!!!!!!!!:" << status;
+    if (result > 0) {
+        previewRunning = true;
+        openedDevice = m_startingDevice;
+    }
+    emit previewStartFinished(result);
+}
+
 int CCameraInterface::StopPreview() {
     if (!m_stopPreview) {
         missingApi("KELM_Camctl_StopPreview");
         return -1;
     }
-    photoPending = false;
-    const int r = m_stopPreview();
+    photoPending = 0;
+    previewStarting = false;
+    const int r = m_stream ? m_stream->stop() : m_stopPreview();
     if (r > 0) {
         previewRunning = false;
         openedDevice = -1;
@@ -201,51 +251,57 @@ int CCameraInterface::TakePhoto() {
         missingApi("KELM_Camctl_TakePhoto");
         return -1;
     }
-    photoPending = true;
+    ++photoPending;
+    if (m_stream) {
+        m_stream->requestCapture();
+        return 1;
+    }
     // The library decodes preview frames the fast way; the frame it marks for a capture is
-    // decoded exactly, since that one becomes the user's document.
-    m_takePhoto();
+    // decoded exactly, since that one becomes the user's document. It marks one frame at a time:
+    // later requests are marked as the earlier ones are served.
+    if (photoPending == 1)
+        m_takePhoto();
     return 1;
 }
 
 const QImage* CCameraInterface::QueryFrame() {
+    lastQueryResult = 0;
     if (!m_queryFrame || !previewRunning)
         return nullptr;
-    const int r = m_queryFrame(m_frameBuffer.get(), &frameWidth, &frameHeight, &frameLength);
-    // Polled faster than the camera delivers: "nothing newer yet" is the usual answer.
-    if (r == KELM_CAMCTL_NO_FRAME)
-        return nullptr;
-    if (r < 0 || frameWidth <= 0 || frameHeight <= 0 || frameLength <= 0) {
-        qCDebug(lcCamera) << "Can not query frame:" << r;
-        return nullptr;
-    }
-    // A library that reports more than fits the buffer, or a length that does not match the
-    // size, is not trusted: reading past the delivered rows would show garbage or crash.
-    const qint64 bytes = qint64(frameWidth) * frameHeight * 3;
-    if (bytes > KELM_CAMCTL_FRAME_BUFFER_BYTES || bytes != frameLength) {
-        qCDebug(lcCamera) << "Can not query frame:" << r;
-        return nullptr;
-    }
-    const int rowBytes = frameWidth * 3;
-    if (rowBytes % 4 == 0) {
-        // Packed rows are already QImage's 4-byte aligned rows: the frame is shown straight from
-        // the library's buffer, saving a full-frame copy on every tick. Only a capture, which
-        // outlives the next query, gets pixels of its own.
-        m_currentFrame =
-            QImage(m_frameBuffer.get(), frameWidth, frameHeight, rowBytes, QImage::Format_RGB888);
+    QImage frame;
+    QList<QImage> captures;
+    int r = 0;
+    if (m_stream) {
+        PreviewStream::Taken taken = m_stream->take();
+        frame = taken.frame;
+        captures = taken.captures;
+        r = taken.status;
+        photoPending = qMax(0, photoPending - int(captures.size()));
     } else {
-        if (!m_currentFrame.isDetached() || m_currentFrame.width() != frameWidth ||
-            m_currentFrame.height() != frameHeight ||
-            m_currentFrame.constBits() == m_frameBuffer.get())
-            m_currentFrame = QImage(frameWidth, frameHeight, QImage::Format_RGB888);
-        for (int y = 0; y < frameHeight; ++y)
-            std::memcpy(m_currentFrame.scanLine(y), m_frameBuffer.get() + qint64(y) * rowBytes,
-                        size_t(rowBytes));
+        r = m_frames.fetch(m_queryFrame, frame, frameWidth, frameHeight, frameLength);
+        if (!frame.isNull() && photoPending > 0) {
+            // Re-armed before the hand-off, which may take a while: the next frame is the next
+            // capture's own.
+            if (--photoPending > 0)
+                m_takePhoto();
+            captures.append(frame);
+        }
     }
-    if (photoPending) {
-        photoPending = false;
-        emit OnTakePhoto(m_currentFrame.copy());
+    lastQueryResult = r;
+    if (frame.isNull()) {
+        // Polled faster than the camera delivers: "nothing newer yet" is the usual answer.
+        if (r != KELM_CAMCTL_NO_FRAME)
+            qCDebug(lcCamera) << "Can not query frame:" << r;
+        return nullptr;
     }
+    frameWidth = frame.width();
+    frameHeight = frame.height();
+    frameLength = frameWidth * frameHeight * 3;
+    m_currentFrame = frame;
+    // A capture shares the frame's pixels: the buffer under them is not written again while
+    // any copy of the image lives, and a capture that draws on its image detaches first.
+    for (const QImage& capture : captures)
+        emit OnTakePhoto(capture);
     return &m_currentFrame;
 }
 

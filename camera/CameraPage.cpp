@@ -1,5 +1,7 @@
 #include "camera/CameraPage.h"
 
+#include <utility>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -74,10 +76,13 @@ void CameraPage::buildPictureControls() {
         m_grid->addWidget(m_sliders[s.picture], row++, 1, 1, 2, Qt::AlignVCenter);
     }
 
-    // Mains frequency is offered but deliberately drives nothing.
+    // Under mains-powered light a camera set to the wrong frequency shows bands rolling across
+    // the page.
     m_grid->addWidget(fieldLabel(tr("Power Fre:"), this), 7, 0, 1, 1, kLabelAlign);
-    m_grid->addWidget(combo(this, "pCombo_PowerFre", {"50HZ", "60HZ"}), 7, 1, 1, 2,
-                      Qt::AlignVCenter);
+    pCombo_PowerFre = combo(this, "pCombo_PowerFre", {"50HZ", "60HZ"});
+    m_grid->addWidget(pCombo_PowerFre, 7, 1, 1, 2, Qt::AlignVCenter);
+    connect(pCombo_PowerFre, qOverload<int>(&QComboBox::activated), this,
+            [this] { emit powerFrequencyChosen(powerFrequency()); });
 
     auto* focus = button(this, "pBtn_Focus", tr("Focus"));
     auto* reset = button(this, "pBtn_Reset", tr("Reset"));
@@ -110,15 +115,41 @@ void CameraPage::buildCaptureOptions() {
     auto* positionLabel = fieldLabel(tr("Position:"), this);
     positionLabel->setObjectName("pQLabel_VicePos");
     m_grid->addWidget(positionLabel, 11, 0, 1, 2);
-    m_grid->addWidget(combo(this, "pCombo_VicePos",
-                            {tr("LeftUp"), tr("RightUp"), tr("LeftDown"), tr("RightDown")}),
-                      11, 2, 1, 1);
+    pCombo_VicePos = combo(this, "pCombo_VicePos",
+                           {tr("LeftUp"), tr("RightUp"), tr("LeftDown"), tr("RightDown")});
+    m_grid->addWidget(pCombo_VicePos, 11, 2, 1, 1);
+    connect(pCheck_OpenViceCam, &QCheckBox::clicked, this, &CameraPage::subCameraClicked);
+    connect(merge, &QCheckBox::clicked, this, &CameraPage::mergeSubCameraClicked);
+}
+
+int CameraPage::subPicturePosition() const {
+    return pCombo_VicePos->currentIndex();
+}
+
+void CameraPage::showSubCameraClosed() {
+    pCheck_OpenViceCam->setChecked(false);
 }
 
 void CameraPage::setDevices(const QStringList& names) {
     pCombo_Device->clear();
     // Inserting into the empty selector makes index 0 current, which reports it at once.
     pCombo_Device->addItems(names);
+}
+
+void CameraPage::replaceDevices(const QStringList& names, int current) {
+    const QSignalBlocker block(pCombo_Device);
+    pCombo_Device->clear();
+    pCombo_Device->addItems(names);
+    pCombo_Device->setCurrentIndex(current);
+}
+
+int CameraPage::powerFrequency() const {
+    return pCombo_PowerFre->currentIndex() == 1 ? 60 : 50;
+}
+
+void CameraPage::setPowerFrequency(int hertz) {
+    const QSignalBlocker block(pCombo_PowerFre);
+    pCombo_PowerFre->setCurrentIndex(hertz == 60 ? 1 : 0);
 }
 
 void CameraPage::chooseDevice(int index) {
@@ -180,6 +211,27 @@ void CameraPage::showPreviewStopped(bool unlockSelectors) {
     // flat, and the next open reads the current values back into the sliders.
     for (int p = 0; p < PictureCount; ++p)
         showPictureValue(Picture(p), 0);
+}
+
+void CameraPage::showPreviewOpening(bool opening) {
+    if (!opening) {
+        for (QWidget* w : std::exchange(m_heldForOpening, {}))
+            w->setEnabled(true);
+        return;
+    }
+    QList<QWidget*> held = {pCombo_Device,
+                            pCombo_Resolution,
+                            pCombo_Format,
+                            pBtn_OpenDevice,
+                            findChild<QPushButton*>("pBtn_Focus"),
+                            findChild<QPushButton*>("pBtn_Reset")};
+    for (QSlider* s : m_sliders)
+        held << s;
+    for (QWidget* w : held)
+        if (w && w->isEnabled()) {
+            w->setEnabled(false);
+            m_heldForOpening << w;
+        }
 }
 
 void CameraPage::setPictureRange(Picture p, int minimum, int maximum, int value) {

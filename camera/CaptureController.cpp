@@ -32,11 +32,13 @@ CaptureController::CaptureController(DeviceController* device, CameraPage* page,
 }
 
 void CaptureController::trigger() {
-    if (!m_device->previewRunning())
+    if (!m_device->previewRunning()) {
+        emit captureRefused(notRunningText());
         return;
+    }
     if (m_page->seriesSeconds() == 0) {
         m_seriesInterval = -1;
-        m_device->requestCapture();
+        requestCapture();
         return;
     }
     if (m_seriesInterval > 0) {
@@ -59,15 +61,30 @@ void CaptureController::seriesTick() {
     if (m_seriesElapsed > m_seriesInterval) {
         m_controls.countdown->setPixmap(QPixmap(QStringLiteral(":/new/prefix1/ICO/Waitting.png")));
         m_seriesElapsed = 0;
-        m_device->requestCapture();
+        requestCapture();
     }
+}
+
+QString CaptureController::notRunningText() const {
+    return tr("The camera is not running — nothing captured");
+}
+
+void CaptureController::requestCapture() {
+    if (m_device->requestCapture())
+        return;
+    if (!m_device->previewRunning())
+        emit captureRefused(notRunningText());
+    else
+        emit captureRefused(tr("Too many captures are waiting — this one was not taken"));
 }
 
 void CaptureController::stopSeries() {
     m_seriesInterval = -1;
     m_page->lockForSeries(false);
     m_seriesTimer->stop();
-    m_controls.countdown->setText(QString());
+    // clear(), not setText(""): the label holding the hourglass has an empty text already, and
+    // setting the same text again would leave the picture in place.
+    m_controls.countdown->clear();
     m_controls.stopSeries->hide();
 }
 

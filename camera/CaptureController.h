@@ -44,8 +44,15 @@ public:
     // A file was saved. A gesture that fired drags it out (dragSource: the window).
     void fileSaved(const QString& path, QObject* dragSource);
 
+signals:
+    // A press (or a series tick) that gives no capture, in words for the user.
+    void captureRefused(QString why);
+
 private:
     enum Gesture { Idle, Armed, Fired };
+    // Queues one capture, or says why none is taken.
+    void requestCapture();
+    QString notRunningText() const;
     void dragOut(const QString& path, QObject* dragSource);
 
     DeviceController* m_device;

@@ -67,6 +67,12 @@ CPreConfigBar::CPreConfigBar(QWidget* parent)
 }
 
 CPreConfigBar::~CPreConfigBar() {
+    // Captures still in processing are finished and written, so closing the window right after
+    // a capture loses no page; nobody is told any more, the window is going. Blocked rather than
+    // disconnected: a widget still announces its own destruction, which the style sheet's
+    // caches rely on to forget it.
+    blockSignals(true);
+    WaitForSaves();
     // The pages refer to the pipeline, the processor and the intermediate files: they go first,
     // finishing what they still write.
     delete tabWidget;

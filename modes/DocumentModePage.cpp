@@ -149,6 +149,8 @@ void DocumentModePage::save() {
     m_kept = QImage();
     if (!page.isNull())
         m_output->save(std::move(page));
+    else
+        m_output->reportNoPage();
     // With no tile chosen the page was cut like "Auto Cutting"; show that choice.
     if (m_option == NoOption)
         m_tiles[AutoCut]->SetSelected(true);

@@ -20,9 +20,7 @@ TempFiles::~TempFiles() {
 
 QStringList TempFiles::candidateDirectories() {
     QStringList dirs;
-    const QString app = AppPaths::applicationDir();
-    if (!app.isEmpty())
-        dirs << app + QStringLiteral("/tmp");
+    dirs << AppPaths::temporaryDirectory();
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
     if (!cache.isEmpty())
         dirs << cache + QStringLiteral("/tmp");

@@ -1,11 +1,64 @@
 #include "output/ImageFileWriter.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 #include <QImage>
 #include <QImageWriter>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <unistd.h>
+
 #include "output/GifWriter.h"
+
+namespace {
+
+// The encoded file in memory. Encoders write through QIODevice and report a refused write only
+// as their own "Unknown error" (or, for a short write, not at all); writing the finished bytes
+// ourselves keeps the operating system's own reason (a full disk, a missing permission).
+bool encode(const QImage& image, const QByteArray& encoder, int quality, QByteArray* bytes,
+            QString* why) {
+    QBuffer buffer(bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QByteArray format = encoder.toLower();
+    if (format == "gif")
+        return GifWriter::write(image, &buffer, why);
+    QImageWriter writer(&buffer, format == "tif" ? QByteArray("tiff") : format);
+    writer.setQuality(quality);
+    if (writer.write(image))
+        return true;
+    *why = writer.errorString();
+    return false;
+}
+
+// The reason of the latest failed call on `file`, in the operating system's words.
+QString systemReason(const QFileDevice& file, int savedErrno) {
+    if (file.error() != QFileDevice::NoError)
+        return file.errorString();
+    return qt_error_string(savedErrno);
+}
+
+bool writeAll(QSaveFile& file, const QByteArray& bytes, QString* why) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        // A short write is retried: the retry is the call that reports why the rest cannot go.
+        const qint64 n = file.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0) {
+            *why = systemReason(file, errno);
+            return false;
+        }
+        done += n;
+    }
+    // The rename in commit() syncs too, but ignores what that reports; a disk that only refuses
+    // the data when it is flushed must not leave a short file announced as saved.
+    if (::fsync(file.handle()) != 0) {
+        *why = qt_error_string(errno);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
 
 bool ImageFileWriter::write(const QImage& image, const QString& path, const QByteArray& encoder,
                             int quality, QString* error) {
@@ -19,29 +72,18 @@ bool ImageFileWriter::write(const QImage& image, const QString& path, const QByt
     if (path.isEmpty())
         return fail(QStringLiteral("no file name"));
 
+    QByteArray bytes;
+    QString why;
+    if (!encode(image, encoder, quality, &bytes, &why))
+        return fail(why);
+
     QSaveFile file(path);
-    // Unbuffered: the bytes still in a write buffer at commit() are flushed without their
-    // result being checked, so a disk that fills on the last few kilobytes would leave a short
-    // file renamed into place and reported as saved.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return fail(file.errorString());
-
-    const QByteArray format = encoder.toLower();
-    if (format == "gif") {
-        QString why;
-        if (!GifWriter::write(image, &file, &why)) {
-            file.cancelWriting();
-            return fail(why);
-        }
-    } else {
-        QImageWriter writer(&file, format == "tif" ? QByteArray("tiff") : format);
-        writer.setQuality(quality);
-        if (!writer.write(image)) {
-            file.cancelWriting();
-            return fail(writer.errorString());
-        }
+    if (!writeAll(file, bytes, &why)) {
+        file.cancelWriting();
+        return fail(why);
     }
-    // commit() flushes and renames; a full disk shows up here at the latest.
     if (!file.commit())
         return fail(file.errorString());
     return true;

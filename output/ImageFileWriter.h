@@ -13,6 +13,8 @@ class ImageFileWriter {
 public:
     // encoder: "BMP", "JPG", "PNG", "GIF", "TIF" (case-insensitive) or any format Qt writes.
     // quality is handed to the encoder unchanged (-1 = encoder default; ignored by GIF).
+    // On failure `error` gets the reason: the operating system's own words when the disk or the
+    // folder refused the file ("No space left on device"), else the encoder's.
     static bool write(const QImage& image, const QString& path, const QByteArray& encoder,
                       int quality, QString* error = nullptr);
 

@@ -74,13 +74,18 @@ bool ImageListModel::removeRows(int row, int count, const QModelIndex& parent) {
 }
 
 bool ImageListModel::addFile(const QString& path) {
+    return insertFile(m_entries.size(), path);
+}
+
+bool ImageListModel::insertFile(int row, const QString& path) {
+    row = qBound(0, row, m_entries.size());
     Entry entry;
     entry.path = QString(path).replace(QLatin1Char('\\'), QLatin1Char('/'));
     // ".gif" files hold real GIF data, which the image library reads directly.
     const QImage thumbnail = loadThumbnail(entry.path);
     entry.thumbnail = QIcon(QPixmap::fromImage(thumbnail));
-    beginInsertRows(QModelIndex(), m_entries.size(), m_entries.size());
-    m_entries.append(entry);
+    beginInsertRows(QModelIndex(), row, row);
+    m_entries.insert(row, entry);
     endInsertRows();
     return !thumbnail.isNull();
 }

@@ -24,6 +24,8 @@ public:
     // be read: the row is added all the same, with an empty thumbnail, so the file is never
     // hidden from the user.
     bool addFile(const QString& path);
+    // The same at `row` (clamped to the list), for a file that comes back to its place.
+    bool insertFile(int row, const QString& path);
     QString path(int row) const;
 
 private:

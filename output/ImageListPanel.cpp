@@ -180,14 +180,48 @@ void ImageListPanel::deleteSelected() {
 }
 
 void ImageListPanel::deletePaths(const QStringList& paths) {
+    QList<FileTrash::Entry> moved;
+    QStringList failed;
     for (const QString& path : paths) {
-        if (QFileInfo::exists(path) && !QFile::remove(path))
-            m_log->Write(3, QStringLiteral("Fail to delete %1").arg(path).toUtf8());
-        // The same file listed twice goes with all its rows.
+        FileTrash::Entry entry;
+        entry.original = path;
+        const QFileInfo info(path);
+        QString why;
+        if ((info.exists() || info.isSymLink()) &&
+            !FileTrash::moveToTrash(path, &entry.inTrash, &why)) {
+            m_log->Write(3, QStringLiteral("Fail to move %1 to trash: %2").arg(path, why).toUtf8());
+            failed << path + QStringLiteral(": ") + why;
+            continue;
+        }
+        // The same file listed twice goes with all its rows; an Undo brings back the first.
         for (int row = m_model->rowCount() - 1; row >= 0; --row)
-            if (m_model->path(row) == path)
+            if (m_model->path(row) == path) {
                 m_model->removeRow(row);
+                entry.row = row;
+            }
+        // Undone last first, so each row goes back to the place it had. A file already gone
+        // from the disk only leaves the list.
+        if (!entry.inTrash.isEmpty())
+            moved.prepend(entry);
     }
+    if (!moved.isEmpty() || !failed.isEmpty())
+        emit filesTrashed(moved, failed);
+}
+
+QStringList ImageListPanel::restoreFromTrash(const QList<FileTrash::Entry>& entries) {
+    QStringList failed;
+    for (const FileTrash::Entry& entry : entries) {
+        QString why;
+        if (!FileTrash::restore(entry, &why)) {
+            m_log->Write(3, QStringLiteral("Fail to restore %1 from trash: %2")
+                                .arg(entry.original, why)
+                                .toUtf8());
+            failed << entry.original;
+            continue;
+        }
+        m_model->insertFile(entry.row, entry.original);
+    }
+    return failed;
 }
 
 void ImageListPanel::copySelected() {

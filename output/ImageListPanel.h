@@ -3,6 +3,8 @@
 #include <QModelIndex>
 #include <QWidget>
 
+#include "output/FileTrash.h"
+
 class AppSettings;
 class ImageListModel;
 class Log;
@@ -35,8 +37,13 @@ public slots:
     void selectAll();
     void unselectAll();
     void deleteSelected();
-    // Removes the files from disk and their rows from the list; the one place files are deleted.
+    // Moves the files to the desktop's trash and takes their rows off the list; the one place
+    // files are deleted. A file that cannot go to the trash stays, with its rows. Reported with
+    // filesTrashed().
     void deletePaths(const QStringList& paths);
+    // Undo of a delete: the files come back from the trash to their rows. Returns the files
+    // that could not come back (logged).
+    QStringList restoreFromTrash(const QList<FileTrash::Entry>& entries);
     void openBaseDir();
     void selectBaseDir();
     // Puts the selected files on the clipboard (see FileListMime).
@@ -51,6 +58,9 @@ signals:
     void baseDirChanged();
     // An action is done: the keyboard focus may go back to the capture button.
     void actionDone();
+    // A delete: the files now in the trash (in the order restoreFromTrash() takes them) and the
+    // ones that stayed (each as "path: reason").
+    void filesTrashed(QList<FileTrash::Entry> moved, QStringList failed);
 
 private:
     void buildActionButtons(class QGridLayout* grid);

@@ -165,7 +165,9 @@ void ImageSetPage::buildWatermarkStyleControls(QGridLayout* grid) {
 
 void ImageSetPage::fill() {
     const AppSettings& s = *m_settings;
-    pCombo_ImgFormat->setCurrentIndex(s.imageType);
+    // A stored type no format answers to is saved as the default one; the box shows which.
+    const bool knownType = s.imageType >= 0 && s.imageType < pCombo_ImgFormat->count();
+    pCombo_ImgFormat->setCurrentIndex(knownType ? s.imageType : AppSettings::kDefaultImageType);
     pCombo_NameRule->setCurrentIndex(s.nameType);
     pLineEdit_NamePre->setText(s.namePre);
     pSlider_JPGRate->setValue(s.jpgRate);

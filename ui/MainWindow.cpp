@@ -1,9 +1,11 @@
 #include "ui/MainWindow.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QDir>
 #include <QIcon>
 #include <QListView>
+#include <QMap>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
@@ -15,13 +17,18 @@
 #include "app/Log.h"
 #include "app/StyleSheet.h"
 #include "camera/CCameraPreview.h"
+#include "camera/CViceCamPreview.h"
 #include "camera/CaptureController.h"
 #include "camera/DeviceController.h"
+#include "camera/ViceCamera.h"
 #include "modes/CPreConfigBar.h"
 #include "output/ImageListPanel.h"
 #include "output/OutputPipeline.h"
 #include "camera/CameraPage.h"
+#include "ui/CaptureKeyFilter.h"
+#include "ui/Dialog_Navigate.h"
 #include "ui/FirstPaintProbe.h"
+#include "ui/HelpTip.h"
 #include "ui/ImageSetPage.h"
 #include "ui/NoticeBar.h"
 #include "ui/SettingsPanel.h"
@@ -50,6 +57,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     m_log->Write(
         3, m_settings->Load() < 0 ? "Fail to Read Config File!" : "Read Config File Success!");
 
+    m_helpTip = new HelpTip(this);
     m_loadTimer = new QTimer(this);
     connect(m_loadTimer, &QTimer::timeout, this, &MainWindow::Handle_LoadTimerout);
     connect(new FirstPaintProbe(this), &FirstPaintProbe::painted, this,
@@ -63,6 +71,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildSubCamera();
     buildMainGrid();
     createComponents();
+    new CaptureKeyFilter(this, [this] { captureKeyPressed(); });
     // Set last: changing the flags of a top-level widget re-creates its native window.
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint);
@@ -81,6 +90,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 }
 
 MainWindow::~MainWindow() {
+    stopSubCameras();
     m_device->shutdown();
     // Tearing down the children moves the focus and fires signals such as editingFinished;
     // none of them may reach a slot once the record below is gone, and nothing is saved at exit.
@@ -100,6 +110,13 @@ void MainWindow::createComponents() {
     m_captures =
         new CaptureController(m_device, m_panel->cameraPage(),
                               {pBtn_TakePhoto, pQlbl_Main, Btn_Preview_StopAutoTake}, this);
+    m_viceCamera = new ViceCamera(m_settings, m_log, pLbl_ViceCamPicture, this);
+    connect(m_panel->cameraPage(), &CameraPage::subCameraClicked, this,
+            &MainWindow::slotCtrlViceCam);
+    connect(m_panel->cameraPage(), &CameraPage::mergeSubCameraClicked, this,
+            &MainWindow::setMergeFlag);
+    // Runs before the image list's receiver, so the list shows the merged picture.
+    connect(m_preConfigBar, &CPreConfigBar::Signal_SaveImageToDisk, this, &MainWindow::mergeImg);
 }
 
 // Runs once, from the 0 ms start-up timer, after the window is on screen.
@@ -124,13 +141,31 @@ void MainWindow::Handle_LoadTimerout() {
     m_panel->imageSetPage()->connectControls();
     connectComponents();
     connectCaptureFlow();
+    connectNotices();
+    connectSubCameras();
     announceSettings();
+    // A stored folder that cannot take files is said at once, not at the first capture.
+    m_preConfigBar->Output()->outputDirectory();
 
     m_device->initLibrary();
     m_panel->imageList()->buildMenu();
-    // HELP TIPS: first-start navigation dialog, then the help-tip rotation timer.
+    showFirstStartTour();
+    m_helpTip->start();
     m_device->searchDevices();
     m_device->startTicking();
+}
+
+void MainWindow::showFirstStartTour() {
+    qDebug() << "Navigate_Dialog_Show";
+    if (!m_settings->isFirstStart)
+        return;
+    // Saved before the tour appears, so that a run that ends during the tour does not show it
+    // again next time.
+    m_settings->isFirstStart = false;
+    m_settings->Save();
+    m_tour = new Dialog_Navigate(this);
+    m_tour->show();
+    m_tour->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::showComponentNotice() {
@@ -158,7 +193,20 @@ void MainWindow::connectComponents() {
     });
     connect(m_device, &DeviceController::originalSizeChanged, m_preConfigBar,
             &CPreConfigBar::SetOriginalCaptureSize);
-    // HELP TIPS: DeviceController::noDeviceFound switches the help tips to context 6 here.
+    connect(m_device, &DeviceController::cameraNotice, this, [this](const QString& text, int ms) {
+        if (ms > 0)
+            m_notices->showNotice(text, ms);
+        else
+            m_notices->showPersistent(text);
+    });
+    connect(m_device, &DeviceController::cameraStatus, m_notices, &NoticeBar::setStanding);
+    // Only the camera's own notice goes: a newer one (a failed save, say) stays.
+    connect(m_device, &DeviceController::cameraNoticeDone, this, [this](const QString& text) {
+        if (m_notices->text() == text)
+            m_notices->hideNotice();
+    });
+    connect(m_device, &DeviceController::noDeviceFound, this,
+            [this] { m_helpTip->setContext(HelpTip::NoCamera); });
 
     connect(m_panel->imageSetPage(), &ImageSetPage::settingsChanged, this,
             &MainWindow::announceSettings);
@@ -185,12 +233,6 @@ void MainWindow::connectCaptureFlow() {
             &CPreConfigBar::HandleTakePhoto);
     connect(m_preConfigBar, &CPreConfigBar::Signal_SaveImageToDisk, this,
             &MainWindow::TakePhotoFinish);
-    // A failed save never stops scanning: the user reads why, and the next capture goes on.
-    connect(m_preConfigBar->Output(), &OutputPipeline::saveFailed, this,
-            [this](const QString& path, const QString& reason) {
-                m_notices->showNotice(
-                    tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason));
-            });
     connect(pBtn_TakePhoto, &QPushButton::clicked, this, &MainWindow::Qbtn_TakePhoto_Clicked);
     connect(Btn_Preview_TurnRight, &QPushButton::clicked, this,
             &MainWindow::Handle_Doc_Preview_TurnRight);
@@ -198,6 +240,54 @@ void MainWindow::connectCaptureFlow() {
             &MainWindow::Handle_Doc_Preview_TurnLeft);
     connect(Btn_Preview_StopAutoTake, &QPushButton::clicked, this,
             &MainWindow::Handle_StopTakePhotoOnTimer);
+}
+
+// What went wrong on the way to a file is told over the preview, never in a box: scanning goes on.
+void MainWindow::connectNotices() {
+    OutputPipeline* output = m_preConfigBar->Output();
+    connect(output, &OutputPipeline::saveFailed, this,
+            [this](const QString& path, const QString& reason) {
+                m_notices->showNotice(
+                    tr("Could not save %1: %2").arg(QDir::toNativeSeparators(path), reason));
+            });
+    connect(output, &OutputPipeline::outputDirectoryReplaced, this,
+            [this](const QString& stored, const QString& used) {
+                m_notices->showNotice(
+                    tr("Output folder %1 cannot be used; saving to %2 for now")
+                        .arg(QDir::toNativeSeparators(stored), QDir::toNativeSeparators(used)));
+            });
+    connect(output, &OutputPipeline::outputDirectoryRestored, this, [this](const QString& dir) {
+        m_notices->showNotice(tr("Saving to %1 again").arg(QDir::toNativeSeparators(dir)));
+    });
+    connect(output, &OutputPipeline::noPageFound, this,
+            [this] { m_notices->showNotice(tr("No page found — nothing saved")); });
+    connect(m_captures, &CaptureController::captureRefused, this,
+            [this](const QString& why) { m_notices->showNotice(why); });
+    connect(m_device, &DeviceController::capturesDropped, this, [this](int count) {
+        m_notices->showNotice(tr("%n captures not taken: the camera stopped", "", count));
+    });
+    connect(m_panel->imageList(), &ImageListPanel::filesTrashed, this,
+            &MainWindow::showFilesTrashed);
+}
+
+void MainWindow::showFilesTrashed(const QList<FileTrash::Entry>& moved, const QStringList& failed) {
+    QStringList parts;
+    if (!moved.isEmpty())
+        parts << tr("%n files moved to trash", "", moved.size());
+    if (!failed.isEmpty())
+        parts << tr("could not move %1 to trash").arg(QDir::toNativeSeparators(failed.first()));
+    const QString text = parts.join(QStringLiteral(" — "));
+    if (moved.isEmpty()) {
+        m_notices->showNotice(text);
+        return;
+    }
+    ImageListPanel* list = m_panel->imageList();
+    m_notices->showNotice(text, kUndoMs, tr("Undo"), [this, list, moved] {
+        const QStringList stayed = list->restoreFromTrash(moved);
+        if (!stayed.isEmpty())
+            m_notices->showNotice(tr("Could not restore %1 from the trash")
+                                      .arg(QDir::toNativeSeparators(stayed.first())));
+    });
 }
 
 void MainWindow::announceSettings() {
@@ -213,7 +303,11 @@ void MainWindow::Handle_CurrentControlModeChanged(ControlMode m) {
     focusCaptureButton();
     if (m >= ResidenceMode)
         return;
-    // HELP TIPS: the help context follows the mode here.
+    static const QMap<ControlMode, int> contextOf = {{DocMode, HelpTip::Document},
+                                                     {IDMode, HelpTip::IdCard},
+                                                     {SheetMode, HelpTip::Sheet},
+                                                     {BookMode, HelpTip::Book}};
+    m_helpTip->setContext(contextOf.value(m, HelpTip::General));
     Btn_Preview_TurnLeft->setVisible(m == DocMode);
     Btn_Preview_TurnRight->setVisible(m == DocMode);
     m_device->applyModeParameters(m);

@@ -7,12 +7,16 @@
 #include <QString>
 
 #include "modes/ControlMode.h"
+#include "output/FileTrash.h"
 
 class AppSettings;
 class CCameraPreview;
 class CPreConfigBar;
+class CViceCamPreview;
 class CaptureController;
 class DeviceController;
+class Dialog_Navigate;
+class HelpTip;
 class Log;
 class QGridLayout;
 class QLabel;
@@ -23,6 +27,7 @@ class QStringList;
 class QTimer;
 class QWidget;
 class SettingsPanel;
+class ViceCamera;
 
 // The one top-level window. It owns the settings record and the log writer, composes the
 // components (settings panel, device and capture controllers, live preview, scan-mode bar) and
@@ -47,10 +52,22 @@ public:
     DeviceController* device() const { return m_device; }
     CaptureController* captures() const { return m_captures; }
     CPreConfigBar* scanModeBar() const { return m_preConfigBar; }
+    ViceCamera* subCamera() const { return m_viceCamera; }
+    CViceCamPreview* faceComparison() const { return pCViceCamPreview; }
+
+    // Shows the window in front, also when it was minimised (a second start asked for it).
+    void bringToFront();
+
+    // The hints under the preview; the face comparison switches their context too.
+    HelpTip* helpTip() const { return m_helpTip; }
+    // The first-start tour, or null when this run did not show it.
+    Dialog_Navigate* tour() const { return m_tour; }
 
 signals:
     // Capture hand-off to the scan-mode bar.
     void Signal_GotTakePhoto(QImage img);
+    // A language change is about to start the next instance of the program.
+    void restarting();
 
 public slots:
     // ===================================================================== start-up
@@ -125,6 +142,13 @@ public slots:
     void Handle_Doc_Preview_TurnLeft();
     void Handle_Doc_Preview_TurnRight();
 
+    // ======================================================= sub camera, face comparison
+    void slotCtrlViceCam(bool on);
+    void slotPreview_vice();
+    void setMergeFlag(bool on);
+    void mergeImg(QString fileName);
+    void OpenViceCamera(bool on);
+
     // ==================================================================== image list
     void TakePhotoFinish(QString path);
     void Handle_DoubleClickImageItem(const QModelIndex& item);
@@ -160,14 +184,24 @@ private:
     // Start-up and wiring (MainWindow.cpp).
     void createComponents();
     void showComponentNotice();
+    void showFirstStartTour();
     void connectComponents();
     void connectCaptureFlow();
+    void connectNotices();
+    // A delete from the image list, with an Undo while the notice shows.
+    void showFilesTrashed(const QList<FileTrash::Entry>& moved, const QStringList& failed);
+    static constexpr int kUndoMs = 8000;
+    void connectSubCameras();
+    // Both extra cameras stop before the main camera does (close, language change, exit).
+    void stopSubCameras();
     void announceSettings();
     // Quarter turns of the document preview (0..3), starting at 0 on every run.
     void setPreviewTurn(int turn);
     void changeLanguage(const QString& storedValue);
     // Returns the keyboard focus to the capture button, so Space keeps capturing.
     void focusCaptureButton();
+    // Space or keypad Enter, wherever the focus is but in a text field.
+    void captureKeyPressed();
     // The non-blocking notice over the preview; parts report by signals and the window shows them.
     NoticeBar* notices() const { return m_notices; }
     // Opens the list menu when the pointer is over the image list tab; true when it opened.
@@ -195,7 +229,10 @@ private:
     CPreConfigBar* m_preConfigBar = nullptr;
     DeviceController* m_device = nullptr;
     CaptureController* m_captures = nullptr;
+    ViceCamera* m_viceCamera = nullptr;
     NoticeBar* m_notices = nullptr;
+    HelpTip* m_helpTip = nullptr;
+    Dialog_Navigate* m_tour = nullptr;
 
     // ================================================================== frame widgets
     QWidget* centralWidget_ = nullptr;
@@ -216,8 +253,7 @@ private:
     QPushButton* Btn_Preview_TurnLeft = nullptr;
     QPushButton* Btn_Preview_TurnRight = nullptr;
     QPushButton* Btn_Preview_StopAutoTake = nullptr;
-    // The face-comparison window and the sub-camera picture are plain containers in their final
-    // cells until their own classes replace them.
-    QWidget* pCViceCamPreview = nullptr;
+    // The face-comparison window and the sub camera's picture share the preview's top-left corner.
+    CViceCamPreview* pCViceCamPreview = nullptr;
     QLabel* pLbl_ViceCamPicture = nullptr;
 };

@@ -20,12 +20,16 @@
 #include <QVBoxLayout>
 
 #include "app/AppSettings.h"
+#include "app/CommandLine.h"
 #include "app/Language.h"
 #include "app/StyleSheet.h"
 #include "app/LogCategories.h"
 #include "camera/CCameraPreview.h"
+#include "camera/CViceCamPreview.h"
+#include "ui/HelpTip.h"
 #include "ui/NoticeBar.h"
 #include "camera/DeviceController.h"
+#include "camera/ViceCamera.h"
 #include "modes/CPreConfigBar.h"
 #include "ui/MainWindow.h"
 #include "ui/SettingsPanel.h"
@@ -166,10 +170,10 @@ void MainWindow::buildScanModeBar() {
 }
 
 void MainWindow::buildSubCamera() {
-    // SUB CAMERA: CViceCamPreview replaces this container; both start hidden.
-    pCViceCamPreview = new QWidget(centralWidget_);
+    pCViceCamPreview = new CViceCamPreview(centralWidget_);
     pCViceCamPreview->setObjectName("pCViceCamPreview");
-    pCViceCamPreview->hide();
+    if (!m_settings->subCamera.isEmpty())
+        pCViceCamPreview->SetDeviceName(m_settings->subCamera);
     pLbl_ViceCamPicture = new QLabel(centralWidget_);
     pLbl_ViceCamPicture->setObjectName("pLbl_ViceCamPicture");
     pLbl_ViceCamPicture->hide();
@@ -214,7 +218,7 @@ void MainWindow::connectFrame() {
     connect(pBtn_Languages, &QPushButton::clicked, this, &MainWindow::Handle_ShowLanguateChoose);
     connect(pBtn_About, &QPushButton::clicked, this, &MainWindow::Handle_OpenAboutBox);
     connect(pLbl_HelpTips, &QLabel::linkActivated, this, &MainWindow::Handle_OpenHelpUrl);
-    // HELP TIPS: help-tip provider UpdateTip(QString) -> Handle_UpdateHelpTip(QString).
+    connect(m_helpTip, &HelpTip::UpdateTip, this, &MainWindow::Handle_UpdateHelpTip);
 
     using LanguageSlot = void (MainWindow::*)();
     const QMap<QString, LanguageSlot> slotFor = {
@@ -241,6 +245,7 @@ void MainWindow::focusCaptureButton() {
 
 void MainWindow::Handle_CloseApp() {
     m_loadTimer->stop();
+    stopSubCameras();
     m_device->shutdown();
 
     if (m_fadeOut)
@@ -287,7 +292,7 @@ void MainWindow::Handle_UpdateHelpTip(QString tip) {
 
 void MainWindow::Handle_OpenAboutBox() {
     const QString text = tr("Name:") + m_settings->productName + "\n" + tr("Ver:") +
-                         QStringLiteral(MIRAVELO_VERSION) + "\n" + tr("Company:") +
+                         CommandLine::version() + "\n" + tr("Company:") +
                          tr("ZR Document Imaging") + "\n" +
                          tr("Copyright (C) ZR Document Imaging. All rights reserved.");
     QMessageBox::information(nullptr, tr("About"), text, QMessageBox::Ok);
@@ -318,4 +323,11 @@ void MainWindow::placeWindow() {
     const QRect desktop = screen ? screen->geometry() : QRect(0, 0, width(), height());
     move((desktop.width() - width()) / 2, (desktop.height() - height()) / 2);
     m_maximised = false;
+}
+
+void MainWindow::bringToFront() {
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
 }

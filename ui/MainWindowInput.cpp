@@ -8,6 +8,7 @@
 #include "app/LogCategories.h"
 #include "camera/CaptureController.h"
 #include "output/ImageListPanel.h"
+#include "ui/CaptureKeyFilter.h"
 #include "ui/MainWindow.h"
 #include "ui/SettingsPanel.h"
 
@@ -72,14 +73,18 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
         Handle_DeleteSelectedImageItems();
         return;
     }
-    const bool keypadEnter =
-        event->key() == Qt::Key_Enter && (event->modifiers() & Qt::KeypadModifier);
-    if (event->key() == Qt::Key_Space || keypadEnter) {
-        qCDebug(lcWindow) << "Key:Space";
-        Qbtn_TakePhoto_Clicked();
+    // The capture keys normally never get here: the capture-key filter takes them first,
+    // wherever the focus is. This covers a window without it.
+    if (CaptureKeyFilter::isCaptureKey(event)) {
+        captureKeyPressed();
         return;
     }
     QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::captureKeyPressed() {
+    qCDebug(lcWindow) << "Key:Space";
+    Qbtn_TakePhoto_Clicked();
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {

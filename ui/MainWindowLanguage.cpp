@@ -10,11 +10,13 @@
 void MainWindow::changeLanguage(const QString& storedValue) {
     // The next instance starts before this one has left its loop: free the camera first, so
     // that it can open it. SUB CAMERA: stop the sub camera here too once it exists.
+    stopSubCameras();
     m_device->shutdown();
     Language::store(storedValue);
     // The loop ends once this slot returns; the new instance starts meanwhile. Picking the
     // active language restarts all the same.
     QCoreApplication::quit();
+    emit restarting();
     Language::startNewInstance();
 }
 

@@ -40,6 +40,7 @@ void NoticeBar::showNotice(const QString& text, int msecs) {
 
 void NoticeBar::showNotice(const QString& text, int msecs, const QString& actionText,
                            std::function<void()> action) {
+    m_showingStanding = false;
     m_pending = std::move(action);
     m_label->setText(text);
     m_action->setText(actionText);
@@ -61,7 +62,23 @@ void NoticeBar::showPersistent(const QString& text) {
 void NoticeBar::hideNotice() {
     m_timer->stop();
     m_pending = nullptr;
+    if (!m_standing.isEmpty()) {
+        showStanding();
+        return;
+    }
+    m_showingStanding = false;
     hide();
+}
+
+void NoticeBar::setStanding(const QString& text) {
+    m_standing = text;
+    if (isHidden() || m_showingStanding)
+        hideNotice();  // shows the new line, or nothing when it was cleared
+}
+
+void NoticeBar::showStanding() {
+    showNotice(m_standing, 0);
+    m_showingStanding = true;
 }
 
 QString NoticeBar::text() const {

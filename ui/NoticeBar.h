@@ -25,9 +25,13 @@ public:
     // the notice. The action is dropped unrun when the notice times out or is replaced.
     void showNotice(const QString& text, int msecs, const QString& actionText,
                     std::function<void()> action);
-    // A notice that stays until hideNotice() (a lost camera, an opening camera).
+    // A notice that stays until hideNotice() (a lost camera).
     void showPersistent(const QString& text);
+    // Closes the notice shown; the standing line, if any, comes back.
     void hideNotice();
+    // A standing line (a camera being opened) that yields to every other notice: shown whenever
+    // no other notice is up, until an empty text clears it.
+    void setStanding(const QString& text);
 
     QString text() const;
 
@@ -36,9 +40,12 @@ signals:
 
 private:
     void runAction();
+    void showStanding();
 
     QLabel* m_label = nullptr;
     QPushButton* m_action = nullptr;
     QTimer* m_timer = nullptr;
     std::function<void()> m_pending;
+    QString m_standing;
+    bool m_showingStanding = false;
 };

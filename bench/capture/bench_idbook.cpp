@@ -150,8 +150,12 @@ int main(int argc, char** argv) {
     {
         const double cpu = threadCpuMs();
         QTest::qWait(1000);
-        std::printf("idle GUI thread with a %dx%d preview: %.1f ms CPU per second\n", previewWidth,
-                    previewHeight, threadCpuMs() - cpu);
+        const QString preview =
+            args.contains("--no-preview")
+                ? QStringLiteral("no preview")
+                : QStringLiteral("a %1x%2 preview").arg(previewWidth).arg(previewHeight);
+        std::printf("idle GUI thread with %s: %.1f ms CPU per second\n", qPrintable(preview),
+                    threadCpuMs() - cpu);
     }
     IdCardModePage* id = bar->IdCardPage();
     BookModePage* book = bar->BookPage();

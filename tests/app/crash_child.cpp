@@ -2,11 +2,17 @@
 // crash test runs it and reads the report that it writes in its report mode.
 #include "app/CrashHandler.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <string>
 #include <thread>
+
+#include <dirent.h>
+#include <sched.h>
+#include <fstream>
+#include <unistd.h>
 
 namespace {
 
@@ -35,6 +41,49 @@ __attribute__((noinline)) void overflowHere() {
     pad[1] = pad[0];
 }
 
+// A worker that never sleeps, as a camera thread streaming frames.
+std::atomic<bool> g_workerStarted{false};
+void segvBesideABusyThread() {
+    std::thread([] {
+        g_workerStarted = true;
+        for (volatile unsigned long spin = 0;; spin = spin + 1) {
+        }
+    }).detach();
+    while (!g_workerStarted) {
+    }
+    segvHere();
+}
+
+// States of the crashed process's threads ("R" running, "S" sleeping, ...), read by the report
+// process from /proc. The crashed process waits for its threads to park before it starts the
+// report, so they are asleep by now; a few re-reads cover one still on its way into the pause.
+std::string parentThreadStates() {
+    std::string states;
+    for (int tries = 0; tries < 200; ++tries) {
+        states.clear();
+        const std::string task = "/proc/" + std::to_string(getppid()) + "/task";
+        DIR* dir = opendir(task.c_str());
+        if (!dir)
+            return "no parent";
+        while (dirent* entry = readdir(dir)) {
+            if (entry->d_name[0] == '.')
+                continue;
+            std::ifstream stat(task + "/" + entry->d_name + "/stat");
+            std::string line;
+            std::getline(stat, line);
+            // The state follows the command name, which is in parentheses.
+            const size_t close = line.rfind(')');
+            if (close != std::string::npos && close + 2 < line.size())
+                states += line[close + 2];
+        }
+        closedir(dir);
+        if (states.find('R') == std::string::npos)
+            break;
+        sched_yield();
+    }
+    return states;
+}
+
 void segvInThread() {
     std::thread t([] {
         CrashHandler::install();
@@ -47,12 +96,21 @@ void segvInThread() {
 
 int main(int argc, char** argv) {
     CrashHandler::install();
+    // In its report mode the child records what the crashed process's threads were doing
+    // while the box was up.
+    const char* statesFile = getenv("CRASH_THREAD_STATES_FILE");
+    if (statesFile && argc > 1 && std::string(argv[1]) == "--crash-report")
+        std::ofstream(statesFile) << parentThreadStates();
     const int report = CrashHandler::runReportModeIfRequested(argc, argv);
     if (report >= 0)
         return report;
-    const std::map<std::string, void (*)()> faults = {
-        {"segv", segvHere}, {"segv-thread", segvInThread}, {"fpe", fpeHere}, {"ill", illHere},
-        {"abort", abort},   {"overflow", overflowHere}};
+    const std::map<std::string, void (*)()> faults = {{"segv", segvHere},
+                                                      {"segv-thread", segvInThread},
+                                                      {"fpe", fpeHere},
+                                                      {"ill", illHere},
+                                                      {"abort", abort},
+                                                      {"overflow", overflowHere},
+                                                      {"segv-busy", segvBesideABusyThread}};
     const auto fault = argc > 1 ? faults.find(argv[1]) : faults.end();
     if (fault == faults.end())
         return 2;

@@ -72,7 +72,6 @@ private slots:
     }
 
     void absentKeysAndNumbers() {
-        const QString pictures = AppSettings::picturesOutputDirectory();
         // Every absent key reads as 0 or empty, not as its built-in value; only whole numbers
         // count (surrounding blanks aside), so "true" is not 1.
         writeIni(
@@ -80,10 +79,13 @@ private slots:
             "DocRotateAngle=0x5a\n[WaterMark]\nWMOpacity=3.5\nWMContent=a, b\nWMWidth=\n");
         AppSettings p;
         QCOMPARE(p.Load(), int(AppSettings::Ok));
-        QCOMPARE(stored(p), (QVariantList{"", "", 0, 0, 0,  0,  0, 0, 0, "a, b",   0,  0,    0, 0,
-                                          0,  0,  0, 0, "", -3, 4, 0, 0, pictures, "", false}));
-        // The output folder that replaced the missing one is written with the next save.
-        QVERIFY(p.Save() == AppSettings::Ok && readIni().contains("BaseDir=" + pictures.toUtf8()));
+        QCOMPARE(stored(p), (QVariantList{"", "", 0, 0, 0, 0,  0,  0, 0, "a, b", 0,  0,  0,
+                                          0,  0,  0, 0, 0, "", -3, 4, 0, 0,      "", "", false}));
+        // The output folder is the user's choice: one that is gone at start stays in the file.
+        writeIni("[Software]\nBaseDir=/no-such-drive-miravelo/scans/2024\n");
+        QVERIFY(p.Load() == AppSettings::Ok && p.Save() == AppSettings::Ok);
+        QCOMPARE(p.baseDir, QString("/no-such-drive-miravelo/scans/2024"));
+        QVERIFY(readIni().contains("BaseDir=/no-such-drive-miravelo/scans/2024\n"));
     }
 
     void outputDirectoryFallbackChain() {
@@ -93,14 +95,19 @@ private slots:
         // drive that is gone is not rebuilt, nor a relative one made; an existing folder, or one
         // missing level below an existing one, is used; a plain file is not one.
         QVERIFY(writeFile(dir() + "/plain"));
+        // A folder whose write bits are all off is read-only, also for a user the system lets in.
+        QVERIFY(QDir().mkdir(dir() + "/locked"));
+        QFile::setPermissions(dir() + "/locked", QFile::ReadOwner | QFile::ExeOwner);
         const QList<QPair<QString, QString>> cases = {
             {"C:\\OutPut\\", pictures},           {"/no-such-drive-miravelo/OutPut/", pictures},
             {"relative/out", pictures},           {dir(), dir()},
-            {dir() + "/fresh", dir() + "/fresh"}, {dir() + "/plain", pictures}};
+            {dir() + "/fresh", dir() + "/fresh"}, {dir() + "/plain", pictures},
+            {dir() + "/locked", pictures}};
         for (const auto& c : cases)
             QCOMPARE(AppSettings::resolveOutputDirectory(c.first), c.second);
         QVERIFY(!QFileInfo::exists("/no-such-drive-miravelo"));
-        QCOMPARE(QDir(dir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{"fresh"});
+        QCOMPARE(QDir(dir()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
+                 QStringList({"fresh", "locked"}));
 
         // When even the pictures folder cannot be made, the home folder is the last resort.
         const QString picturesRoot = QFileInfo(pictures.chopped(1)).path();

@@ -31,6 +31,19 @@ private slots:
         QVERIFY(!text.contains("<img") && !text.contains("<script"));
     }
 
+    void otherThreadsStopBeforeTheBox() {
+        // A thread that never sleeps (a camera stream, say) is parked by the time the box
+        // shows: the report process sees every thread of the crashed one asleep.
+        const QString states = dir_.filePath("states.txt");
+        qputenv("CRASH_THREAD_STATES_FILE", states.toUtf8());
+        QProcess child;
+        const QString text = runChild(child, {"segv-busy"});
+        qunsetenv("CRASH_THREAD_STATES_FILE");
+        QCOMPARE(text.count("The Error Code:c0000005"), 1);
+        const QByteArray seen = readFile(states);
+        QVERIFY2(seen.size() >= 2 && !seen.contains('R'), seen.constData());
+    }
+
     // Each row is named by the fault the child provokes.
     void realFaultsAreReported_data() {
         QTest::addColumn<QString>("code");

@@ -1,8 +1,10 @@
 #include "app/AppPaths.h"
 #include "camera/CCameraInterface.h"
+#include "camera/FrameBufferPool.h"
 
 #include <QtTest>
 
+#include <cstring>
 #include <memory>
 
 namespace {
@@ -126,11 +128,15 @@ private slots:
                 [&](QImage img) { captures.append(img); });
         QCOMPARE(cam->TakePhoto(), 1);
         QCOMPARE(cam->TakePhoto(), 1);
-        // The library hears of it, so it can deliver that frame whole and decoded exactly.
-        QCOMPARE(fakeCount("fake_camctl_photos"), 2);
+        // The library hears of each request, so it can deliver that frame whole and decoded
+        // exactly; it marks one frame at a time, the second once the first is served.
+        QCOMPARE(fakeCount("fake_camctl_photos"), 1);
         QVERIFY(cam->QueryFrame());
+        QCOMPARE(fakeCount("fake_camctl_photos"), 2);
         const QImage* next = cam->QueryFrame();
-        QCOMPARE(captures.size(), 1);
+        // Two requests are two captures, each of a frame of its own.
+        QCOMPARE(captures.size(), 2);
+        QCOMPARE(cam->photoPending, 0);
         // The capture keeps its own pixels while the interface takes the next frames.
         QVERIFY(next && captures.at(0).constBits() != next->constBits());
         QCOMPARE(captures.at(0), first);
@@ -142,7 +148,7 @@ private slots:
         cam->TakePhoto();
         QCOMPARE(cam->StartPreview(0, 640, 480, 2), 1);
         QVERIFY(cam->QueryFrame());
-        QCOMPARE(captures.size(), 1);
+        QCOMPARE(captures.size(), 2);
 
         // A length that does not match the size is not trusted.
         qputenv("FAKE_CAMCTL_LENGTH_DELTA", "-3");
@@ -156,6 +162,62 @@ private slots:
         QVERIFY(cam->GetVideoProp(1, &mn, &mx, &def, &val, &fl) < 0);
         QCOMPARE(cam->GetCameraProp(6, &mn, &mx, &def, &val, &fl), 0);
         QCOMPARE(val, 77);
+    }
+
+    void heldFramesKeepTheirPixels() {
+        // Each query writes its number into a 4 x 2 frame; a frame still held elsewhere must
+        // keep its number while later ones are fetched, and a dropped one's buffer is reused.
+        static int queries = 0;
+        auto query = [](unsigned char* buf, int* w, int* h, int* len) {
+            *w = 4, *h = 2, *len = 24;
+            std::memset(buf, ++queries, 24);
+            return 1;
+        };
+        FrameBufferPool pool;
+        int w = 0, h = 0, len = 0;
+        QImage held, passing;
+        QCOMPARE(pool.fetch(query, held, w, h, len), 1);
+        for (int i = 0; i < 20; ++i)
+            QCOMPARE(pool.fetch(query, passing, w, h, len), 1);
+        QCOMPARE(qRed(held.pixel(3, 1)), 1);
+        QCOMPARE(qRed(passing.pixel(3, 1)), 21);
+        QCOMPARE(pool.bufferCount(), 3);  // held, shown, being filled
+    }
+
+    void threadedPreviewStartsAndCapturesOffTheCallersThread() {
+        auto cam = loaded(QStringLiteral(FAKECAM_DIR) + "/full");
+        QVERIFY(cam);
+        qputenv("FAKE_CAMCTL_RESOLUTIONS", "640,480,1");
+        std::unique_ptr<QStringList> list(cam->GetResolutionList(0));
+        QCOMPARE(cam->BeginPreview(0, 800, 600, 1, 5), -1);  // not listed: refused at once
+        QSignalSpy started(cam.get(), &CCameraInterface::previewStartFinished);
+        QSignalSpy ready(cam.get(), &CCameraInterface::frameReady);
+        QCOMPARE(cam->BeginPreview(0, 640, 480, 1, 5), 1);
+        QVERIFY(cam->previewStarting && !cam->previewRunning);
+        QVERIFY(started.wait(30000));
+        QCOMPARE(started.at(0).at(0).toInt(), 1);
+        QVERIFY(cam->previewRunning && !cam->previewStarting && cam->openedDevice == 0);
+
+        // Two requests, two captures, each of a frame of its own, marked for the library.
+        QList<QImage> captures;
+        connect(cam.get(), &CCameraInterface::OnTakePhoto, this,
+                [&](QImage img) { captures.append(img); });
+        const int photos = fakeCount("fake_camctl_photos");
+        cam->TakePhoto();
+        cam->TakePhoto();
+        const auto taken = [&] {
+            cam->QueryFrame();
+            return captures.size();
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(taken(), 2, 30000);
+        QCOMPARE(cam->photoPending, 0);
+        QCOMPARE(fakeCount("fake_camctl_photos"), photos + 2);
+        QVERIFY(captures.at(0).constBits() != captures.at(1).constBits());
+        QCOMPARE(captures.at(1).pixel(5, 7), qRgb(5, 7, 12));
+        QVERIFY(ready.count() > 0);
+
+        QCOMPARE(cam->StopPreview(), 1);
+        QVERIFY(!cam->previewRunning && cam->QueryFrame() == nullptr);
     }
 };
 

@@ -4,8 +4,8 @@
 #include "JPGtoPDF.h"
 #include "JpgintoWord.h"
 #include "support/BombPicture.h"
+#include "support/TestFiles.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QImageReader>
@@ -27,7 +27,7 @@
 #include <sys/stat.h>
 #include <zip.h>
 
-namespace Img {
+namespace {
 // An export entry point reduced to its file table and output path.
 using Convert = std::function<int(const char* const* files, int count, const char* out)>;
 struct Codes {
@@ -59,16 +59,6 @@ QByteArray withExifOrientation(const QByteArray& jpeg, int orientation) {
     const int length = payload.size() + 2;
     return jpeg.left(2) + QByteArray("\xFF\xE1", 2) + char(length >> 8) + char(length & 0xFF) +
            payload + jpeg.mid(2);
-}
-
-QByteArray readFile(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& data) {
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(data) == data.size();
 }
 
 // Mean absolute difference per channel (0..255) after scaling `actual` to `expected`'s size.
@@ -110,7 +100,7 @@ QStringList listFolder(const QString& folder) {
                                   QDir::Name);
 }
 
-int convert(const Convert& fn, const QStringList& files, const QString& out) {
+int convertWith(const Convert& fn, const QStringList& files, const QString& out) {
     QList<QByteArray> bytes;
     std::vector<const char*> table;
     for (const QString& f : files) {
@@ -125,7 +115,7 @@ int convert(const Convert& fn, const QStringList& files, const QString& out) {
 void checkRefusals(const Convert& fn, const QString& good, const QString& out, const QString& ext,
                    const Codes& codes, const QStringList& bad) {
     const QString old = out + "/old" + ext, fresh = out + "/new" + ext;
-    QVERIFY(writeFile(old, "older document"));
+    QVERIFY(writeBytes(old, "older document"));
     const QStringList before = listFolder(out);
     const QByteArray g = QFile::encodeName(good), t = QFile::encodeName(fresh);
     const char* one[] = {g.constData()};
@@ -146,33 +136,30 @@ void checkRefusals(const Convert& fn, const QString& good, const QString& out, c
         QCOMPARE(fn(a.files, a.count, a.target), codes.argument);
     for (const QString& b : bad)
         for (const QString& target : {fresh, old})
-            QVERIFY2(convert(fn, {good, b}, target) == codes.input, qPrintable(b));
-    QCOMPARE(convert(fn, {good}, out + "/no/such/folder" + ext), codes.output);
+            QVERIFY2(convertWith(fn, {good, b}, target) == codes.input, qPrintable(b));
+    QCOMPARE(convertWith(fn, {good}, out + "/no/such/folder" + ext), codes.output);
     QVERIFY(QDir(out).mkdir("taken" + ext));
-    QCOMPARE(convert(fn, {good}, out + "/taken" + ext), codes.output);
+    QCOMPARE(convertWith(fn, {good}, out + "/taken" + ext), codes.output);
     QVERIFY(QDir(out).rmdir("taken" + ext));
     // A FIFO at the target is refused, not replaced by a regular file.
     const QString fifo = out + "/fifo" + ext;
     QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QCOMPARE(convert(fn, {good}, fifo), codes.output);
+    QCOMPARE(convertWith(fn, {good}, fifo), codes.output);
     QVERIFY(QFileInfo(fifo).exists() && !QFileInfo(fifo).isFile());
     QVERIFY(QFile::remove(fifo));
     // A replaced private document stays private.
     const QString kept = out + "/kept" + ext;
     const QFile::Permissions privateMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
-    QVERIFY(writeFile(kept, "private") && QFile::setPermissions(kept, privateMode));
-    QCOMPARE(convert(fn, {good}, kept), 1);
+    QVERIFY(writeBytes(kept, "private") && QFile::setPermissions(kept, privateMode));
+    QCOMPARE(convertWith(fn, {good}, kept), 1);
     QCOMPARE(QFileInfo(kept).permissions() & QFile::Permissions(0x7077), privateMode);
     QVERIFY(QFile::remove(kept));
     QCOMPARE(listFolder(out), before);
-    QCOMPARE(readFile(old), QByteArray("older document"));
-    QCOMPARE(convert(fn, {good}, old), 1);
-    QVERIFY(readFile(old) != "older document");
+    QCOMPARE(readBytes(old), QByteArray("older document"));
+    QCOMPARE(convertWith(fn, {good}, old), 1);
+    QVERIFY(readBytes(old) != "older document");
     QCOMPARE(listFolder(out), before);
 }
-}  // namespace Img
-
-namespace {
 constexpr double kA4W = 8.27;
 constexpr double kA4H = 11.69;
 // An 8 x 8 flat red CMYK JPEG with the Adobe marker, as libjpeg writes it: its samples are stored
@@ -230,19 +217,21 @@ class ExportTest : public QObject {
     QTemporaryDir dir_;
     KELM_ConvertPDF_Fn pdfFn_ = nullptr;
     KELM_JpgintoWord_Fn wordFn_ = nullptr;
+    KELM_ConvertPDFWithProgress_Fn pdfProgressFn_ = nullptr;
+    KELM_JpgintoWordWithProgress_Fn wordProgressFn_ = nullptr;
 
     QString path(const QString& name) const { return dir_.filePath(name); }
 
-    Img::Convert pageSize(double w, double h) {
+    Convert pageSize(double w, double h) {
         return [=](const char* const* f, int n, const char* o) { return pdfFn_(f, n, w, h, o); };
     }
     int convert(const QStringList& files, const QString& out, double w = kA4W, double h = kA4H) {
-        return Img::convert(pageSize(w, h), files, out);
+        return convertWith(pageSize(w, h), files, out);
     }
 
     QImage renderPage(const QString& pdf, int page) {
         const QString prefix = path("render"), n = QString::number(page);
-        Img::run("pdftoppm", {"-r", "30", "-f", n, "-l", n, "-singlefile", "-png", pdf, prefix});
+        run("pdftoppm", {"-r", "30", "-f", n, "-l", n, "-singlefile", "-png", pdf, prefix});
         QImage image(prefix + ".png");
         QFile::remove(prefix + ".png");
         return image;
@@ -253,8 +242,8 @@ class ExportTest : public QObject {
         const QImage rendered = renderPage(pdf, page);
         QImage want(rendered.size(), QImage::Format_RGB32);
         want.fill(Qt::white);
-        QPainter(&want).drawImage(Img::fittedRect(expected.size(), want.size()), expected);
-        const double diff = Img::meanDifference(want, rendered);
+        QPainter(&want).drawImage(fittedRect(expected.size(), want.size()), expected);
+        const double diff = meanDifference(want, rendered);
         QVERIFY2(diff < 8, qPrintable(QString("page %1 differs by %2").arg(page).arg(diff)));
     }
 
@@ -262,9 +251,9 @@ class ExportTest : public QObject {
     void checkValidPdf(const QString& pdf, int pages, double wIn = kA4W, double hIn = kA4H,
                        QString* pdfinfo = nullptr) {
         QByteArray check, out;
-        QCOMPARE(Img::run("qpdf", {"--check", pdf}, &check), 0);
+        QCOMPARE(run("qpdf", {"--check", pdf}, &check), 0);
         QVERIFY2(!check.contains("WARNING"), check.constData());
-        Img::run("pdfinfo", {"-l", QString::number(pages), "-enc", "UTF-8", pdf}, &out);
+        run("pdfinfo", {"-l", QString::number(pages), "-enc", "UTF-8", pdf}, &out);
         const QString info = QString::fromUtf8(out);
         const QString size = QString(" size:\\s+%1 x %2 pts").arg(wIn * 72).arg(hIn * 72);
         QVERIFY2(info.contains(QRegularExpression(QString("Pages:\\s+%1\\n").arg(pages))),
@@ -276,7 +265,7 @@ class ExportTest : public QObject {
             *pdfinfo = info;
     }
 
-    Img::Convert word() {
+    Convert word() {
         return [this](const char* const* f, int n, const char* o) { return wordFn_(f, n, 0, o); };
     }
 
@@ -288,15 +277,19 @@ private slots:
         QVERIFY2(pdf.load() && word.load(), qPrintable(pdf.errorString() + word.errorString()));
         pdfFn_ = reinterpret_cast<KELM_ConvertPDF_Fn>(pdf.resolve("KELM_ConvertPDF"));
         wordFn_ = reinterpret_cast<KELM_JpgintoWord_Fn>(word.resolve("KELM_JpgintoWord"));
-        QVERIFY(pdfFn_ && wordFn_);
+        pdfProgressFn_ = reinterpret_cast<KELM_ConvertPDFWithProgress_Fn>(
+            pdf.resolve("KELM_ConvertPDFWithProgress"));
+        wordProgressFn_ = reinterpret_cast<KELM_JpgintoWordWithProgress_Fn>(
+            word.resolve("KELM_JpgintoWordWithProgress"));
+        QVERIFY(pdfFn_ && wordFn_ && pdfProgressFn_ && wordProgressFn_);
     }
 
     // One page per picture in the given order, each fitted and centred and looking like what
     // went in, on a page of any size. JPEG files go in byte for byte, and their colour model and
     // orientation are honoured. The document's title is the output file's name.
     void jpegFilesBecomeFaithfulPages() {
-        const QImage photo = Img::pattern(400, 240);
-        const QImage grey = Img::pattern(240, 400).convertToFormat(QImage::Format_Grayscale8);
+        const QImage photo = pattern(400, 240);
+        const QImage grey = pattern(240, 400).convertToFormat(QImage::Format_Grayscale8);
         QVERIFY(photo.save(path("stored.jpg"), "JPG", 92) &&
                 grey.save(path("grey.jpg"), "JPG", 90));
         QStringList files;
@@ -304,8 +297,8 @@ private slots:
         // All eight EXIF orientations, each expected as Qt's own reader turns it.
         for (int o = 1; o <= 8; ++o) {
             files << path(QString("oriented%1.jpg").arg(o));
-            QVERIFY(Img::writeFile(files.last(),
-                                   Img::withExifOrientation(Img::readFile(path("stored.jpg")), o)));
+            QVERIFY(
+                writeBytes(files.last(), withExifOrientation(readBytes(path("stored.jpg")), o)));
             QImageReader reader(files.last());
             reader.setAutoTransform(true);
             shown << reader.read();
@@ -314,7 +307,7 @@ private slots:
         files << path("cmyk.jpg") << path("progressive.jpg") << path("grey.jpg")
               << path("grey.jpg");
         shown << QImage() << photo << grey << grey;  // the same file twice is two pages
-        QVERIFY(Img::writeFile(files[8], kCmykRed));
+        QVERIFY(writeBytes(files[8], kCmykRed));
         QImageWriter progressive(files[9], "jpeg");
         progressive.setProgressiveScanWrite(true);
         QVERIFY(progressive.write(photo));
@@ -325,9 +318,9 @@ private slots:
         checkValidPdf(pdf, files.size(), 5.0, 3.0, &info);
         QVERIFY2(info.contains(QRegularExpression("Title:\\s+Export ü 文件 #1\\n")),
                  qPrintable(info));
-        const QByteArray document = Img::readFile(pdf);
+        const QByteArray document = readBytes(pdf);
         for (int i = 0; i < files.size(); ++i) {
-            QVERIFY2(document.contains(Img::readFile(files[i])), qPrintable(files[i]));
+            QVERIFY2(document.contains(readBytes(files[i])), qPrintable(files[i]));
             if (!shown[i].isNull())
                 checkPage(pdf, i + 1, shown[i]);
         }
@@ -354,8 +347,8 @@ private slots:
         QCOMPARE(convert(files, pdf), files.size());
         checkValidPdf(pdf, files.size());
         QByteArray list;
-        QCOMPARE(Img::run("pdfimages", {"-list", pdf}, &list), 0);
-        QCOMPARE(Img::run("pdfimages", {"-png", pdf, path("out")}), 0);
+        QCOMPARE(run("pdfimages", {"-list", pdf}, &list), 0);
+        QCOMPARE(run("pdfimages", {"-png", pdf, path("out")}), 0);
         QStringList rows;  // page, number, type, size, colour space, components, bits, ..., object
         for (const QString& line : QString::fromLatin1(list).split('\n'))
             if (line.simplified().section(' ', 2, 2) == "image")
@@ -380,8 +373,7 @@ private slots:
                         want.append(char(v >> 8)).append(char(v & 0xFF));
                     want.chop(grey ? 4 : 0);
                 }
-                Img::run("qpdf", {"--show-object=" + f[10], "--filtered-stream-data", pdf},
-                         &stream);
+                run("qpdf", {"--show-object=" + f[10], "--filtered-stream-data", pdf}, &stream);
                 QVERIFY2(stream == want, qPrintable(files[i]));
             } else {
                 QVERIFY2(shown.convertToFormat(QImage::Format_RGB32) ==
@@ -400,17 +392,17 @@ private slots:
     void pdfRefusalsLeaveNothingBehind() {
         QTemporaryDir out;
         QVERIFY(out.isValid());
-        QVERIFY(Img::pattern(300, 200).save(path("good.jpg"), "JPG", 90));
-        QVERIFY(Img::writeFile(path("cut.jpg"), Img::readFile(path("good.jpg")).left(4000)));
-        QVERIFY(Img::writeFile(path("text.jpg"), "not a picture at all\n"));
-        QVERIFY(Img::writeFile(path("headless.jpg"), QByteArray("\xFF\xD8\xFF\xD9", 4)));
-        QVERIFY(Img::writeFile(path("bomb.bmp"), bombPicture()));
-        Img::checkRefusals(pageSize(kA4W, kA4H), path("good.jpg"), out.path(), ".pdf",
-                           {KELM_PDF_ERR_ARGUMENT, KELM_PDF_ERR_INPUT, KELM_PDF_ERR_OUTPUT},
-                           {path("missing.jpg"), path("cut.jpg"), path("text.jpg"), dir_.path(),
-                            "/dev/zero", path("headless.jpg"), path("bomb.bmp")});
-        QVERIFY(Img::readFile(out.filePath("old.pdf")).startsWith("%PDF-1."));
-        const QStringList before = Img::listFolder(out.path());
+        QVERIFY(pattern(300, 200).save(path("good.jpg"), "JPG", 90));
+        QVERIFY(writeBytes(path("cut.jpg"), readBytes(path("good.jpg")).left(4000)));
+        QVERIFY(writeBytes(path("text.jpg"), "not a picture at all\n"));
+        QVERIFY(writeBytes(path("headless.jpg"), QByteArray("\xFF\xD8\xFF\xD9", 4)));
+        QVERIFY(writeBytes(path("bomb.bmp"), bombPicture()));
+        checkRefusals(pageSize(kA4W, kA4H), path("good.jpg"), out.path(), ".pdf",
+                      {KELM_PDF_ERR_ARGUMENT, KELM_PDF_ERR_INPUT, KELM_PDF_ERR_OUTPUT},
+                      {path("missing.jpg"), path("cut.jpg"), path("text.jpg"), dir_.path(),
+                       "/dev/zero", path("headless.jpg"), path("bomb.bmp")});
+        QVERIFY(readBytes(out.filePath("old.pdf")).startsWith("%PDF-1."));
+        const QStringList before = listFolder(out.path());
         const QString target = out.filePath("new.pdf");
         for (double bad :
              {0.0, -8.27, 1e6, std::nan(""), std::numeric_limits<double>::infinity()}) {
@@ -429,7 +421,7 @@ private slots:
         const int full = convert({path("good.jpg"), path("big.png")}, target);
         setrlimit(RLIMIT_FSIZE, &saved);
         QCOMPARE(full, KELM_PDF_ERR_OUTPUT);
-        QCOMPARE(Img::listFolder(out.path()), before);
+        QCOMPARE(listFolder(out.path()), before);
     }
 
     // A package with the parts Word needs, one picture per A4 page in the order given, each
@@ -445,13 +437,13 @@ private slots:
         QList<QImage> pictures;
         for (const auto& in : inputs) {
             files << path(in.name);
-            pictures << Img::pattern(in.w, in.h);
+            pictures << pattern(in.w, in.h);
             QVERIFY(files.last().endsWith(".gif")
-                        ? Img::writeFile(files.last(), kGif)
+                        ? writeBytes(files.last(), kGif)
                         : pictures.last().save(files.last(), nullptr, 90));
         }
         const QString docx = path("Bericht ü.docx");
-        QCOMPARE(Img::convert(word(), files, docx), files.size());
+        QCOMPARE(convertWith(word(), files, docx), files.size());
 
         QMap<QString, QByteArray> entries;
         QVERIFY(readPackage(docx, &entries));
@@ -494,7 +486,7 @@ private slots:
                     QImage::fromData(entries.value(media)).convertToFormat(QImage::Format_RGB32),
                     pictures[i].convertToFormat(QImage::Format_RGB32));
             } else {
-                QVERIFY2(entries.value(media) == Img::readFile(files[i]), where.constData());
+                QVERIFY2(entries.value(media) == readBytes(files[i]), where.constData());
             }
         }
         QVERIFY(!anchors.hasNext());
@@ -505,32 +497,25 @@ private slots:
     void wordRefusalsLeaveNothingBehind() {
         QTemporaryDir out;
         QVERIFY(out.isValid());
-        QVERIFY(Img::pattern(300, 200).save(path("good.png")));
-        const QByteArray png = Img::readFile(path("good.png"));
-        QVERIFY(Img::writeFile(path("cut.png"), png.left(png.size() / 2)));
-        QVERIFY(Img::writeFile(path("bomb.bmp"), bombPicture()));
-        Img::checkRefusals(word(), path("good.png"), out.path(), ".docx",
-                           {KELM_WORD_ERR_ARGUMENT, KELM_WORD_ERR_INPUT, KELM_WORD_ERR_OUTPUT},
-                           {path("cut.png"), path("bomb.bmp")});
+        QVERIFY(pattern(300, 200).save(path("good.png")));
+        const QByteArray png = readBytes(path("good.png"));
+        QVERIFY(writeBytes(path("cut.png"), png.left(png.size() / 2)));
+        QVERIFY(writeBytes(path("bomb.bmp"), bombPicture()));
+        checkRefusals(word(), path("good.png"), out.path(), ".docx",
+                      {KELM_WORD_ERR_ARGUMENT, KELM_WORD_ERR_INPUT, KELM_WORD_ERR_OUTPUT},
+                      {path("cut.png"), path("bomb.bmp")});
         // The replaced document is a package holding the very file, readable by others as the
         // umask says, not a private temporary file.
         QMap<QString, QByteArray> entries;
         QVERIFY(readPackage(out.filePath("old.docx"), &entries));
-        QCOMPARE(entries.value("word/media/image1.png"), Img::readFile(path("good.png")));
+        QCOMPARE(entries.value("word/media/image1.png"), readBytes(path("good.png")));
         QVERIFY(QFileInfo(out.filePath("old.docx")).permissions() & QFile::ReadOther);
     }
 
     // The progress entry points count the pages as they go; a stop asked at any point answers
     // the cancelled code and leaves the folder as it was, an older document included.
     void progressCountsPagesAndStopLeavesNothing() {
-        QLibrary pdfLib(QStringLiteral(MIRAVELO_BIN_DIR "/libJPGtoPDF.so"));
-        QLibrary wordLib(QStringLiteral(MIRAVELO_BIN_DIR "/libJpgintoWord.so"));
-        auto pdf = reinterpret_cast<KELM_ConvertPDFWithProgress_Fn>(
-            pdfLib.resolve("KELM_ConvertPDFWithProgress"));
-        auto word = reinterpret_cast<KELM_JpgintoWordWithProgress_Fn>(
-            wordLib.resolve("KELM_JpgintoWordWithProgress"));
-        QVERIFY(pdf && word);
-        QVERIFY(Img::pattern(64, 48).save(path("p.jpg"), "JPG"));
+        QVERIFY(pattern(64, 48).save(path("p.jpg"), "JPG"));
         const QByteArray file = QFile::encodeName(path("p.jpg"));
         const char* table[] = {file.constData(), file.constData(), file.constData()};
         struct Log {
@@ -546,20 +531,20 @@ private slots:
         const QByteArray target = QFile::encodeName(out.filePath("doc"));
         for (const bool isPdf : {true, false}) {
             auto run = [&](Log* log) {
-                return isPdf ? pdf(table, 3, 8.27, 11.69, target.constData(), note, log)
-                             : word(table, 3, 0, target.constData(), note, log);
+                return isPdf ? pdfProgressFn_(table, 3, kA4W, kA4H, target.constData(), note, log)
+                             : wordProgressFn_(table, 3, 0, target.constData(), note, log);
             };
             Log whole{{}, -1};
             QCOMPARE(run(&whole), 3);
             QCOMPARE(whole.done.first(), 0);
             QCOMPARE(whole.done.last(), 3);
             QVERIFY(std::is_sorted(whole.done.begin(), whole.done.end()));
-            QVERIFY(Img::writeFile(out.filePath("doc"), "older"));
+            QVERIFY(writeBytes(out.filePath("doc"), "older"));
             for (const int stopAt : {0, isPdf ? 2 : 1}) {
                 Log stopped{{}, stopAt};
                 QCOMPARE(run(&stopped), isPdf ? KELM_PDF_ERR_CANCELLED : KELM_WORD_ERR_CANCELLED);
-                QCOMPARE(Img::listFolder(out.path()), QStringList{"doc"});
-                QCOMPARE(Img::readFile(out.filePath("doc")), QByteArray("older"));
+                QCOMPARE(listFolder(out.path()), QStringList{"doc"});
+                QCOMPARE(readBytes(out.filePath("doc")), QByteArray("older"));
             }
             QVERIFY(QFile::remove(out.filePath("doc")));
         }

@@ -5,35 +5,25 @@
 #include "modes/ImageProcessor.h"
 #include "scene/BookScene.h"
 #include "scene/BookScore.h"
+#include "libs_stages/GuardedBuffer.h"
+#include "support/MatImage.h"
 
 #include <QtTest>
 
 #include <opencv2/imgproc.hpp>
 
-#include <cstring>
 #include <vector>
 
 namespace {
 
-QImage toQImage(const cv::Mat& rgb) {
-    QImage img(rgb.cols, rgb.rows, QImage::Format_RGB888);
-    for (int y = 0; y < rgb.rows; ++y)
-        std::memcpy(img.scanLine(y), rgb.ptr(y), size_t(rgb.cols) * 3);
-    return img;
-}
-
 cv::Mat toMat(const QImage& img) {
-    cv::Mat m(img.height(), img.width(), CV_8UC3);
-    for (int y = 0; y < img.height(); ++y)
-        std::memcpy(m.ptr(y), img.constScanLine(y), size_t(img.width()) * 3);
-    return m;
+    return cv::Mat(img.height(), img.width(), CV_8UC3, const_cast<uchar*>(img.constBits()),
+                   size_t(img.bytesPerLine()))
+        .clone();
 }
 
 QImage renderBook(uint32_t seed, int w, int h, scene::BookSceneTruth* truth) {
-    scene::BookSceneParams p;
-    p.width = w;
-    p.height = h;
-    p.seed = seed;
+    scene::BookSceneParams p{w, h, seed};
     p.contentScale = 4.0;
     return toQImage(scene::BookScene(p).render(truth));
 }
@@ -47,25 +37,15 @@ double iou(const int* c, const cv::Point2f* truth) {
     return scene::quadIoU(q, truth);
 }
 
-// Page buffers of the capture's size with guard bytes behind them.
+// Page buffers of the capture's size with guard bytes around them.
 struct PageBuffers {
-    static constexpr int kGuard = 256;
-    std::vector<unsigned char> left, right;
-    qint64 capacity;
+    size_t capacity;
+    GuardedBuffer left, right;
     explicit PageBuffers(const QImage& capture)
-        : capacity(qint64(capture.width()) * capture.height() * 3) {
-        for (auto* b : {&left, &right}) {
-            b->assign(size_t(capacity), 0);
-            b->resize(size_t(capacity + kGuard), 0x5A);
-        }
-    }
-    bool guardsIntact() const {
-        auto intact = [&](const std::vector<unsigned char>& b) {
-            return std::all_of(b.begin() + capacity, b.end(),
-                               [](unsigned char c) { return c == 0x5A; });
-        };
-        return intact(left) && intact(right);
-    }
+        : capacity(size_t(capture.width()) * capture.height() * 3),
+          left(capacity),
+          right(capacity) {}
+    bool guardsIntact() const { return left.intact() && right.intact(); }
 };
 
 struct Pages {
@@ -81,8 +61,8 @@ Pages process(ImageProcessor& ip, QImage* capture, PageBuffers& buf, bool flatte
 }
 
 // The page as the program will see it: a QImage over the padded buffer.
-QImage pageImage(const std::vector<unsigned char>& data, int w, int h) {
-    return QImage(data.data(), w, h, (w * 3 + 3) / 4 * 4, QImage::Format_RGB888).copy();
+QImage pageImage(const unsigned char* data, int w, int h) {
+    return QImage(data, w, h, (w * 3 + 3) / 4 * 4, QImage::Format_RGB888).copy();
 }
 
 bool isGrey(const QImage& img) {
@@ -141,19 +121,20 @@ private slots:
             Pages p = process(ip, image, buf, true, false);
             QCOMPARE(p.result, 1);
             QVERIFY(buf.guardsIntact());
-            for (auto [w, h, bytes, data] : {std::make_tuple(p.lw, p.lh, p.lbytes, &buf.left),
-                                             std::make_tuple(p.rw, p.rh, p.rbytes, &buf.right)}) {
+            for (auto [w, h, bytes, data] :
+                 {std::make_tuple(p.lw, p.lh, p.lbytes, buf.left.data()),
+                  std::make_tuple(p.rw, p.rh, p.rbytes, buf.right.data())}) {
                 QVERIFY(w > image->width() / 5 && w < image->width() / 2);
                 QVERIFY(h > image->height() / 3 && h <= image->height());
                 const int bpl = (w * 3 + 3) / 4 * 4;
                 QCOMPARE(bytes, bpl * h);
                 for (int y = 0; y < h; ++y)
                     for (int k = w * 3; k < bpl; ++k)
-                        QCOMPARE(int((*data)[size_t(y) * bpl + k]), 0);
-                QVERIFY(!isGrey(pageImage(*data, w, h)));
+                        QCOMPARE(int(data[size_t(y) * bpl + k]), 0);
+                QVERIFY(!isGrey(pageImage(data, w, h)));
             }
-            const cv::Mat left = toMat(pageImage(buf.left, p.lw, p.lh));
-            const cv::Mat right = toMat(pageImage(buf.right, p.rw, p.rh));
+            const cv::Mat left = toMat(pageImage(buf.left.data(), p.lw, p.lh));
+            const cv::Mat right = toMat(pageImage(buf.right.data(), p.rw, p.rh));
             QVERIFY(scene::pageSimilarity(left, t->left.content) >
                     scene::pageSimilarity(left, t->right.content));
             QVERIFY(scene::pageSimilarity(right, t->right.content) >
@@ -184,12 +165,12 @@ private slots:
                 continue;  // nothing reported for a failed capture
             }
             QCOMPARE(p.result, 1);
-            QCOMPARE(isGrey(pageImage(buf.left, p.lw, p.lh)), c.grey);
-            QCOMPARE(isGrey(pageImage(buf.right, p.rw, p.rh)), c.grey);
+            QCOMPARE(isGrey(pageImage(buf.left.data(), p.lw, p.lh)), c.grey);
+            QCOMPARE(isGrey(pageImage(buf.right.data(), p.rw, p.rh)), c.grey);
             if (c.flatten || c.grey)
                 continue;
             // Without optimisation the pages are the library's split, byte for byte before padding.
-            std::vector<unsigned char> l(size_t(buf.capacity)), r(size_t(buf.capacity));
+            std::vector<unsigned char> l(buf.capacity), r(buf.capacity);
             SImage src{capture.bits(), capture.width(), capture.height()};
             SImage L{l.data(), capture.width(), capture.height()},
                 R{r.data(), capture.width(), capture.height()};
@@ -198,7 +179,7 @@ private slots:
             QVERIFY(ip.fnGetSplitBook(src, &L, &R, c1, c2, params[0]) > 0);
             QCOMPARE(QSize(L.width, R.height), QSize(p.lw, p.rh));
             QCOMPARE(
-                pageImage(buf.left, p.lw, p.lh),
+                pageImage(buf.left.data(), p.lw, p.lh),
                 QImage(l.data(), L.width, L.height, L.width * 3, QImage::Format_RGB888).copy());
         }
         ip.fnOptimizeBook = OptimizeLog::real;
@@ -214,8 +195,7 @@ private slots:
         Pages p = process(ip, &empty, buf, true, true);
         QVERIFY(p.result <= 0);
         QCOMPARE(p.lw, 0);
-        QVERIFY(std::all_of(buf.left.begin(), buf.left.begin() + buf.capacity,
-                            [](unsigned char c) { return c == 0; }));
+        QVERIFY(buf.left.untouched() && buf.right.untouched());
 
         PageBuffers none(capture);
         QVERIFY(process(ip, nullptr, none, true, true).result <= 0);

@@ -182,13 +182,15 @@ private slots:
             QVERIFY(file.width() * file.height() < 1600 * 1200);
             QCOMPARE(isGrey(file), c.grey);
         }
-        // No page found: the treatments save nothing.
+        // No page found: the treatments save nothing, and say so each time.
+        QSignalSpy noPage(bar->Output(), &OutputPipeline::noPageFound);
         for (int option : {1, 2, 3}) {
             choose(option);
             bar->HandleTakePhoto(photo(scene::Object::EmptyDesk, 21 + option, 0.0));
         }
         settle();
         QCOMPARE(saved->count(), int(std::size(cases)));
+        QCOMPARE(noPage.count(), 3);
     }
 
     void previewThenSaveUsesTheFullCaptureOnce() {
@@ -276,24 +278,50 @@ private slots:
         QCOMPARE(stamped.pixel(60, 60), qRgb(0, 0, 0));
         settings.wmType = 0;
 
-        // No folder set, or a file where the folder should be: the working directory takes it.
+        // No folder set, a file where the folder should be, a foreign or a read-only one: the
+        // pictures folder takes the files for now, said once; the setting keeps the user's
+        // choice, and the working directory never gets a file.
         QFile blocker(out.filePath("blocker"));
         QVERIFY(blocker.open(QIODevice::WriteOnly));
         blocker.close();
-        for (const QString& dir : {QString(), out.filePath("blocker"), QString("C:\\OutPut\\")}) {
+        const QString readOnly = out.filePath("locked");
+        QVERIFY(QDir().mkdir(readOnly));
+        QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner);
+        const QString pictures = AppSettings::picturesOutputDirectory();
+        QSignalSpy replaced(bar->Output(), &OutputPipeline::outputDirectoryReplaced);
+        QSignalSpy restored(bar->Output(), &OutputPipeline::outputDirectoryRestored);
+        const QString gone = out.filePath("unplugged/deep");
+        for (const QString& dir :
+             {QString(), out.filePath("blocker"), QString("C:\\OutPut\\"), readOnly, gone, gone}) {
             settings.baseDir = dir;
             QCOMPARE(QFileInfo(shoot(capture(60, 40, qRgb(5, 5, 5)))).absolutePath(),
-                     QDir::currentPath());
-            QCOMPARE(settings.baseDir, QDir::currentPath());
+                     QDir(pictures).absolutePath());
+            QCOMPARE(settings.baseDir, dir);
         }
+        QCOMPARE(replaced.count(), 5);  // not again for the second capture into the same fallback
+        QCOMPARE(replaced.last(), QVariantList({gone, pictures}));
+        QVERIFY(QDir(workDir.path()).entryList({"IMG*"}).isEmpty() && filesIn(readOnly).isEmpty());
         QVERIFY(!QFileInfo::exists(QDir::current().filePath("C:")));
+        // The drive is back: the next capture goes there, and that is said once.
+        QVERIFY(QDir().mkpath(gone));
+        QCOMPARE(QFileInfo(shoot(capture(60, 40, qRgb(5, 5, 5)))).absolutePath(), gone);
+        QCOMPARE(restored.count(), 1);
 
-        // A prefix with a path separator stays in the output folder, and the change is logged.
+        // A prefix with a path separator stays in the output folder, one with leading dots
+        // would hide the files; both changes are logged. An unknown image type saves the
+        // default one instead of files without an extension.
         settings.baseDir = out.path();
         settings.namePre = "../IMG";
         const QFileInfo inside(shoot(capture(60, 40, qRgb(5, 5, 5))));
         QCOMPARE(inside.absolutePath(), out.path());
-        QVERIFY(inside.fileName().startsWith(".._IMG"));
+        QVERIFY(inside.fileName().startsWith("_IMG"));
+        settings.namePre = "..hidden";
+        settings.imageType = 9;
+        const QFileInfo shown(shoot(capture(60, 40, qRgb(5, 5, 5))));
+        QVERIFY2(shown.fileName().startsWith("hidden") && shown.suffix() == "bmp",
+                 qPrintable(shown.fileName()));
+        QCOMPARE(QImageReader(shown.filePath()).format(), QByteArray("bmp"));
+        settings.imageType = 2;
 
         // A name the file system refuses (too long): nothing announced, nothing written, logged.
         const int before = saved->count();
@@ -308,7 +336,9 @@ private slots:
         QVERIFY(logFile.open(QIODevice::ReadOnly));
         const QByteArray logText = logFile.readAll();
         QVERIFY(logText.contains("Fail to save image") && logText.contains("xxxxxxxxxx0"));
-        QVERIFY(logText.contains("path separator"));
+        for (const char* line : {"path separator", "starts with a dot", "Image type 9",
+                                 "unplugged/deep\" is usable again"})
+            QVERIFY2(logText.contains(line), line);
     }
 };
 

@@ -10,6 +10,8 @@
 #include "modes/SheetModePage.h"
 #include "output/RecordQRContent.h"
 #include "scene/Scene.h"
+#include "support/MatImage.h"
+#include "support/TestFiles.h"
 
 namespace {
 
@@ -18,9 +20,7 @@ QImage sheet(const std::vector<std::string>& texts, int w = 1600, double sizeMm 
     p.qrTexts = texts;
     p.qrSizeMm = sizeMm, p.tiltXDeg = p.tiltYDeg = 0, p.rotationDeg = 2, p.castShadow = false;
     p.centerMm = {0, 0}, p.fieldWidthMm = 420;
-    const scene::Scene s = scene::render(p);
-    return QImage(s.rgb.data, s.rgb.cols, s.rgb.rows, int(s.rgb.step), QImage::Format_RGB888)
-        .copy();
+    return toQImage(scene::render(p).rgb);
 }
 
 QStringList records(const QString& dir) {
@@ -146,9 +146,7 @@ private slots:
         QVERIFY(QDir(out.path()).removeRecursively());
         QCOMPARE(shoot(sheet({"again"})), QString("again.png"));
         QCOMPARE(records(out.path()).size(), 2);
-        QFile log("Log/ZVTM" + QDate::currentDate().toString("yyyyMMdd") + ".log");
-        QVERIFY(log.open(QIODevice::ReadOnly));
-        const QByteArray logText = log.readAll();
+        const QByteArray logText = todaysLog();
         QVERIFY(logText.contains("gives no usable file name") && logText.contains("not written"));
 
         // 33 codes on one page: at most 32 read, one page saved.

@@ -1,18 +1,14 @@
 #include <QtTest>
 
-#include <cstring>
 #include <vector>
 
 #include "app/AppPaths.h"
 #include "modes/ImageProcessor.h"
 #include "modes/QRDecoder.h"
 #include "scene/Scene.h"
+#include "support/MatImage.h"
 
 namespace {
-
-QImage toQImage(const cv::Mat& rgb) {
-    return QImage(rgb.data, rgb.cols, rgb.rows, int(rgb.step), QImage::Format_RGB888).copy();
-}
 
 // The eight corner coordinates a detection returns (and frees), or nothing.
 QVector<int> corners(int* c) {

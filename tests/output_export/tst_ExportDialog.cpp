@@ -8,13 +8,9 @@
 #include "output/Dialog_ImagesOutPut.h"
 #include "output/DocumentExport.h"
 #include "output/ImageFileRotator.h"
+#include "support/TestFiles.h"
 
 namespace {
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QStringList folderList(const QString& folder) {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
@@ -96,23 +92,21 @@ private slots:
     // without loss; a file that is no picture is reported and left alone.
     void rotationIsLossless() {
         const QString aligned = jpeg("aligned.jpg", {64, 48});
-        QByteArray original = bytesOf(aligned);
+        QByteArray original = readBytes(aligned);
         original.insert(2, QByteArray("\xFF\xE1\x00\x0A"
                                       "Exif\0\0\x01\x02",
                                       12));
-        QFile f(aligned);
-        QVERIFY(f.open(QIODevice::WriteOnly) && f.write(original) == original.size());
-        f.close();
+        QVERIFY(writeBytes(aligned, original));
         QString error;
         QVERIFY2(ImageFileRotator::turnLeft(aligned, &error), qPrintable(error));
         const QImage turned(aligned);
         QCOMPARE(turned.size(), QSize(48, 64));
         // The red (left) half is now at the bottom.
         QVERIFY(qRed(turned.pixel(24, 60)) > 200 && qBlue(turned.pixel(24, 4)) > 200);
-        QVERIFY(bytesOf(aligned).contains(QByteArray("Exif\0\0\x01\x02", 8)));
+        QVERIFY(readBytes(aligned).contains(QByteArray("Exif\0\0\x01\x02", 8)));
         for (int i = 0; i < 3; ++i)
             QVERIFY(ImageFileRotator::turnLeft(aligned, &error));
-        QCOMPARE(bytesOf(aligned), original);
+        QCOMPARE(readBytes(aligned), original);
 
         const QString ragged = jpeg("ragged.jpg", {70, 50});
         QVERIFY(ImageFileRotator::turnLeft(ragged, &error));
@@ -124,11 +118,10 @@ private slots:
         QCOMPARE(QImage(png).convertToFormat(QImage::Format_RGB32),
                  halves(31, 17).transformed(QTransform().rotate(270)));
 
-        QFile notes(m_dir.filePath("notes.jpg"));
-        QVERIFY(notes.open(QIODevice::WriteOnly) && notes.write("words") == 5);
-        notes.close();
-        QVERIFY(!ImageFileRotator::turnLeft(notes.fileName(), &error) && !error.isEmpty());
-        QCOMPARE(bytesOf(notes.fileName()), QByteArray("words"));
+        const QString notes = m_dir.filePath("notes.jpg");
+        QVERIFY(writeBytes(notes, "words"));
+        QVERIFY(!ImageFileRotator::turnLeft(notes, &error) && !error.isEmpty());
+        QCOMPARE(readBytes(notes), QByteArray("words"));
 
         // The dialog's button turns what is selected and shows it.
         Dialog_ImagesOutPut dialog(nullptr, Dialog_ImagesOutPut::PdfMode, m_dir.path());
@@ -162,7 +155,7 @@ private slots:
             QCOMPARE(m_opened.mid(m_opened.size() - 2),
                      (QList<QUrl>{QUrl::fromLocalFile(first), QUrl::fromLocalFile(second)}));
             if (mode == 0)
-                QVERIFY(bytesOf(first).contains(bytesOf(files[1])));
+                QVERIFY(readBytes(first).contains(readBytes(files[1])));
         }
         QDesktopServices::unsetUrlHandler("file");
     }
@@ -172,13 +165,8 @@ private slots:
         QTemporaryDir out;
         const QString good = jpeg("ok.jpg");
         const QString older = out.filePath("doc.pdf");
-        QFile old(older);
-        QVERIFY(old.open(QIODevice::WriteOnly) && old.write("older") == 5);
-        old.close();
         const QString notPicture = m_dir.filePath("text.jpg");
-        QFile text(notPicture);
-        QVERIFY(text.open(QIODevice::WriteOnly) && text.write("not a picture") > 0);
-        text.close();
+        QVERIFY(writeBytes(older, "older") && writeBytes(notPicture, "not a picture"));
         const QStringList tooMany = QVector<QString>(513, good).toList();
         const struct {
             QStringList files;
@@ -195,14 +183,14 @@ private slots:
                 const auto [result, path, message] = exportNow(kind, c.files, c.out, c.cancel);
                 QVERIFY2(result < 0 && !message.isEmpty(), qPrintable(message));
                 QCOMPARE(folderList(out.path()), QStringList{"doc.pdf"});
-                QCOMPARE(bytesOf(older), QByteArray("older"));
+                QCOMPARE(readBytes(older), QByteArray("older"));
             }
         }
         // The same request without a fault writes beside the older file.
         const auto [result, path, message] = exportNow(DocumentExport::Pdf, {good}, older);
         QCOMPARE(result, 1);
         QCOMPARE(path, out.filePath("doc_2.pdf"));
-        QCOMPARE(bytesOf(older), QByteArray("older"));
+        QCOMPARE(readBytes(older), QByteArray("older"));
         if (geteuid() != 0) {  // permissions do not bind the superuser
             QVERIFY(QFile::setPermissions(out.path(), QFile::ReadOwner | QFile::ExeOwner));
             QVERIFY(std::get<0>(exportNow(DocumentExport::Word, {good}, older)) < 0);

@@ -118,14 +118,14 @@ private slots:
         const QByteArray original = f->iniBytes();
         Page p;
         // Each entry: control, property, shown value. Out-of-range values: a combo shows no
-        // selection, a slider clamps.
+        // selection (an unknown image type the default one it is saved as), a slider clamps.
         for (const QString& item :
              QString("pCombo_ImgRotate currentText 270;pCombo_NameRule currentIndex 2;"
                      "pLineEdit_NamePre text SCAN;pSlider_JPGRate value 55;"
                      "pLineEdit_WMContent text Stamp;pCombo_WMPosition currentIndex 4;"
                      "pSpin_WMWidth value 300;pSpin_WMHeight value 200;pSpin_WMFontSize value 12;"
                      "pBtn_WMColor styleSheet background: rgb(10,20,30);"
-                     "pCombo_ImgFormat currentIndex -1;pSlider_WMOpacity value 100;"
+                     "pCombo_ImgFormat currentIndex 0;pSlider_WMOpacity value 100;"
                      "pBtn_WaterMarkType_Text checked true;pBtn_WaterMarkType_Pic checked false")
                  .split(';'))
             QCOMPARE(p.find<QObject>(qPrintable(item.section(' ', 0, 0)))
@@ -290,6 +290,20 @@ private slots:
         w->Handle_Max();
         QTRY_COMPARE_WITH_TIMEOUT(w->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized),
                                   Qt::WindowStates(), 30000);
+    }
+
+    void missingOutputFolderIsKeptAndNoticed() {
+        // An unplugged drive: the files go elsewhere for now, the window says so at once, and
+        // the opened camera's save of the settings keeps the user's folder.
+        const QString gone = folder() + "/unplugged/scans";
+        writeIni("[Software]\nisFristStart=0\nBaseDir=" + gone.toUtf8() + "\n");
+        MainWindow* w = startWindow();
+        QTRY_VERIFY_WITH_TIMEOUT(
+            child<QLabel>(w, "pLbl_Notice")->text().contains(QDir::toNativeSeparators(gone)),
+            20000);
+        QTRY_VERIFY_WITH_TIMEOUT(w->device()->previewRunning(), 30000);
+        QVERIFY(stored("Camera/MainCamera").toString().contains("Virtual"));
+        QCOMPARE(stored("Software/BaseDir").toString(), gone);
     }
 
     void missingCameraLibraryIsNoticedAndTheWindowStarts() {

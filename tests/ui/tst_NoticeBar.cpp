@@ -44,6 +44,17 @@ private slots:
         QCOMPARE(bar.text(), QString("Camera disconnected"));
         bar.hideNotice();
         QVERIFY(bar.isHidden());
+
+        // A standing line never hides a notice: it waits under it and comes back after it.
+        bar.showNotice("Folder replaced", 60000);
+        bar.setStanding("Opening camera");
+        QCOMPARE(bar.text(), QString("Folder replaced"));
+        bar.hideNotice();
+        QCOMPARE(bar.text(), QString("Opening camera"));
+        bar.showNotice("brief", 1);
+        QTRY_COMPARE(bar.text(), QString("Opening camera"));
+        bar.setStanding(QString());
+        QVERIFY(bar.isHidden());
     }
 };
 

@@ -37,8 +37,15 @@ void qrCode(QPainter& p, QRectF r, const QColor& ink);
 
 }  // namespace Paint
 
+// The application id: the name of the desktop entry, the metainfo and the theme icon.
+constexpr const char* kAppId = "io.github.miravelo.Miravelo";
+
+// The application logo on a 500 x 500 grid.
+void paintLogo(QPainter& p);
+
 // Picture groups; each writes its files below root.
 void drawIcons(const QString& root);
 void drawPictures(const QString& root);
 void drawHelpPictures(const QString& root);
 void writeBeep(const QString& root);
+void writeScalableIcon(const QString& root);

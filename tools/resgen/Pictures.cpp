@@ -12,13 +12,9 @@
 
 using namespace Paint;
 
-namespace {
-
-QImage logo(int size) {
-    QImage img = canvas(size, size);
-    QPainter p;
-    begin(p, img);
-    p.scale(size / 500.0, size / 500.0);
+// Drawn on a 500 x 500 grid, so that the same strokes give the raster pictures and the scalable
+// icon of the desktop entry.
+void paintLogo(QPainter& p) {
     QLinearGradient bg(0, 20, 0, 480);
     bg.setColorAt(0, QColor(0x3F, 0xB6, 0xFF));
     bg.setColorAt(1, QColor(0x0B, 0x5E, 0xB8));
@@ -57,6 +53,16 @@ QImage logo(int size) {
     p.drawEllipse(QPointF(235, 160), 24, 12);
     p.setBrush(QColor(255, 255, 255, 220));
     p.drawEllipse(QPointF(228, 157), 7, 3.5);
+}
+
+namespace {
+
+QImage logo(int size) {
+    QImage img = canvas(size, size);
+    QPainter p;
+    begin(p, img);
+    p.scale(size / 500.0, size / 500.0);
+    paintLogo(p);
     p.end();
     return img;
 }
@@ -481,4 +487,8 @@ void drawPictures(const QString& root) {
     save(root, "UI/QComboxArrow.png", comboArrow(false), 20, 13);
     save(root, "UI/QComboxArrowUp.png", comboArrow(true), 20, 13);
     save(root, "UI/TextLineBackground.png", textLineBackground(), 252, 46);
+    // The desktop's theme sizes; each is drawn at its size rather than scaled from a large one.
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256, 512})
+        save(root, QStringLiteral("icons/hicolor/%1x%1/apps/%2.png").arg(size).arg(kAppId),
+             logo(size), size, size);
 }

@@ -17,5 +17,6 @@ int main(int argc, char** argv) {
     drawPictures(root);
     drawHelpPictures(root);
     writeBeep(root);
+    writeScalableIcon(root);
     return 0;
 }

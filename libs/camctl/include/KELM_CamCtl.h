@@ -46,6 +46,8 @@ extern "C" {
 #define KELM_CAMCTL_E_IO (-6)          /* the device could not be opened or streamed */
 #define KELM_CAMCTL_E_TOO_LARGE (-7)   /* the frame would not fit KELM_CAMCTL_FRAME_BUFFER_BYTES */
 #define KELM_CAMCTL_E_UNSUPPORTED (-8) /* property not offered by this device */
+#define KELM_CAMCTL_E_STALLED (-9)     /* the stream sends no frames, even after one restart */
+#define KELM_CAMCTL_E_BUSY (-10)       /* another program holds the camera */
 
 /* The caller's frame buffer holds this many bytes; QueryFrame never writes more, and refuses (with
  * KELM_CAMCTL_E_TOO_LARGE) a frame that would need more. */
@@ -63,6 +65,13 @@ extern "C" {
 #define KELM_CAMCTL_PROP_CONTRAST 1
 #define KELM_CAMCTL_PROP_SATURATION 3
 #define KELM_CAMCTL_PROP_FOCUS 6
+/* Video property: the mains frequency the camera's exposure avoids flicker for (V4L2's power line
+ * frequency control). Values KELM_CAMCTL_POWER_LINE_*; a camera without it answers
+ * KELM_CAMCTL_E_UNSUPPORTED. */
+#define KELM_CAMCTL_PROP_POWER_LINE 10
+#define KELM_CAMCTL_POWER_LINE_OFF 0
+#define KELM_CAMCTL_POWER_LINE_50HZ 1
+#define KELM_CAMCTL_POWER_LINE_60HZ 2
 
 /* Property flags. */
 #define KELM_CAMCTL_FLAG_AUTO 1
@@ -124,20 +133,26 @@ KELM_CAMCTL_API int KELM_Camctl_Init(KELM_CamInit* block);
 KELM_CAMCTL_API int KELM_Camctl_GetDeviceList(KELM_CamDevice* devices, int capacity);
 
 /* Fills up to `capacity` resolution records of device `device` and returns their count, or a
- * negative code. Record indices are what StartPreview takes. */
+ * negative code. Record indices are what StartPreview takes. Sizes whose frame would not fit
+ * KELM_CAMCTL_FRAME_BUFFER_BYTES are left out. */
 KELM_CAMCTL_API int KELM_Camctl_GetResolutionList(int device, KELM_CamResolution* records,
                                                   int capacity);
 
 /* 1: frames are delivered in the order red, green, blue (the only order offered). Returns 1. */
 KELM_CAMCTL_API int KELM_Camctl_BGR2RGB(int enable);
 
-/* Starts streaming record `resolution` of device `device`. A running preview is stopped first.
- * Returns 1 when running, or a negative code (the preview is then stopped). */
+/* Starts streaming record `resolution` of device `device` at the highest frame rate the camera
+ * offers for that size. A running preview is stopped first. Returns 1 when running, or a negative
+ * code (the preview is then stopped): KELM_CAMCTL_E_BUSY when another program holds the camera,
+ * KELM_CAMCTL_E_FORMAT when the camera refuses the mode. It returns once the driver has
+ * negotiated the mode, which a slow camera draws out to seconds. */
 KELM_CAMCTL_API int KELM_Camctl_StartPreview(int device, int resolution);
 
 /* Decodes the newest frame (rows of width x 3 bytes, top row first) into `buffer`, which must
  * hold KELM_CAMCTL_FRAME_BUFFER_BYTES. Returns 1 with width, height and length = width x height x
- * 3; 0 when no frame arrived since the last query (a frame that is corrupt counts as none); a
+ * 3; 0 when no frame arrived since the last query (a frame that is corrupt or cut short counts as
+ * none); KELM_CAMCTL_E_DEVICE_LOST after an unplug, KELM_CAMCTL_E_STALLED when the camera
+ * stopped sending frames (a stream silent for long is restarted once before it is reported); a
  * negative code otherwise. On any result but 1 the three outputs are set to 0 and the buffer is
  * untouched, except that an MJPG frame found corrupt only part-way through decoding may have
  * written some rows before 0 is returned. Preview frames are decoded with the fast paths of the
@@ -148,15 +163,17 @@ KELM_CAMCTL_API int KELM_Camctl_QueryFrame(unsigned char* buffer, int* width, in
 /* Stops streaming. Returns 1 (also when nothing was running), or a negative code before Init. */
 KELM_CAMCTL_API int KELM_Camctl_StopPreview(void);
 
-/* Property access. Get returns 1 and fills the record; Set takes value and flags and returns 1.
+/* Property access. Get returns 1 and fills the record; Set takes value and flags and returns 1,
+ * or KELM_CAMCTL_E_UNSUPPORTED for a property (or automatic focus) the camera does not have.
  * Properties belong to the device of the latest StartPreview (or device 0 before any start). */
 KELM_CAMCTL_API int KELM_Camctl_GetVideoProp(int id, KELM_CamProperty* property);
 KELM_CAMCTL_API int KELM_Camctl_SetVideoProp(int id, KELM_CamProperty* property);
 KELM_CAMCTL_API int KELM_Camctl_GetCameraProp(int id, KELM_CamProperty* property);
 KELM_CAMCTL_API int KELM_Camctl_SetCameraProp(int id, KELM_CamProperty* property);
 
-/* Status 10: 1 streaming, 0 stopped, KELM_CAMCTL_E_DEVICE_LOST after an unplug. Other queries
- * return KELM_CAMCTL_E_ARGUMENT. */
+/* Status 10: 1 streaming, 0 stopped, KELM_CAMCTL_E_DEVICE_LOST after an unplug,
+ * KELM_CAMCTL_E_STALLED when the stream stopped sending frames. Other queries return
+ * KELM_CAMCTL_E_ARGUMENT. */
 KELM_CAMCTL_API int KELM_Camctl_GetCameraStatus(int query);
 
 /* Marks the next frame that QueryFrame delivers as a capture: it is decoded exactly rather than

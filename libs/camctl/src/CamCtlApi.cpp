@@ -8,6 +8,7 @@
 #include "V4l2Camera.h"
 #include "VirtualCamera.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -30,7 +31,7 @@ struct Context {
     std::unique_ptr<CaptureThread> capture;
     FrameStore store;
     uint64_t lastSequence = 0;
-    bool lost = false;
+    int ended = 0;  // why the stream ended: lost or stalled
     bool capturePending = false;
 };
 
@@ -63,11 +64,23 @@ void ensureListed(Context& c) {
     c.listed = true;
 }
 
+// What a device can stream into the caller's buffer; a larger size would only be refused at start.
+std::vector<Resolution> offeredResolutions(CameraDevice& device) {
+    std::vector<Resolution> list = device.resolutions();
+    list.erase(std::remove_if(list.begin(), list.end(),
+                              [](const Resolution& r) {
+                                  return size_t(r.width) * size_t(r.height) * 3 >
+                                         size_t(KELM_CAMCTL_FRAME_BUFFER_BYTES);
+                              }),
+               list.end());
+    return list;
+}
+
 void stopCapture(Context& c) {
     if (c.capture)
         c.capture->stop();
     c.capture.reset();
-    c.lost = false;
+    c.ended = 0;
     c.capturePending = false;
 }
 
@@ -184,7 +197,7 @@ KELM_CAMCTL_API int KELM_Camctl_GetResolutionList(int device, KELM_CamResolution
         ensureListed(c);
         if (device < 0 || device >= int(c.devices.size()))
             return KELM_CAMCTL_E_ARGUMENT;
-        const auto list = c.devices[size_t(device)]->resolutions();
+        const auto list = offeredResolutions(*c.devices[size_t(device)]);
         const int n = std::min<int>(int(list.size()), capacity);
         for (int i = 0; i < n; ++i) {
             records[i].width = list[size_t(i)].width;
@@ -216,7 +229,7 @@ KELM_CAMCTL_API int KELM_Camctl_StartPreview(int device, int resolution) {
         if (device < 0 || device >= int(c.devices.size()))
             return KELM_CAMCTL_E_ARGUMENT;
         auto cam = c.devices[size_t(device)];
-        const auto list = cam->resolutions();
+        const auto list = offeredResolutions(*cam);
         if (resolution < 0 || resolution >= int(list.size()))
             return KELM_CAMCTL_E_ARGUMENT;
         const Resolution& res = list[size_t(resolution)];
@@ -248,8 +261,8 @@ KELM_CAMCTL_API int KELM_Camctl_QueryFrame(unsigned char* buffer, int* width, in
     const int r = withRunningPreview([&](Context& c) {
         const int delivered = c.capture->deliver(buffer, KELM_CAMCTL_FRAME_BUFFER_BYTES, w, h,
                                                  c.lastSequence, c.capturePending);
-        if (delivered == KELM_CAMCTL_E_DEVICE_LOST)
-            c.lost = true;
+        if (delivered == KELM_CAMCTL_E_DEVICE_LOST || delivered == KELM_CAMCTL_E_STALLED)
+            c.ended = delivered;
         if (delivered == KELM_CAMCTL_OK)
             c.capturePending = false;
         return delivered;
@@ -295,8 +308,8 @@ KELM_CAMCTL_API int KELM_Camctl_GetCameraStatus(int query) {
     std::lock_guard<std::mutex> lock(c.mutex);
     if (!c.initialised)
         return KELM_CAMCTL_E_NOT_INIT;
-    if (c.capture && (c.lost || c.store.lost()))
-        return KELM_CAMCTL_E_DEVICE_LOST;
+    if (c.capture && (c.ended || c.store.ended()))
+        return c.ended ? c.ended : c.store.ended();
     return c.capture ? 1 : 0;
 }
 

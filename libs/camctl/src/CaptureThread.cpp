@@ -1,5 +1,7 @@
 #include "CaptureThread.h"
 
+#include <chrono>
+
 namespace camctl {
 
 CaptureThread::CaptureThread(std::shared_ptr<CameraDevice> device, FrameStore& store)
@@ -12,6 +14,7 @@ CaptureThread::~CaptureThread() {
 int CaptureThread::start(const Resolution& resolution) {
     cancel_ = false;
     store_.reset();
+    resolution_ = resolution;
     const int r = device_->openStream(resolution, &cancel_);
     if (r != KELM_CAMCTL_OK)
         return r;
@@ -40,23 +43,58 @@ void CaptureThread::run() {
     try {
         loop();
     } catch (...) {
-        store_.markLost();
+        store_.markEnded(KELM_CAMCTL_E_DEVICE_LOST);
     }
 }
 
 void CaptureThread::loop() {
+    using Clock = std::chrono::steady_clock;
+    Clock::time_point lastGood = Clock::now();
+    bool gotFrame = false, restarted = false;
     while (!cancel_) {
         RawFrame raw;
         const int r = device_->grab(raw, 200);
         if (r < 0) {
-            store_.markLost();
+            store_.markEnded(KELM_CAMCTL_E_DEVICE_LOST);
             return;
         }
-        if (r == 0)
+        // A frame cut short is not published: it never reaches a preview or a capture, and a
+        // camera sending only such frames counts as silent.
+        const bool good = r > 0 && FrameDecoder::complete(raw);
+        if (r > 0 && good)
+            store_.publish(raw);
+        if (r > 0)
+            device_->releaseFrame();
+        if (good) {
+            lastGood = Clock::now();
+            gotFrame = true;
+            restarted = false;
             continue;
-        store_.publish(raw);
-        device_->releaseFrame();
+        }
+        const int limitMs = gotFrame ? kNextFrameLimitMs : kFirstFrameLimitMs;
+        if (Clock::now() - lastGood < std::chrono::milliseconds(limitMs))
+            continue;
+        if (restarted) {
+            store_.markEnded(KELM_CAMCTL_E_STALLED);
+            return;
+        }
+        // A restart wakes many a stuck camera; once is enough to know it is not coming back.
+        if (!restart())
+            return;
+        restarted = true;
+        gotFrame = false;
+        lastGood = Clock::now();
     }
+}
+
+bool CaptureThread::restart() {
+    device_->closeStream();
+    const int r = device_->openStream(resolution_, &cancel_);
+    if (r == KELM_CAMCTL_OK)
+        return true;
+    open_ = false;
+    store_.markEnded(r == KELM_CAMCTL_E_DEVICE_LOST ? r : KELM_CAMCTL_E_STALLED);
+    return false;
 }
 
 int CaptureThread::deliver(uint8_t* rgb, size_t capacity, int& width, int& height,

@@ -23,6 +23,11 @@ public:
 
     // Opens the stream and starts the thread. KELM_CAMCTL_OK or the device's refusal.
     int start(const Resolution& resolution);
+
+    // A stream silent this long is restarted once, and reported stalled if it stays silent.
+    // Cameras can take seconds to send their first frame; after that, gaps are short.
+    static constexpr int kFirstFrameLimitMs = 8000;
+    static constexpr int kNextFrameLimitMs = 2500;
     // Asks the thread to end and joins it; the device's grab times out within 200 ms.
     void stop();
 
@@ -36,12 +41,15 @@ public:
 private:
     void run();
     void loop();
+    // Closes and reopens the stream; false (with the reason stored) when that fails.
+    bool restart();
 
     std::shared_ptr<CameraDevice> device_;
     FrameStore& store_;
     std::atomic<bool> cancel_{false};
     std::thread thread_;
     bool open_ = false;
+    Resolution resolution_;
     // Used on the caller's thread only.
     FrameDecoder decoder_;
     EncodedFrame taken_;

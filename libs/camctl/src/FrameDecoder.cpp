@@ -5,6 +5,7 @@
 #include <turbojpeg.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace camctl {
 
@@ -12,7 +13,29 @@ namespace {
 // YUY2 goes through ARGB (libyuv has no direct YUY2-to-RGB); converting a band of rows at a time
 // keeps the intermediate buffer small instead of a second full-size picture.
 constexpr int kBandRows = 32;
+
+// Some cameras pad a frame after its end marker; more than this is not padding.
+constexpr size_t kEndSearchBytes = 64 * 1024;
+
+// libjpeg's warnings when the data ran out before the last row: the decoder filled the rest
+// with grey. Other warnings (stray bytes before a marker, say) leave the picture whole.
+bool endedEarly(const char* warning) {
+    return warning &&
+           (std::strstr(warning, "Premature end") || std::strstr(warning, "premature end"));
+}
 }  // namespace
+
+bool FrameDecoder::complete(const RawFrame& frame) {
+    if (!frame.data)
+        return false;
+    if (frame.format == KELM_CAMCTL_FORMAT_YUY2)
+        return frame.size >= size_t(frame.width) * size_t(frame.height) * 2;
+    const size_t from = frame.size > kEndSearchBytes ? frame.size - kEndSearchBytes : 0;
+    for (size_t i = frame.size; i >= from + 2; --i)
+        if (frame.data[i - 2] == 0xFF && frame.data[i - 1] == 0xD9)
+            return true;
+    return false;
+}
 
 FrameDecoder::FrameDecoder() : jpeg_(tjInitDecompress()) {}
 
@@ -71,8 +94,11 @@ int FrameDecoder::decode(const RawFrame& frame, int width, int height, uint8_t* 
     const int r = tjDecompress2(static_cast<tjhandle>(jpeg_), frame.data,
                                 static_cast<unsigned long>(frame.size), rgb, width, width * 3,
                                 height, TJPF_RGB, flags);
-    // A warning (for example a truncated tail from the camera) still leaves a usable picture.
     if (r != 0 && tjGetErrorCode(static_cast<tjhandle>(jpeg_)) != TJERR_WARNING)
+        return KELM_CAMCTL_E_FORMAT;
+    // A frame cut short decodes "with a warning" into a grey lower part; shown or, worse, saved
+    // as the user's document it is plainly wrong. Harmless warnings keep the frame.
+    if (r != 0 && endedEarly(tjGetErrorStr2(static_cast<tjhandle>(jpeg_))))
         return KELM_CAMCTL_E_FORMAT;
     return KELM_CAMCTL_OK;
 }

@@ -15,19 +15,19 @@ void FrameStore::publish(const RawFrame& frame) {
     ++sequence_;
 }
 
-void FrameStore::markLost() {
+void FrameStore::markEnded(int reason) {
     std::lock_guard<std::mutex> lock(mutex_);
-    lost_ = true;
+    ended_ = reason;
 }
 
-bool FrameStore::lost() const {
+int FrameStore::ended() const {
     std::lock_guard<std::mutex> lock(mutex_);
-    return lost_;
+    return ended_;
 }
 
 void FrameStore::reset() {
     std::lock_guard<std::mutex> lock(mutex_);
-    lost_ = false;
+    ended_ = 0;
     // The sequence keeps counting so that a query never mistakes an old frame for a new one.
     newest_ = EncodedFrame();
     filling_ = EncodedFrame();
@@ -35,8 +35,8 @@ void FrameStore::reset() {
 
 int FrameStore::takeNewest(EncodedFrame& out, uint64_t& lastSequence) {
     std::lock_guard<std::mutex> lock(mutex_);
-    if (lost_)
-        return KELM_CAMCTL_E_DEVICE_LOST;
+    if (ended_)
+        return ended_;
     if (sequence_ == lastSequence || newest_.bytes.empty())
         return KELM_CAMCTL_NO_FRAME;
     // The reader's previous buffer becomes the stale "newest"; the sequence keeps it from ever

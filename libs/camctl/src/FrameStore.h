@@ -28,13 +28,15 @@ public:
     // Capture thread: copies the device's frame (whose buffer goes back to the device) and makes
     // it the newest.
     void publish(const RawFrame& frame);
-    void markLost();
+    // The stream has ended: KELM_CAMCTL_E_DEVICE_LOST or KELM_CAMCTL_E_STALLED.
+    void markEnded(int reason);
 
     // Reader: moves the newest frame into `out` if it is newer than `lastSequence`. Returns 1,
-    // 0 (nothing new) or KELM_CAMCTL_E_DEVICE_LOST.
+    // 0 (nothing new) or the reason the stream ended.
     int takeNewest(EncodedFrame& out, uint64_t& lastSequence);
 
-    bool lost() const;
+    // 0 while the stream runs, otherwise the reason it ended.
+    int ended() const;
     void reset();
 
 private:
@@ -42,7 +44,7 @@ private:
     EncodedFrame newest_;
     EncodedFrame filling_;  // capture thread only
     uint64_t sequence_ = 0;
-    bool lost_ = false;
+    int ended_ = 0;
 };
 
 }  // namespace camctl

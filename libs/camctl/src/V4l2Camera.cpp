@@ -69,11 +69,58 @@ uint32_t controlId(int kind, int id, bool& isFocus) {
         return V4L2_CID_CONTRAST;
     if (kind == 0 && id == KELM_CAMCTL_PROP_SATURATION)
         return V4L2_CID_SATURATION;
+    // The menu values (disabled, 50 Hz, 60 Hz) are the header's values.
+    if (kind == 0 && id == KELM_CAMCTL_PROP_POWER_LINE)
+        return V4L2_CID_POWER_LINE_FREQUENCY;
     if (kind == 1 && id == KELM_CAMCTL_PROP_FOCUS) {
         isFocus = true;
         return V4L2_CID_FOCUS_ABSOLUTE;
     }
     return 0;
+}
+
+// Errors that mean another program has the camera, not that the mode is wrong.
+int refusal(int error) {
+    return error == EBUSY ? KELM_CAMCTL_E_BUSY : KELM_CAMCTL_E_FORMAT;
+}
+
+bool fitsFrameBuffer(uint32_t width, uint32_t height) {
+    return uint64_t(width) * height * 3 <= uint64_t(KELM_CAMCTL_FRAME_BUFFER_BYTES);
+}
+
+// Drivers keep whatever rate they last had; a document camera's preview wants the fastest one
+// its chosen size allows. Cameras without rate control simply keep theirs.
+void chooseFastestRate(int fd, const v4l2_format& fmt) {
+    v4l2_frmivalenum iv{};
+    iv.pixel_format = fmt.fmt.pix.pixelformat;
+    iv.width = fmt.fmt.pix.width;
+    iv.height = fmt.fmt.pix.height;
+    v4l2_fract best{0, 0};
+    const auto faster = [&best](const v4l2_fract& f) {
+        // f is a shorter frame time than best: f.num / f.den < best.num / best.den.
+        if (f.numerator == 0 || f.denominator == 0)
+            return;
+        if (best.denominator == 0 ||
+            uint64_t(f.numerator) * best.denominator < uint64_t(best.numerator) * f.denominator)
+            best = f;
+    };
+    for (iv.index = 0; xioctl(fd, VIDIOC_ENUM_FRAMEINTERVALS, &iv) == 0; ++iv.index) {
+        if (iv.type == V4L2_FRMIVAL_TYPE_DISCRETE) {
+            faster(iv.discrete);
+        } else {
+            faster(iv.stepwise.min);
+            break;
+        }
+    }
+    if (best.denominator == 0)
+        return;
+    v4l2_streamparm parm{};
+    parm.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
+    if (xioctl(fd, VIDIOC_G_PARM, &parm) != 0 ||
+        !(parm.parm.capture.capability & V4L2_CAP_TIMEPERFRAME))
+        return;
+    parm.parm.capture.timeperframe = best;
+    xioctl(fd, VIDIOC_S_PARM, &parm);
 }
 
 }  // namespace
@@ -116,12 +163,15 @@ std::vector<std::shared_ptr<CameraDevice>> V4l2Camera::enumerate() {
             v4l2_frmsizeenum fs{};
             fs.pixel_format = desc.pixelformat;
             for (fs.index = 0; xioctl(fd, VIDIOC_ENUM_FRAMESIZES, &fs) == 0; ++fs.index) {
+                // Sizes that no caller's frame buffer holds would only be refused at start.
                 if (fs.type == V4L2_FRMSIZE_TYPE_DISCRETE) {
-                    sizes.push_back({int(fs.discrete.width), int(fs.discrete.height), code});
+                    if (fitsFrameBuffer(fs.discrete.width, fs.discrete.height))
+                        sizes.push_back({int(fs.discrete.width), int(fs.discrete.height), code});
                 } else {
                     // Stepwise or continuous: offer the largest and the smallest size.
-                    sizes.push_back(
-                        {int(fs.stepwise.max_width), int(fs.stepwise.max_height), code});
+                    if (fitsFrameBuffer(fs.stepwise.max_width, fs.stepwise.max_height))
+                        sizes.push_back(
+                            {int(fs.stepwise.max_width), int(fs.stepwise.max_height), code});
                     sizes.push_back(
                         {int(fs.stepwise.min_width), int(fs.stepwise.min_height), code});
                     break;
@@ -212,7 +262,10 @@ int V4l2Camera::setProperty(int kind, int id, int value, int flags) {
         v4l2_control a{};
         a.id = V4L2_CID_FOCUS_AUTO;
         a.value = flags == KELM_CAMCTL_FLAG_AUTO ? 1 : 0;
-        xioctl(fd, VIDIOC_S_CTRL, &a);  // cameras without auto focus simply lack the control
+        // A camera without automatic focus lacks the control: asking for it must not pass for
+        // done. Manual focus needs no automatic control to switch off.
+        if (xioctl(fd, VIDIOC_S_CTRL, &a) != 0 && flags == KELM_CAMCTL_FLAG_AUTO)
+            result = KELM_CAMCTL_E_UNSUPPORTED;
     }
     if (!isFocus || flags == KELM_CAMCTL_FLAG_MANUAL) {
         v4l2_queryctrl q{};
@@ -242,17 +295,24 @@ int V4l2Camera::openStream(const Resolution& resolution, const std::atomic<bool>
     std::lock_guard<std::mutex> lock(fdMutex_);
     const int fd = open(path_.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return errno == ENOENT || errno == ENODEV ? KELM_CAMCTL_E_DEVICE_LOST : KELM_CAMCTL_E_IO;
+        return errno == ENOENT || errno == ENODEV ? KELM_CAMCTL_E_DEVICE_LOST
+               : errno == EBUSY                   ? KELM_CAMCTL_E_BUSY
+                                                  : KELM_CAMCTL_E_IO;
     v4l2_format fmt{};
     fmt.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
     fmt.fmt.pix.width = uint32_t(resolution.width);
     fmt.fmt.pix.height = uint32_t(resolution.height);
     fmt.fmt.pix.pixelformat = pixelFormat(resolution.format);
     fmt.fmt.pix.field = V4L2_FIELD_ANY;
+    // While another program streams, the driver refuses any format change as busy.
+    if (xioctl(fd, VIDIOC_S_FMT, &fmt) != 0) {
+        const int refused = refusal(errno);
+        close(fd);
+        return refused;
+    }
     // A driver answers with the nearest mode it has; anything else than what was asked is a
     // refusal, because the caller sized everything for the asked mode.
-    if (xioctl(fd, VIDIOC_S_FMT, &fmt) != 0 ||
-        fmt.fmt.pix.pixelformat != pixelFormat(resolution.format) ||
+    if (fmt.fmt.pix.pixelformat != pixelFormat(resolution.format) ||
         int(fmt.fmt.pix.width) != resolution.width ||
         int(fmt.fmt.pix.height) != resolution.height ||
         (resolution.format == KELM_CAMCTL_FORMAT_YUY2 &&
@@ -261,13 +321,15 @@ int V4l2Camera::openStream(const Resolution& resolution, const std::atomic<bool>
         close(fd);
         return KELM_CAMCTL_E_FORMAT;
     }
+    chooseFastestRate(fd, fmt);
     v4l2_requestbuffers req{};
     req.count = kBufferCount;
     req.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
     req.memory = V4L2_MEMORY_MMAP;
     if (xioctl(fd, VIDIOC_REQBUFS, &req) != 0 || req.count < 2) {
+        const int refused = errno == EBUSY ? KELM_CAMCTL_E_BUSY : KELM_CAMCTL_E_IO;
         close(fd);
-        return KELM_CAMCTL_E_IO;
+        return refused;
     }
     fd_ = fd;
     for (uint32_t i = 0; i < req.count; ++i) {
@@ -311,21 +373,36 @@ int V4l2Camera::grab(RawFrame& frame, int timeoutMs) {
         return 0;
     if (ready < 0 || (p.revents & (POLLERR | POLLHUP | POLLNVAL)))
         return KELM_CAMCTL_E_DEVICE_LOST;
+    // Every buffer that is ready is taken and all but the newest go straight back: when a wake-up
+    // comes late, the oldest frame would make the preview trail the camera by frames.
+    int newest = -1;
     v4l2_buffer buf{};
-    buf.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
-    buf.memory = V4L2_MEMORY_MMAP;
-    if (xioctl(fd, VIDIOC_DQBUF, &buf) != 0) {
-        if (errno == EAGAIN)
-            return 0;
-        return KELM_CAMCTL_E_DEVICE_LOST;  // ENODEV after an unplug
+    for (;;) {
+        v4l2_buffer next{};
+        next.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
+        next.memory = V4L2_MEMORY_MMAP;
+        if (xioctl(fd, VIDIOC_DQBUF, &next) != 0) {
+            if (errno == EAGAIN)
+                break;
+            if (newest >= 0)
+                requeue(newest);
+            return KELM_CAMCTL_E_DEVICE_LOST;  // ENODEV after an unplug
+        }
+        if (next.index >= buffers_.size())
+            continue;
+        const bool usable = !(next.flags & V4L2_BUF_FLAG_ERROR) && next.bytesused > 0;
+        if (!usable) {
+            requeue(int(next.index));
+            continue;
+        }
+        if (newest >= 0)
+            requeue(newest);
+        newest = int(next.index);
+        buf = next;
     }
-    if (buf.index >= buffers_.size())
+    if (newest < 0)
         return 0;
-    dequeued_ = int(buf.index);
-    if (buf.flags & V4L2_BUF_FLAG_ERROR || buf.bytesused == 0) {
-        releaseFrame();
-        return 0;
-    }
+    dequeued_ = newest;
     frame.data = static_cast<const uint8_t*>(buffers_[buf.index].start);
     frame.size = std::min<size_t>(buf.bytesused, buffers_[buf.index].length);
     frame.width = active_.width;
@@ -334,14 +411,18 @@ int V4l2Camera::grab(RawFrame& frame, int timeoutMs) {
     return 1;
 }
 
-void V4l2Camera::releaseFrame() {
-    if (dequeued_ < 0 || fd_ < 0)
-        return;
+void V4l2Camera::requeue(int index) {
     v4l2_buffer buf{};
     buf.type = V4L2_BUF_TYPE_VIDEO_CAPTURE;
     buf.memory = V4L2_MEMORY_MMAP;
-    buf.index = uint32_t(dequeued_);
+    buf.index = uint32_t(index);
     xioctl(fd_, VIDIOC_QBUF, &buf);
+}
+
+void V4l2Camera::releaseFrame() {
+    if (dequeued_ < 0 || fd_ < 0)
+        return;
+    requeue(dequeued_);
     dequeued_ = -1;
 }
 

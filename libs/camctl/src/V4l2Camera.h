@@ -8,7 +8,8 @@
 namespace camctl {
 
 // A real camera behind /dev/videoN: MJPG and YUYV sizes from the format enumeration, mmap
-// streaming, controls for brightness, contrast, saturation and focus.
+// streaming at the fastest rate of the chosen size, controls for brightness, contrast,
+// saturation, power line frequency and focus.
 class V4l2Camera : public CameraDevice {
 public:
     // Every /dev/video* node that can capture and stream in MJPG or YUYV.
@@ -39,6 +40,7 @@ private:
     // The streaming descriptor when open, otherwise a short-lived one for property calls.
     int controlFd(bool& temporary);
     void unmapBuffers();
+    void requeue(int index);
 
     std::string path_;
     std::string name_;

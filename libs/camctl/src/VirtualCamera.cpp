@@ -118,6 +118,8 @@ VirtualCamera::Property* VirtualCamera::propertyFor(int kind, int id) {
         return &contrast_;
     if (kind == 0 && id == KELM_CAMCTL_PROP_SATURATION)
         return &saturation_;
+    if (kind == 0 && id == KELM_CAMCTL_PROP_POWER_LINE)
+        return &powerLine_;
     if (kind == 1 && id == KELM_CAMCTL_PROP_FOCUS)
         return &focus_;
     return nullptr;

@@ -15,7 +15,7 @@ namespace camctl {
 //
 // MIRAVELO_VCAM_FAULT (comma separated) imitates faulty hardware for tests: "unplug:<n>" loses the
 // device after n frames, "refuse:MJPG" / "refuse:YUY2" refuses that format, "large" adds a
-// 4640 x 3152 size that does not fit the frame buffer.
+// 4640 x 3152 size that does not fit the frame buffer (and is therefore never listed).
 class VirtualCamera : public CameraDevice {
 public:
     enum class Role { Document, Sub };
@@ -60,6 +60,9 @@ private:
     Property contrast_{0, 100, 1, 50, 50, KELM_CAMCTL_FLAG_MANUAL};
     Property saturation_{0, 100, 1, 50, 50, KELM_CAMCTL_FLAG_MANUAL};
     Property focus_{0, 255, 1, 128, 128, KELM_CAMCTL_FLAG_AUTO};
+    // Accepted and kept; a rendered scene has no mains flicker to avoid.
+    Property powerLine_{
+        0, 2, 1, KELM_CAMCTL_POWER_LINE_50HZ, KELM_CAMCTL_POWER_LINE_50HZ, KELM_CAMCTL_FLAG_MANUAL};
     // The record behind a (kind, id) pair, or null for one this camera does not offer.
     Property* propertyFor(int kind, int id);
     std::vector<uint8_t> blurSmall_;

@@ -4,6 +4,7 @@
 #include <opencv2/imgproc.hpp>
 #include <scene/BookScene.h>
 #include <scene/Scene.h>
+#include <scene/SceneBuildingBlocks.h>
 #include <visioncore/ImageFile.h>
 
 #include <algorithm>
@@ -50,29 +51,11 @@ cv::Mat renderScene(VirtualScene::Kind kind, int width, int height, const std::s
     return scene::render(p).rgb;
 }
 
+// The sub camera's person, drawn by the scene renderer (R,G,B) in the camera's B,G,R order.
 cv::Mat face(int width, int height) {
-    cv::Mat m(height, width, CV_8UC3, cv::Scalar(120, 110, 100));
-    const double f = height / 480.0;
-    const cv::Point c(width / 2, int(height * 0.45));
-    cv::ellipse(m, cv::Point(c.x, height), cv::Size(int(200 * f), int(120 * f)), 0, 180, 360,
-                cv::Scalar(90, 60, 40), cv::FILLED, cv::LINE_AA);
-    cv::ellipse(m, c, cv::Size(int(110 * f), int(145 * f)), 0, 0, 360, cv::Scalar(150, 180, 220),
-                cv::FILLED, cv::LINE_AA);
-    cv::ellipse(m, cv::Point(c.x, c.y - int(95 * f)), cv::Size(int(120 * f), int(70 * f)), 0, 180,
-                360, cv::Scalar(30, 35, 45), cv::FILLED, cv::LINE_AA);
-    for (int s = -1; s <= 1; s += 2) {
-        const cv::Point eye(c.x + s * int(42 * f), c.y - int(20 * f));
-        cv::ellipse(m, eye, cv::Size(int(20 * f), int(10 * f)), 0, 0, 360,
-                    cv::Scalar(245, 245, 245), cv::FILLED, cv::LINE_AA);
-        cv::circle(m, eye, int(8 * f), cv::Scalar(60, 40, 30), cv::FILLED, cv::LINE_AA);
-        cv::line(m, eye + cv::Point(-int(22 * f), -int(24 * f)),
-                 eye + cv::Point(int(22 * f), -int(28 * f)), cv::Scalar(40, 40, 50),
-                 std::max(1, int(5 * f)), cv::LINE_AA);
-    }
-    cv::line(m, cv::Point(c.x, c.y - int(5 * f)), cv::Point(c.x - int(8 * f), c.y + int(40 * f)),
-             cv::Scalar(110, 140, 190), std::max(1, int(4 * f)), cv::LINE_AA);
-    cv::ellipse(m, cv::Point(c.x, c.y + int(75 * f)), cv::Size(int(40 * f), int(15 * f)), 0, 0, 180,
-                cv::Scalar(70, 70, 170), std::max(1, int(5 * f)), cv::LINE_AA);
+    cv::Mat m(height, width, CV_8UC3);
+    scene::drawPortrait(m, cv::Rect(0, 0, width, height));
+    cv::cvtColor(m, m, cv::COLOR_RGB2BGR);
     return m;
 }
 

@@ -1,6 +1,11 @@
 #include "QrReader.h"
 
-#include <ZXing/ReadBarcode.h>
+#include "FallbackReader.h"
+#include "Variants.h"
+#include "ZxingReader.h"
+
+#include "visioncore/DebugDump.h"
+
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
@@ -8,65 +13,59 @@
 
 namespace qrcode {
 
-static std::vector<Code> decode(const cv::Mat& grey, double scale, int maxCount,
-                                ZXing::Binarizer binarizer = ZXing::Binarizer::LocalAverage) {
-    ZXing::DecodeHints hints;
-    hints.setBinarizer(binarizer);
-    hints.setFormats(ZXing::BarcodeFormat::QRCode);
-    hints.setTryHarder(true);
-    hints.setTryRotate(true);
-    hints.setMaxNumberOfSymbols(uint8_t(std::min(maxCount, 255)));
-    const ZXing::ImageView view(grey.data, grey.cols, grey.rows, ZXing::ImageFormat::Lum,
-                                int(grey.step));
-    std::vector<Code> codes;
-    for (const auto& r : ZXing::ReadBarcodes(view, hints)) {
-        if (!r.isValid())
-            continue;
-        const auto& p = r.position();
-        cv::Point2f c(0, 0);
-        for (int i = 0; i < 4; ++i)
-            c += cv::Point2f(float(p[i].x), float(p[i].y)) * 0.25f;
-        const double side = std::hypot(p[1].x - p[0].x, p[1].y - p[0].y);
-        codes.push_back({r.text(), c * float(1.0 / scale), float(side)});
+namespace {
+
+// Pages larger than this are read reduced first.
+constexpr int kReduceAbove = 1800;
+constexpr int kReducedSide = 1400;
+constexpr float kSmallInReduced = 110;
+
+void mergeInto(std::vector<Code>& codes, const std::vector<Code>& more, double nearby) {
+    for (const auto& c : more) {
+        bool known = false;
+        for (const auto& k : codes)
+            known = known || (k.text == c.text && cv::norm(k.center - c.center) < nearby);
+        if (!known)
+            codes.push_back(c);
     }
-    return codes;
 }
 
-std::vector<Code> QrReader::read(const cv::Mat& rgb, int maxCount) {
-    cv::Mat grey;
-    cv::cvtColor(rgb, grey, cv::COLOR_RGB2GRAY);
-    std::vector<Code> codes;
+std::vector<Code> fastPath(const cv::Mat& grey, int maxCount) {
     const int longSide = std::max(grey.cols, grey.rows);
-    if (longSide > 1800) {
-        const double s = 1400.0 / longSide;
-        cv::Mat small;
-        cv::resize(grey, small, cv::Size(), s, s, cv::INTER_AREA);
-        codes = decode(small, s, maxCount);
-    }
-    auto merge = [&](const std::vector<Code>& more) {
-        for (const auto& c : more) {
-            bool known = false;
-            for (const auto& k : codes)
-                known =
-                    known || (k.text == c.text && cv::norm(k.center - c.center) < longSide / 50.0);
-            if (!known)
-                codes.push_back(c);
-        }
-    };
+    const bool reduced = longSide > kReduceAbove;
+    std::vector<Code> codes;
+    if (reduced)
+        codes = ZxingReader::read(Variants::scaled(View{grey}, double(kReducedSide) / longSide),
+                                  maxCount);
     // Nothing found, codes so small in the reduced copy that smaller ones beside them may have
-    // been lost, or a sheet crowded with codes: read the full resolution too, keeping every code
-    // once. Crowded sheets get one more pass with a plain threshold, which separates codes that
-    // stand close together better than the local one.
+    // been lost (a code of ordinary size, three centimetres on a page, stays above that limit and
+    // is not read twice), or a sheet crowded with codes: read the full resolution too, keeping
+    // every code once. Crowded sheets get one more pass with a plain threshold, which separates
+    // codes that stand close together better than the local one.
     float smallest = 1e9f;
     for (const auto& c : codes)
         smallest = std::min(smallest, c.sideInView);
-    const bool reduced = longSide > 1800;
-    if (!reduced || codes.empty() || smallest < 160 || codes.size() >= 4)
-        merge(decode(grey, 1.0, maxCount));
+    const double nearby = longSide / 50.0;
+    if (!reduced || codes.empty() || smallest < kSmallInReduced || codes.size() >= 4)
+        mergeInto(codes, ZxingReader::read(View{grey}, maxCount), nearby);
     if (codes.size() >= 4)
-        merge(decode(grey, 1.0, maxCount, ZXing::Binarizer::FixedThreshold));
+        mergeInto(codes, ZxingReader::read(View{grey}, maxCount, ZXing::Binarizer::FixedThreshold),
+                  nearby);
+    return codes;
+}
+
+}  // namespace
+
+std::vector<Code> QrReader::read(const cv::Mat& rgb, int maxCount) {
+    const visioncore::DebugDump dump("qrcode");
+    cv::Mat grey;
+    cv::cvtColor(rgb, grey, cv::COLOR_RGB2GRAY);
+    dump.write("grey", grey);
+    std::vector<Code> codes = fastPath(grey, maxCount);
+    if (codes.empty())
+        codes = FallbackReader::read(grey, maxCount, dump);
     // Reading order: rows of codes top to bottom, each row left to right.
-    const float rowTolerance = float(std::max(8, longSide / 40));
+    const float rowTolerance = float(std::max(8, std::max(grey.cols, grey.rows) / 40));
     std::sort(codes.begin(), codes.end(), [&](const Code& a, const Code& b) {
         if (std::abs(a.center.y - b.center.y) > rowTolerance)
             return a.center.y < b.center.y;

@@ -1,20 +1,17 @@
 #pragma once
 
+#include "Code.h"
+
 #include <opencv2/core.hpp>
 
-#include <string>
 #include <vector>
 
 namespace qrcode {
 
-struct Code {
-    std::string text;  // UTF-8, as the code spells it
-    cv::Point2f center;
-    float sideInView = 0;  // side length in the image it was read from
-};
-
-// Reads every QR code of a photographed or cut page: first on a reduced grey copy (fast, and
-// enough for codes of normal size), then, when that finds nothing, at full resolution.
+// Reads every QR code of a photographed or cut page. The fast path comes first and is all that a
+// clean page pays for: one read of a reduced grey copy (enough for codes of normal size), and of
+// the full resolution when that finds nothing or finds codes small enough to hide smaller ones.
+// Only when both find nothing do the slower tries of FallbackReader run.
 class QrReader {
 public:
     static std::vector<Code> read(const cv::Mat& rgb, int maxCount);

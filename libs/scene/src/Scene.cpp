@@ -250,4 +250,21 @@ double quadIoU(const std::array<cv::Point2f, 4>& a, const std::array<cv::Point2f
     return area > 0 ? std::max(0.0, i) / area : 0.0;
 }
 
+cv::Mat flatObject(const Scene& s) {
+    const auto& c = s.truth.corners;
+    if (!s.truth.hasObject || s.truth.widthMm <= 0 || s.truth.heightMm <= 0)
+        return {};
+    const double ppm = cv::norm(c[1] - c[0]) / s.truth.widthMm;
+    const cv::Size size(std::max(1, int(s.truth.widthMm * ppm)),
+                        std::max(1, int(s.truth.heightMm * ppm)));
+    const cv::Point2f dst[4] = {{0, 0},
+                                {float(size.width - 1), 0},
+                                {float(size.width - 1), float(size.height - 1)},
+                                {0, float(size.height - 1)}};
+    cv::Mat flat;
+    cv::warpPerspective(s.rgb, flat, cv::getPerspectiveTransform(c.data(), dst), size,
+                        cv::INTER_LINEAR, cv::BORDER_REPLICATE);
+    return flat;
+}
+
 }  // namespace scene

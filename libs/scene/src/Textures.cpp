@@ -155,13 +155,9 @@ cv::Mat cardTexture(const Params& p, double ppm, cv::Mat& alpha) {
     const bool photoLeft = u(rng) < 0.7;
     const cv::Rect ph(photoLeft ? int(w * 0.05) : int(w * 0.68), int(h * 0.24), int(w * 0.27),
                       int(h * 0.62));
-    cv::rectangle(card, ph, cv::Scalar(170, 190, 215), cv::FILLED);
-    cv::ellipse(card, cv::Point(ph.x + ph.width / 2, ph.y + int(ph.height * 0.42)),
-                cv::Size(ph.width / 4, ph.height / 4), 0, 0, 360, cv::Scalar(225, 185, 160),
-                cv::FILLED, cv::LINE_AA);
-    cv::ellipse(card, cv::Point(ph.x + ph.width / 2, ph.y + ph.height),
-                cv::Size(ph.width / 2, ph.height / 3), 0, 180, 360, cv::Scalar(50, 50, 70),
-                cv::FILLED, cv::LINE_AA);
+    // The holder's portrait is the virtual sub camera's person, so that a face comparison of
+    // the two virtual cameras finds the same face.
+    drawPortrait(card, ph, 1.9);
     const cv::Rect text(photoLeft ? int(w * 0.37) : int(w * 0.05), int(h * 0.22), int(w * 0.58),
                         int(h * 0.6));
     drawTextBlock(card, text, h * 0.085, rng);

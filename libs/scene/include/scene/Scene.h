@@ -91,4 +91,8 @@ Scene render(const Params& params);
 double quadIoU(const std::array<cv::Point2f, 4>& a, const std::array<cv::Point2f, 4>& b, int width,
                int height);
 
+// The object cut out along its true outline and straightened, at about the photo's own scale
+// (as a perfect document cut would keep it); empty when the scene holds no object.
+cv::Mat flatObject(const Scene& s);
+
 }  // namespace scene

@@ -39,4 +39,9 @@ void finish(cv::Mat& frame, const Params& p);
 void drawTextBlock(cv::Mat& img, cv::Rect r, double lineHeightPx, std::mt19937& rng,
                    cv::Scalar ink = cv::Scalar(25, 25, 30));
 
+// A portrait (head and shoulders, R,G,B) filling the rectangle r of img: shaded enough for a
+// cascade face detector to find it, as on the virtual sub camera and on a rendered identity card.
+// zoom above 1 shows the head larger (a passport photo rather than a camera's view).
+void drawPortrait(cv::Mat& img, cv::Rect r, double zoom = 1.0);
+
 }  // namespace scene
