@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>Scanmodi</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>Optionen des Modus</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>Das ganze Bild behalten oder die Seite ausschneiden und begradigen, ihre Farben verbessern oder sie grau machen. Ist das Kästchen rechts angehakt, wird jede Aufnahme sofort gespeichert.</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>Dreht das Dokumentbild und die daraus gespeicherten Seiten um eine Vierteldrehung.</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>Auf die Taste klicken oder die Leertaste (oder Enter auf dem Ziffernblock) drücken: Die Seite wird bearbeitet, gespeichert und rechts aufgelistet.</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>Gerät, Auflösung und Bild; Fokus, Serienaufnahme und die zweite Kamera.</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>Dateiformat und Benennung, JPG-Qualität, Drehung und das Wasserzeichen. Jede Änderung wird sofort gespeichert.</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>Der Ausgabeordner und jedes gespeicherte Bild.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>Wählen, wohin Aufnahmen gespeichert werden, oder diesen Ordner öffnen.</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF, Word und Drucken</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>Die ausgewählten Bilder in der gewünschten Reihenfolge in ein PDF- oder Word-Dokument bringen oder drucken.</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>Gespeicherte Bilder</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>Jede Aufnahme, die neueste zuletzt. Klicken wählt aus, Doppelklick öffnet, Ziehen übergibt an ein anderes Programm, Rechtsklick zeigt mehr.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Auswählen</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>Alle Bilder oder keines.</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>Kopieren und löschen</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>Die ausgewählten Dateien kopieren, um sie anderswo einzufügen (Strg+C), oder in den Papierkorb verschieben.</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>Scanmodi und Aufnahme</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>Klicken Sie irgendwo, um fortzufahren</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>Klicken Sie irgendwo, um mit dem Scannen zu beginnen</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 für Seiten, %2 für beide Seiten einer Karte, %3 benennt Dateien nach ihrem QR-Code, %4 teilt ein aufgeschlagenes Buch in zwei Seiten.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>
@@ -600,6 +707,10 @@
     <message>
         <source>Select Directory</source>
         <translation>Ordner auswählen</translation>
+    </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>Das Texterkennungsprogramm konnte nicht gestartet werden: %1</translation>
     </message>
 </context>
 <context>
@@ -871,10 +982,142 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>%1 übersprungen: Die Datei existiert nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 ist sehr groß; es wird aus einer verkleinerten Kopie gelesen.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>%1 übersprungen: Es ist kein lesbares Bild.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Abgebrochen; es wurde kein Dokument geschrieben.</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>Keine der Dateien konnte gelesen werden; es wurde kein Dokument geschrieben.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>%n Seite gelesen.</numerusform>
+            <numerusform>%n Seiten gelesen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>kein Ordner kann die Datei aufnehmen</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Seite %1 von %2: %3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>Die Erkennungsdaten für „%1“ sind nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>Die Seiten werden als Englisch gelesen.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>In %1 kann nicht geschrieben werden: Der Ordner fehlt oder ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 wurde während des Lesens geändert oder entfernt.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>In %1 kann nicht geschrieben werden: Der Datenträger ist eventuell voll.</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>Liest den Text aus Bildern von Seiten und schreibt ein durchsuchbares PDF und eine Textdatei.</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>Sprachen des Textes, etwa deu+eng.</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>Ordner für das PDF und die Textdatei.</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>Gleichzeitig gelesene Seiten.</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>Kein Fenster: Fortschritt als Zeilen im Terminal.</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>Die Bilder, je eines pro Seite.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>Es wurden keine Bilder angegeben.</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>In %1 sind keine Texterkennungsdaten installiert.</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - Texterkennung</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Wird gestartet…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>Es wurde nichts gelesen.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>Es wurde kein Dokument geschrieben.</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>%1 und %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>Kein Programm zum Anzeigen von PDF-Dateien gefunden; das Dokument liegt in %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>Modalità di scansione</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>Opzioni della modalità</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>Tenere l&apos;immagine intera, oppure ritagliare e raddrizzare la pagina, migliorarne i colori o renderla grigia. Se spuntata, la casella a destra salva subito ogni acquisizione.</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Ruota</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>Ruota di un quarto di giro l&apos;immagine del documento e le pagine salvate da essa.</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Acquisisci</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>Fare clic sul pulsante o premere Spazio (o Invio del tastierino): la pagina viene elaborata, salvata ed elencata a destra.</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>Dispositivo, risoluzione e immagine; messa a fuoco, scatto a tempo e seconda fotocamera.</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>Formato e nome dei file, qualità JPG, rotazione e filigrana. Ogni modifica viene salvata subito.</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>La cartella di destinazione e ogni immagine salvata.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>Scegliere dove salvare le acquisizioni, o aprire quella cartella.</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF, Word e stampa</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>Mettere le immagini selezionate, nell&apos;ordine scelto, in un unico documento PDF o Word, oppure stamparle.</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>Immagini salvate</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>Ogni acquisizione, la più recente per ultima. Clic per selezionare, doppio clic per aprire, trascinare in un altro programma, clic destro per altro.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleziona</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>Tutte le immagini, o nessuna.</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>Copia ed elimina</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>Copiare i file selezionati per incollarli altrove (Ctrl+C), o spostarli nel cestino.</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>Modalità e acquisizione</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 di %2</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>Fare clic in un punto qualsiasi per continuare</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>Fare clic in un punto qualsiasi per iniziare</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 per le pagine, %2 per i due lati di una tessera, %3 per dare ai file il nome del loro codice QR, %4 per dividere un libro aperto in due pagine.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>
@@ -600,6 +707,10 @@
     <message>
         <source>Select Directory</source>
         <translation>Seleziona cartella</translation>
+    </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>Impossibile avviare il programma di riconoscimento del testo: %1</translation>
     </message>
 </context>
 <context>
@@ -871,10 +982,142 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>%1 saltato: il file non esiste.</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 è molto grande; viene letto da una copia ridotta.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>%1 saltato: non è un'immagine leggibile.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Annullato; nessun documento è stato scritto.</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>Nessuno dei file è stato letto; nessun documento è stato scritto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>%n pagina letta.</numerusform>
+            <numerusform>%n pagine lette.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>nessuna cartella può accogliere il file</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Pagina %1 di %2: %3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>I dati di riconoscimento per «%1» non sono installati.</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>Le pagine vengono lette in inglese.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>Impossibile scrivere in %1: la cartella manca o è di sola lettura.</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 è cambiato o scomparso durante la lettura.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>Impossibile scrivere in %1: il disco potrebbe essere pieno.</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>Legge il testo dalle immagini delle pagine e scrive un PDF ricercabile e un file di testo.</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>Lingue del testo, per esempio ita+eng.</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>Cartella per il PDF e il file di testo.</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>Pagine lette contemporaneamente.</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>Nessuna finestra: l'avanzamento viene mostrato nel terminale.</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>Le immagini, una pagina ciascuna.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>Non è stata indicata nessuna immagine.</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>Nessun dato di riconoscimento del testo è installato in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - riconoscimento del testo</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Avvio…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annullamento…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>Non è stato letto nulla.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Pagina %1 di %2</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>Nessun documento è stato scritto.</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>Salvati %1 e %2</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>Nessun programma per visualizzare i PDF trovato; il documento è in %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
     </message>
 </context>
 <context>

@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>スキャンモード</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>モードのオプション</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>画像全体を残すか、ページを切り出してまっすぐにし、色を補正するかグレーにします。右のボックスにチェックを入れると、撮影ごとにすぐ保存します。</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>回転</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>文書の画像と、そこから保存するページを90度回転します。</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>撮影</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>ボタンをクリックするか、スペースキー（またはテンキーのEnter）を押します。ページは処理・保存され、右側に一覧表示されます。</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>デバイス、解像度と画質、フォーカス、タイマー撮影、2台目のカメラ。</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>ファイル形式と名前、JPG品質、回転、透かし。変更はすぐに保存されます。</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>保存先フォルダーと保存したすべての画像。</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>保存先フォルダー</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>撮影した画像の保存先を選ぶか、そのフォルダーを開きます。</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF・Word・印刷</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>選択した画像を好きな順序で1つのPDFまたはWord文書にまとめるか、印刷します。</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>保存した画像</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>すべての撮影画像（新しいものが最後）。クリックで選択、ダブルクリックで開く、ほかのプログラムへドラッグ、右クリックでその他の操作。</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選択</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>すべての画像を選択、または選択解除。</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>コピーと削除</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>選択したファイルをコピーしてほかの場所に貼り付ける（Ctrl+C）か、ごみ箱へ移動します。</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>スキャンモードと撮影</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 / %2</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>どこかをクリックして次へ</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>どこかをクリックしてスキャンを開始</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 はページ、%2 はカードの両面、%3 はQRコードでファイル名を付け、%4 は開いた本を2ページに分けます。</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>
@@ -600,6 +707,10 @@
     <message>
         <source>Select Directory</source>
         <translation>フォルダーを選択</translation>
+    </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>文字認識プログラムを起動できませんでした：%1</translation>
     </message>
 </context>
 <context>
@@ -869,10 +980,141 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>%1 をスキップしました：ファイルが存在しません。</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 は非常に大きいため、縮小したコピーから読み取ります。</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>%1 をスキップしました：読み取れる画像ではありません。</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>キャンセルしました。文書は書き込まれていません。</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>どのファイルも読み取れませんでした。文書は作成されていません。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>%n ページを読み取りました。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>ファイルを保存できるフォルダーがありません</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>%2 ページ中 %1 ページ目：%3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>「%1」の認識データがインストールされていません。</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>ページを英語として読み取ります。</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>%1 に書き込めません。フォルダーが存在しないか、読み取り専用です。</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 は読み取り中に変更または削除されました。</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>%1 に書き込めません。ディスクがいっぱいの可能性があります。</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>ページの画像から文字を読み取り、検索可能な PDF とテキストファイルを作成します。</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>テキストの言語（例：jpn+eng）。</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>PDF とテキストファイルの保存先フォルダー。</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>同時に読み取るページ数。</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>ウィンドウを表示せず、進行状況を端末に出力します。</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>画像（1 枚につき 1 ページ）。</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>画像が指定されていません。</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>%1 に文字認識データがインストールされていません。</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - 文字認識</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>開始しています…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>キャンセルしています…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>何も読み取られませんでした。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>%2 ページ中 %1 ページ目</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>文書は作成されていません。</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>%1 と %2 を保存しました</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>PDF を表示するプログラムが見つかりません。文書は %1 にあります。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 <context>

@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>Режимы сканирования</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>Параметры режима</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>Сохранить весь кадр или вырезать и выпрямить страницу, улучшить её цвета или сделать серой. Если флажок справа отмечен, каждый снимок сохраняется сразу.</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Поворот</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>Поворачивает изображение документа и сохранённые из него страницы на четверть оборота.</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Снимок</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>Нажмите кнопку или клавишу «Пробел» (или Enter на цифровой клавиатуре): страница обрабатывается, сохраняется и появляется в списке справа.</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>Устройство, разрешение и изображение; фокус, съёмка по таймеру и вторая камера.</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>Формат и имена файлов, качество JPG, поворот и водяной знак. Каждое изменение сохраняется сразу.</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>Папка для сохранения и все сохранённые изображения.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Папка для сохранения</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>Выберите, куда сохранять снимки, или откройте эту папку.</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF, Word и печать</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>Поместите выбранные изображения в нужном порядке в один документ PDF или Word либо распечатайте их.</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>Сохранённые изображения</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>Все снимки, новые в конце. Щелчок — выбрать, двойной щелчок — открыть, перетащите в другую программу, правый щелчок — другие действия.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Выбор</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>Все изображения или ни одного.</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>Копировать и удалить</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>Скопируйте выбранные файлы, чтобы вставить их в другом месте (Ctrl+C), или переместите их в корзину.</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>Режимы и съёмка</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 из %2</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>Щёлкните в любом месте, чтобы продолжить</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>Щёлкните в любом месте, чтобы начать</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 — для страниц, %2 — для обеих сторон карты, %3 — чтобы называть файлы по их QR-коду, %4 — чтобы разделить раскрытую книгу на две страницы.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>
@@ -600,6 +707,10 @@
     <message>
         <source>Select Directory</source>
         <translation>Выбор папки</translation>
+    </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>Не удалось запустить программу распознавания текста: %1</translation>
     </message>
 </context>
 <context>
@@ -873,10 +984,143 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>%1 пропущен: файл не существует.</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 очень большой; текст читается с уменьшенной копии.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>%1 пропущен: это не читаемое изображение.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Отменено; документ не записан.</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>Ни один файл не удалось прочитать; документ не создан.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>Прочитана %n страница.</numerusform>
+            <numerusform>Прочитаны %n страницы.</numerusform>
+            <numerusform>Прочитано %n страниц.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>ни одна папка не может принять файл</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Страница %1 из %2: %3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>Данные распознавания для «%1» не установлены.</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>Страницы читаются как английский текст.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>Не удаётся записать в %1: папка отсутствует или доступна только для чтения.</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 изменился или исчез во время чтения.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>Не удаётся записать в %1: возможно, диск заполнен.</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>Распознаёт текст на изображениях страниц и создаёт PDF с поиском и текстовый файл.</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>Языки текста, например rus+eng.</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>Папка для PDF и текстового файла.</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>Сколько страниц читать одновременно.</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>Без окна: ход работы выводится в терминал.</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>Изображения, по одной странице на каждое.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>Изображения не указаны.</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>В %1 не установлены данные для распознавания текста.</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - распознавание текста</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Запуск…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Отмена…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>Ничего не прочитано.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Страница %1 из %2</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>Документ не создан.</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>Сохранены %1 и %2</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>Программа для просмотра PDF не найдена; документ находится в %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>Modos de escaneo</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>Opciones del modo</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>Conservar la imagen completa, o recortar y enderezar la página, mejorar sus colores o pasarla a gris. Marcada, la casilla de la derecha guarda cada captura al instante.</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Girar</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>Gira la imagen del documento, y las páginas guardadas de ella, un cuarto de vuelta.</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturar</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>Haga clic en el botón o pulse Espacio (o Intro del teclado numérico): la página se procesa, se guarda y aparece a la derecha.</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>Dispositivo, resolución e imagen; enfoque, captura temporizada y la segunda cámara.</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>Formato y nombre de archivo, calidad JPG, rotación y marca de agua. Cada cambio se guarda al instante.</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>La carpeta de salida y cada imagen guardada.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>Elija dónde se guardan las capturas, o abra esa carpeta.</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF, Word e impresión</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>Ponga las imágenes seleccionadas, en el orden que elija, en un solo documento PDF o Word, o imprímalas.</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>Imágenes guardadas</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>Cada captura, la más reciente al final. Clic para seleccionar, doble clic para abrir, arrastre a otro programa, clic derecho para más.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Seleccionar</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>Todas las imágenes, o ninguna.</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>Copiar y eliminar</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>Copie los archivos seleccionados para pegarlos en otro lugar (Ctrl+C), o muévalos a la papelera.</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>Modos y captura</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>Haga clic en cualquier lugar para continuar</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>Haga clic en cualquier lugar para empezar</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 para páginas, %2 para ambas caras de una tarjeta, %3 para nombrar archivos según su código QR, %4 para dividir un libro abierto en dos páginas.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>
@@ -600,6 +707,10 @@
     <message>
         <source>Select Directory</source>
         <translation>Seleccionar carpeta</translation>
+    </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>No se pudo iniciar el programa de reconocimiento de texto: %1</translation>
     </message>
 </context>
 <context>
@@ -871,10 +982,142 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>Se omitió %1: el archivo no existe.</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 es muy grande; se lee de una copia reducida.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>Se omitió %1: no es una imagen legible.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Cancelado; no se escribió ningún documento.</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>No se pudo leer ninguno de los archivos; no se escribió ningún documento.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>%n página leída.</numerusform>
+            <numerusform>%n páginas leídas.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>ninguna carpeta puede recibir el archivo</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Página %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>Los datos de reconocimiento para «%1» no están instalados.</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>Las páginas se leen en inglés.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>No se puede escribir en %1: la carpeta no existe o es de solo lectura.</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 cambió o desapareció mientras se leía.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>No se puede escribir en %1: puede que el disco esté lleno.</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>Lee el texto de imágenes de páginas y escribe un PDF con búsqueda y un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>Idiomas del texto, por ejemplo spa+eng.</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>Carpeta para el PDF y el archivo de texto.</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>Páginas leídas a la vez.</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>Sin ventana: el progreso se muestra en el terminal.</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>Las imágenes, una página cada una.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>No se indicó ninguna imagen.</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>No hay datos de reconocimiento de texto instalados en %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - reconocimiento de texto</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Iniciando…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>No se leyó nada.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Página %1 de %2</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>No se escribió ningún documento.</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>Guardados %1 y %2</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>No se encontró ningún programa para ver archivos PDF; el documento está en %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
     </message>
 </context>
 <context>

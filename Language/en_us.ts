@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>Scan modes</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>Options of the mode</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Turn</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>Turns the document picture, and the pages saved from it, by a quarter.</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capture</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>Device, resolution and picture; focus, timed capture and the second camera.</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>The output folder and every saved image.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Output folder</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>Choose where captures are saved, or open that folder.</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF, Word and print</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>Saved images</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Select</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>All images, or none.</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>Copy and delete</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>Scan modes and capture</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>Click anywhere to continue</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>Click anywhere to start scanning</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>
@@ -600,6 +707,10 @@
     <message>
         <source>Select Directory</source>
         <translation>Select Folder</translation>
+    </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>The text recognition program could not be started: %1</translation>
     </message>
 </context>
 <context>
@@ -871,10 +982,142 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>Skipped %1: the file does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 is very large; it is read from a reduced copy.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>Skipped %1: it is not a picture that can be read.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Cancelled; no document was written.</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>None of the files could be read; no document was written.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>%n page read.</numerusform>
+            <numerusform>%n pages read.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>no folder can take the file</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Page %1 of %2: %3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>The recognition data for "%1" is not installed.</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>Reading the pages as English.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>Cannot write into %1: the folder may be missing or read-only.</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 changed or vanished while it was read.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>Cannot write into %1: the disk may be full.</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>Reads the text of pictures of pages and writes a searchable PDF and a text file.</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>Languages of the text, such as deu+eng.</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>Folder for the PDF and the text file.</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>Pages read at the same time.</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>No window: progress lines on the terminal.</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>The pictures, one page each.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>No pictures were given.</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>No text recognition data is installed in %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - text recognition</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Starting...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelling...</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>Nothing was read.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>No document was written.</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>Saved %1 and %2</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>No program to show PDF files was found; the document is in %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

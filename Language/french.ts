@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>Modes de numérisation</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>Options du mode</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>Garder l&apos;image entière, ou découper et redresser la page, améliorer ses couleurs ou la passer en gris. Cochée, la case de droite enregistre chaque capture aussitôt.</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>Tourner</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>Tourne l&apos;image du document, et les pages enregistrées à partir d&apos;elle, d&apos;un quart de tour.</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>Capturer</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>Cliquez sur le bouton ou appuyez sur Espace (ou Entrée du pavé numérique) : la page est traitée, enregistrée et listée à droite.</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>Appareil, résolution et image ; mise au point, capture minutée et seconde caméra.</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>Format et nom des fichiers, qualité JPG, rotation et filigrane. Chaque modification est gardée aussitôt.</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>Le dossier de sortie et chaque image enregistrée.</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>Choisissez où les captures sont enregistrées, ou ouvrez ce dossier.</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF, Word et impression</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>Mettez les images sélectionnées, dans l&apos;ordre choisi, dans un seul document PDF ou Word, ou imprimez-les.</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>Images enregistrées</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>Chaque capture, la plus récente en dernier. Cliquez pour sélectionner, double-cliquez pour ouvrir, glissez vers un autre programme, clic droit pour plus.</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>Sélection</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>Toutes les images, ou aucune.</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>Copier et supprimer</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>Copiez les fichiers sélectionnés pour les coller ailleurs (Ctrl+C), ou mettez-les à la corbeille.</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>Modes et capture</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>Cliquez n&apos;importe où pour continuer</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>Cliquez n&apos;importe où pour commencer</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 pour les pages, %2 pour les deux faces d&apos;une carte, %3 pour nommer les fichiers d&apos;après leur code QR, %4 pour séparer un livre ouvert en deux pages.</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>
@@ -600,6 +707,10 @@
     <message>
         <source>Select Directory</source>
         <translation>Choisir le dossier</translation>
+    </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>Le programme de reconnaissance de texte n'a pas pu démarrer : %1</translation>
     </message>
 </context>
 <context>
@@ -871,10 +982,142 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>%1 ignoré : le fichier n'existe pas.</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 est très grande ; elle est lue depuis une copie réduite.</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>%1 ignoré : ce n'est pas une image lisible.</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>Annulé ; aucun document n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>Aucun des fichiers n'a pu être lu ; aucun document n'a été écrit.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>%n page lue.</numerusform>
+            <numerusform>%n pages lues.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>aucun dossier ne peut recevoir le fichier</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>Page %1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>Les données de reconnaissance pour « %1 » ne sont pas installées.</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>Les pages sont lues en anglais.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>Impossible d'écrire dans %1 : le dossier n'existe pas ou est en lecture seule.</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 a changé ou disparu pendant la lecture.</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>Impossible d'écrire dans %1 : le disque est peut-être plein.</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>Lit le texte d'images de pages et écrit un PDF interrogeable et un fichier texte.</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>Langues du texte, par exemple fra+eng.</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>Dossier du PDF et du fichier texte.</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>Pages lues en même temps.</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>Sans fenêtre : la progression s'affiche dans le terminal.</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>Les images, une page chacune.</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>Aucune image n'a été donnée.</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>Aucune donnée de reconnaissance de texte n'est installée dans %1.</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - reconnaissance de texte</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>Démarrage…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>Rien n'a été lu.</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>Aucun document n'a été écrit.</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>%1 et %2 enregistrés</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>Aucun programme d'affichage des PDF n'a été trouvé ; le document se trouve dans %1.</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>

@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>掃描模式</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>模式選項</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>保留整個畫面，或裁切並擺正頁面、最佳化色彩或轉為灰階。勾選右側的方塊後，每次拍攝都會立即儲存。</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>旋轉</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>將文件畫面及由此儲存的頁面旋轉90度。</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>拍攝</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>點擊按鈕或按空白鍵（或數字鍵台的 Enter 鍵）：頁面經過處理、儲存後列在右側。</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>裝置、解析度和畫面；對焦、定時拍攝和第二部攝影機。</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>檔案格式和命名、JPG 品質、旋轉和浮水印。每項變更都會立即儲存。</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>輸出資料夾和每張已儲存的影像。</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>輸出資料夾</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>選擇拍攝影像的儲存位置，或開啟該資料夾。</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF、Word 和列印</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>將所選影像依您選擇的順序放入一個 PDF 或 Word 文件，或列印出來。</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>已儲存的影像</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>每次拍攝的影像，最新的在最後。按一下選取，按兩下開啟，拖曳到其他程式，按右鍵查看更多操作。</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>選取</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>全選或全不選。</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>複製和刪除</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>複製所選檔案以便貼到別處（Ctrl+C），或將其移到資源回收筒。</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>掃描模式和拍攝</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>第 %1 / %2 頁</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>點擊任意位置繼續</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>點擊任意位置開始掃描</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 用於頁面，%2 用於卡片的正反面，%3 依 QR 碼內容命名檔案，%4 將打開的書分成兩頁。</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>
@@ -600,6 +707,10 @@
     <message>
         <source>Select Directory</source>
         <translation>選擇資料夾</translation>
+    </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>無法啟動文字辨識程式：%1</translation>
     </message>
 </context>
 <context>
@@ -869,10 +980,141 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>已略過 %1：檔案不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 非常大，將從縮小的副本中辨識。</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>已略過 %1：不是可讀取的圖片。</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>已取消，未寫入任何文件。</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>所有檔案均無法讀取，未產生文件。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>已辨識 %n 頁。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>沒有可儲存檔案的資料夾</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>第 %1 頁，共 %2 頁：%3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>未安裝「%1」的辨識資料。</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>將以英文辨識頁面。</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>無法寫入 %1：資料夾不存在或為唯讀。</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 在讀取時被更改或已不存在。</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>無法寫入 %1：磁碟可能已滿。</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>辨識頁面圖片中的文字，產生可搜尋的 PDF 和文字檔。</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>文字的語言，例如 chi_tra+eng。</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>PDF 和文字檔的儲存資料夾。</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>同時辨識的頁數。</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>不顯示視窗：在終端機輸出進度。</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>圖片，每張一頁。</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>未指定圖片。</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>%1 中未安裝文字辨識資料。</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - 文字辨識</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>正在啟動…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>正在取消…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>未辨識任何內容。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 頁，共 %2 頁</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>未產生文件。</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>已儲存 %1 和 %2</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>找不到可顯示 PDF 的程式；文件位於 %1。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>

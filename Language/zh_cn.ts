@@ -411,6 +411,113 @@
     </message>
 </context>
 <context>
+    <name>HelpPages</name>
+    <message>
+        <source>Scan modes</source>
+        <translation>扫描模式</translation>
+    </message>
+    <message>
+        <source>Options of the mode</source>
+        <translation>模式选项</translation>
+    </message>
+    <message>
+        <source>Keep the whole picture, or cut out and straighten the page, improve its colours or turn it grey. Ticked, the box on the right saves every capture at once.</source>
+        <translation>保留整张画面，或裁切并摆正页面、优化颜色或转为灰度。勾选右侧的方框后，每次拍摄都会立即保存。</translation>
+    </message>
+    <message>
+        <source>Turn</source>
+        <translation>旋转</translation>
+    </message>
+    <message>
+        <source>Turns the document picture, and the pages saved from it, by a quarter.</source>
+        <translation>将文档画面及由此保存的页面旋转90度。</translation>
+    </message>
+    <message>
+        <source>Capture</source>
+        <translation>拍摄</translation>
+    </message>
+    <message>
+        <source>Click the button or press Space (or Enter on the keypad): the page is processed, saved and listed on the right.</source>
+        <translation>点击按钮或按空格键（或小键盘的回车键）：页面经过处理、保存后列在右侧。</translation>
+    </message>
+    <message>
+        <source>Device, resolution and picture; focus, timed capture and the second camera.</source>
+        <translation>设备、分辨率和画面；对焦、定时拍摄和第二个摄像头。</translation>
+    </message>
+    <message>
+        <source>File format and naming, JPG quality, rotation and the watermark. Every change is kept at once.</source>
+        <translation>文件格式和命名、JPG质量、旋转和水印。每项更改都会立即保存。</translation>
+    </message>
+    <message>
+        <source>The output folder and every saved image.</source>
+        <translation>输出文件夹和每张已保存的图像。</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>输出文件夹</translation>
+    </message>
+    <message>
+        <source>Choose where captures are saved, or open that folder.</source>
+        <translation>选择拍摄图像的保存位置，或打开该文件夹。</translation>
+    </message>
+    <message>
+        <source>PDF, Word and print</source>
+        <translation>PDF、Word和打印</translation>
+    </message>
+    <message>
+        <source>Put the selected images, in the order you choose, into one PDF or Word document, or print them.</source>
+        <translation>将所选图像按您选择的顺序放入一个PDF或Word文档，或打印出来。</translation>
+    </message>
+    <message>
+        <source>Saved images</source>
+        <translation>已保存的图像</translation>
+    </message>
+    <message>
+        <source>Every capture, newest last. Click to select, double-click to open, drag into another program, right-click for more.</source>
+        <translation>每次拍摄的图像，最新的在最后。单击选择，双击打开，拖到其他程序，右键查看更多操作。</translation>
+    </message>
+    <message>
+        <source>Select</source>
+        <translation>选择</translation>
+    </message>
+    <message>
+        <source>All images, or none.</source>
+        <translation>全选或全不选。</translation>
+    </message>
+    <message>
+        <source>Copy and delete</source>
+        <translation>复制和删除</translation>
+    </message>
+    <message>
+        <source>Copy the selected files to paste them elsewhere (Ctrl+C), or move them to the trash.</source>
+        <translation>复制所选文件以便粘贴到别处（Ctrl+C），或将其移到回收站。</translation>
+    </message>
+    <message>
+        <source>Scan modes and capture</source>
+        <translation>扫描模式和拍摄</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>第 %1 / %2 页</translation>
+    </message>
+    <message>
+        <source>Click anywhere to continue</source>
+        <translation>点击任意位置继续</translation>
+    </message>
+    <message>
+        <source>Click anywhere to start scanning</source>
+        <translation>点击任意位置开始扫描</translation>
+    </message>
+    <message>
+        <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
+        <translation>%1 用于页面，%2 用于卡片的正反面，%3 按二维码内容命名文件，%4 将打开的书分成两页。</translation>
+    </message>
+</context>
+<context>
     <name>HelpTip</name>
     <message>
         <source>Pay attention to light to avoid excessive light or too dark light</source>
@@ -600,6 +707,10 @@
     <message>
         <source>Select Directory</source>
         <translation>选择文件夹</translation>
+    </message>
+    <message>
+        <source>The text recognition program could not be started: %1</source>
+        <translation>无法启动文字识别程序：%1</translation>
     </message>
 </context>
 <context>
@@ -869,10 +980,141 @@
     </message>
 </context>
 <context>
+    <name>OcrJob</name>
+    <message>
+        <source>Skipped %1: the file does not exist.</source>
+        <translation>已跳过 %1：文件不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is very large; it is read from a reduced copy.</source>
+        <translation>%1 非常大，将从缩小的副本中识别。</translation>
+    </message>
+    <message>
+        <source>Skipped %1: it is not a picture that can be read.</source>
+        <translation>已跳过 %1：不是可读取的图片。</translation>
+    </message>
+    <message>
+        <source>Cancelled; no document was written.</source>
+        <translation>已取消，未写入任何文档。</translation>
+    </message>
+    <message>
+        <source>None of the files could be read; no document was written.</source>
+        <translation>所有文件均无法读取，未生成文档。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pages read.</source>
+        <translation>
+            <numerusform>已识别 %n 页。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>OutputPipeline</name>
     <message>
         <source>no folder can take the file</source>
         <translation>没有可保存文件的文件夹</translation>
+    </message>
+</context>
+<context>
+    <name>Rir</name>
+    <message>
+        <source>Page %1 of %2: %3</source>
+        <translation>第 %1 页，共 %2 页：%3</translation>
+    </message>
+    <message>
+        <source>The recognition data for &quot;%1&quot; is not installed.</source>
+        <translation>未安装“%1”的识别数据。</translation>
+    </message>
+    <message>
+        <source>Reading the pages as English.</source>
+        <translation>将按英文识别页面。</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the folder may be missing or read-only.</source>
+        <translation>无法写入 %1：文件夹不存在或为只读。</translation>
+    </message>
+    <message>
+        <source>%1 changed or vanished while it was read.</source>
+        <translation>%1 在读取时被更改或已不存在。</translation>
+    </message>
+    <message>
+        <source>Cannot write into %1: the disk may be full.</source>
+        <translation>无法写入 %1：磁盘可能已满。</translation>
+    </message>
+    <message>
+        <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
+        <translation>识别页面图片中的文字，生成可搜索的 PDF 和文本文件。</translation>
+    </message>
+    <message>
+        <source>Languages of the text, such as deu+eng.</source>
+        <translation>文本的语言，例如 chi_sim+eng。</translation>
+    </message>
+    <message>
+        <source>Folder for the PDF and the text file.</source>
+        <translation>PDF 和文本文件的保存文件夹。</translation>
+    </message>
+    <message>
+        <source>Pages read at the same time.</source>
+        <translation>同时识别的页数。</translation>
+    </message>
+    <message>
+        <source>No window: progress lines on the terminal.</source>
+        <translation>不显示窗口：在终端输出进度。</translation>
+    </message>
+    <message>
+        <source>The pictures, one page each.</source>
+        <translation>图片，每张一页。</translation>
+    </message>
+    <message>
+        <source>No pictures were given.</source>
+        <translation>未指定图片。</translation>
+    </message>
+    <message>
+        <source>No text recognition data is installed in %1.</source>
+        <translation>%1 中未安装文字识别数据。</translation>
+    </message>
+</context>
+<context>
+    <name>RirWindow</name>
+    <message>
+        <source>Rir - text recognition</source>
+        <translation>Rir - 文字识别</translation>
+    </message>
+    <message>
+        <source>Starting...</source>
+        <translation>正在启动…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>正在取消…</translation>
+    </message>
+    <message>
+        <source>Nothing was read.</source>
+        <translation>未识别任何内容。</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>No document was written.</source>
+        <translation>未生成文档。</translation>
+    </message>
+    <message>
+        <source>Saved %1 and %2</source>
+        <translation>已保存 %1 和 %2</translation>
+    </message>
+    <message>
+        <source>No program to show PDF files was found; the document is in %1.</source>
+        <translation>未找到可显示 PDF 的程序；文档位于 %1。</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>

@@ -35,6 +35,15 @@ int intOf(const QVariant& v) {
     return ok ? n : 0;
 }
 
+// Only 0 means the tour was seen. A missing or unreadable entry (a hand-edited file, "true",
+// an interrupted write) counts as a first start: the tour shows once and its save writes 0 back,
+// whereas reading it as 0 would hide the tour for good and keep the broken entry.
+bool firstStartOf(const QVariant& v) {
+    bool ok = false;
+    const int n = textOf(v).trimmed().toInt(&ok);
+    return !(ok && n == 0);
+}
+
 }  // namespace
 
 AppSettings::AppSettings() {
@@ -143,7 +152,7 @@ int AppSettings::Load() {
     wmFontSize = number("WaterMark/WMFontsize");
     wmImgPath = text("WaterMark/WMImgpath");
     imageType = number("Software/Imagetype");
-    isFirstStart = number("Software/isFristStart") == 1;
+    isFirstStart = firstStartOf(ini.value(QStringLiteral("Software/isFristStart")));
     nameType = number("Software/Nametype");
     jpgRate = number("Software/JPGRate");
     docRotateAngle = number("Software/DocRotateAngle");

@@ -16,10 +16,12 @@ public:
     AppSettings();
 
     // Reads every stored key in the fixed order. An absent key reads as 0 / empty text, text that
-    // is not a decimal number reads as 0. The output folder is kept as stored (a leading "~/"
-    // expanded), usable or not: it is the user's choice, and the folder each save really uses is
-    // found at that moment (resolveOutputDirectory()). Returns Ok, FileAbsent (record untouched)
-    // or FileUnusable (the file cannot be read; record untouched).
+    // is not a decimal number reads as 0; the first-start entry alone reads as a first start
+    // unless it holds 0, so a missing or broken one is repaired by the tour's save. The output
+    // folder is kept as stored (a leading "~/" expanded), usable or not: it is the user's choice,
+    // and the folder each save really uses is found at that moment (resolveOutputDirectory()).
+    // Returns Ok, FileAbsent (record untouched) or FileUnusable (the file cannot be read; record
+    // untouched).
     int Load();
 
     // Writes every stored key in the fixed order into the existing file, keeping any other keys

@@ -24,7 +24,7 @@ install(CODE [[
 ]])
 
 get_property(runtime_libs GLOBAL PROPERTY MIRAVELO_RUNTIME_LIBRARIES)
-install(TARGETS miravelo ${runtime_libs}
+install(TARGETS miravelo Rir ${runtime_libs}
         RUNTIME DESTINATION ${program_dir}
         LIBRARY DESTINATION ${program_dir})
 install(DIRECTORY ${MIRAVELO_BIN_DIR}/Language DESTINATION ${program_dir}

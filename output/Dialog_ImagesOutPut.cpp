@@ -23,6 +23,7 @@
 #include "app/LogCategories.h"
 #include "app/StyleSheet.h"
 #include "output/DocumentExport.h"
+#include "output/DocumentName.h"
 #include "output/ImageFileRotator.h"
 
 namespace {
@@ -158,8 +159,9 @@ void Dialog_ImagesOutPut::connectButtons() {
 }
 
 QString Dialog_ImagesOutPut::defaultOutputPath() const {
-    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMddhhmmss"));
-    const QString name = m_mode == PdfMode ? "PDF_" + stamp + ".pdf" : "DOC_" + stamp + ".docx";
+    const QString name = m_mode == PdfMode
+                             ? DocumentName::stamped(QStringLiteral("PDF_")) + ".pdf"
+                             : DocumentName::stamped(QStringLiteral("DOC_")) + ".docx";
     return QDir::toNativeSeparators(
         DocumentExport::freeName(QDir(QDir::fromNativeSeparators(m_folder)).filePath(name)));
 }

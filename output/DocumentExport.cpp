@@ -7,6 +7,7 @@
 #include "JPGtoPDF.h"
 #include "JpgintoWord.h"
 #include "output/CJpegProcess.h"
+#include "output/DocumentName.h"
 
 namespace {
 // Both libraries use the same codes for the same failures.
@@ -23,16 +24,7 @@ DocumentExport::DocumentExport(Kind kind, const QStringList& files, const QStrin
     : QObject(parent), m_kind(kind), m_files(files), m_outPath(outPath) {}
 
 QString DocumentExport::freeName(const QString& outPath) {
-    if (!QFileInfo::exists(outPath))
-        return outPath;
-    const QFileInfo info(outPath);
-    const QString suffix = info.suffix().isEmpty() ? QString() : "." + info.suffix();
-    const QString stem = outPath.left(outPath.size() - suffix.size());
-    for (int n = 2;; ++n) {
-        const QString candidate = QStringLiteral("%1_%2%3").arg(stem).arg(n).arg(suffix);
-        if (!QFileInfo::exists(candidate))
-            return candidate;
-    }
+    return DocumentName::freeName(outPath);
 }
 
 QString DocumentExport::refusal(const QString& outPath) const {

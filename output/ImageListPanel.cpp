@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
+#include <QProcess>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,8 +17,10 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "app/AppPaths.h"
 #include "app/AppSettings.h"
 #include "app/Log.h"
+#include "app/LogCategories.h"
 #include "app/PanelWidgets.h"
 #include "output/Dialog_ImagesOutPut.h"
 #include "output/FileListMime.h"
@@ -102,10 +106,8 @@ void ImageListPanel::buildActionButtons(QGridLayout* grid) {
     }
     changeFolder->setCursor(Qt::PointingHandCursor);
     openFolder->setCursor(Qt::PointingHandCursor);
-    // The OCR hand-off is not offered yet.
-    auto* ocr = findChild<QPushButton*>("pQbtn_ImageItemsOcr");
-    ocr->setCursor(Qt::ForbiddenCursor);
-    ocr->hide();
+    connect(findChild<QPushButton*>("pQbtn_ImageItemsOcr"), &QPushButton::pressed, this,
+            &ImageListPanel::ocrSelected);
     connect(findChild<QPushButton*>("pQbtn_ImageItemsSelectAll"), &QPushButton::pressed, this,
             &ImageListPanel::selectAll);
     connect(findChild<QPushButton*>("pQbtn_ImageItemsUnSelectAll"), &QPushButton::pressed, this,
@@ -252,6 +254,27 @@ void ImageListPanel::exportSelected(int mode) {
     for (const QString& path : selectedPaths())
         dialog->addImagePath(path);
     dialog->show();
+}
+
+bool ImageListPanel::ocrSelected() {
+    emit actionDone();
+    const QStringList paths = selectedPaths();
+    if (paths.isEmpty())
+        return false;
+    // The files themselves, at full resolution and in the order they were selected; the program
+    // runs on by itself, so closing the window does not stop it.
+    const QString program = AppPaths::besideExecutable(QStringLiteral("Rir"));
+    const QStringList arguments =
+        QStringList{QStringLiteral("--out"), m_settings->baseDir, QStringLiteral("--")} + paths;
+    qCDebug(lcOutput) << "Open Ocr.exe";
+    qCDebug(lcOutput) << "OCR Path:" << program;
+    if (!QProcess::startDetached(program, arguments)) {
+        m_log->Write(3, QStringLiteral("Fail to start %1").arg(program).toUtf8());
+        emit ocrFailed(tr("The text recognition program could not be started: %1")
+                           .arg(QDir::toNativeSeparators(program)));
+        return false;
+    }
+    return true;
 }
 
 void ImageListPanel::openBaseDir() {

@@ -50,6 +50,9 @@ public slots:
     void copySelected();
     // Prints the selected pictures one per page, after the standard print dialog.
     void printSelected();
+    // Starts the OCR program, detached, with the selected files in selection order and the
+    // output folder. False when nothing is selected or it could not start (ocrFailed()).
+    bool ocrSelected();
     // Opens a new export dialog (Dialog_ImagesOutPut::PdfMode or WordMode) with the selection.
     void exportSelected(int mode);
 
@@ -61,6 +64,8 @@ signals:
     // A delete: the files now in the trash (in the order restoreFromTrash() takes them) and the
     // ones that stayed (each as "path: reason").
     void filesTrashed(QList<FileTrash::Entry> moved, QStringList failed);
+    // The OCR program could not be started; the text says so for the user.
+    void ocrFailed(const QString& text);
 
 private:
     void buildActionButtons(class QGridLayout* grid);

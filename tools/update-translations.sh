@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Collects every translatable text of the program into the nine Language/*.ts files, keeping the
+# Collects every translatable text of the program (and of Rir, which loads the same files) into the nine Language/*.ts files, keeping the
 # translations already there. New texts arrive as unfinished entries: translate them (Qt
 # Linguist, or by hand) until the translation test passes. Entries whose text left the code are
 # dropped.
@@ -13,7 +13,8 @@ languages="en_us:en_US french:fr_FR trd_cn:zh_TW German:de_DE Spanish:es_ES Ital
 Japanese:ja_JP Russian:ru_RU zh_cn:zh_CN"
 
 sources=()
-for d in app ui camera modes output; do
+# The tour pictures' callouts are drawn by tools/helppictures in every language.
+for d in app ui camera modes output rir tools/helppictures; do
   [ -d "$d" ] && sources+=("$d")
 done
 

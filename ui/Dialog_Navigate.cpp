@@ -1,10 +1,17 @@
 #include "ui/Dialog_Navigate.h"
 
+#include "app/Language.h"
+
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
 
-Dialog_Navigate::Dialog_Navigate(QWidget* mainWindow) : QDialog(mainWindow) {
+const QString Dialog_Navigate::kPictureFolder = QStringLiteral(":/new/prefix1/Res/UI");
+
+Dialog_Navigate::Dialog_Navigate(QWidget* mainWindow, const QString& pictureFolder,
+                                 const QString& language)
+    : QDialog(mainWindow), m_folder(pictureFolder), m_language(language) {
     setObjectName(QStringLiteral("Dialog_Navigate"));
     setWindowTitle(tr("Dialog"));
     // No window type among the flags: the tour is a child widget painted over the main window,
@@ -20,12 +27,23 @@ Dialog_Navigate::Dialog_Navigate(QWidget* mainWindow) : QDialog(mainWindow) {
     setFocusPolicy(Qt::StrongFocus);
 }
 
+QString Dialog_Navigate::currentLanguage() {
+    QString file = Language::translationFileFor(Language::storedValue());
+    file.chop(3);  // ".qm"
+    return file;
+}
+
+QString Dialog_Navigate::picturePath(int number, const QString& language,
+                                     const QString& pictureFolder) {
+    const QString name = QStringLiteral("/Help%1.png").arg(qBound(1, number, kPictures));
+    const QString own = pictureFolder + QStringLiteral("/Help/") + language + name;
+    if (!language.isEmpty() && QFileInfo::exists(own))
+        return own;
+    return pictureFolder + name;
+}
+
 void Dialog_Navigate::showPicture(int number) {
-    static const QString pictures[] = {QStringLiteral(":/new/prefix1/Res/UI/Help1.png"),
-                                       QStringLiteral(":/new/prefix1/Res/UI/Help2.png"),
-                                       QStringLiteral(":/new/prefix1/Res/UI/Help3.png")};
-    m_picture = pictures[qBound(1, number, 3) - 1];
-    // A picture missing from the resources leaves the label empty; the clicks still count.
+    m_picture = picturePath(number, m_language, m_folder);
     m_label->setPixmap(QPixmap(m_picture));
 }
 

@@ -266,6 +266,8 @@ void MainWindow::connectNotices() {
     connect(m_device, &DeviceController::capturesDropped, this, [this](int count) {
         m_notices->showNotice(tr("%n captures not taken: the camera stopped", "", count));
     });
+    connect(m_panel->imageList(), &ImageListPanel::ocrFailed, this,
+            [this](const QString& text) { m_notices->showNotice(text); });
     connect(m_panel->imageList(), &ImageListPanel::filesTrashed, this,
             &MainWindow::showFilesTrashed);
 }

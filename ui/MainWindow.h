@@ -162,6 +162,7 @@ public slots:
     void Handle_SelectedImageItemsPrint();
     void Handle_SelectedImageItemsToPdf();
     void Handle_SelectedImageItemsToWord();
+    void Handle_SelectedImageItemsToOcr();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

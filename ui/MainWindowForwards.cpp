@@ -204,3 +204,7 @@ void MainWindow::Handle_SelectedImageItemsToPdf() {
 void MainWindow::Handle_SelectedImageItemsToWord() {
     m_panel->imageList()->exportSelected(1);
 }
+
+void MainWindow::Handle_SelectedImageItemsToOcr() {
+    m_panel->imageList()->ocrSelected();
+}

@@ -73,14 +73,15 @@ private slots:
 
     void absentKeysAndNumbers() {
         // Every absent key reads as 0 or empty, not as its built-in value; only whole numbers
-        // count (surrounding blanks aside), so "true" is not 1.
+        // count (surrounding blanks aside). A first-start entry that is not a number is a first
+        // start, so that the tour repairs it.
         writeIni(
             "[Software]\nisFristStart=true\nJPGRate=12abc\nImagetype=-3\nNametype= 4 \n"
             "DocRotateAngle=0x5a\n[WaterMark]\nWMOpacity=3.5\nWMContent=a, b\nWMWidth=\n");
         AppSettings p;
         QCOMPARE(p.Load(), int(AppSettings::Ok));
         QCOMPARE(stored(p), (QVariantList{"", "", 0, 0, 0, 0,  0,  0, 0, "a, b", 0,  0,  0,
-                                          0,  0,  0, 0, 0, "", -3, 4, 0, 0,      "", "", false}));
+                                          0,  0,  0, 0, 0, "", -3, 4, 0, 0,      "", "", true}));
         // The output folder is the user's choice: one that is gone at start stays in the file.
         writeIni("[Software]\nBaseDir=/no-such-drive-miravelo/scans/2024\n");
         QVERIFY(p.Load() == AppSettings::Ok && p.Save() == AppSettings::Ok);

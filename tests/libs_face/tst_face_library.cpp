@@ -61,6 +61,15 @@ private slots:
         cv::Mat face = subCameraPicture();
         const double s = KELM_FaceCompare(view(face), view(card));
         QVERIFY2(s >= 0.5 && s <= 1.0, qPrintable(QString::number(s)));
+        // Repeated checks of a still card start where its portrait was and must agree with the
+        // first; once the card is moved or taken away, the whole frame is searched again.
+        QCOMPARE(KELM_FaceCompare(view(face), view(card)), s);
+        p.centerMm = cv::Point2d(60, 40);
+        cv::Mat moved = scene::render(p).rgb;
+        QVERIFY(KELM_FaceCompare(view(face), view(moved)) >= 0.5);
+        cv::Mat empty(card.size(), CV_8UC3, cv::Scalar(120, 110, 100));
+        QCOMPARE(KELM_FaceCompare(view(face), view(empty)), 0.0);
+        QVERIFY(KELM_FaceCompare(view(face), view(moved)) >= 0.5);
 
         // A darker, noisier sub camera frame is still the same person, and scores below an
         // untouched one.

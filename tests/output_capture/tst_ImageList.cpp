@@ -7,6 +7,7 @@
 #include <QtWidgets>
 #include <memory>
 
+#include "app/AppPaths.h"
 #include "app/AppSettings.h"
 #include "app/Log.h"
 #include "output/ImageListModel.h"
@@ -14,6 +15,7 @@
 #include "output/ImageCaptionDelegate.h"
 #include "output/ImageListPanel.h"
 #include "output/ImagePrinter.h"
+#include "support/TestFiles.h"
 
 class TestImageList : public QObject {
     Q_OBJECT
@@ -167,6 +169,45 @@ private slots:
         QVERIFY2(qAbs(wide.width() - area.width()) <= 2 && qAbs(wide.left() - area.left()) <= 1,
                  qPrintable(QString("%1 %2").arg(wide.width()).arg(area.width())));
         QVERIFY(qAbs(tall.height() - area.height()) <= 2 && qAbs(tall.top() - area.top()) <= 1);
+    }
+
+    // OCR hands the selected files themselves, in selection order, to the program beside the
+    // executable, which runs on by itself; without a selection nothing starts.
+    void ocrStartsTheProgramWithTheSelection() {
+        AppSettings settings;
+        settings.baseDir = m_dir.filePath("out put");
+        Log log;
+        ImageListPanel panel(&settings, &log);
+        auto* button = panel.findChild<QPushButton*>("pQbtn_ImageItemsOcr");
+        QVERIFY(button->isVisibleTo(&panel));
+        QCOMPARE(button->cursor().shape(), Qt::PointingHandCursor);
+        const QStringList paths = {saved("p 1.png", {40, 30}), saved("p #2.png", {40, 30})};
+        for (const QString& path : paths)
+            panel.addFile(path);
+
+        QTemporaryDir program;
+        AppPaths::setApplicationDir(program.path());
+        const QString args = program.filePath("args");
+        QSignalSpy failed(&panel, &ImageListPanel::ocrFailed);
+        QVERIFY(!panel.ocrSelected());
+        panel.view()->selectionModel()->select(panel.model()->index(1),
+                                               QItemSelectionModel::Select);
+        panel.view()->selectionModel()->select(panel.model()->index(0),
+                                               QItemSelectionModel::Select);
+        QVERIFY(!panel.ocrSelected());  // no program there: said, not thrown
+        QCOMPARE(failed.size(), 1);
+
+        QFile rir(program.filePath("Rir"));
+        QVERIFY(rir.open(QIODevice::WriteOnly));
+        rir.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.part\" && mv \"$0.part\" \"" +
+                  QFile::encodeName(args) + "\"\n");
+        rir.close();
+        rir.setPermissions(rir.permissions() | QFileDevice::ExeOwner);
+        emit button->pressed();
+        QTRY_VERIFY(QFile::exists(args));
+        AppPaths::setApplicationDir(QString());
+        QCOMPARE(QString::fromUtf8(readBytes(args)).split('\n', Qt::SkipEmptyParts),
+                 QStringList({"--out", settings.baseDir, "--", paths[1], paths[0]}));
     }
 };
 

@@ -1,3 +1,4 @@
+#include "app/Language.h"
 #include "support/WindowFixture.h"
 #include "ui/Dialog_Navigate.h"
 #include "ui/HelpTip.h"
@@ -85,6 +86,36 @@ private slots:
         second->setFocus();
         QTest::keyClick(second, Qt::Key_Escape);
         QVERIFY(!second->isVisible());
+
+        // A set with a gap: a picture the language lacks comes from the English set; one that
+        // neither has leaves the label empty, and the clicks still count.
+        QTemporaryDir folder;
+        const QImage picture(8, 8, QImage::Format_RGB32);
+        QVERIFY(QDir().mkpath(folder.filePath("Help/French")));
+        QVERIFY(picture.save(folder.filePath("Help1.png")) &&
+                picture.save(folder.filePath("Help/French/Help3.png")));
+        auto* gaps = new Dialog_Navigate(&parent, folder.path(), "French");
+        gaps->show();
+        for (const QString name : {"Help1.png", "Help2.png", "Help/French/Help3.png"}) {
+            QCOMPARE(gaps->picture(), folder.filePath(name));
+            QCOMPARE(gaps->findChild<QLabel*>()->pixmap(Qt::ReturnByValue).isNull(),
+                     name == "Help2.png");
+            QTest::mouseClick(gaps, Qt::LeftButton);
+        }
+        QTest::mouseClick(gaps, Qt::LeftButton);
+        QVERIFY(!gaps->isVisible());
+    }
+
+    void everyLanguageHasItsOwnPictures() {
+        for (const Language::Entry& entry : Language::table()) {
+            const QString language = entry.fileName.chopped(3);
+            for (int n = 1; n <= Dialog_Navigate::kPictures; ++n) {
+                const QString path = Dialog_Navigate::picturePath(n, language);
+                QVERIFY(path.contains(language == "en_us" ? "UI/Help" : "/Help/" + language + "/"));
+                QCOMPARE(QImage(path).size(),
+                         QSize(Dialog_Navigate::kWidth, Dialog_Navigate::kHeight));
+            }
+        }
     }
 
     void windowShowsTourOnceAndFollowsTheMode() {

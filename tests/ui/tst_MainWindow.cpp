@@ -11,6 +11,7 @@
 #include "camera/DeviceController.h"
 #include "output/ImageListPanel.h"
 #include "support/WindowFixture.h"
+#include "ui/Dialog_Navigate.h"
 #include "ui/FirstPaintProbe.h"
 #include "ui/ImageSetPage.h"
 #include "ui/MainWindow.h"
@@ -93,20 +94,28 @@ private slots:
     void cleanup() { f.reset(); }
 
     void startsCentredOnFirstStartAndMaximisedLater() {
-        writeIni("[Software]\nisFristStart=1\n[WaterMark]\nWMOpacity=150\n");
-        MainWindow* w = startWindow();
         const QRect desktop = QGuiApplication::primaryScreen()->geometry();
-        QCOMPARE(w->pos(),
-                 QPoint((desktop.width() - w->width()) / 2, (desktop.height() - w->height()) / 2));
-        QVERIFY(!(w->windowState() & Qt::WindowMaximized));
-        // The page was filled before its slots were connected: the clamped opacity stays unsaved.
-        QCOMPARE(stored("WaterMark/WMOpacity").toInt(), 150);
-        f->stop();
+        // A first-start entry that is missing or not 0/1 is a first start too: centred, the tour,
+        // and the entry written back as 0 before the tour shows; the next start is a later one.
+        for (const QByteArray& entry :
+             {QByteArray("isFristStart=1\n"), QByteArray(), QByteArray("isFristStart=true\n")}) {
+            writeIni("[Software]\n" + entry + "[WaterMark]\nWMOpacity=150\n");
+            MainWindow* w = startWindow();
+            QCOMPARE(w->pos(), QPoint((desktop.width() - w->width()) / 2,
+                                      (desktop.height() - w->height()) / 2));
+            QVERIFY(!(w->windowState() & Qt::WindowMaximized));
+            QVERIFY(w->tour() && w->tour()->isVisible());
+            QCOMPARE(stored("Software/isFristStart").toString(), QString("0"));
+            // The page was filled before its slots were connected: the clamped opacity stays
+            // as it was in the file.
+            QCOMPARE(stored("WaterMark/WMOpacity").toInt(), 150);
+            f->stop();
 
-        // "true" is not the number 1, so this is a later start.
-        writeIni("[Software]\nisFristStart=true\n");
-        w = startWindow();
-        QVERIFY(w->windowState() & Qt::WindowMaximized);
+            w = startWindow();
+            QVERIFY(w->windowState() & Qt::WindowMaximized);
+            QVERIFY(!w->tour());
+            f->stop();
+        }
     }
 
     void settingsPageShowsTheFileAndWritesEveryChange() {

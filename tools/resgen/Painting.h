@@ -46,6 +46,5 @@ void paintLogo(QPainter& p);
 // Picture groups; each writes its files below root.
 void drawIcons(const QString& root);
 void drawPictures(const QString& root);
-void drawHelpPictures(const QString& root);
 void writeBeep(const QString& root);
 void writeScalableIcon(const QString& root);

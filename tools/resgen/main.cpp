@@ -1,4 +1,5 @@
-// Draws every picture of the resource bundle and the capture sound into the folder given on the
+// Draws every picture of the resource bundle but the tour pictures (tools/helppictures renders
+// those from the real window) and the capture sound into the folder given on the
 // command line (the repository's Res/). Run on the offscreen platform.
 #include "Painting.h"
 
@@ -15,7 +16,6 @@ int main(int argc, char** argv) {
     const QString root = QString::fromLocal8Bit(argv[1]);
     drawIcons(root);
     drawPictures(root);
-    drawHelpPictures(root);
     writeBeep(root);
     writeScalableIcon(root);
     return 0;

@@ -112,8 +112,16 @@ bool FaceDetector::refine(const cv::Mat& grey, cv::Rect& box) {
     return true;
 }
 
-std::vector<cv::Rect> FaceDetector::detect(const cv::Mat& grey) {
-    std::vector<cv::Rect> faces;
+bool FaceDetector::detectAt(const cv::Mat& grey, const cv::Rect& seed, cv::Rect& face) {
+    if (!m_ready || grey.empty())
+        return false;
+    std::lock_guard<std::mutex> lock(m_mutex);
+    face = seed;
+    return refine(grey, face);
+}
+
+std::vector<cv::Rect> FaceDetector::detect(const cv::Mat& grey, std::vector<cv::Rect>* seeds) {
+    std::vector<cv::Rect> faces, placedFrom;
     if (!m_ready || grey.empty())
         return faces;
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -124,18 +132,30 @@ std::vector<cv::Rect> FaceDetector::detect(const cv::Mat& grey) {
     for (const cv::Rect& c : candidates) {
         if (int(faces.size()) >= kMaxCandidates)
             break;
-        cv::Rect box(int(c.x / scale), int(c.y / scale), int(c.width / scale),
-                     int(c.height / scale));
+        const cv::Rect seed(int(c.x / scale), int(c.y / scale), int(c.width / scale),
+                            int(c.height / scale));
+        cv::Rect box = seed;
         if (!refine(grey, box))
             continue;
         const bool seen = std::any_of(faces.begin(), faces.end(),
                                       [&](const cv::Rect& f) { return overlap(f, box) > 0.5; });
-        if (!seen)
+        if (!seen) {
             faces.push_back(box);
+            placedFrom.push_back(seed);
+        }
     }
-    std::sort(faces.begin(), faces.end(),
-              [](const cv::Rect& a, const cv::Rect& b) { return a.area() > b.area(); });
-    return faces;
+    std::vector<size_t> order(faces.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return faces[a].area() > faces[b].area(); });
+    std::vector<cv::Rect> sorted;
+    for (size_t i : order) {
+        sorted.push_back(faces[i]);
+        if (seeds)
+            seeds->push_back(placedFrom[i]);
+    }
+    return sorted;
 }
 
 }  // namespace face

@@ -25,8 +25,12 @@ public:
 
     bool ready() const { return m_ready; }
     // Faces in `grey` (8-bit), largest first, in its pixels. A face must be at least about 1/28
-    // of the picture's longer side.
-    std::vector<cv::Rect> detect(const cv::Mat& grey);
+    // of the picture's longer side. `seeds`, when given, receives for each face the first pass's
+    // box it was placed from, so that a later search of a like picture can start there.
+    std::vector<cv::Rect> detect(const cv::Mat& grey, std::vector<cv::Rect>* seeds = nullptr);
+    // The second pass alone, at a seed from an earlier search: the face it places there, as
+    // detect() would have placed it from the same seed. False when there is none.
+    bool detectAt(const cv::Mat& grey, const cv::Rect& seed, cv::Rect& face);
 
 private:
     FaceDetector();

@@ -2,10 +2,13 @@
 
 #include "ExportInput.h"
 #include "FileSink.h"
+#include "PdfNumber.h"
+#include "PdfTextLayer.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <fcntl.h>
@@ -18,28 +21,6 @@ namespace {
 constexpr int kCatalog = 1;
 constexpr int kPages = 2;
 constexpr int kInfo = 3;
-
-// PDF numbers must use a dot whatever LC_NUMERIC the host program set, so no printf here.
-std::string number(double v) {
-    if (!std::isfinite(v))
-        v = 0;
-    long long scaled = std::llround(v * 10000.0);
-    std::string sign;
-    if (scaled < 0) {
-        sign = "-";
-        scaled = -scaled;
-    }
-    std::string s = sign + std::to_string(scaled / 10000);
-    long long frac = scaled % 10000;
-    if (frac) {
-        std::string f = std::to_string(frac);
-        f.insert(0, 4 - f.size(), '0');
-        while (!f.empty() && f.back() == '0')
-            f.pop_back();
-        s += "." + f;
-    }
-    return s == "-0" ? "0" : s;
-}
 
 std::string ref(int object) {
     return std::to_string(object) + " 0 R";
@@ -83,6 +64,18 @@ const double kOrientation[9][6] = {
     {0, 1, -1, 0, 1, 0},   // 8 turned 90 degrees counter-clockwise
 };
 
+// The placement of orientation `orientation` followed by `turns` clockwise quarter turns of the
+// unit square, as [a b c d e f].
+std::array<double, 6> placement(int orientation, int turns) {
+    const double* m = kOrientation[orientation];
+    std::array<double, 6> t = {m[0], m[1], m[2], m[3], m[4], m[5]};
+    for (int i = 0; i < ((turns % 4) + 4) % 4; ++i) {
+        // (x, y) -> (y, 1 - x): the top-left corner goes to the top-right.
+        t = {-t[1], t[0], -t[3], t[2], 1 - t[5], t[4]};
+    }
+    return t;
+}
+
 }  // namespace
 
 PdfWriter::PdfWriter(FileSink& sink, double pageWidth, double pageHeight)
@@ -119,7 +112,8 @@ void PdfWriter::begin(const QString& title) {
               .toStdString();
 }
 
-bool PdfWriter::addJpegPage(const ExportInput& input, std::string* error) {
+bool PdfWriter::addJpegPage(const ExportInput& input, std::string* error,
+                            const PdfPageLayout& layout) {
     const JpegHeader& h = input.jpeg();
     const int fd = ::open(input.path().c_str(), O_RDONLY | O_CLOEXEC);
     struct stat st;
@@ -151,7 +145,7 @@ bool PdfWriter::addJpegPage(const ExportInput& input, std::string* error) {
         *error = sink_.error();
         return false;
     }
-    writePage(image, h.width, h.height, h.orientation);
+    writePage(image, h.width, h.height, h.orientation, layout);
     return sink_.ok();
 }
 
@@ -214,7 +208,8 @@ bool PdfWriter::writeFlateImage(int object, const std::string& dictionary, int r
     return true;
 }
 
-bool PdfWriter::addRasterPage(const QImage& source, std::string* error) {
+bool PdfWriter::addRasterPage(const QImage& source, std::string* error,
+                              const PdfPageLayout& layout) {
     if (source.isNull() || source.width() <= 0 || source.height() <= 0) {
         *error = "empty image";
         return false;
@@ -306,38 +301,103 @@ bool PdfWriter::addRasterPage(const QImage& source, std::string* error) {
             "<< /Type /XObject /Subtype /Image" + size + " /ColorSpace /DeviceGray" + parms(1),
             w * sampleBytes, h, [&](int y) { return packed(y, true); }, error))
         return false;
-    writePage(imageObject, w, h, 1);
+    writePage(imageObject, w, h, 1, layout);
     return sink_.ok();
 }
 
-void PdfWriter::writePage(int imageObject, int imageWidth, int imageHeight, int orientation) {
+void PdfWriter::writePage(int imageObject, int imageWidth, int imageHeight, int orientation,
+                          const PdfPageLayout& layout) {
     if (orientation < 1 || orientation > 8)
         orientation = 1;
-    const bool turned = orientation >= 5;
+    const std::array<double, 6> m = placement(orientation, layout.quarterTurns);
+    const bool turned = std::abs(m[0]) < 0.5;
+    const double pageW = layout.width > 0 ? layout.width : pageWidth_;
+    const double pageH = layout.height > 0 ? layout.height : pageHeight_;
     const double shownW = turned ? imageHeight : imageWidth;
     const double shownH = turned ? imageWidth : imageHeight;
-    const double scale = std::min(pageWidth_ / shownW, pageHeight_ / shownH);
+    const double scale = std::min(pageW / shownW, pageH / shownH);
     const double bw = shownW * scale;
     const double bh = shownH * scale;
-    const double x0 = (pageWidth_ - bw) / 2;
-    const double y0 = (pageHeight_ - bh) / 2;
-    const double* m = kOrientation[orientation];
-    const std::string content = "q " + number(bw * m[0]) + " " + number(bh * m[1]) + " " +
-                                number(bw * m[2]) + " " + number(bh * m[3]) + " " +
-                                number(x0 + bw * m[4]) + " " + number(y0 + bh * m[5]) +
-                                " cm /Im0 Do Q\n";
+    const double x0 = (pageW - bw) / 2;
+    const double y0 = (pageH - bh) / 2;
+    std::string content = "q " + pdfNumber(bw * m[0]) + " " + pdfNumber(bh * m[1]) + " " +
+                          pdfNumber(bw * m[2]) + " " + pdfNumber(bh * m[3]) + " " +
+                          pdfNumber(x0 + bw * m[4]) + " " + pdfNumber(y0 + bh * m[5]) +
+                          " cm /Im0 Do Q\n";
+    std::string fontResource;
+    if (layout.text) {
+        const std::string words = PdfTextLayer::operators(*layout.text, {x0, y0, bw, bh}, "F1");
+        if (!words.empty()) {
+            content += words;
+            fontResource = " /Font << /F1 " + ref(textFont()) + " >>";
+        }
+    }
     const int contents = reserveObject();
-    beginObject(contents);
-    sink_.write("<< /Length " + std::to_string(content.size()) + " >>\nstream\n" + content +
-                "endstream\nendobj\n");
+    writeStream(contents, "<<", content);
 
     const int page = reserveObject();
     beginObject(page);
-    sink_.write("<< /Type /Page /Parent " + ref(kPages) + " /MediaBox [0 0 " + number(pageWidth_) +
-                " " + number(pageHeight_) + "] /Resources << /XObject << " + "/Im0 " +
-                ref(imageObject) + " >> /ProcSet [/PDF /ImageB /ImageC] >> /Contents " +
-                ref(contents) + " >>\nendobj\n");
+    sink_.write("<< /Type /Page /Parent " + ref(kPages) + " /MediaBox [0 0 " + pdfNumber(pageW) +
+                " " + pdfNumber(pageH) + "] /Resources << /XObject << " + "/Im0 " +
+                ref(imageObject) + " >>" + fontResource +
+                " /ProcSet [/PDF /Text /ImageB /ImageC] >> /Contents " + ref(contents) +
+                " >>\nendobj\n");
     pages_.push_back(page);
+}
+
+void PdfWriter::writeStream(int object, const std::string& dictionary, const std::string& data) {
+    // Short streams stay readable; longer ones (text layers, the glyph map) are compressed.
+    std::string body = data;
+    std::string filter;
+    if (data.size() > 256) {
+        uLongf size = compressBound(uLong(data.size()));
+        std::string packed(size, '\0');
+        if (compress2(reinterpret_cast<Bytef*>(&packed[0]), &size,
+                      reinterpret_cast<const Bytef*>(data.data()), uLong(data.size()),
+                      Z_BEST_COMPRESSION) == Z_OK) {
+            packed.resize(size);
+            body.swap(packed);
+            filter = " /Filter /FlateDecode";
+        }
+    }
+    beginObject(object);
+    sink_.write(dictionary + filter + " /Length " + std::to_string(body.size()) + " >>\nstream\n");
+    sink_.write(body);
+    sink_.write("\nendstream\nendobj\n");
+}
+
+int PdfWriter::textFont() {
+    if (font_)
+        return font_;
+    font_ = reserveObject();
+    const int cidFont = reserveObject();
+    const int descriptor = reserveObject();
+    const int glyphMap = reserveObject();
+    const int toUnicode = reserveObject();
+    const int fontFile = fontProgram_.isEmpty() ? 0 : reserveObject();
+    beginObject(font_);
+    sink_.write(
+        "<< /Type /Font /Subtype /Type0 /BaseFont /GlyphLessFont /Encoding /Identity-H"
+        " /DescendantFonts [" +
+        ref(cidFont) + "] /ToUnicode " + ref(toUnicode) + " >>\nendobj\n");
+    beginObject(cidFont);
+    sink_.write(
+        "<< /Type /Font /Subtype /CIDFontType2 /BaseFont /GlyphLessFont"
+        " /CIDSystemInfo << /Registry (Adobe) /Ordering (Identity) /Supplement 0 >>"
+        " /FontDescriptor " +
+        ref(descriptor) + " /CIDToGIDMap " + ref(glyphMap) + " /DW 500 >>\nendobj\n");
+    beginObject(descriptor);
+    sink_.write(
+        "<< /Type /FontDescriptor /FontName /GlyphLessFont /Flags 5"
+        " /FontBBox [0 0 500 1000] /ItalicAngle 0 /Ascent 1000 /Descent 0"
+        " /CapHeight 1000 /StemV 80" +
+        (fontFile ? " /FontFile2 " + ref(fontFile) : std::string()) + " >>\nendobj\n");
+    writeStream(glyphMap, "<<", PdfTextLayer::cidToGlyphMap());
+    writeStream(toUnicode, "<<", PdfTextLayer::toUnicodeMap());
+    if (fontFile)
+        writeStream(fontFile, "<< /Length1 " + std::to_string(fontProgram_.size()),
+                    fontProgram_.toStdString());
+    return font_;
 }
 
 void PdfWriter::finish() {

@@ -191,7 +191,7 @@ Scene render(const Params& in) {
         if (p.object == Object::Card)
             tex = cardTexture(p, ppm, alpha);
         if (p.object == Object::Document)
-            tex = documentTexture(p, ppm);
+            tex = p.printedFace.empty() ? documentTexture(p, ppm) : p.printedFace;
         if (p.object == Object::QrSheet)
             tex = qrSheetTexture(p, ppm);
         const cv::Matx33d t =

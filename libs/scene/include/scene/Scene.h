@@ -42,8 +42,12 @@ struct Params {
     cv::Point2d centerMm{0.0, 0.0};
     double rotationDeg = 0.0;  // in-plane rotation of the object on the desk
     cv::Vec3b paperColor{246, 245, 240};
-    bool stamp = true;                 // a coloured stamp on a document
-    bool photo = false;                // a colour photo on a document
+    bool stamp = true;   // a coloured stamp on a document
+    bool photo = false;  // a colour photo on a document
+    // A document's own printing (CV_8UC3, R,G,B), in place of the rendered text, title, photo and
+    // stamp: pages of known text for measuring text recognition. Rendered near the frame's
+    // scale (about 8.5 pixels per millimetre at 3264 wide) it loses nothing to resampling.
+    cv::Mat printedFace;
     std::vector<std::string> qrTexts;  // QR sheet: one code per text (UTF-8)
     double qrSizeMm = 30.0;
 
