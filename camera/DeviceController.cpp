@@ -240,6 +240,7 @@ bool DeviceController::openPreview(bool restore) {
     const QString sizeText = m_page->currentResolution();
     const QSize size = m_substitution.openSizeFor(sizeText);
     m_opening.restore = restore;
+    m_opening.device = m_page->currentDeviceName();
     m_opening.sizeText = sizeText;
     m_opening.substituted = m_substitution.isListedChoice(sizeText);
     if (m_opening.substituted)
@@ -294,7 +295,8 @@ void DeviceController::startFinished(int r) {
 }
 
 void DeviceController::previewOpened() {
-    const QString device = m_page->currentDeviceName();
+    // The selectors may show a later choice already, waiting for its turn.
+    const QString& device = m_opening.device;
     qCDebug(lcDevice) << "StartPreview:" << device << "Res:" << m_opening.sizeText;
     m_settings->mainCamera = device;
     m_settings->Save();

@@ -123,6 +123,7 @@ private:
     struct Opening {
         bool restore = false;
         bool substituted = false;
+        QString device;
         QString sizeText;
     } m_opening;
     std::function<void()> m_afterStart;  // a device, size or open request made meanwhile

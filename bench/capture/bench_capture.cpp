@@ -28,6 +28,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QListView>
 #include <QSet>
 #include <QSignalSpy>
@@ -65,12 +66,18 @@ QImage renderFrame(uint32_t seed, int w, int h, bool qrSheet) {
 
 }  // namespace
 
-// Counts the paints of one widget: the preview label repaints once per new frame.
+// Counts the new pictures a label paints: a repaint of the same picture (an outline, a notice
+// over it) is not a new frame.
 class PaintCounter : public QObject {
 public:
     int paints = 0;
-    bool eventFilter(QObject*, QEvent* e) override {
-        paints += e->type() == QEvent::Paint;
+    qint64 shown = 0;
+    bool eventFilter(QObject* watched, QEvent* e) override {
+        if (e->type() == QEvent::Paint) {
+            const qint64 key = static_cast<QLabel*>(watched)->pixmap(Qt::ReturnByValue).cacheKey();
+            paints += key != shown;
+            shown = key;
+        }
         return false;
     }
 };

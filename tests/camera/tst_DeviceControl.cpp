@@ -220,6 +220,9 @@ private slots:
     void storedDeviceIsChosenAtStartup() {
         start(true, "Virtual Sub Camera");
         waitLogged(started("Virtual Sub Camera", "800*600"));
+        // The first device opened on its insertion is named as itself, although the selector
+        // had moved on while it started.
+        QVERIFY(logged(started("Virtual Document Camera", "3672*2856")));
         QCOMPARE(devices()->currentText(), QString("Virtual Sub Camera"));
         QVERIFY(streaming());
     }
