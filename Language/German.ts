@@ -516,6 +516,14 @@
         <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
         <translation>%1 für Seiten, %2 für beide Seiten einer Karte, %3 benennt Dateien nach ihrem QR-Code, %4 teilt ein aufgeschlagenes Buch in zwei Seiten.</translation>
     </message>
+    <message>
+        <source>Text recognition</source>
+        <translation>Texterkennung</translation>
+    </message>
+    <message>
+        <source>Reads the text of the selected images into a searchable PDF and a text file.</source>
+        <translation>Liest den Text der ausgewählten Bilder in ein durchsuchbares PDF und eine Textdatei.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTip</name>
@@ -1009,6 +1017,10 @@
             <numerusform>%n Seite gelesen.</numerusform>
             <numerusform>%n Seiten gelesen.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>%1 übersprungen: Es kann nicht in ein PDF übernommen werden (%2).</translation>
     </message>
 </context>
 <context>

@@ -516,6 +516,14 @@
         <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
         <translation>%1 per le pagine, %2 per i due lati di una tessera, %3 per dare ai file il nome del loro codice QR, %4 per dividere un libro aperto in due pagine.</translation>
     </message>
+    <message>
+        <source>Text recognition</source>
+        <translation>Riconoscimento del testo</translation>
+    </message>
+    <message>
+        <source>Reads the text of the selected images into a searchable PDF and a text file.</source>
+        <translation>Legge il testo delle immagini selezionate in un PDF ricercabile e in un file di testo.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTip</name>
@@ -993,7 +1001,7 @@
     </message>
     <message>
         <source>Skipped %1: it is not a picture that can be read.</source>
-        <translation>%1 saltato: non è un'immagine leggibile.</translation>
+        <translation>%1 saltato: non è un&apos;immagine leggibile.</translation>
     </message>
     <message>
         <source>Cancelled; no document was written.</source>
@@ -1009,6 +1017,10 @@
             <numerusform>%n pagina letta.</numerusform>
             <numerusform>%n pagine lette.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>%1 saltato: non può essere inserito in un PDF (%2).</translation>
     </message>
 </context>
 <context>
@@ -1062,7 +1074,7 @@
     </message>
     <message>
         <source>No window: progress lines on the terminal.</source>
-        <translation>Nessuna finestra: l'avanzamento viene mostrato nel terminale.</translation>
+        <translation>Nessuna finestra: l&apos;avanzamento viene mostrato nel terminale.</translation>
     </message>
     <message>
         <source>The pictures, one page each.</source>

@@ -516,6 +516,14 @@
         <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
         <translation>%1 はページ、%2 はカードの両面、%3 はQRコードでファイル名を付け、%4 は開いた本を2ページに分けます。</translation>
     </message>
+    <message>
+        <source>Text recognition</source>
+        <translation>文字認識</translation>
+    </message>
+    <message>
+        <source>Reads the text of the selected images into a searchable PDF and a text file.</source>
+        <translation>選択した画像の文字を読み取り、検索可能なPDFとテキストファイルに保存します。</translation>
+    </message>
 </context>
 <context>
     <name>HelpTip</name>
@@ -1006,6 +1014,10 @@
         <translation>
             <numerusform>%n ページを読み取りました。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>%1 をスキップしました：PDF に入れられません（%2）。</translation>
     </message>
 </context>
 <context>

@@ -516,6 +516,14 @@
         <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
         <translation>%1 — для страниц, %2 — для обеих сторон карты, %3 — чтобы называть файлы по их QR-коду, %4 — чтобы разделить раскрытую книгу на две страницы.</translation>
     </message>
+    <message>
+        <source>Text recognition</source>
+        <translation>Распознавание текста</translation>
+    </message>
+    <message>
+        <source>Reads the text of the selected images into a searchable PDF and a text file.</source>
+        <translation>Распознаёт текст выбранных изображений и сохраняет его в PDF с поиском и в текстовый файл.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTip</name>
@@ -1012,6 +1020,10 @@
             <numerusform>Прочитаны %n страницы.</numerusform>
             <numerusform>Прочитано %n страниц.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>%1 пропущен: его нельзя поместить в PDF (%2).</translation>
     </message>
 </context>
 <context>

@@ -516,6 +516,14 @@
         <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
         <translation>%1 para páginas, %2 para ambas caras de una tarjeta, %3 para nombrar archivos según su código QR, %4 para dividir un libro abierto en dos páginas.</translation>
     </message>
+    <message>
+        <source>Text recognition</source>
+        <translation>Reconocimiento de texto</translation>
+    </message>
+    <message>
+        <source>Reads the text of the selected images into a searchable PDF and a text file.</source>
+        <translation>Lee el texto de las imágenes seleccionadas y lo guarda en un PDF con búsqueda y un archivo de texto.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTip</name>
@@ -1009,6 +1017,10 @@
             <numerusform>%n página leída.</numerusform>
             <numerusform>%n páginas leídas.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>Se omitió %1: no se puede incluir en un PDF (%2).</translation>
     </message>
 </context>
 <context>

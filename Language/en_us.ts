@@ -516,6 +516,14 @@
         <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
         <translation>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</translation>
     </message>
+    <message>
+        <source>Text recognition</source>
+        <translation>Text recognition</translation>
+    </message>
+    <message>
+        <source>Reads the text of the selected images into a searchable PDF and a text file.</source>
+        <translation>Reads the text of the selected images into a searchable PDF and a text file.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTip</name>
@@ -1010,6 +1018,10 @@
             <numerusform>%n pages read.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>Skipped %1: it cannot be put into a PDF (%2).</translation>
+    </message>
 </context>
 <context>
     <name>OutputPipeline</name>
@@ -1026,7 +1038,7 @@
     </message>
     <message>
         <source>The recognition data for &quot;%1&quot; is not installed.</source>
-        <translation>The recognition data for "%1" is not installed.</translation>
+        <translation>The recognition data for &quot;%1&quot; is not installed.</translation>
     </message>
     <message>
         <source>Reading the pages as English.</source>

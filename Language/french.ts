@@ -516,6 +516,14 @@
         <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
         <translation>%1 pour les pages, %2 pour les deux faces d&apos;une carte, %3 pour nommer les fichiers d&apos;après leur code QR, %4 pour séparer un livre ouvert en deux pages.</translation>
     </message>
+    <message>
+        <source>Text recognition</source>
+        <translation>Reconnaissance de texte</translation>
+    </message>
+    <message>
+        <source>Reads the text of the selected images into a searchable PDF and a text file.</source>
+        <translation>Lit le texte des images sélectionnées dans un PDF consultable et un fichier texte.</translation>
+    </message>
 </context>
 <context>
     <name>HelpTip</name>
@@ -710,7 +718,7 @@
     </message>
     <message>
         <source>The text recognition program could not be started: %1</source>
-        <translation>Le programme de reconnaissance de texte n'a pas pu démarrer : %1</translation>
+        <translation>Le programme de reconnaissance de texte n&apos;a pas pu démarrer : %1</translation>
     </message>
 </context>
 <context>
@@ -985,7 +993,7 @@
     <name>OcrJob</name>
     <message>
         <source>Skipped %1: the file does not exist.</source>
-        <translation>%1 ignoré : le fichier n'existe pas.</translation>
+        <translation>%1 ignoré : le fichier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>%1 is very large; it is read from a reduced copy.</source>
@@ -993,7 +1001,7 @@
     </message>
     <message>
         <source>Skipped %1: it is not a picture that can be read.</source>
-        <translation>%1 ignoré : ce n'est pas une image lisible.</translation>
+        <translation>%1 ignoré : ce n&apos;est pas une image lisible.</translation>
     </message>
     <message>
         <source>Cancelled; no document was written.</source>
@@ -1001,7 +1009,7 @@
     </message>
     <message>
         <source>None of the files could be read; no document was written.</source>
-        <translation>Aucun des fichiers n'a pu être lu ; aucun document n'a été écrit.</translation>
+        <translation>Aucun des fichiers n&apos;a pu être lu ; aucun document n&apos;a été écrit.</translation>
     </message>
     <message numerus="yes">
         <source>%n pages read.</source>
@@ -1009,6 +1017,10 @@
             <numerusform>%n page lue.</numerusform>
             <numerusform>%n pages lues.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>%1 ignoré : impossible de le mettre dans un PDF (%2).</translation>
     </message>
 </context>
 <context>
@@ -1034,7 +1046,7 @@
     </message>
     <message>
         <source>Cannot write into %1: the folder may be missing or read-only.</source>
-        <translation>Impossible d'écrire dans %1 : le dossier n'existe pas ou est en lecture seule.</translation>
+        <translation>Impossible d&apos;écrire dans %1 : le dossier n&apos;existe pas ou est en lecture seule.</translation>
     </message>
     <message>
         <source>%1 changed or vanished while it was read.</source>
@@ -1042,11 +1054,11 @@
     </message>
     <message>
         <source>Cannot write into %1: the disk may be full.</source>
-        <translation>Impossible d'écrire dans %1 : le disque est peut-être plein.</translation>
+        <translation>Impossible d&apos;écrire dans %1 : le disque est peut-être plein.</translation>
     </message>
     <message>
         <source>Reads the text of pictures of pages and writes a searchable PDF and a text file.</source>
-        <translation>Lit le texte d'images de pages et écrit un PDF interrogeable et un fichier texte.</translation>
+        <translation>Lit le texte d&apos;images de pages et écrit un PDF interrogeable et un fichier texte.</translation>
     </message>
     <message>
         <source>Languages of the text, such as deu+eng.</source>
@@ -1062,7 +1074,7 @@
     </message>
     <message>
         <source>No window: progress lines on the terminal.</source>
-        <translation>Sans fenêtre : la progression s'affiche dans le terminal.</translation>
+        <translation>Sans fenêtre : la progression s&apos;affiche dans le terminal.</translation>
     </message>
     <message>
         <source>The pictures, one page each.</source>
@@ -1070,11 +1082,11 @@
     </message>
     <message>
         <source>No pictures were given.</source>
-        <translation>Aucune image n'a été donnée.</translation>
+        <translation>Aucune image n&apos;a été donnée.</translation>
     </message>
     <message>
         <source>No text recognition data is installed in %1.</source>
-        <translation>Aucune donnée de reconnaissance de texte n'est installée dans %1.</translation>
+        <translation>Aucune donnée de reconnaissance de texte n&apos;est installée dans %1.</translation>
     </message>
 </context>
 <context>
@@ -1097,7 +1109,7 @@
     </message>
     <message>
         <source>Nothing was read.</source>
-        <translation>Rien n'a été lu.</translation>
+        <translation>Rien n&apos;a été lu.</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
@@ -1105,7 +1117,7 @@
     </message>
     <message>
         <source>No document was written.</source>
-        <translation>Aucun document n'a été écrit.</translation>
+        <translation>Aucun document n&apos;a été écrit.</translation>
     </message>
     <message>
         <source>Saved %1 and %2</source>
@@ -1113,7 +1125,7 @@
     </message>
     <message>
         <source>No program to show PDF files was found; the document is in %1.</source>
-        <translation>Aucun programme d'affichage des PDF n'a été trouvé ; le document se trouve dans %1.</translation>
+        <translation>Aucun programme d&apos;affichage des PDF n&apos;a été trouvé ; le document se trouve dans %1.</translation>
     </message>
     <message>
         <source>Close</source>

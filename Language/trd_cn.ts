@@ -516,6 +516,14 @@
         <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
         <translation>%1 用於頁面，%2 用於卡片的正反面，%3 依 QR 碼內容命名檔案，%4 將打開的書分成兩頁。</translation>
     </message>
+    <message>
+        <source>Text recognition</source>
+        <translation>文字辨識</translation>
+    </message>
+    <message>
+        <source>Reads the text of the selected images into a searchable PDF and a text file.</source>
+        <translation>辨識所選影像中的文字，產生可搜尋的 PDF 和文字檔。</translation>
+    </message>
 </context>
 <context>
     <name>HelpTip</name>
@@ -1006,6 +1014,10 @@
         <translation>
             <numerusform>已辨識 %n 頁。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>已略過 %1：無法放入 PDF（%2）。</translation>
     </message>
 </context>
 <context>

@@ -516,6 +516,14 @@
         <source>%1 for pages, %2 for both sides of a card, %3 to name files after their QR code, %4 to split an open book into two pages.</source>
         <translation>%1 用于页面，%2 用于卡片的正反面，%3 按二维码内容命名文件，%4 将打开的书分成两页。</translation>
     </message>
+    <message>
+        <source>Text recognition</source>
+        <translation>文字识别</translation>
+    </message>
+    <message>
+        <source>Reads the text of the selected images into a searchable PDF and a text file.</source>
+        <translation>识别所选图像中的文字，生成可搜索的PDF和文本文件。</translation>
+    </message>
 </context>
 <context>
     <name>HelpTip</name>
@@ -1006,6 +1014,10 @@
         <translation>
             <numerusform>已识别 %n 页。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Skipped %1: it cannot be put into a PDF (%2).</source>
+        <translation>已跳过 %1：无法放入 PDF（%2）。</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 
 #include "PageRecognizer.h"
 
+#include "ExportInput.h"
+
 #include "output/DocumentName.h"
 #include "textread/Orientation.h"
 
@@ -34,6 +36,18 @@ bool OcrJob::readPage(int index, PageRecognizer& engine, OcrPage* page) {
     }
     QImageReader reader(file);
     reader.setAutoTransform(true);
+    if (!reader.canRead()) {
+        emit note(tr("Skipped %1: it is not a picture that can be read.").arg(name));
+        return false;
+    }
+    // Checked before the slow reading: the page has to fit into the document afterwards.
+    ExportInput placeable;
+    std::string why;
+    if (!ExportInput::probe(QFile::encodeName(file).constData(), &placeable, &why)) {
+        emit note(tr("Skipped %1: it cannot be put into a PDF (%2).")
+                      .arg(name, QString::fromStdString(why)));
+        return false;
+    }
     const QSize size = reader.size();
     if (size.isValid() && double(size.width()) * size.height() > kMaxRecognitionPixels) {
         const double f = std::sqrt(kMaxRecognitionPixels / (double(size.width()) * size.height()));

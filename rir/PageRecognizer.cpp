@@ -1,10 +1,12 @@
 #include "PageRecognizer.h"
 
+#include <leptonica/allheaders.h>
 #include <tesseract/baseapi.h>
 #include <tesseract/ocrclass.h>
 #include <tesseract/resultiterator.h>
 
 #include <algorithm>
+#include <mutex>
 
 namespace {
 
@@ -77,6 +79,10 @@ PageRecognizer::~PageRecognizer() {
 }
 
 bool PageRecognizer::load(const QString& dataPath, const QString& languages, QString* error) {
+    // The engine's and its image library's diagnostics (a box clipped at the page edge, an empty
+    // page) mean nothing to a user and would bury the progress lines.
+    static std::once_flag quiet;
+    std::call_once(quiet, [] { setMsgSeverity(L_SEVERITY_NONE); });
     m_api = std::make_unique<tesseract::TessBaseAPI>();
     const QByteArray path = dataPath.toLocal8Bit();
     const QByteArray langs = languages.toLatin1();
@@ -86,6 +92,7 @@ bool PageRecognizer::load(const QString& dataPath, const QString& languages, QSt
         return false;
     }
     m_api->SetPageSegMode(tesseract::PSM_AUTO);
+    m_api->SetVariable("debug_file", "/dev/null");
     return true;
 }
 

@@ -1,4 +1,5 @@
 // Rir: reads the text of pictures of pages into a searchable PDF and a plain text file.
+#include "EngineThreads.h"
 #include "OcrJob.h"
 #include "RirCommandLine.h"
 #include "RirWindow.h"
@@ -57,9 +58,7 @@ void followOnTerminal(OcrJob* job) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // One page per worker: Tesseract's own threads would only compete with them for the cores.
-    if (qEnvironmentVariableIsEmpty("OMP_THREAD_LIMIT"))
-        qputenv("OMP_THREAD_LIMIT", "1");
+    limitEngineThreads(argv);
     const bool gui = !RirCommandLine::wantsNoGui(argc, argv);
     std::unique_ptr<QCoreApplication> app(gui ? new QApplication(argc, argv)
                                               : new QCoreApplication(argc, argv));

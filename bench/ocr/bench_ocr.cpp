@@ -2,13 +2,14 @@
 //
 // Each page is typeset (the text is recorded beside it), laid on the desk of the rendered scene,
 // photographed at 3264 x 2448 with perspective, light fall-off, noise and blur, then cut out along
-// its true outline and straightened (about 1790 x 2530) as a capture is: the "captured A4 page".
+// its true outline and straightened (about 1750 x 2480) as a capture is: the "captured A4 page".
 //
 // Measures: engine load and one English page; ten pages with one worker and with one per core
 // (Tesseract's own threading off); the character error rate per language; and the PDF of the ten
 // pages (size against its JPEGs plus text, qpdf --check, pdftotext against the recognised text).
 //
 // Run: build/bench/bench_ocr [--pages 10] [--runs 3] [--keep DIR]
+#include "EngineThreads.h"
 #include "OcrBenchTexts.h"
 #include "OcrJob.h"
 #include "OcrLanguages.h"
@@ -53,7 +54,10 @@ QImage capture(const QImage& face, uint32_t seed) {
     p.objectWidthMm = 210;
     p.objectHeightMm = 297;
     p.centerMm = {0, 0};
-    p.rotationDeg = std::fmod(p.rotationDeg, 6.0) - 3.0;
+    // The page lies across the frame, seen at about 8.3 pixels per millimetre: cut out, it is
+    // about 1750 x 2480 like a capture of an A4 page.
+    p.rotationDeg = 90.0 + std::fmod(p.rotationDeg, 4.0) - 2.0;
+    p.fieldWidthMm = 391.0;
     p.tiltXDeg = std::clamp(p.tiltXDeg, -3.0, 3.0);
     p.tiltYDeg = std::clamp(p.tiltYDeg, -3.0, 3.0);
     p.castShadow = false;
@@ -61,7 +65,6 @@ QImage capture(const QImage& face, uint32_t seed) {
     p.printedFace = cv::Mat(rgb.height(), rgb.width(), CV_8UC3, const_cast<uchar*>(rgb.bits()),
                             size_t(rgb.bytesPerLine()))
                         .clone();
-    // A perfect cut keeps the photo's own scale: about 1790 x 2530 for an A4 page here.
     const cv::Mat page = scene::flatObject(scene::render(p));
     return QImage(page.data, page.cols, page.rows, int(page.step), QImage::Format_RGB888).copy();
 }
@@ -142,7 +145,7 @@ double runJob(const QStringList& files, int workers, const QString& out, QString
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("OMP_THREAD_LIMIT", "1");
+    limitEngineThreads(argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);

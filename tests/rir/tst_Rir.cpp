@@ -2,6 +2,7 @@
 // pictures are the files themselves and a text file out, whatever else is in the list.
 #include <QtTest>
 
+#include "support/BombPicture.h"
 #include "support/TestFiles.h"
 
 #include <QPainter>
@@ -176,6 +177,15 @@ private slots:
         const Run unreadable = rir({"--out", out, broken});
         QCOMPARE(unreadable.code, 2);
         QVERIFY(unreadable.err.contains("broken.png"));
+
+        // A picture claiming 20,000 x 20,000 pixels is left out, said so, and costs no memory.
+        const QString bomb = m_dir.filePath("bomb.bmp");
+        QVERIFY(writeBytes(bomb, bombPicture()));
+        const Run huge = rir({"--out", out, bomb, picture});
+        QCOMPARE(huge.code, 0);
+        QVERIFY2(huge.err.contains("bomb.bmp"), qPrintable(huge.err));
+        for (const char* suffix : {".pdf", ".txt"})
+            QVERIFY(QFile::remove(huge.made(suffix)));
 
         // A stop in the middle (Ctrl+C, or the window's Cancel) leaves nothing behind.
         QStringList pages;

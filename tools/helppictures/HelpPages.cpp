@@ -90,7 +90,7 @@ QVector<Callout> settingsTabs(HelpWindowStage& stage) {
 
 QVector<Callout> imageList(HelpWindowStage& stage) {
     auto part = [&stage](const char* name) { return stage.rectOf(stage.widget(name)); };
-    return {
+    QVector<Callout> callouts = {
         {{part("pBtn_ChangeFolder"), part("pBtn_OpenFolder")},
          HelpPages::tr("Output folder"),
          HelpPages::tr("Choose where captures are saved, or open that folder."),
@@ -125,6 +125,16 @@ QVector<Callout> imageList(HelpWindowStage& stage) {
          QPoint(-110, -150),
          300},
     };
+    // Explained only where the window offers it.
+    if (QWidget* ocr = stage.widget("pQbtn_ImageItemsOcr"); ocr && ocr->isVisible())
+        callouts.append({{part("pQbtn_ImageItemsOcr")},
+                         HelpPages::tr("Text recognition"),
+                         HelpPages::tr("Reads the text of the selected images into a searchable "
+                                       "PDF and a text file."),
+                         Side::Left,
+                         QPoint(-150, 175),
+                         300});
+    return callouts;
 }
 
 }  // namespace
