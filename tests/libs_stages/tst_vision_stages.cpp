@@ -1,6 +1,7 @@
 // Stages of the image algorithms that can go wrong on their own, tested directly.
 
 #include "Downscaler.h"
+#include "PageEvidence.h"
 #include "visioncore/DebugDump.h"
 #include "visioncore/Quad.h"
 
@@ -13,6 +14,7 @@
 #include <algorithm>
 #include <array>
 
+using imageproc::PageEvidence;
 using visioncore::Quad;
 
 namespace {
@@ -31,6 +33,23 @@ Corners rotated(const Corners& c, double degrees) {
     return out;
 }
 
+// The faint view's gradient: a smoothed picture's Sobel derivatives and their L1 magnitude.
+void smoothGradient(const cv::Mat& rgb, cv::Mat& dx, cv::Mat& dy, cv::Mat& mag) {
+    cv::Mat grey;
+    cv::cvtColor(rgb, grey, cv::COLOR_RGB2GRAY);
+    cv::GaussianBlur(grey, grey, cv::Size(5, 5), 0);
+    cv::Sobel(grey, dx, CV_16S, 1, 0, 3);
+    cv::Sobel(grey, dy, CV_16S, 0, 1, 3);
+    cv::Mat m = cv::abs(dx) + cv::abs(dy);
+    m.convertTo(mag, CV_16U);
+}
+
+bool earned(const cv::Mat& rgb, const Quad& q) {
+    cv::Mat dx, dy, mag;
+    smoothGradient(rgb, dx, dy, mag);
+    return imageproc::PageEvidence::earned(q, rgb, dx, dy, mag, 20);
+}
+
 }  // namespace
 
 class TestVisionStages : public QObject {
@@ -40,6 +59,7 @@ private slots:
     void quadOrderAndCornerArray();
     void quadRefusesWhatCannotBeStraightened();
     void reductionFactorForCameraSizes();
+    void faintOutlineMustLookLikeAPage();
     void debugDumpOnlyWhenAsked();
 };
 
@@ -101,6 +121,45 @@ void TestVisionStages::reductionFactorForCameraSizes() {
         QVERIFY2((f == 1 || f % 2 == 0) && std::max(w, h) / f >= 400 && std::max(w, h) / f < 900,
                  qPrintable(QString("%1 x %2: %3").arg(w).arg(h).arg(f)));
     }
+}
+
+void TestVisionStages::faintOutlineMustLookLikeAPage() {
+    // A reduced photo: a light desk with grain, and a page only eight grey levels brighter.
+    cv::Mat desk(408, 544, CV_8UC3, cv::Scalar(200, 198, 190)), noise(desk.size(), CV_8UC3);
+    cv::randn(noise, cv::Scalar::all(0), cv::Scalar::all(2));
+    const Quad page = Quad::ordered(rotated({{{60, 40}, {300, 40}, {300, 330}, {60, 330}}}, 6));
+    cv::Mat withPage = desk.clone();
+    cv::fillConvexPoly(withPage, page.polygon(), cv::Scalar(208, 206, 198), cv::LINE_AA);
+    withPage += noise;
+    QVERIFY(earned(withPage, page));
+
+    // The same outline skewed into a lozenge is no page seen from above.
+    Quad skewed = page;
+    skewed[0] += cv::Point2f(150, 0), skewed[1] += cv::Point2f(150, 0);
+    QVERIFY(PageEvidence::squareCorners(page, desk.size()));
+    QVERIFY(!PageEvidence::squareCorners(skewed, desk.size()));
+    QVERIFY(!earned(withPage, skewed));
+
+    // A darker sheet: the outline is there, but paper is the brightest thing on a desk.
+    cv::Mat darker = desk.clone();
+    cv::fillConvexPoly(darker, page.polygon(), cv::Scalar(185, 183, 176), cv::LINE_AA);
+    darker += noise;
+    QVERIFY(!earned(darker, page));
+
+    // The soft reflection of a window: bright, edges all round it turned as its sides are, but
+    // its light keeps falling off well beyond them.
+    cv::Mat pool(desk.size(), CV_32F, cv::Scalar(0));
+    cv::rectangle(pool, cv::Rect(105, 110, 150, 150), cv::Scalar(120), cv::FILLED);
+    cv::GaussianBlur(pool, pool, cv::Size(), 7);
+    cv::Mat glare = desk.clone();
+    for (int y = 0; y < glare.rows; ++y)
+        for (int x = 0; x < glare.cols; ++x)
+            for (int ch = 0; ch < 3; ++ch)
+                glare.at<cv::Vec3b>(y, x)[ch] =
+                    cv::saturate_cast<uchar>(glare.at<cv::Vec3b>(y, x)[ch] + pool.at<float>(y, x));
+    glare += noise;
+    const Quad window = Quad::ordered({{{105, 110}, {255, 110}, {255, 260}, {105, 260}}});
+    QVERIFY(!earned(glare, window));
 }
 
 void TestVisionStages::debugDumpOnlyWhenAsked() {

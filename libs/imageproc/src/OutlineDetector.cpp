@@ -1,6 +1,8 @@
 #include "OutlineDetector.h"
 
 #include "Downscaler.h"
+#include "LineQuads.h"
+#include "PageEvidence.h"
 
 #include "visioncore/DebugDump.h"
 
@@ -104,6 +106,24 @@ bool nearBorder(cv::Point2f a, cv::Point2f b, cv::Size s, float tol) {
     auto on = [&](float v, float lim) { return v < tol || v > lim - 1 - tol; };
     return (on(a.x, float(s.width)) && on(b.x, float(s.width)) && std::abs(a.x - b.x) < 2 * tol) ||
            (on(a.y, float(s.height)) && on(b.y, float(s.height)) && std::abs(a.y - b.y) < 2 * tol);
+}
+
+// The sensitivity for faint edges: well above what the picture's noise and grain give (most
+// of a desk photo is plain surface, so the median gradient is that level), and never more
+// sensitive than a clear step of a few grey levels.
+double sensitiveThreshold(const cv::Mat& mag) {
+    int hist[1024] = {0};
+    for (int y = 0; y < mag.rows; y += 2) {
+        const ushort* m = mag.ptr<ushort>(y);
+        for (int x = 0; x < mag.cols; x += 2)
+            ++hist[std::min(1023, int(m[x]))];
+    }
+    const long total = long((mag.rows + 1) / 2) * ((mag.cols + 1) / 2);
+    long seen = 0;
+    int median = 0;
+    while (median < 1023 && (seen += hist[median]) < total / 2)
+        ++median;
+    return std::clamp(4.0 * median, 20.0, 60.0);
 }
 
 double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
@@ -363,33 +383,26 @@ Quad refine(const Quad& q, const cv::Mat& rgb, double reach) {
 
 }  // namespace
 
-std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int maxCount) {
-    std::vector<Quad> result;
-    if (rgb.empty() || rgb.type() != CV_8UC3 || rgb.cols < 16 || rgb.rows < 16 || maxCount < 1)
-        return result;
-    DebugDump dump(kind == Card ? "card_outline" : "doc_outline");
-    const cv::Mat small = Downscaler::reduce(rgb, Downscaler::factorFor(rgb.size()));
-    dump.write("1_small", small);
-    cv::Mat dx, dy, mag;
-    colourGradient(small, dx, dy, mag);
+namespace {
 
-    const double frameArea = double(small.cols) * small.rows;
-    const double minArea = frameArea * (kind == Card ? 0.004 : 0.04);
-    // A card is small beside the frame of a document camera; a page may nearly fill it.
-    const double maxArea = frameArea * (kind == Card ? 0.35 : 0.985);
-    std::vector<Quad> quads;
+struct Views {
+    cv::Mat small, dx, dy, mag;
+    double minArea = 0, maxArea = 0;
+    OutlineDetector::Kind kind = OutlineDetector::Document;
+};
 
-    // View 1: closed colour edges at two sensitivities.
+// View 1: closed colour edges at two sensitivities.
+void edgeQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads) {
     for (const auto& th : {std::pair<double, double>(30, 80), std::pair<double, double>(60, 160)}) {
         cv::Mat edges;
-        cv::Canny(dx, dy, edges, th.first, th.second);
+        cv::Canny(v.dx, v.dy, edges, th.first, th.second);
         cv::dilate(edges, edges, cv::Mat());
         if (dump.enabled())
             dump.write(th.first < 50 ? "2_edges_low" : "2_edges_high", edges);
         std::vector<std::vector<cv::Point>> contours;
         cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
         for (const auto& c : contours)
-            quadsFromContour(c, minArea, maxArea, small.size(), quads);
+            quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
         // View 1b: what the edges enclose, filled, then opened, so that lines running into
         // the outline from outside (a desk seam, a cable, wood grain) fall away.
         cv::Mat filled = edges.clone();
@@ -403,60 +416,93 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         contours.clear();
         cv::findContours(enclosed, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
         for (const auto& c : contours)
-            quadsFromContour(c, minArea, maxArea, small.size(), quads);
+            quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
     }
-    // View 2: the brightest, least coloured region (paper), at Otsu's split of min(R, G, B).
-    {
-        cv::Mat mn(small.size(), CV_8U);
-        for (int y = 0; y < small.rows; ++y) {
-            const auto* s = small.ptr<cv::Vec3b>(y);
-            uchar* o = mn.ptr<uchar>(y);
-            for (int x = 0; x < small.cols; ++x)
-                o[x] = std::min({s[x][0], s[x][1], s[x][2]});
-        }
-        cv::Mat mask;
-        cv::threshold(mn, mask, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
-        cv::morphologyEx(mask, mask, cv::MORPH_OPEN,
-                         cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
-        cv::morphologyEx(mask, mask, cv::MORPH_CLOSE,
-                         cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
-        dump.write("3_paper_region", mask);
-        std::vector<std::vector<cv::Point>> contours;
-        cv::findContours(mask, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
-        for (const auto& c : contours)
-            quadsFromContour(c, minArea, maxArea, small.size(), quads);
-    }
+}
 
-    if (kind == Card) {
-        // A card whose coloured title band melts into the desk is found without it, too long
-        // for its known proportions: offer the outline grown back on either long side.
-        const size_t found = quads.size();
-        for (size_t k = 0; k < found; ++k) {
-            const Quad q = quads[k];
-            const double a = cv::norm(q[1] - q[0]) + cv::norm(q[2] - q[3]);
-            const double b = cv::norm(q[2] - q[1]) + cv::norm(q[3] - q[0]);
-            const int s = a >= b ? 0 : 1;  // the long sides are s and s + 2
-            const double ratio = std::max(a, b) / std::max(1e-9, std::min(a, b));
-            if (ratio < 1.7 || ratio > 2.6)
-                continue;
-            const float t = float(ratio / 1.586 - 1.0);
-            const size_t i0 = size_t(s), i1 = size_t(s + 1), i2 = size_t((s + 2) % 4),
-                         i3 = size_t((s + 3) % 4);
-            Quad grownA = q, grownB = q;
-            grownA[i0] = q[i0] + (q[i0] - q[i3]) * t;
-            grownA[i1] = q[i1] + (q[i1] - q[i2]) * t;
-            grownB[i3] = q[i3] + (q[i3] - q[i0]) * t;
-            grownB[i2] = q[i2] + (q[i2] - q[i1]) * t;
-            quads.push_back(grownA.reordered());
-            quads.push_back(grownB.reordered());
-        }
+// View 2: the brightest, least coloured region (paper), at Otsu's split of min(R, G, B).
+void paperQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads) {
+    cv::Mat mn(v.small.size(), CV_8U);
+    for (int y = 0; y < v.small.rows; ++y) {
+        const auto* s = v.small.ptr<cv::Vec3b>(y);
+        uchar* o = mn.ptr<uchar>(y);
+        for (int x = 0; x < v.small.cols; ++x)
+            o[x] = std::min({s[x][0], s[x][1], s[x][2]});
     }
-    std::vector<Candidate> cands;
-    for (const auto& q : quads) {
-        const double s = scoreQuad(q, mag, small, kind, 60);
-        if (s > 0)
-            cands.push_back({q, s});
+    cv::Mat mask;
+    cv::threshold(mn, mask, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
+    cv::morphologyEx(mask, mask, cv::MORPH_OPEN,
+                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
+    cv::morphologyEx(mask, mask, cv::MORPH_CLOSE,
+                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
+    dump.write("3_paper_region", mask);
+    std::vector<std::vector<cv::Point>> contours;
+    cv::findContours(mask, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
+    for (const auto& c : contours)
+        quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
+}
+
+// View 3: a page that barely stands out (white on a light desk, or in a shadow) gives edges too
+// weak for the fixed sensitivities above. Smoothed, the colour edges are measured against the
+// picture's own noise, and the long straight lines among them give outlines that survive gaps
+// (a shadow across a side, a cable over it). sdx, sdy, smag receive the smoothed gradient.
+void faintQuads(const Views& v, const DebugDump& dump, cv::Mat& sdx, cv::Mat& sdy, cv::Mat& smag,
+                std::vector<Quad>& quads) {
+    cv::Mat blurred;
+    cv::GaussianBlur(v.small, blurred, cv::Size(5, 5), 0);
+    colourGradient(blurred, sdx, sdy, smag);
+    const double high = sensitiveThreshold(smag);
+    cv::Mat edges;
+    cv::Canny(sdx, sdy, edges, high * 0.5, high);
+    dump.write("2_edges_faint", edges);
+    LineQuads::collect(edges, std::sqrt(v.minArea) * 0.4, quads);
+    cv::dilate(edges, edges, cv::Mat());
+    std::vector<std::vector<cv::Point>> contours;
+    cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+    for (const auto& c : contours)
+        quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
+}
+
+// A card whose coloured title band melts into the desk is found without it, too long for its
+// known proportions: offer the outline grown back on either long side.
+void growCards(std::vector<Quad>& quads) {
+    const size_t found = quads.size();
+    for (size_t k = 0; k < found; ++k) {
+        const Quad q = quads[k];
+        const double a = cv::norm(q[1] - q[0]) + cv::norm(q[2] - q[3]);
+        const double b = cv::norm(q[2] - q[1]) + cv::norm(q[3] - q[0]);
+        const int s = a >= b ? 0 : 1;  // the long sides are s and s + 2
+        const double ratio = std::max(a, b) / std::max(1e-9, std::min(a, b));
+        if (ratio < 1.7 || ratio > 2.6)
+            continue;
+        const float t = float(ratio / 1.586 - 1.0);
+        const size_t i0 = size_t(s), i1 = size_t(s + 1), i2 = size_t((s + 2) % 4),
+                     i3 = size_t((s + 3) % 4);
+        Quad grownA = q, grownB = q;
+        grownA[i0] = q[i0] + (q[i0] - q[i3]) * t;
+        grownA[i1] = q[i1] + (q[i1] - q[i2]) * t;
+        grownB[i3] = q[i3] + (q[i3] - q[i0]) * t;
+        grownB[i2] = q[i2] + (q[i2] - q[i1]) * t;
+        quads.push_back(grownA.reordered());
+        quads.push_back(grownB.reordered());
     }
+}
+
+// An outline whose sides run along clear edges all the way, with a plain rim: the faint view
+// has nothing to add to it. (A side along the frame's edge is no weakness here.)
+bool confident(const std::vector<Candidate>& cands, cv::Size frame) {
+    double best = 0;
+    for (const auto& c : cands) {
+        double full = std::sqrt(c.q.area());
+        for (int i = 0; i < 4; ++i)
+            if (nearBorder(c.q[size_t(i)], c.q[size_t((i + 1) % 4)], frame, 6.f))
+                full *= 0.8;
+        best = std::max(best, c.score / full);
+    }
+    return best > 0.6;
+}
+
+std::vector<Quad> pick(std::vector<Candidate>& cands, int maxCount) {
     std::sort(cands.begin(), cands.end(),
               [](const Candidate& a, const Candidate& b) { return a.score > b.score; });
     std::vector<Quad> chosen;
@@ -472,7 +518,65 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         if (int(chosen.size()) >= maxCount)
             break;
     }
-    const float f = float(rgb.cols) / small.cols, fy = float(rgb.rows) / small.rows;
+    return chosen;
+}
+
+}  // namespace
+
+std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int maxCount) {
+    std::vector<Quad> result;
+    if (rgb.empty() || rgb.type() != CV_8UC3 || rgb.cols < 16 || rgb.rows < 16 || maxCount < 1)
+        return result;
+    DebugDump dump(kind == Card ? "card_outline" : "doc_outline");
+    Views v;
+    v.kind = kind;
+    v.small = Downscaler::reduce(rgb, Downscaler::factorFor(rgb.size()));
+    dump.write("1_small", v.small);
+    colourGradient(v.small, v.dx, v.dy, v.mag);
+    const double frameArea = double(v.small.cols) * v.small.rows;
+    v.minArea = frameArea * (kind == Card ? 0.004 : 0.04);
+    // A card is small beside the frame of a document camera; a page may nearly fill it.
+    v.maxArea = frameArea * (kind == Card ? 0.35 : 0.985);
+
+    std::vector<Quad> quads;
+    edgeQuads(v, dump, quads);
+    paperQuads(v, dump, quads);
+    if (kind == Card)
+        growCards(quads);
+    std::vector<Candidate> cands;
+    for (const auto& q : quads) {
+        if (kind == Document && !PageEvidence::squareCorners(q, v.small.size()))
+            continue;
+        const double s = scoreQuad(q, v.mag, v.small, kind, 60);
+        if (s > 0)
+            cands.push_back({q, s});
+    }
+    if (kind == Document && !confident(cands, v.small.size())) {
+        quads.clear();
+        cv::Mat sdx, sdy, smag;
+        faintQuads(v, dump, sdx, sdy, smag, quads);
+        const double faint = sensitiveThreshold(smag);
+        for (const auto& q : quads) {
+            // An outline of faint edges must run along them on the smoothed picture instead.
+            // A side in a shadow is faint while the others are clear, so the better of the two
+            // measures counts (the faint one a little less).
+            // Faint lines ending at the frame's edge are as often the desk's own pattern or
+            // things lying on it; a page cut by the frame shows clear edges to the other views.
+            bool atFrame = false;
+            for (int i = 0; i < 4; ++i)
+                atFrame = atFrame ||
+                          nearBorder(q[size_t(i)], q[size_t((i + 1) % 4)], v.small.size(), 6.f);
+            if (atFrame || !PageEvidence::earned(q, v.small, sdx, sdy, smag, faint))
+                continue;
+            double s = scoreQuad(q, v.mag, v.small, kind, 60);
+            if (faint < 60)
+                s = std::max(s, 0.95 * scoreQuad(q, smag, v.small, kind, faint));
+            if (s > 0)
+                cands.push_back({q, s});
+        }
+    }
+    const std::vector<Quad> chosen = pick(cands, maxCount);
+    const float f = float(rgb.cols) / v.small.cols, fy = float(rgb.rows) / v.small.rows;
     for (auto q : chosen) {
         for (auto& p : q)
             p = cv::Point2f((p.x + 0.5f) * f - 0.5f, (p.y + 0.5f) * fy - 0.5f);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "visioncore/Quad.h"
+
+#include <opencv2/core.hpp>
+
+#include <vector>
+
+namespace imageproc {
+
+using visioncore::Quad;
+
+// Outlines built from straight lines instead of closed contours. A side that a cast shadow, a
+// stretch of low contrast or a cable lying across it breaks into pieces is still one line, and
+// a pen lying beside the page does not bend the outline as it bends a contour's hull.
+class LineQuads {
+public:
+    // edges: CV_8U edge map of the reduced photo. Adds every plausible four-sided outline whose
+    // sides are long straight lines of the map or the frame's edges (for a page cut by the
+    // frame). minSide: the shortest side worth a candidate, in pixels.
+    static void collect(const cv::Mat& edges, double minSide, std::vector<Quad>& out);
+};
+
+}  // namespace imageproc
