@@ -161,20 +161,25 @@ int CCameraInterface::recordFor(int width, int height, int format) const {
     return -1;
 }
 
-int CCameraInterface::StartPreview(int device, int width, int height, int format) {
+int CCameraInterface::resetForStart(int width, int height, int format) {
     if (!m_startPreview) {
         missingApi("KELM_Camctl_StartPreview");
         return -1;
     }
-    // The library's start replaces whatever runs; the stream's thread must not query it on.
-    m_stream.reset();
     if (m_bgr2rgb)
         m_bgr2rgb(1);
     photoPending = 0;
     previewRunning = false;
     previewStarting = false;
     openedDevice = -1;
-    const int index = recordFor(width, height, format);
+    return recordFor(width, height, format);
+}
+
+int CCameraInterface::StartPreview(int device, int width, int height, int format) {
+    // The library's start replaces whatever runs; the stream's thread must not query it on.
+    if (m_startPreview)
+        m_stream.reset();
+    const int index = resetForStart(width, height, format);
     if (index < 0)
         return -1;
     const int r = m_startPreview(device, index);
@@ -188,17 +193,7 @@ int CCameraInterface::StartPreview(int device, int width, int height, int format
 }
 
 int CCameraInterface::BeginPreview(int device, int width, int height, int format, int paceMs) {
-    if (!m_startPreview) {
-        missingApi("KELM_Camctl_StartPreview");
-        return -1;
-    }
-    if (m_bgr2rgb)
-        m_bgr2rgb(1);
-    photoPending = 0;
-    previewRunning = false;
-    previewStarting = false;
-    openedDevice = -1;
-    const int index = recordFor(width, height, format);
+    const int index = resetForStart(width, height, format);
     if (index < 0 || !m_queryFrame)
         return -1;
     if (!m_stream) {

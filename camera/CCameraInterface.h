@@ -77,6 +77,9 @@ private:
     using PropFn = int(int, KELM_CamProperty*);
     using IntFn = int(int);
 
+    // What every start does first: the library's entry checked, the state of an earlier preview
+    // cleared. The mode's record index, or -1.
+    int resetForStart(int width, int height, int format);
     void streamStarted(quint64 ticket, int result, int status);
     // Index of the resolution record of that size and format, -1 when not listed.
     int recordFor(int width, int height, int format) const;
