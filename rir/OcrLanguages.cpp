@@ -12,17 +12,6 @@ bool hasData(const QString& dataPath, const QString& code) {
 
 }  // namespace
 
-QString OcrLanguages::dataPath() {
-    const QString env = qEnvironmentVariable("TESSDATA_PREFIX");
-    if (!env.isEmpty()) {
-        // Both the folder itself and its parent are in use for this variable.
-        if (QFileInfo(QDir(env).filePath(QStringLiteral("tessdata"))).isDir())
-            return QDir(env).filePath(QStringLiteral("tessdata"));
-        return env;
-    }
-    return QStringLiteral("/usr/share/tesseract-ocr/5/tessdata");
-}
-
 QString OcrLanguages::forInterface(const QString& storedLanguage) {
     static const struct {
         const char* stored;

@@ -7,8 +7,6 @@
 // beside them, unless the command line names others; and only those whose data is installed.
 class OcrLanguages {
 public:
-    // The folder of the *.traineddata files: $TESSDATA_PREFIX, else the system's.
-    static QString dataPath();
     // Tesseract's codes for an interface language as the program stores it ("German" ->
     // "deu+eng"); English for an unknown or empty one.
     static QString forInterface(const QString& storedLanguage);

@@ -1,6 +1,7 @@
 #include "RirCommandLine.h"
 
 #include "OcrLanguages.h"
+#include "textread/Orientation.h"
 #include "app/Language.h"
 
 #include <QCommandLineParser>
@@ -70,7 +71,7 @@ RirCommandLine RirCommandLine::parse(const QStringList& arguments) {
                          .arg(QDir::toNativeSeparators(line.request.outputFolder));
         return line;
     }
-    line.request.dataPath = OcrLanguages::dataPath();
+    line.request.dataPath = textread::dataFolder();
     const QString wanted = parser.isSet(lang) ? parser.value(lang)
                                               : OcrLanguages::forInterface(Language::storedValue());
     line.request.languages = OcrLanguages::installed(wanted, line.request.dataPath, &line.notes);

@@ -13,6 +13,7 @@
 #include "OcrBenchTexts.h"
 #include "OcrJob.h"
 #include "OcrLanguages.h"
+#include "textread/Orientation.h"
 #include "PageRecognizer.h"
 
 #include <scene/Scene.h>
@@ -123,7 +124,7 @@ double runJob(const QStringList& files, int workers, const QString& out, QString
     r.files = files;
     r.languages = QStringLiteral("eng");
     r.outputFolder = out;
-    r.dataPath = OcrLanguages::dataPath();
+    r.dataPath = textread::dataFolder();
     r.workers = workers;
     OcrJob job(r);
     QObject::connect(
@@ -158,7 +159,7 @@ int main(int argc, char** argv) {
     const QString dir = cl.isSet("keep") ? cl.value("keep") : temp.path();
     QDir().mkpath(dir);
     const int pages = cl.value("pages").toInt();
-    const QString data = OcrLanguages::dataPath();
+    const QString data = textread::dataFolder();
     std::printf("cores %d, OMP_THREAD_LIMIT=1, data %s\n", QThread::idealThreadCount(),
                 qPrintable(data));
 

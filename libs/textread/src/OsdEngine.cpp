@@ -1,5 +1,9 @@
 #include "OsdEngine.h"
 
+#include "textread/Orientation.h"
+
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
 
@@ -12,14 +16,15 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcTextRead, "miravelo.textread")
 
-QByteArray dataDir() {
-    const QByteArray env = qgetenv("TESSDATA_PREFIX");
-    if (!env.isEmpty())
-        return env;
-    return QByteArrayLiteral("/usr/share/tesseract-ocr/5/tessdata");
-}
-
 }  // namespace
+
+QString dataFolder() {
+    const QString env = qEnvironmentVariable("TESSDATA_PREFIX");
+    if (env.isEmpty())
+        return QStringLiteral("/usr/share/tesseract-ocr/5/tessdata");
+    const QString inside = QDir(env).filePath(QStringLiteral("tessdata"));
+    return QFileInfo(inside).isDir() ? inside : env;
+}
 
 OsdEngine& OsdEngine::forThisThread() {
     thread_local OsdEngine engine;
@@ -32,7 +37,7 @@ OsdEngine::~OsdEngine() {
 }
 
 bool OsdEngine::ensureLoaded() {
-    const QByteArray dir = dataDir();
+    const QByteArray dir = QFile::encodeName(dataFolder());
     if (m_tried && dir == m_dataDir)
         return m_loaded;
     m_tried = true;
@@ -41,7 +46,7 @@ bool OsdEngine::ensureLoaded() {
     if (m_api)
         m_api->End();
     m_api.reset();
-    const QString file = QString::fromLocal8Bit(dir) + QStringLiteral("/osd.traineddata");
+    const QString file = QFile::decodeName(dir) + QStringLiteral("/osd.traineddata");
     if (!QFileInfo(file).isReadable()) {
         qCWarning(lcTextRead) << "No orientation data at" << file << "- pages are left as they are";
         return false;

@@ -33,6 +33,10 @@ struct Orientation {
 // Any image format; null and tiny images have no text.
 Orientation detectOrientation(const QImage& page);
 
+// The folder of Tesseract's *.traineddata files: $TESSDATA_PREFIX (the folder itself or its
+// parent, both are in use), else the system's. Every reader of text looks its data up here.
+QString dataFolder();
+
 // page turned clockwise by turn degrees (a multiple of 90; other values leave it as it is).
 QImage turned(const QImage& page, int turn);
 
