@@ -15,10 +15,11 @@ constexpr int kGrid = 14;  // samples across the inside, each way
 constexpr int kSideSamples = 20;
 constexpr float kBand = 4.f;  // how far beside a side its inside and outside are looked at
 
-bool at(const cv::Mat& mask, cv::Point2f p, bool outside) {
+// Beyond the frame counts as not paper.
+bool at(const cv::Mat& mask, cv::Point2f p) {
     const cv::Point r(cvRound(p.x), cvRound(p.y));
     if (r.x < 0 || r.y < 0 || r.x >= mask.cols || r.y >= mask.rows)
-        return outside;
+        return false;
     return mask.at<uchar>(r) != 0;
 }
 
@@ -52,7 +53,7 @@ double PaperRegion::agreement(const Quad& q, const cv::Mat& mask) {
         for (int j = 0; j < kGrid; ++j) {
             const float u = (i + 0.5f) / kGrid, v = (j + 0.5f) / kGrid;
             const cv::Point2f top = q[0] + (q[1] - q[0]) * u, bottom = q[3] + (q[2] - q[3]) * u;
-            in += at(mask, top + (bottom - top) * v, false);
+            in += at(mask, top + (bottom - top) * v);
         }
     const double fill = double(in) / (kGrid * kGrid);
     if (fill < 0.9)
@@ -70,8 +71,8 @@ double PaperRegion::agreement(const Quad& q, const cv::Mat& mask) {
         int out = 0, inner = 0;
         for (int k = 0; k < kSideSamples; ++k) {
             const cv::Point2f p = a + (b - a) * (0.08f + 0.84f * (k + 0.5f) / kSideSamples);
-            out += !at(mask, p - n * kBand, false);
-            inner += at(mask, p + n * kBand, false);
+            out += !at(mask, p - n * kBand);
+            inner += at(mask, p + n * kBand);
         }
         // A side along the frame stands for a page running out of the picture: the region must
         // reach the frame all along it, not end on a slant short of it.
