@@ -331,8 +331,12 @@ void paperQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads)
         quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
     // The region often runs into light things beside the page; the straight stretches of its
     // rim are still the page's sides.
-    if (v.kind == OutlineDetector::Document)
-        PaperRegion::collect(mask, v.minArea, v.maxArea, quads);
+    if (v.kind != OutlineDetector::Document)
+        return;
+    PaperRegion::collect(mask, v.minArea, v.maxArea, quads);
+    const cv::Mat grey = PaperRegion::neutral(v.small);
+    dump.write("3_neutral_region", grey);
+    PaperRegion::collect(grey, v.minArea, v.maxArea, quads);
 }
 
 // View 3: a page that barely stands out (white on a light desk, or in a shadow) gives edges too

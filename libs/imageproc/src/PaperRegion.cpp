@@ -93,6 +93,26 @@ double PaperRegion::agreement(const Quad& q, const cv::Mat& mask) {
     return outside < 0.75 ? 0 : fill * outside;
 }
 
+cv::Mat PaperRegion::neutral(const cv::Mat& small) {
+    cv::Mat mask(small.size(), CV_8U);
+    for (int y = 0; y < small.rows; ++y) {
+        const auto* s = small.ptr<cv::Vec3b>(y);
+        uchar* o = mask.ptr<uchar>(y);
+        for (int x = 0; x < small.cols; ++x) {
+            const int hi = std::max({s[x][0], s[x][1], s[x][2]});
+            const int lo = std::min({s[x][0], s[x][1], s[x][2]});
+            // Print and deep shadow are too dark to tell their colour; JPEG and a warm light
+            // tint paper a little.
+            o[x] = hi >= 60 && (hi - lo) * 100 <= std::max(12 * 100, 14 * hi) ? 255 : 0;
+        }
+    }
+    cv::morphologyEx(mask, mask, cv::MORPH_OPEN,
+                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(3, 3)));
+    cv::morphologyEx(mask, mask, cv::MORPH_CLOSE,
+                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
+    return mask;
+}
+
 void PaperRegion::collect(const cv::Mat& mask, double minArea, double maxArea,
                           std::vector<Quad>& out) {
     cv::Mat filled, rim;

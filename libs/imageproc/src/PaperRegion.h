@@ -21,6 +21,11 @@ public:
     static void collect(const cv::Mat& mask, double minArea, double maxArea,
                         std::vector<Quad>& out);
 
+    // The pixels of a grey or white colour, at any brightness: paper under a shadow keeps its
+    // colour and only darkens, so this region goes on across a shadow's edge where a threshold of
+    // brightness stops. small: the reduced photo, CV_8UC3.
+    static cv::Mat neutral(const cv::Mat& small);
+
     // How well the outline q agrees with mask: 0 when the region does not fill it or runs on
     // beyond its sides, up to 1.
     static double agreement(const Quad& q, const cv::Mat& mask);
