@@ -333,10 +333,13 @@ void paperQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads)
     // rim are still the page's sides.
     if (v.kind != OutlineDetector::Document)
         return;
-    PaperRegion::collect(mask, v.minArea, v.maxArea, quads);
+    // On a grey or white desk the neutral region is the desk itself and tells the page nothing.
     const cv::Mat grey = PaperRegion::neutral(v.small);
     dump.write("3_neutral_region", grey);
-    PaperRegion::collect(grey, v.minArea, v.maxArea, quads);
+    if (cv::countNonZero(grey) < 0.6 * grey.total())
+        PaperRegion::collect({mask, grey}, v.minArea, v.maxArea, quads);
+    else
+        PaperRegion::collect({mask}, v.minArea, v.maxArea, quads);
 }
 
 // View 3: a page that barely stands out (white on a light desk, or in a shadow) gives edges too

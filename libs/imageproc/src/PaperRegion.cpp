@@ -113,16 +113,29 @@ cv::Mat PaperRegion::neutral(const cv::Mat& small) {
     return mask;
 }
 
-void PaperRegion::collect(const cv::Mat& mask, double minArea, double maxArea,
+void PaperRegion::collect(const std::vector<cv::Mat>& masks, double minArea, double maxArea,
                           std::vector<Quad>& out) {
-    cv::Mat filled, rim;
-    fillAndRim(mask, minArea, filled, rim);
+    if (masks.empty())
+        return;
+    // The regions mostly share the page's sides: one search for lines along all their rims.
+    std::vector<cv::Mat> filled(masks.size());
+    cv::Mat rims = cv::Mat::zeros(masks[0].size(), CV_8U);
+    for (size_t i = 0; i < masks.size(); ++i) {
+        cv::Mat rim;
+        fillAndRim(masks[i], minArea, filled[i], rim);
+        rims |= rim;
+    }
     std::vector<Quad> lined;
-    LineQuads::collect(rim, std::sqrt(minArea) * 0.4, lined);
+    LineQuads::collect(rims, std::sqrt(minArea) * 0.4, lined);
     for (const auto& q : lined) {
         const double area = q.area();
-        if (area >= minArea && area <= maxArea && agreement(q, filled) > 0)
-            out.push_back(q);
+        if (area < minArea || area > maxArea)
+            continue;
+        for (const auto& f : filled)
+            if (agreement(q, f) > 0) {
+                out.push_back(q);
+                break;
+            }
     }
 }
 

@@ -16,9 +16,10 @@ using visioncore::Quad;
 // of its rim still are the page's sides.
 class PaperRegion {
 public:
-    // mask: CV_8U, non-zero on the pixels judged paper. Adds the outlines whose inside is that
-    // region and whose sides have something else beyond them (a side along the frame excepted).
-    static void collect(const cv::Mat& mask, double minArea, double maxArea,
+    // masks: CV_8U, non-zero on the pixels judged paper, each by its own measure. Adds the
+    // outlines whose inside is one of those regions and whose sides have something else beyond
+    // them (a side along the frame excepted).
+    static void collect(const std::vector<cv::Mat>& masks, double minArea, double maxArea,
                         std::vector<Quad>& out);
 
     // The pixels of a grey or white colour, at any brightness: paper under a shadow keeps its
