@@ -17,6 +17,7 @@ constexpr int kAngles = 360;  // one-degree bins over the full circle: the angle
 struct EdgeField {
     cv::Mat edges;   // CV_8U, non-zero on thin edges
     cv::Mat dx, dy;  // CV_32F gradient of the log-brightness
+    cv::Mat print;   // CV_8U, non-zero on thin dark strokes: letters, rules
 };
 
 EdgeField edgeField(const cv::Mat& grey) {
@@ -33,7 +34,11 @@ EdgeField edgeField(const cv::Mat& grey) {
     cv::Mat dx16, dy16;
     f.dx.convertTo(dx16, CV_16S);
     f.dy.convertTo(dy16, CV_16S);
-    cv::Canny(dx16, dy16, f.edges, 8, 20, true);
+    cv::Canny(dx16, dy16, f.edges, 5, 12, true);
+    cv::Mat hat;
+    cv::morphologyEx(grey, hat, cv::MORPH_BLACKHAT,
+                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(5, 5)));
+    f.print = hat > 25;
     return f;
 }
 
@@ -177,8 +182,8 @@ void bands(const cv::Mat& grey, const cv::Point2f& a, const cv::Point2f& b, cons
 // Whether the far side of a line is more paper with print on it: the gutter, or a table rule,
 // seen from one page, and not yet the book's edge. Sampled over a band beyond the line, so the
 // narrow sheet stack along a real edge does not hide a desk or cover behind it.
-bool paperBeyond(const cv::Mat& grey, const cv::Point2f& a, const cv::Point2f& b,
-                 const cv::Point2f& n, double paper, float reach) {
+bool paperBeyond(const cv::Mat& grey, const cv::Mat& print, const cv::Point2f& a,
+                 const cv::Point2f& b, const cv::Point2f& n, double paper, float reach) {
     int bright = 0, ink = 0, total = 0;
     alongSide(a, b, [&](const cv::Point2f& p) {
         for (float k = 0.3f * reach; k <= reach; k += std::max(1.f, 0.1f * reach)) {
@@ -189,7 +194,7 @@ bool paperBeyond(const cv::Mat& grey, const cv::Point2f& a, const cv::Point2f& b
             const double v = grey.at<uchar>(y, x);
             ++total;
             bright += v >= 0.7 * paper;
-            ink += v < 0.5 * paper;
+            ink += v < 0.5 * paper || print.at<uchar>(y, x);
         }
     });
     return total > 0 && bright >= 0.3 * total && ink >= 0.02 * total;
@@ -212,8 +217,8 @@ bool acceptable(const Context& c, const Line& l, const Line& before, const Line&
         return false;
     double in = 0, out = 0;
     bands(c.grey, a, b, l.n, &in, &out);
-    return coverage(c.f, a, b, l.n) >= 0.5 && out < 0.93 * in &&
-           !paperBeyond(c.grey, a, b, l.n, c.paper, c.beyond);
+    return coverage(c.f, a, b, l.n) >= 0.5 && out < 0.9 * in &&
+           !paperBeyond(c.grey, c.f.print, a, b, l.n, c.paper, c.beyond);
 }
 
 // The paper's brightness: the bright pixels of a part of the photo where the book lies.
@@ -281,8 +286,18 @@ bool SpreadLines::find(const cv::Mat& grey, Quad& spread, double* support) const
     // the middle, and each side is at some distance from it.
     const cv::Point2f centre(0.5f * W, 0.5f * H);
     const float minReach = 0.12f * float(std::min(W, H));
+    // Lines along the frame's own border (vignetting, a sensor's dark rows) are no book's.
+    auto onBorder = [&](const Line& l) {
+        for (const cv::Point2f& c : {cv::Point2f(0, 0), cv::Point2f(float(W - 1), float(H - 1))})
+            if ((l.angle % 90 == 0 || l.angle % 90 == 89 || l.angle % 90 == 1) &&
+                std::fabs(l.n.dot(c) - l.rho) < 4)
+                return true;
+        return false;
+    };
     lines.erase(std::remove_if(lines.begin(), lines.end(),
-                               [&](const Line& l) { return l.n.dot(centre) - l.rho < minReach; }),
+                               [&](const Line& l) {
+                                   return l.n.dot(centre) - l.rho < minReach || onBorder(l);
+                               }),
                 lines.end());
     if (m_dump.enabled()) {
         cv::Mat shown;
@@ -296,10 +311,20 @@ bool SpreadLines::find(const cv::Mat& grey, Quad& spread, double* support) const
     }
     if (lines.size() < 4)
         return false;
-    // The book's own direction: that of the strongest line, folded to a quarter turn.
-    const Line strongest = *std::max_element(
-        lines.begin(), lines.end(), [](const Line& a, const Line& b) { return a.votes < b.votes; });
-    const int phi = strongest.angle % 90;
+    // The book's own direction, folded to a quarter turn: the one most lines share. The page
+    // sides and the text lines all follow it, while a patterned desk's lines spread over others.
+    int phi = 0;
+    long best = -1;
+    for (int p = 0; p < 90; ++p) {
+        long sum = 0;
+        for (const Line& l : lines)
+            if (std::abs(((l.angle - p) % 90 + 135) % 90 - 45) <= 6)
+                sum += l.votes;
+        if (sum > best) {
+            best = sum;
+            phi = p;
+        }
+    }
     std::array<std::vector<Line>, 4> byDir;
     for (const Line& l : lines) {
         const int d = ((l.angle - phi) % kAngles + kAngles + 45) % kAngles / 90;
