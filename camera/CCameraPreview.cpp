@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QStyleOption>
 
+#include <algorithm>
 #include <memory>
 
 CCameraPreview::CCameraPreview(QWidget* parent) : QWidget(parent), m_label(new CCamLabel()) {
@@ -21,6 +22,8 @@ CCameraPreview::CCameraPreview(QWidget* parent) : QWidget(parent), m_label(new C
 }
 
 void CCameraPreview::UpdateCurrentControlMode(ControlMode mode) {
+    if (mode != m_mode)
+        m_steadier.reset();
     m_mode = mode;
     switch (mode) {
         case DocMode:
@@ -70,6 +73,7 @@ void CCameraPreview::ClosePreview() {
     m_label->ClearQuads();
     m_label->ResetZoom();
     m_freezeArmed = false;
+    m_steadier.reset();
 }
 
 void CCameraPreview::ShowFrame(const QImage* frame) {
@@ -123,6 +127,10 @@ void CCameraPreview::detect(const QImage* shown) {
             std::unique_ptr<int[]> points(m_processor->DetectDocCorners(frame));
             if (!points)
                 break;
+            if (std::all_of(points.get(), points.get() + 8, [](int v) { return v == 0; }))
+                m_steadier.reset();
+            else
+                m_steadier.steady(points.get(), frame->width(), frame->height());
             if (m_mode == DocMode) {
                 const int w = frame->width(), h = frame->height();
                 for (int i = 0; i < 4; ++i) {
