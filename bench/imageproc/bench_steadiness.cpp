@@ -30,6 +30,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -295,6 +296,9 @@ int main(int argc, char** argv) {
     if (photos > 0)
         done.push_back(std::move(now));
     stop();
+    // The photos take a few hundred megabytes: they go with the run.
+    std::error_code ignored;
+    std::filesystem::remove_all(folder, ignored);
     if (verbose)
         for (const Photo& p : done)
             printPhoto(p, shown[p.index]);
