@@ -206,7 +206,7 @@ private slots:
     // A page nudged by a few pixels of an 8 MP frame (no more than detection noise, for the
     // eye) leaves the drawn outline where it is; a page moved is followed at the next detection.
     void outlineHoldsStillAndFollowsAMovedPage() {
-        m_preview->SetImageProcessor(&m_processor);
+        m_preview->SetImageProcessor(m_processor);
         const QVector<int> first = show3(pageFrame(3264, 2448));
         QVERIFY(first != QVector<int>(8, 0));
         QCOMPARE(show3(pageFrame(3264, 2448, 3, 0)), first);
