@@ -4,6 +4,7 @@
 #include "Downscaler.h"
 #include "LineQuads.h"
 #include "PageEvidence.h"
+#include "PaperRegion.h"
 
 #include "visioncore/DebugDump.h"
 
@@ -328,6 +329,10 @@ void paperQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads)
     cv::findContours(mask, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
     for (const auto& c : contours)
         quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
+    // The region often runs into light things beside the page; the straight stretches of its
+    // rim are still the page's sides.
+    if (v.kind == OutlineDetector::Document)
+        PaperRegion::collect(mask, v.minArea, v.maxArea, quads);
 }
 
 // View 3: a page that barely stands out (white on a light desk, or in a shadow) gives edges too
