@@ -221,6 +221,14 @@ bool acceptable(const Context& c, const Line& l, const Line& before, const Line&
            !paperBeyond(c.grey, c.f.print, a, b, l.n, c.paper, c.beyond);
 }
 
+// The share of a side between its neighbours that lies on edges of its polarity.
+double supportBetween(const Context& c, const Line& l, const Line& before, const Line& after) {
+    cv::Point2f a, b;
+    if (!intersect(before, l, &a) || !intersect(l, after, &b))
+        return 0;
+    return coverage(c.f, a, b, l.n);
+}
+
 // The paper's brightness: the bright pixels of a part of the photo where the book lies.
 double paperLevel(const cv::Mat& grey, const cv::Rect& where) {
     const cv::Mat part = grey(where & cv::Rect(0, 0, grey.cols, grey.rows));
@@ -404,8 +412,11 @@ Quad SpreadLines::refinePage(const cv::Mat& grey, const Quad& page, int keepSide
         std::sort(near.begin(), near.end(), [&](const Line& a, const Line& b) {
             return a.n.dot(centre) - a.rho < b.n.dot(centre) - b.rho;
         });
+        // A line that the edges follow less than the side as it stands is no better a side.
+        const double held = supportBetween(c, side[s], side[(s + 3) % 4], side[(s + 1) % 4]);
         for (const Line& l : near)
-            if (acceptable(c, l, side[(s + 3) % 4], side[(s + 1) % 4])) {
+            if (acceptable(c, l, side[(s + 3) % 4], side[(s + 1) % 4]) &&
+                supportBetween(c, l, side[(s + 3) % 4], side[(s + 1) % 4]) >= held) {
                 next[s] = l;
                 break;
             }
