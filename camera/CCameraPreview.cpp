@@ -11,6 +11,7 @@
 #include <QPixmap>
 #include <QStyleOption>
 
+#include <algorithm>
 #include <memory>
 
 CCameraPreview::CCameraPreview(QWidget* parent)
@@ -30,8 +31,10 @@ CCameraPreview::CCameraPreview(QWidget* parent)
 CCameraPreview::~CCameraPreview() = default;
 
 void CCameraPreview::UpdateCurrentControlMode(ControlMode mode) {
-    if (mode != m_mode)
+    if (mode != m_mode) {
         ++m_ticket;
+        m_steadier.reset();
+    }
     m_mode = mode;
     switch (mode) {
         case DocMode:
@@ -83,6 +86,7 @@ void CCameraPreview::ClosePreview() {
     m_label->ClearQuads();
     m_label->ResetZoom();
     m_freezeArmed = false;
+    m_steadier.reset();
 }
 
 void CCameraPreview::ShowFrame(const QImage* frame) {
@@ -138,6 +142,10 @@ void CCameraPreview::showOutline(const OutlineWatcher::Found& found, int* quad) 
         case SheetMode: {
             if (!valid)
                 break;
+            if (std::all_of(quad, quad + 8, [](int v) { return v == 0; }))
+                m_steadier.reset();
+            else
+                m_steadier.steady(quad, frame.width(), frame.height());
             if (mode == DocMode) {
                 const int w = frame.width(), h = frame.height();
                 for (int i = 0; i < 4; ++i) {

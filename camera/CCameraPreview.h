@@ -1,5 +1,6 @@
 #pragma once
 
+#include "camera/OutlineSteadier.h"
 #include "camera/OutlineWatcher.h"
 #include "modes/ControlMode.h"
 
@@ -72,4 +73,5 @@ private:
     // A right click asks for the next frame: frames live in the camera's buffer, which the
     // next tick overwrites, so the one the editor gets is copied as it arrives.
     bool m_freezeArmed = false;
+    OutlineSteadier m_steadier;
 };
