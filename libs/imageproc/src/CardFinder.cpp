@@ -321,6 +321,11 @@ bool CardFinder::runsOn(cv::Point2f corner, cv::Point2f dir, double len) const {
 double CardFinder::score(const Quad& q) const {
     if (m_level <= 0 || !q.isConvex())
         return 0;
+    // A card lies whole in the picture; an outline running into the frame's edge is the desk's
+    // pattern cut off by it.
+    for (const auto& c : q)
+        if (c.x < 3 || c.y < 3 || c.x > m_small.cols - 4 || c.y > m_small.rows - 4)
+            return 0;
     double len[4];
     for (int i = 0; i < 4; ++i) {
         len[i] = cv::norm(q[size_t((i + 1) % 4)] - q[size_t(i)]);
