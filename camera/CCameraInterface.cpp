@@ -75,6 +75,9 @@ int CCameraInterface::LoadCameraLibrary(bool ext) {
         missingApi(shown);
         return -2 - missing;
     }
+    // Newer than the rest: a library without it still previews, only with older frames.
+    const L::Symbol optional[] = {L::entry("KELM_Camctl_SkipStaleFrame", m_skipStaleFrame)};
+    library.resolve(optional);
     qCDebug(lcCamera).noquote() << "load DLL KELM_Camctl.dll Success!\n\r";
     return 1;
 }
@@ -203,6 +206,7 @@ int CCameraInterface::BeginPreview(int device, int width, int height, int format
         entries.stop = m_stopPreview;
         entries.takePhoto = m_takePhoto;
         entries.status = m_getCameraStatus;
+        entries.skipStale = m_skipStaleFrame;
         m_stream = std::make_unique<PreviewStream>(entries);
         connect(m_stream.get(), &PreviewStream::started, this, &CCameraInterface::streamStarted);
         connect(m_stream.get(), &PreviewStream::frameReady, this, &CCameraInterface::frameReady);

@@ -102,6 +102,7 @@ private:
     PropFn* m_setCameraProp = nullptr;
     IntFn* m_getCameraStatus = nullptr;
     IntFn* m_bgr2rgb = nullptr;
+    IntFn* m_skipStaleFrame = nullptr;
 
     KELM_CamInit m_initBlock{1, 0, 0};
     KELM_CamDevice m_devices[KELM_CAMCTL_MAX_DEVICES];

@@ -1,6 +1,7 @@
 #include "camera/CCameraPreview.h"
 
 #include "camera/CCamLabel.h"
+#include "camera/OutlineWatcher.h"
 #include "modes/ImageProcessor.h"
 
 #include <QContextMenuEvent>
@@ -10,9 +11,16 @@
 #include <QPixmap>
 #include <QStyleOption>
 
+#include <algorithm>
 #include <memory>
 
-CCameraPreview::CCameraPreview(QWidget* parent) : QWidget(parent), m_label(new CCamLabel()) {
+CCameraPreview::CCameraPreview(QWidget* parent)
+    : QWidget(parent), m_label(new CCamLabel()), m_watcher(std::make_unique<OutlineWatcher>()) {
+    connect(m_watcher.get(), &OutlineWatcher::detected, this,
+            [this](const OutlineWatcher::Found& f) {
+                std::array<int, 8> quad = f.quad;
+                showOutline(f, quad.data());
+            });
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(m_label, 0, 0);
@@ -20,7 +28,13 @@ CCameraPreview::CCameraPreview(QWidget* parent) : QWidget(parent), m_label(new C
     setStyleSheet("background-color:#1F242A;");
 }
 
+CCameraPreview::~CCameraPreview() = default;
+
 void CCameraPreview::UpdateCurrentControlMode(ControlMode mode) {
+    if (mode != m_mode) {
+        ++m_ticket;
+        m_steadier.reset();
+    }
     m_mode = mode;
     switch (mode) {
         case DocMode:
@@ -48,8 +62,9 @@ void CCameraPreview::notOriginImgModeSlot() {
     orginSelected = false;
 }
 
-void CCameraPreview::SetImageProcessor(ImageProcessor* processor) {
-    m_processor = processor;
+void CCameraPreview::SetImageProcessor(std::shared_ptr<ImageProcessor> processor) {
+    m_processor = std::move(processor);
+    ++m_ticket;
 }
 
 void CCameraPreview::SetDeviceState(bool found) {
@@ -66,10 +81,12 @@ void CCameraPreview::ShowPicture() {
 
 void CCameraPreview::ClosePreview() {
     m_frameCounter = 0;
+    ++m_ticket;
     m_label->setVisible(false);
     m_label->ClearQuads();
     m_label->ResetZoom();
     m_freezeArmed = false;
+    m_steadier.reset();
 }
 
 void CCameraPreview::ShowFrame(const QImage* frame) {
@@ -100,33 +117,39 @@ void CCameraPreview::freeze(const QImage& frame) {
 }
 
 void CCameraPreview::detect(const QImage* shown) {
-    QImage copy = *shown;  // shares the pixels; the wrappers take a non-const image
-    QImage* frame = &copy;
     // Without the image-processing object nothing is detected and no outline is drawn.
-    if (!m_processor)
+    if (!m_processor || m_mode == ResidenceMode)
         return;
-    switch (m_mode) {
-        case IDMode: {
-            std::unique_ptr<int[]> points(m_processor->DetectCardCorners(frame));
-            if (points)
-                m_label->SetQuad(points.get());
+    m_watcher->submit(*shown, m_mode, m_ticket, m_processor);
+}
+
+void CCameraPreview::showOutline(const OutlineWatcher::Found& found, int* quad) {
+    if (found.ticket != m_ticket)
+        return;  // found for a picture that is no longer shown this way
+    const QSize frame = found.frameSize;
+    const bool valid = found.valid;
+    const ControlMode mode = found.mode;
+    switch (mode) {
+        case IDMode:
+            if (valid)
+                m_label->SetQuad(quad);
             break;
-        }
-        case BookMode: {
-            int a[8] = {}, b[8] = {};
-            if (m_processor->DetectBookCorners(frame, a, b) >= 0)
-                m_label->SetBookQuads(a, b);
+        case BookMode:
+            if (valid)
+                m_label->SetBookQuads(quad, found.second.data());
             break;
-        }
         case DocMode:
         case SheetMode: {
-            std::unique_ptr<int[]> points(m_processor->DetectDocCorners(frame));
-            if (!points)
+            if (!valid)
                 break;
-            if (m_mode == DocMode) {
-                const int w = frame->width(), h = frame->height();
+            if (std::all_of(quad, quad + 8, [](int v) { return v == 0; }))
+                m_steadier.reset();
+            else
+                m_steadier.steady(quad, frame.width(), frame.height());
+            if (mode == DocMode) {
+                const int w = frame.width(), h = frame.height();
                 for (int i = 0; i < 4; ++i) {
-                    const int x = points[2 * i], y = points[2 * i + 1];
+                    const int x = quad[2 * i], y = quad[2 * i + 1];
                     int nx = x, ny = y;
                     if (rotation == 1) {
                         nx = h - y;
@@ -138,17 +161,18 @@ void CCameraPreview::detect(const QImage* shown) {
                         nx = y;
                         ny = w - x;
                     }
-                    points[2 * i] = nx;
-                    points[2 * i + 1] = ny;
+                    quad[2 * i] = nx;
+                    quad[2 * i + 1] = ny;
                 }
             }
             const int none[8] = {};
-            m_label->SetQuad(orginSelected ? none : points.get());
+            m_label->SetQuad(orginSelected ? none : quad);
             break;
         }
         default:
             break;
     }
+    emit outlineShown();
 }
 
 void CCameraPreview::contextMenuEvent(QContextMenuEvent* event) {

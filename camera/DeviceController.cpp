@@ -79,12 +79,12 @@ bool DeviceController::loadComponents() {
     connect(m_camera.get(), &CCameraInterface::frameReady, this, &DeviceController::queryFrame);
     connect(m_camera.get(), &CCameraInterface::previewStartFinished, this,
             &DeviceController::startFinished);
-    m_processor = std::make_unique<ImageProcessor>();
+    m_processor = std::make_shared<ImageProcessor>();
     if (m_processor->Load() < 0) {
         m_log->Write(3, "Fail to Load Document Compoent");
         complete = false;
     }
-    m_preview->SetImageProcessor(m_processor.get());
+    m_preview->SetImageProcessor(m_processor);
     return complete;
 }
 

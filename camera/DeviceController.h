@@ -114,7 +114,7 @@ private:
     CameraPage* m_page;
     CCameraPreview* m_preview;
     std::unique_ptr<CCameraInterface> m_camera;
-    std::unique_ptr<ImageProcessor> m_processor;
+    std::shared_ptr<ImageProcessor> m_processor;
     QTimer* m_tickTimer;
     QTimer* m_watchTimer;  // polls the device list while the camera is away
     QString m_lostDevice;  // the camera being waited for, empty when none

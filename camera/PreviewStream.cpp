@@ -9,6 +9,10 @@ namespace {
 // How soon the library is asked again when it had nothing newer: a new frame is picked up within
 // this, far less than a camera frame, and an unanswered ask costs only a lock and a compare.
 constexpr std::chrono::milliseconds kPoll(4);
+// A frame that waited longer than this when the pace allows the next one is passed over for the
+// one after it. Decoding a large MJPG frame takes about two camera frames; one that has already
+// waited most of a frame would be three old by the time it is shown.
+constexpr int kFreshMs = 2 * int(kPoll.count());
 
 bool streamEnded(int r) {
     return r == KELM_CAMCTL_E_DEVICE_LOST || r == KELM_CAMCTL_E_STALLED ||
@@ -117,6 +121,7 @@ bool PreviewStream::runCommand(std::unique_lock<std::mutex>& lock) {
     m_captures.clear();
     m_capturesWanted = 0;
     m_captureMarked = false;
+    m_staleChecked = false;
     m_status = 0;
     m_notified = false;
     if (c.kind == Command::Start) {
@@ -141,6 +146,11 @@ void PreviewStream::fetchFrame(std::unique_lock<std::mutex>& lock, bool capture)
         m_entries.takePhoto();
         m_captureMarked = true;
     }
+    // Once per paced frame, so that a thread woken late under load still shows something.
+    if (!capture && !m_staleChecked && m_entries.skipStale) {
+        m_staleChecked = true;
+        m_entries.skipStale(kFreshMs);
+    }
     const Clock::time_point began = Clock::now();
     QImage image;
     int width = 0, height = 0, length = 0;
@@ -161,6 +171,7 @@ void PreviewStream::fetchFrame(std::unique_lock<std::mutex>& lock, bool capture)
         }
         m_due = began + m_pace;
         m_nextPoll = began;
+        m_staleChecked = false;
     } else if (streamEnded(r)) {
         m_streaming = false;  // nothing more will come until the stream is started again
     } else {

@@ -29,6 +29,7 @@ public:
     using StopFn = int();
     using PhotoFn = int();
     using StatusFn = int(int);
+    using SkipStaleFn = int(int);
 
     struct Entries {
         StartFn* start = nullptr;
@@ -36,6 +37,7 @@ public:
         StopFn* stop = nullptr;
         PhotoFn* takePhoto = nullptr;
         StatusFn* status = nullptr;
+        SkipStaleFn* skipStale = nullptr;  // optional: without it frames may wait to be decoded
     };
 
     // What take() hands over.
@@ -98,6 +100,7 @@ private:
     Clock::time_point m_nextPoll;  // the library had nothing newer: not asked again before
     int m_capturesWanted = 0;
     bool m_captureMarked = false;  // the library was told the next frame is a capture
+    bool m_staleChecked = false;   // the frame waiting when the pace allowed one was looked at
     QImage m_newest;
     QList<QImage> m_captures;
     int m_status = 0;

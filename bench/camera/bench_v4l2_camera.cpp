@@ -67,10 +67,17 @@ int main(int argc, char** argv) {
     auto* notice = window.findChild<NoticeBar*>();
     if (msUntil([&] { return device && device->previewRunning(); }) < 0)
         return 1;
+    // The figure is asked for at 8 MP, which is not the camera's largest mode.
+    auto* resolution = window.findChild<QComboBox*>("pCombo_Resolution");
+    const int eightMp = resolution->findText("3264*2448");
+    if (eightMp >= 0 && eightMp != resolution->currentIndex()) {
+        resolution->setCurrentIndex(eightMp);
+        if (msUntil([&] { return device->previewRunning(); }) < 0)
+            return 1;
+    }
     std::printf("opened %s at %s, %d fps\n",
                 qPrintable(window.findChild<QComboBox*>("pCombo_Device")->currentText()),
-                qPrintable(window.findChild<QComboBox*>("pCombo_Resolution")->currentText()),
-                FakeV4l2::get("fps"));
+                qPrintable(resolution->currentText()), FakeV4l2::get("fps"));
 
     // Age of each frame the preview shows: the camera's newest frame number against the mark in
     // the shown frame, read as soon as the label has its new picture.

@@ -21,7 +21,7 @@
     X(bgr2rgb, BGR2RGB) X(start, StartPreview) X(query, QueryFrame) X(stop, StopPreview)    \
     X(getVideo, GetVideoProp) X(setVideo, SetVideoProp) X(getCamera, GetCameraProp)         \
     X(setCamera, SetCameraProp) X(status, GetCameraStatus) X(takePhoto, TakePhoto)          \
-    X(dispose, Dispose)
+    X(dispose, Dispose) X(skipStale, SkipStaleFrame)
 // clang-format on
 
 // One loaded file driven as a client that only knows the contract would.

@@ -120,6 +120,14 @@ private slots:
         // The desk is brown: red above blue in RGB order (a swapped order would show blue).
         QVERIFY(first.r > first.b);
         QCOMPARE(api.waitFrame()[0], 1);  // and then the next one
+        // A frame that waited is passed over; one younger than the bound, or one a capture was
+        // requested for, is not.
+        QCOMPARE(api.skipStale(-1), KELM_CAMCTL_E_ARGUMENT);
+        QVERIFY(QTest::qWaitFor([&] { return api.skipStale(0) == 1; }));
+        QCOMPARE(api.skipStale(60000), KELM_CAMCTL_NO_FRAME);
+        QCOMPARE(api.takePhoto(), 1);
+        QCOMPARE(api.skipStale(0), KELM_CAMCTL_NO_FRAME);
+        QCOMPARE(api.waitFrame()[0], 1);
 
         // A second start without a stop replaces the stream (here by a YUY2 one).
         QCOMPARE(api.startAt(640, 480, KELM_CAMCTL_FORMAT_YUY2), 1);
@@ -129,6 +137,7 @@ private slots:
         QCOMPARE(api.stop(), 1);
         QCOMPARE(api.status(10), 0);
         QCOMPARE(api.queryOnce(), KELM_CAMCTL_E_NOT_RUNNING);
+        QCOMPARE(api.skipStale(0), KELM_CAMCTL_E_NOT_RUNNING);
         QCOMPARE(api.stop(), 1);  // stopping twice is harmless
 
         // Restart on the sub camera without a new Init.

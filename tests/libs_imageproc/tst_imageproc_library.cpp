@@ -30,6 +30,7 @@ private slots:
     void optimisationWhitensPaperAndKeepsInkAndColour();
     void cardIsCalibratedUprightAndComposedAtTrueSize();
     void severalPagesAndThreshold();
+    void liveOutlineHoldsStillAndFollowsTheCamera();
 };
 
 void TestImageprocLibrary::emptyDeskHasNoDocument() {
@@ -191,6 +192,45 @@ void TestImageprocLibrary::severalPagesAndThreshold() {
     // The adaptive threshold keeps the text lines black on the white page.
     QCOMPARE(bw.at<cv::Vec3b>(130, 200), cv::Vec3b(0, 0, 0));
     QCOMPARE(bw.at<cv::Vec3b>(140, 200), cv::Vec3b(255, 255, 255));
+}
+
+void TestImageprocLibrary::liveOutlineHoldsStillAndFollowsTheCamera() {
+    // Frames of a still page as the live preview sends them: fresh sensor noise each, and the
+    // picture trembling by a pixel (a camera arm does).
+    scene::Scene s = scene::render(scene::randomParams(scene::Object::Document, 41, 1632, 1224));
+    cv::RNG rng(5);
+    auto detect = [](const cv::Mat& img, int* c) {
+        return KELM_GetRectCornerPoint({img.data, img.cols, img.rows}, c, 0);
+    };
+    int first[8] = {0}, c[8] = {0};
+    for (int frame = 0; frame < 6; ++frame) {
+        cv::Mat noise(s.rgb.size(), CV_16SC3), noisy;
+        rng.fill(noise, cv::RNG::NORMAL, 0, 4);
+        cv::warpAffine(s.rgb, noisy, cv::Matx23d(1, 0, frame % 2, 0, 1, frame % 3 == 1),
+                       s.rgb.size(), cv::INTER_LINEAR, cv::BORDER_REPLICATE);
+        cv::add(noisy, noise, noisy, cv::noArray(), CV_8UC3);
+        QVERIFY(detect(noisy, frame == 0 ? first : c) > 0);
+        if (frame > 0)
+            QVERIFY2(std::equal(c, c + 8, first), qPrintable(QString::number(frame)));
+    }
+    QVERIFY(scene::quadIoU(Quad::fromCorners(first).corners(), s.truth.corners, 1632, 1224) > 0.97);
+
+    // The page moved: followed on the very next frame.
+    cv::Mat moved;
+    cv::warpAffine(s.rgb, moved, cv::Matx23d(1, 0, 30, 0, 1, 20), s.rgb.size(), cv::INTER_LINEAR,
+                   cv::BORDER_REPLICATE);
+    QVERIFY(detect(moved, c) > 0);
+    const Quad q = Quad::fromCorners(c), was = Quad::fromCorners(first);
+    for (size_t i = 0; i < 4; ++i)
+        QVERIFY(cv::norm(q[i] - was[i] - cv::Point2f(30, 20)) < 2.5);
+
+    // Another photo of the same size, and then an empty desk, get their own answers.
+    scene::Scene other = scene::render(scene::randomParams(scene::Object::Document, 7, 1632, 1224));
+    QVERIFY(detect(other.rgb, c) > 0);
+    QVERIFY(scene::quadIoU(Quad::fromCorners(c).corners(), other.truth.corners, 1632, 1224) > 0.97);
+    scene::Scene desk =
+        scene::render(scene::randomParams(scene::Object::EmptyDesk, 301, 1632, 1224));
+    QCOMPARE(detect(desk.rgb, c), short(0));
 }
 
 QTEST_GUILESS_MAIN(TestImageprocLibrary)

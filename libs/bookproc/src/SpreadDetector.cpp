@@ -1,6 +1,7 @@
 #include "SpreadDetector.h"
 
 #include "Profile.h"
+#include "SpreadLines.h"
 
 #include <opencv2/imgproc.hpp>
 
@@ -16,6 +17,9 @@ namespace {
 // The detection runs on a copy of about this many pixels on the long side: the outline is then
 // found to within a few full-resolution pixels, in a few milliseconds.
 constexpr double kWorkSide = 720.0;
+// How much darker (as a share of the paper's brightness) a column must be to pass for the
+// gutter for each unit of distance from the spread's middle.
+constexpr float kGutterOffCentre = 1.5f;
 
 cv::Point2f lineIntersection(const cv::Vec4f& a, const cv::Vec4f& b, bool* ok) {
     // Lines as (vx, vy, x0, y0) from cv::fitLine.
@@ -232,18 +236,36 @@ bool SpreadDetector::detect(const cv::Mat& rgb, Quad& left, Quad& right) const {
             found = true;
         }
     }
+    if (found) {
+        spread = completeSpread(spread, grey);
+        spread = snapToPaper(spread, grey);
+    }
+    // Where brightness alone misled (a shadow, a light desk, a picture or cable cutting the
+    // paper), the spread's straight sides tell better: keep the outline the edges support more.
+    Quad lined;
+    double lineSupport = 0;
+    if (SpreadLines(m_dump).find(grey, lined, &lineSupport) &&
+        (!found || lineSupport > SpreadLines::outlineSupport(grey, spread))) {
+        spread = lined;
+        if (!found || mask.empty()) {
+            mask = cv::Mat(grey.size(), CV_8U, cv::Scalar(0));
+            cv::fillConvexPoly(mask, spread.polygon(), cv::Scalar(255));
+        }
+        found = true;
+    }
     if (!found)
         return false;
-    spread = completeSpread(spread, grey);
-    spread = snapToPaper(spread, grey);
     cv::Point2f gTop, gBottom;
     if (!findGutter(grey, mask, spread, gTop, gBottom))
         return false;
 
     // The two pages need not share straight head and tail lines (each page lies at its own
     // tilt): settle each page's outer sides on its own, keeping the gutter.
-    Quad l = snapToPaper({spread.tl(), gTop, gBottom, spread.bl()}, grey, 1, 0.06);
-    Quad r = snapToPaper({gTop, spread.tr(), spread.br(), gBottom}, grey, 3, 0.06);
+    const SpreadLines lines(m_dump);
+    Quad l = lines.refinePage(
+        grey, snapToPaper({spread.tl(), gTop, gBottom, spread.bl()}, grey, 1, 0.06), 1);
+    Quad r = lines.refinePage(
+        grey, snapToPaper({gTop, spread.tr(), spread.br(), gBottom}, grey, 3, 0.06), 3);
     // The gutter ends stay shared: each is where the pages' head (tail) lines meet the gutter.
     auto meet = [](const cv::Point2f& a, const cv::Point2f& b) { return (a + b) * 0.5f; };
     const cv::Point2f top = meet(l.tr(), r.tl()), bottom = meet(l.br(), r.bl());
@@ -449,10 +471,16 @@ bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const 
     };
     std::vector<float> whole = columnProfile(RH / 10, RH * 9 / 10);
     const int lo = RW * 3 / 10, hi = RW * 7 / 10;
-    int g = Profile::valley(whole, lo, hi);
     std::vector<float> sorted(whole.begin() + lo, whole.begin() + hi);
     std::sort(sorted.begin(), sorted.end());
     const float median = sorted[sorted.size() / 2];
+    // The two pages are of one size, so the gutter lies near the middle of the straightened
+    // spread; a dark column far from it is more likely a picture's edge than the binding.
+    std::vector<float> cost(whole.size());
+    for (size_t x = 0; x < whole.size(); ++x)
+        cost[x] =
+            whole[x] / std::max(1.f, median) + kGutterOffCentre * std::fabs(float(x) / RW - 0.5f);
+    int g = Profile::valley(cost, lo, hi);
     bool shadow = whole[g] < 0.93f * median;
 
     // The notch the bend cuts into head and tail: how far the paper starts from the outline.

@@ -160,6 +160,15 @@ KELM_CAMCTL_API int KELM_Camctl_StartPreview(int device, int resolution);
 KELM_CAMCTL_API int KELM_Camctl_QueryFrame(unsigned char* buffer, int* width, int* height,
                                            int* length);
 
+/* Passes over the newest frame without decoding it when it arrived more than `maxAgeMs`
+ * milliseconds ago, so that the next QueryFrame delivers the frame after it. A caller that
+ * decodes more slowly than the camera sends uses it to decode a frame the moment it arrives
+ * rather than one that has already waited: what it shows is then as new as its decoding allows.
+ * Returns 1 when a frame was passed over; 0 when there was none to pass over (no frame since the
+ * last query, or the newest is younger than `maxAgeMs`); the codes of QueryFrame for a stream
+ * that ended or is not running. A frame requested with TakePhoto is never passed over. */
+KELM_CAMCTL_API int KELM_Camctl_SkipStaleFrame(int maxAgeMs);
+
 /* Stops streaming. Returns 1 (also when nothing was running), or a negative code before Init. */
 KELM_CAMCTL_API int KELM_Camctl_StopPreview(void);
 

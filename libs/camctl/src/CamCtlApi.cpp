@@ -9,6 +9,7 @@
 #include "VirtualCamera.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -273,6 +274,19 @@ KELM_CAMCTL_API int KELM_Camctl_QueryFrame(unsigned char* buffer, int* width, in
     *height = h;
     *length = w * h * 3;
     return KELM_CAMCTL_OK;
+}
+
+KELM_CAMCTL_API int KELM_Camctl_SkipStaleFrame(int maxAgeMs) {
+    if (maxAgeMs < 0)
+        return KELM_CAMCTL_E_ARGUMENT;
+    return withRunningPreview([&](Context& c) {
+        if (c.capturePending)
+            return int(KELM_CAMCTL_NO_FRAME);
+        const int r = c.store.passOverStale(c.lastSequence, std::chrono::milliseconds(maxAgeMs));
+        if (r == KELM_CAMCTL_E_DEVICE_LOST || r == KELM_CAMCTL_E_STALLED)
+            c.ended = r;
+        return r;
+    });
 }
 
 KELM_CAMCTL_API int KELM_Camctl_StopPreview(void) {

@@ -10,8 +10,10 @@ void FrameStore::publish(const RawFrame& frame) {
     filling_.width = frame.width;
     filling_.height = frame.height;
     filling_.format = frame.format;
+    const auto arrived = std::chrono::steady_clock::now();
     std::lock_guard<std::mutex> lock(mutex_);
     std::swap(newest_, filling_);
+    arrived_ = arrived;
     ++sequence_;
 }
 
@@ -42,6 +44,17 @@ int FrameStore::takeNewest(EncodedFrame& out, uint64_t& lastSequence) {
     // The reader's previous buffer becomes the stale "newest"; the sequence keeps it from ever
     // being handed out, and the next publish overwrites it.
     std::swap(out, newest_);
+    lastSequence = sequence_;
+    return KELM_CAMCTL_OK;
+}
+
+int FrameStore::passOverStale(uint64_t& lastSequence, std::chrono::milliseconds maxAge) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (ended_)
+        return ended_;
+    if (sequence_ == lastSequence || newest_.bytes.empty() ||
+        std::chrono::steady_clock::now() - arrived_ <= maxAge)
+        return KELM_CAMCTL_NO_FRAME;
     lastSequence = sequence_;
     return KELM_CAMCTL_OK;
 }

@@ -2,6 +2,7 @@
 
 #include "CameraDevice.h"
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <mutex>
@@ -34,6 +35,10 @@ public:
     // Reader: moves the newest frame into `out` if it is newer than `lastSequence`. Returns 1,
     // 0 (nothing new) or the reason the stream ended.
     int takeNewest(EncodedFrame& out, uint64_t& lastSequence);
+    // Reader: counts the newest frame as taken, without decoding it, when it arrived more than
+    // `maxAge` ago. Returns 1 when a frame was passed over, 0 when there was none to pass over
+    // (nothing new, or the newest is fresh), or the reason the stream ended.
+    int passOverStale(uint64_t& lastSequence, std::chrono::milliseconds maxAge);
 
     // 0 while the stream runs, otherwise the reason it ended.
     int ended() const;
@@ -42,7 +47,8 @@ public:
 private:
     mutable std::mutex mutex_;
     EncodedFrame newest_;
-    EncodedFrame filling_;  // capture thread only
+    EncodedFrame filling_;                           // capture thread only
+    std::chrono::steady_clock::time_point arrived_;  // of newest_
     uint64_t sequence_ = 0;
     int ended_ = 0;
 };

@@ -9,6 +9,7 @@
 #include "visioncore/DebugDump.h"
 #include "visioncore/ImageFile.h"
 #include "OutlineDetector.h"
+#include "OutlineMemory.h"
 #include "visioncore/Quad.h"
 #include "Rectifier.h"
 
@@ -112,11 +113,13 @@ short KELM_GetRectCornerPoint(SImage src, int* corners, int mode) {
         std::memset(corners, 0, 8 * sizeof(int));
         if (!validImage(src) || (mode != 0 && mode != 1))
             return 0;
+        const cv::Mat image = view(src);
         const auto found = OutlineDetector::detect(
-            view(src), mode == 1 ? OutlineDetector::Card : OutlineDetector::Document);
+            image, mode == 1 ? OutlineDetector::Card : OutlineDetector::Document);
         if (found.empty())
             return 0;
-        found[0].toCorners(corners);
+        // Called frame after frame by the live preview: the page's outline holds still.
+        (mode == 0 ? OutlineMemory::steady(image, found[0]) : found[0]).toCorners(corners);
         return 1;
     });
 }

@@ -1,9 +1,11 @@
 #include "OutlineDetector.h"
 
 #include "CardFinder.h"
+#include "CornerRefiner.h"
 #include "Downscaler.h"
 #include "LineQuads.h"
 #include "PageEvidence.h"
+#include "PaperRegion.h"
 
 #include "visioncore/DebugDump.h"
 
@@ -273,119 +275,6 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
            std::pow(0.8, borderSides);
 }
 
-// Re-measures each side on the full photo: the strongest colour step along short normals, a
-// line fitted through them with outliers dropped, corners from the intersections.
-Quad refine(const Quad& q, const cv::Mat& rgb, double reach) {
-    cv::Vec3f lines[4];
-    bool fitted[4] = {false, false, false, false};
-    const cv::Size size = rgb.size();
-    for (int i = 0; i < 4; ++i) {
-        const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
-        const double len = cv::norm(b - a);
-        if (len < 10 || nearBorder(a, b, size, 2.f))
-            continue;
-        const cv::Point2f d = (b - a) * (1.0f / float(len));
-        const cv::Point2f n(-d.y, d.x);
-        std::vector<cv::Point2f> pts;
-        const int N = 48;
-        const int R = int(std::ceil(reach));
-        std::vector<cv::Vec3f> prof(size_t(2 * R + 3));
-        for (int k = 0; k < N; ++k) {
-            const cv::Point2f p = a + (b - a) * (0.1f + 0.8f * (k + 0.5f) / N);
-            bool ok = true;
-            for (int t = -R - 1; t <= R + 1; ++t) {
-                const cv::Point2f s = p + n * float(t);
-                const int x0 = int(std::floor(s.x)), y0 = int(std::floor(s.y));
-                if (x0 < 0 || y0 < 0 || x0 + 1 >= size.width || y0 + 1 >= size.height) {
-                    ok = false;
-                    break;
-                }
-                const float fx = s.x - x0, fy = s.y - y0;
-                const cv::Vec3b& p00 = rgb.at<cv::Vec3b>(y0, x0);
-                const cv::Vec3b& p01 = rgb.at<cv::Vec3b>(y0, x0 + 1);
-                const cv::Vec3b& p10 = rgb.at<cv::Vec3b>(y0 + 1, x0);
-                const cv::Vec3b& p11 = rgb.at<cv::Vec3b>(y0 + 1, x0 + 1);
-                cv::Vec3f v;
-                for (int c = 0; c < 3; ++c)
-                    v[c] = (1 - fy) * ((1 - fx) * p00[c] + fx * p01[c]) +
-                           fy * ((1 - fx) * p10[c] + fx * p11[c]);
-                prof[size_t(t + R + 1)] = v;
-            }
-            if (!ok)
-                continue;
-            // Derivative over two pixels of the colour along the normal.
-            int bestT = 0;
-            float best = -1;
-            std::vector<float> g(size_t(2 * R + 1));
-            for (int t = -R; t <= R; ++t) {
-                const cv::Vec3f dv = prof[size_t(t + R + 2)] - prof[size_t(t + R)];
-                g[size_t(t + R)] = std::abs(dv[0]) + std::abs(dv[1]) + std::abs(dv[2]);
-                if (g[size_t(t + R)] > best)
-                    best = g[size_t(t + R)], bestT = t;
-            }
-            if (best < 12)
-                continue;
-            double off = bestT;
-            if (bestT > -R && bestT < R) {
-                const double l = g[size_t(bestT + R - 1)], c = g[size_t(bestT + R)],
-                             r = g[size_t(bestT + R + 1)];
-                const double den = l - 2 * c + r;
-                if (std::abs(den) > 1e-6)
-                    off += std::clamp(0.5 * (l - r) / den, -0.5, 0.5);
-            }
-            pts.push_back(p + n * float(off));
-        }
-        if (pts.size() < 10)
-            continue;
-        for (int iter = 0; iter < 3; ++iter) {
-            cv::Vec4f l;
-            cv::fitLine(pts, l, cv::DIST_L2, 0, 0.01, 0.01);
-            const cv::Vec3f line(-l[1], l[0], l[1] * l[2] - l[0] * l[3]);  // ax + by + c = 0
-            std::vector<float> res;
-            for (const auto& p : pts)
-                res.push_back(std::abs(line[0] * p.x + line[1] * p.y + line[2]));
-            std::vector<float> sorted = res;
-            std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2),
-                             sorted.end());
-            const float cut = std::max(1.0f, 2.5f * sorted[sorted.size() / 2]);
-            std::vector<cv::Point2f> keep;
-            for (size_t k = 0; k < pts.size(); ++k)
-                if (res[k] <= cut)
-                    keep.push_back(pts[k]);
-            lines[i] = line;
-            fitted[i] = true;
-            if (keep.size() == pts.size() || keep.size() < 8)
-                break;
-            pts = keep;
-        }
-    }
-    Quad out = q;
-    for (int i = 0; i < 4; ++i) {
-        // Corner i lies on side i-1 and side i.
-        const int a = (i + 3) % 4, b = i;
-        cv::Vec3f la, lb;
-        auto sideLine = [&](int s) {
-            if (fitted[s])
-                return lines[s];
-            const cv::Point2f p = q[size_t(s)], r = q[size_t((s + 1) % 4)];
-            return cv::Vec3f(p.y - r.y, r.x - p.x, p.x * r.y - r.x * p.y);
-        };
-        la = sideLine(a);
-        lb = sideLine(b);
-        const cv::Vec3f x = la.cross(lb);
-        if (std::abs(x[2]) < 1e-9)
-            continue;
-        const cv::Point2f c(x[0] / x[2], x[1] / x[2]);
-        if (cv::norm(c - q[size_t(i)]) < reach * 2.5)
-            out[size_t(i)] = c;
-    }
-    return out.isConvex() ? out : q;
-}
-
-}  // namespace
-
-namespace {
-
 struct Views {
     cv::Mat small, dx, dy, mag;
     double minArea = 0, maxArea = 0;
@@ -441,6 +330,10 @@ void paperQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads)
     cv::findContours(mask, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
     for (const auto& c : contours)
         quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
+    // The region often runs into light things beside the page; the straight stretches of its
+    // rim are still the page's sides.
+    if (v.kind == OutlineDetector::Document)
+        PaperRegion::collect(mask, v.minArea, v.maxArea, quads);
 }
 
 // View 3: a page that barely stands out (white on a light desk, or in a shadow) gives edges too
@@ -587,7 +480,8 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     for (auto q : chosen) {
         for (auto& p : q)
             p = cv::Point2f((p.x + 0.5f) * f - 0.5f, (p.y + 0.5f) * fy - 0.5f);
-        result.push_back(refine(q, rgb, 2.0 * f + 3).clamped(rgb.cols, rgb.rows).reordered());
+        result.push_back(
+            CornerRefiner::refine(q, rgb, 2.0 * f + 3).clamped(rgb.cols, rgb.rows).reordered());
     }
     if (dump.enabled() && !result.empty()) {
         cv::Mat vis = rgb.clone();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "visioncore/Quad.h"
+
+#include <opencv2/core.hpp>
+
+namespace imageproc {
+
+using visioncore::Quad;
+
+// Puts the corners of an outline found on a reduced copy of the photo onto the full-resolution
+// photo: each side is re-measured as the strongest colour step along short normals, a line is
+// fitted through those steps with outliers dropped, and the corners are the lines' intersections.
+class CornerRefiner {
+public:
+    // q in full-resolution pixels; reach: how far (pixels) a side may lie from where q has it.
+    // Sides along the frame's edge keep their place. Returns q when the result is not convex.
+    static Quad refine(const Quad& q, const cv::Mat& rgb, double reach);
+
+    // How much of q's outline runs along a clear colour step of the full photo, within a pixel
+    // or two: 0 (none) to 1 (all). Sides along the frame's edge are left out; an outline with
+    // no other side has 0.
+    static double support(const Quad& q, const cv::Mat& rgb);
+};
+
+}  // namespace imageproc
