@@ -153,8 +153,10 @@ std::string writeScenes(int plain, int hard, bool heldAside, std::vector<Shown>&
     std::vector<scene::VariedScene> scenes;
     std::vector<uint32_t> seeds;
     uint32_t seed = 500000u;
-    for (int i = 0; i < plain; ++i)
+    for (int i = 0; i < plain; ++i) {
+        seeds.push_back(seed);
         scenes.push_back(scene::renderVaried(scene::VariedObject::Document, seed++, lib, kW, kH));
+    }
     for (const char* kind : {"shadow", "light-desk"}) {
         // Trait draws are cheap beside the render, but a scene is only known once drawn.
         uint32_t s = 600000u + (std::strcmp(kind, "shadow") == 0 ? 0u : 50000u);

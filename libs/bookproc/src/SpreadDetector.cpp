@@ -204,6 +204,24 @@ Quad completeSpread(const Quad& q, const cv::Mat& grey) {
     return result.clamped(grey.cols, grey.rows);
 }
 
+// Where brightness alone misled (a shadow, a light desk, a picture or cable cutting the
+// paper), the spread's straight sides tell better: keeps the outline the edges support more.
+// Returns whether there is a spread at all.
+bool preferLines(const cv::Mat& grey, bool found, Quad& spread, cv::Mat& mask,
+                 const DebugDump& dump) {
+    Quad lined;
+    double lineSupport = 0;
+    if (!SpreadLines(dump).find(grey, lined, &lineSupport) ||
+        (found && lineSupport <= SpreadLines::outlineSupport(grey, spread)))
+        return found;
+    spread = lined;
+    if (!found || mask.empty()) {
+        mask = cv::Mat(grey.size(), CV_8U, cv::Scalar(0));
+        cv::fillConvexPoly(mask, spread.polygon(), cv::Scalar(255));
+    }
+    return true;
+}
+
 }  // namespace
 
 bool SpreadDetector::detect(const cv::Mat& rgb, Quad& left, Quad& right) const {
@@ -240,19 +258,7 @@ bool SpreadDetector::detect(const cv::Mat& rgb, Quad& left, Quad& right) const {
         spread = completeSpread(spread, grey);
         spread = snapToPaper(spread, grey);
     }
-    // Where brightness alone misled (a shadow, a light desk, a picture or cable cutting the
-    // paper), the spread's straight sides tell better: keep the outline the edges support more.
-    Quad lined;
-    double lineSupport = 0;
-    if (SpreadLines(m_dump).find(grey, lined, &lineSupport) &&
-        (!found || lineSupport > SpreadLines::outlineSupport(grey, spread))) {
-        spread = lined;
-        if (!found || mask.empty()) {
-            mask = cv::Mat(grey.size(), CV_8U, cv::Scalar(0));
-            cv::fillConvexPoly(mask, spread.polygon(), cv::Scalar(255));
-        }
-        found = true;
-    }
+    found = preferLines(grey, found, spread, mask, m_dump);
     if (!found)
         return false;
     cv::Point2f gTop, gBottom;

@@ -221,6 +221,14 @@ bool acceptable(const Context& c, const Line& l, const Line& before, const Line&
            !paperBeyond(c.grey, c.f.print, a, b, l.n, c.paper, c.beyond);
 }
 
+// The share of a side between its neighbours that lies on edges of its polarity.
+double supportBetween(const Context& c, const Line& l, const Line& before, const Line& after) {
+    cv::Point2f a, b;
+    if (!intersect(before, l, &a) || !intersect(l, after, &b))
+        return 0;
+    return coverage(c.f, a, b, l.n);
+}
+
 // The paper's brightness: the bright pixels of a part of the photo where the book lies.
 double paperLevel(const cv::Mat& grey, const cv::Rect& where) {
     const cv::Mat part = grey(where & cv::Rect(0, 0, grey.cols, grey.rows));
@@ -246,6 +254,67 @@ Line lineThrough(const cv::Point2f& a, const cv::Point2f& b, const cv::Point2f& 
 
 int angleBetween(int a, int b) {
     return std::abs(((a - b) % kAngles + kAngles + 180) % kAngles - 180);
+}
+
+// The book lies near the middle of the picture: its sides have the brighter side towards the
+// middle, and each side is at some distance from it. Lines along the frame's own border
+// (vignetting, a sensor's dark rows) are no book's.
+void keepAroundMiddle(std::vector<Line>& lines, int W, int H) {
+    const cv::Point2f centre(0.5f * W, 0.5f * H);
+    const float minReach = 0.12f * float(std::min(W, H));
+    auto onBorder = [&](const Line& l) {
+        for (const cv::Point2f& c : {cv::Point2f(0, 0), cv::Point2f(float(W - 1), float(H - 1))})
+            if ((l.angle % 90 == 0 || l.angle % 90 == 89 || l.angle % 90 == 1) &&
+                std::fabs(l.n.dot(c) - l.rho) < 4)
+                return true;
+        return false;
+    };
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [&](const Line& l) {
+                                   return l.n.dot(centre) - l.rho < minReach || onBorder(l);
+                               }),
+                lines.end());
+}
+
+// The book's own direction, folded to a quarter turn: the one most lines share. The page sides
+// and the text lines all follow it, while a patterned desk's lines spread over others.
+int bookDirection(const std::vector<Line>& lines) {
+    int phi = 0;
+    long best = -1;
+    for (int p = 0; p < 90; ++p) {
+        long sum = 0;
+        for (const Line& l : lines)
+            if (std::abs(((l.angle - p) % 90 + 135) % 90 - 45) <= 6)
+                sum += l.votes;
+        if (sum > best) {
+            best = sum;
+            phi = p;
+        }
+    }
+    return phi;
+}
+
+// The lines of each of the four directions around the book (phi, phi + 90, ...).
+std::array<std::vector<Line>, 4> byDirection(const std::vector<Line>& lines, int phi) {
+    std::array<std::vector<Line>, 4> byDir;
+    for (const Line& l : lines) {
+        const int d = ((l.angle - phi) % kAngles + kAngles + 45) % kAngles / 90;
+        const int off = ((l.angle - phi - 90 * d) % kAngles + kAngles + 180) % kAngles - 180;
+        if (std::abs(off) <= 25)
+            byDir[size_t(d % 4)].push_back(l);
+    }
+    return byDir;
+}
+
+void dumpLines(const DebugDump& dump, const cv::Mat& grey, const std::vector<Line>& lines) {
+    cv::Mat shown;
+    cv::cvtColor(grey, shown, cv::COLOR_GRAY2RGB);
+    for (const Line& l : lines) {
+        const cv::Point2f p = l.n * l.rho, d(-l.n.y, l.n.x);
+        cv::line(shown, p - d * 2000.f, p + d * 2000.f, cv::Scalar(0, 160, 255), 1);
+        cv::line(shown, p, p + l.n * 12.f, cv::Scalar(0, 160, 255), 2);
+    }
+    dump.write("line_candidates", shown);
 }
 
 // The spread's four sides from the lines of each of the four directions around the book.
@@ -282,56 +351,13 @@ bool SpreadLines::find(const cv::Mat& grey, Quad& spread, double* support) const
     std::vector<Line> lines = peaks(acc, rhoMax, std::max(20, int(0.12 * std::min(W, H))));
     if (lines.size() < 4)
         return false;
-    // The book lies near the middle of the picture: its sides have the brighter side towards
-    // the middle, and each side is at some distance from it.
     const cv::Point2f centre(0.5f * W, 0.5f * H);
-    const float minReach = 0.12f * float(std::min(W, H));
-    // Lines along the frame's own border (vignetting, a sensor's dark rows) are no book's.
-    auto onBorder = [&](const Line& l) {
-        for (const cv::Point2f& c : {cv::Point2f(0, 0), cv::Point2f(float(W - 1), float(H - 1))})
-            if ((l.angle % 90 == 0 || l.angle % 90 == 89 || l.angle % 90 == 1) &&
-                std::fabs(l.n.dot(c) - l.rho) < 4)
-                return true;
-        return false;
-    };
-    lines.erase(std::remove_if(lines.begin(), lines.end(),
-                               [&](const Line& l) {
-                                   return l.n.dot(centre) - l.rho < minReach || onBorder(l);
-                               }),
-                lines.end());
-    if (m_dump.enabled()) {
-        cv::Mat shown;
-        cv::cvtColor(grey, shown, cv::COLOR_GRAY2RGB);
-        for (const Line& l : lines) {
-            const cv::Point2f p = l.n * l.rho, d(-l.n.y, l.n.x);
-            cv::line(shown, p - d * 2000.f, p + d * 2000.f, cv::Scalar(0, 160, 255), 1);
-            cv::line(shown, p, p + l.n * 12.f, cv::Scalar(0, 160, 255), 2);
-        }
-        m_dump.write("line_candidates", shown);
-    }
+    keepAroundMiddle(lines, W, H);
+    if (m_dump.enabled())
+        dumpLines(m_dump, grey, lines);
     if (lines.size() < 4)
         return false;
-    // The book's own direction, folded to a quarter turn: the one most lines share. The page
-    // sides and the text lines all follow it, while a patterned desk's lines spread over others.
-    int phi = 0;
-    long best = -1;
-    for (int p = 0; p < 90; ++p) {
-        long sum = 0;
-        for (const Line& l : lines)
-            if (std::abs(((l.angle - p) % 90 + 135) % 90 - 45) <= 6)
-                sum += l.votes;
-        if (sum > best) {
-            best = sum;
-            phi = p;
-        }
-    }
-    std::array<std::vector<Line>, 4> byDir;
-    for (const Line& l : lines) {
-        const int d = ((l.angle - phi) % kAngles + kAngles + 45) % kAngles / 90;
-        const int off = ((l.angle - phi - 90 * d) % kAngles + kAngles + 180) % kAngles - 180;
-        if (std::abs(off) <= 25)
-            byDir[size_t(d % 4)].push_back(l);
-    }
+    std::array<std::vector<Line>, 4> byDir = byDirection(lines, bookDirection(lines));
     std::array<Line, 4> side;
     for (size_t d = 0; d < 4; ++d) {
         if (byDir[d].empty())
@@ -404,8 +430,11 @@ Quad SpreadLines::refinePage(const cv::Mat& grey, const Quad& page, int keepSide
         std::sort(near.begin(), near.end(), [&](const Line& a, const Line& b) {
             return a.n.dot(centre) - a.rho < b.n.dot(centre) - b.rho;
         });
+        // A line that the edges follow less than the side as it stands is no better a side.
+        const double held = supportBetween(c, side[s], side[(s + 3) % 4], side[(s + 1) % 4]);
         for (const Line& l : near)
-            if (acceptable(c, l, side[(s + 3) % 4], side[(s + 1) % 4])) {
+            if (acceptable(c, l, side[(s + 3) % 4], side[(s + 1) % 4]) &&
+                supportBetween(c, l, side[(s + 3) % 4], side[(s + 1) % 4]) >= held) {
                 next[s] = l;
                 break;
             }

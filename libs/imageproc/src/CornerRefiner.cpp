@@ -176,7 +176,7 @@ bool measureSide(const cv::Mat& rgb, cv::Point2f a, cv::Point2f b, double reach,
 }  // namespace
 
 double CornerRefiner::support(const Quad& q, const cv::Mat& rgb) {
-    const int R = 2, N = 32;
+    const int R = 6, N = 32;
     int places = 0, onStep = 0;
     std::vector<cv::Vec3f> prof;
     std::vector<Step> at;
@@ -192,10 +192,9 @@ double CornerRefiner::support(const Quad& q, const cv::Mat& rgb) {
             at.clear();
             if (profile(rgb, p, n, R, prof))
                 stepsAt(prof, R, p, n, at);
-            // A clear step (not the grain of paper or desk) close to where the side runs.
-            onStep += std::any_of(at.begin(), at.end(), [&](const Step& s) {
-                return s.strength >= 24 && cv::norm(s.at - p) <= 1.5;
-            });
+            // The step across the side is the clearest in its neighbourhood: a faint page's
+            // edge still is, the grain of paper or desk along a line laid at random is not.
+            onStep += !at.empty() && cv::norm(at[0].at - p) <= 1.5;
         }
     }
     return places > 0 ? double(onStep) / places : 0.0;

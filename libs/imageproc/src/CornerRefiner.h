@@ -17,9 +17,9 @@ public:
     // Sides along the frame's edge keep their place. Returns q when the result is not convex.
     static Quad refine(const Quad& q, const cv::Mat& rgb, double reach);
 
-    // How much of q's outline runs along a clear colour step of the full photo, within a pixel
-    // or two: 0 (none) to 1 (all). Sides along the frame's edge are left out; an outline with
-    // no other side has 0.
+    // The share of places along q's sides where the clearest colour step across the side lies
+    // on it (within a pixel or two): 0 (none) to 1 (all). Sides along the frame's edge are left
+    // out; an outline with no other side has 0.
     static double support(const Quad& q, const cv::Mat& rgb);
 };
 

@@ -38,8 +38,10 @@ Quad OutlineMemory::steady(const cv::Mat& rgb, const Quad& found) {
         const Quad& before = it->second;
         if (within(found, before, band))
             return before;
-        // A near tie goes to the outline already shown.
-        if (CornerRefiner::support(before, rgb) >= 0.95 * CornerRefiner::support(found, rgb))
+        // A near tie goes to the outline already shown, if it still lies on clear edges: on a
+        // page too faint for them, where neither has any, the newest one is the better guess.
+        const double kept = CornerRefiner::support(before, rgb);
+        if (kept >= 0.5 && kept >= 0.95 * CornerRefiner::support(found, rgb))
             return before;
     }
     outlines[key] = found;
