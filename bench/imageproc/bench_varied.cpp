@@ -101,7 +101,7 @@ bool allZero(const int* c) {
 
 struct Figures {
     std::vector<double> doc, card, book, bookBoth, aspect, outlineMs, cutMs, bookMs;
-    int falseOutlines = 0, empties = 0;
+    int falseOutlines = 0, falseCards = 0, empties = 0;
     std::map<std::string, std::pair<int, int>> byTrait;  // trait -> failures, scenes
 };
 
@@ -154,6 +154,13 @@ void flatScene(Figures& f, const Libs& libs, scene::VariedObject obj, uint32_t s
             ++f.falseOutlines;
             report("false outline", verbose, "empty", seed, s.truth.traits, 0);
             saveFailure("empty", seed, s.rgb);
+        }
+        // The card search looks for smaller things and must not find them in the desk either.
+        int cc[8] = {0};
+        libs.corners(src, cc, 1);
+        if (!allZero(cc)) {
+            ++f.falseCards;
+            report("false card", verbose, "empty", seed, s.truth.traits, 0);
         }
         return;
     }
@@ -220,7 +227,8 @@ void print(const char* part, const Figures& f) {
     std::printf(
         "cut aspect error (%zu whole pages with IoU > 0.9): median %.2f %%, 90th pct %.2f %%\n",
         f.aspect.size(), 100 * percentile(f.aspect, 0.5), 100 * percentile(f.aspect, 0.9));
-    std::printf("empty desks: %d false outlines in %d\n", f.falseOutlines, f.empties);
+    std::printf("empty desks: %d false outlines in %d (card search: %d)\n", f.falseOutlines,
+                f.empties, f.falseCards);
     std::printf("identity cards (%zu): mean IoU %.4f, IoU > 0.9 on %.1f %%\n", f.card.size(),
                 mean(f.card), shareAbove(f.card, 0.9));
     std::printf("book spreads (%zu): mean page IoU %.4f, both pages > 0.9 on %.1f %%\n",

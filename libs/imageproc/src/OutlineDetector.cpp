@@ -1,5 +1,6 @@
 #include "OutlineDetector.h"
 
+#include "CardFinder.h"
 #include "CornerRefiner.h"
 #include "Downscaler.h"
 #include "LineQuads.h"
@@ -441,11 +442,17 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     std::vector<Quad> quads;
     edgeQuads(v, dump, quads);
     paperQuads(v, dump, quads);
-    if (kind == Card)
-        growCards(quads);
     std::vector<Candidate> cands;
-    for (const auto& q : quads) {
-        if (kind == Document && !PageEvidence::squareCorners(q, v.small.size()))
+    if (kind == Card) {
+        growCards(quads);
+        const CardFinder finder(v.small, v.dx, v.dy, v.mag);
+        finder.collect(quads);
+        for (const auto& q : quads)
+            if (const double s = finder.score(q); s > 0)
+                cands.push_back({q, s});
+    }
+    for (const auto& q : kind == Document ? quads : std::vector<Quad>()) {
+        if (!PageEvidence::squareCorners(q, v.small.size()))
             continue;
         const double s = scoreQuad(q, v.mag, v.small, kind, 60);
         if (s > 0)

@@ -1,0 +1,386 @@
+#include "CardFinder.h"
+
+#include "visioncore/DebugDump.h"
+
+#include <opencv2/imgproc.hpp>
+
+#include <algorithm>
+#include <cmath>
+
+namespace imageproc {
+
+namespace {
+
+// The card's short side in reduced pixels, at the smallest and largest size worth looking for:
+// a card far below the camera still spans a few per cent of the frame, one held close half of it.
+constexpr double kMinShort = 16;
+constexpr size_t kMaxLines = 70;
+constexpr size_t kMaxPairs = 160;
+
+struct Segment {
+    cv::Point2f p, d;      // a point on the line and its unit direction
+    float lo = 0, hi = 0;  // the extent of its edge pixels along d, from p
+    float length() const { return hi - lo; }
+    float along(cv::Point2f q) const { return (q - p).dot(d); }
+    float offset(cv::Point2f q) const {
+        const cv::Point2f v = q - p;
+        return v.x * d.y - v.y * d.x;
+    }
+    cv::Point2f at(float t) const { return p + d * t; }
+};
+
+struct Pair {
+    int a, b;
+    float gap;     // distance between the two lines
+    float lo, hi;  // the span of both along a's direction
+};
+
+bool crossing(const Segment& a, const Segment& b, cv::Point2f& x) {
+    const float den = a.d.x * b.d.y - a.d.y * b.d.x;
+    if (std::abs(den) < 1e-3f)
+        return false;
+    const cv::Point2f w = b.p - a.p;
+    x = a.p + a.d * ((w.x * b.d.y - w.y * b.d.x) / den);
+    return true;
+}
+
+// Edge pixels on both sides of a line along most of it: wood grain, woven cloth, a striped or
+// dotted desk, rows of text. A card's side has the desk on one side and its plain rim on the
+// other.
+bool amidTexture(const Segment& s, const cv::Mat& edges) {
+    const cv::Point2f n(-s.d.y, s.d.x);
+    const cv::Rect frame(0, 0, edges.cols, edges.rows);
+    auto hit = [&](cv::Point2f p, float sign) {
+        for (int t = 3; t <= 6; ++t) {
+            const cv::Point r(cvRound(p.x + sign * n.x * t), cvRound(p.y + sign * n.y * t));
+            if (frame.contains(r) && edges.at<uchar>(r))
+                return true;
+        }
+        return false;
+    };
+    int both = 0;
+    const int N = 12;
+    for (int k = 0; k < N; ++k) {
+        const cv::Point2f p = s.at(s.lo + s.length() * (k + 0.5f) / N);
+        both += hit(p, 1) && hit(p, -1);
+    }
+    return both > N / 2;
+}
+
+// Straight pieces of the edge map, pieces of one line joined across small gaps (a glare spot or
+// a pen over a side), longest first.
+std::vector<Segment> straightEdges(const cv::Mat& edges) {
+    std::vector<cv::Vec4i> raw;
+    cv::HoughLinesP(edges, raw, 1, CV_PI / 180, 10, kMinShort * 0.6, 2);
+    std::vector<Segment> pieces;
+    for (const auto& r : raw) {
+        const cv::Point2f a{float(r[0]), float(r[1])}, b{float(r[2]), float(r[3])};
+        const float len = float(cv::norm(b - a));
+        if (len < 1)
+            continue;
+        Segment s;
+        s.p = a;
+        s.d = (b - a) * (1 / len);
+        s.hi = len;
+        pieces.push_back(s);
+    }
+    std::sort(pieces.begin(), pieces.end(),
+              [](const Segment& x, const Segment& y) { return x.length() > y.length(); });
+    std::vector<Segment> lines;
+    const float cosTol = float(std::cos(3 * CV_PI / 180));
+    for (const auto& piece : pieces) {
+        const cv::Point2f a = piece.at(piece.lo), b = piece.at(piece.hi);
+        bool joined = false;
+        for (auto& l : lines) {
+            if (std::abs(l.d.dot(piece.d)) < cosTol || std::abs(l.offset(a)) > 2 ||
+                std::abs(l.offset(b)) > 2)
+                continue;
+            const float ta = l.along(a), tb = l.along(b);
+            const float gap = std::max(std::min(ta, tb) - l.hi, l.lo - std::max(ta, tb));
+            if (gap > std::max(8.0f, 0.3f * l.length()))
+                continue;
+            l.lo = std::min({l.lo, ta, tb});
+            l.hi = std::max({l.hi, ta, tb});
+            joined = true;
+            break;
+        }
+        if (!joined)
+            lines.push_back(piece);
+    }
+    lines.erase(std::remove_if(lines.begin(), lines.end(),
+                               [&](const Segment& s) { return amidTexture(s, edges); }),
+                lines.end());
+    std::sort(lines.begin(), lines.end(),
+              [](const Segment& x, const Segment& y) { return x.length() > y.length(); });
+    // A striped desk or a ruled pad gives many long lines of one direction; the card's other two
+    // sides run across them and must keep their place.
+    int perDirection[18] = {0};
+    std::vector<Segment> kept;
+    for (const auto& l : lines) {
+        const double angle = std::atan2(l.d.y, l.d.x) * 180 / CV_PI + 180;  // 0..360
+        int& n = perDirection[int(angle / 10) % 18];
+        if (n < 6 && kept.size() < kMaxLines) {
+            ++n;
+            kept.push_back(l);
+        }
+    }
+    return kept;
+}
+
+// Two nearly parallel lines facing each other at a distance a card's sides can have.
+std::vector<Pair> facingPairs(const std::vector<Segment>& lines, double maxGap) {
+    std::vector<Pair> pairs;
+    const float cosTol = float(std::cos(8 * CV_PI / 180));
+    for (int i = 0; i < int(lines.size()); ++i)
+        for (int j = i + 1; j < int(lines.size()); ++j) {
+            const Segment &a = lines[size_t(i)], &b = lines[size_t(j)];
+            if (std::abs(a.d.dot(b.d)) < cosTol)
+                continue;
+            const cv::Point2f mb = b.at(0.5f * (b.lo + b.hi));
+            const float gap = std::abs(a.offset(mb));
+            if (gap < kMinShort || gap > maxGap)
+                continue;
+            float blo = a.along(b.at(b.lo)), bhi = a.along(b.at(b.hi));
+            if (blo > bhi)
+                std::swap(blo, bhi);
+            const float overlap = std::min(a.hi, bhi) - std::max(a.lo, blo);
+            const float longest = std::max(a.length(), b.length());
+            // Sides of one card overlap when seen across, and no side is longer than the
+            // card's long side at this width.
+            if (overlap < 0.4f * std::min(a.length(), b.length()) ||
+                longest > gap * float(CardFinder::kAspect) * 1.2f)
+                continue;
+            pairs.push_back({i, j, gap, std::min(a.lo, blo), std::max(a.hi, bhi)});
+        }
+    std::sort(pairs.begin(), pairs.end(), [&](const Pair& x, const Pair& y) {
+        return lines[size_t(x.a)].length() + lines[size_t(x.b)].length() >
+               lines[size_t(y.a)].length() + lines[size_t(y.b)].length();
+    });
+    if (pairs.size() > kMaxPairs)
+        pairs.resize(kMaxPairs);
+    return pairs;
+}
+
+// The outline two facing lines make with the card's known proportions: the other two sides
+// stand across them, length apart, starting at `start` along the first line.
+void complete(const Segment& a, const Segment& b, float start, float length,
+              std::vector<Quad>& out) {
+    const cv::Point2f n(-a.d.y, a.d.x);
+    Segment across0, across1;
+    across0.p = a.at(start);
+    across0.d = n;
+    across1.p = a.at(start + length);
+    across1.d = n;
+    cv::Point2f c[4];
+    c[0] = across0.p;
+    c[1] = across1.p;
+    if (!crossing(b, across1, c[2]) || !crossing(b, across0, c[3]))
+        return;
+    const Quad q = Quad::ordered({c[0], c[1], c[2], c[3]});
+    if (q.isConvex(kMinShort * kMinShort))
+        out.push_back(q);
+}
+
+}  // namespace
+
+CardFinder::CardFinder(const cv::Mat& small, const cv::Mat& dx, const cv::Mat& dy,
+                       const cv::Mat& mag)
+    : m_small(small), m_dx(dx), m_dy(dy), m_mag(mag) {
+    // Most of a desk photo is the desk: its median gradient is the grain and the noise.
+    std::vector<ushort> sample;
+    sample.reserve(size_t(mag.rows / 3 + 1) * size_t(mag.cols / 3 + 1));
+    for (int y = 0; y < mag.rows; y += 3)
+        for (int x = 0; x < mag.cols; x += 3)
+            sample.push_back(mag.at<ushort>(y, x));
+    if (sample.empty())
+        return;
+    std::nth_element(sample.begin(), sample.begin() + long(sample.size() / 2), sample.end());
+    m_level = std::clamp(3.0 * sample[sample.size() / 2], 24.0, 70.0);
+}
+
+void CardFinder::collect(std::vector<Quad>& out) const {
+    if (m_level <= 0)
+        return;
+    cv::Mat edges;
+    cv::Canny(m_dx, m_dy, edges, m_level * 0.5, m_level);
+    const std::vector<Segment> lines = straightEdges(edges);
+    const visioncore::DebugDump dump("card_lines");
+    if (dump.enabled()) {
+        cv::Mat vis;
+        cv::cvtColor(edges, vis, cv::COLOR_GRAY2RGB);
+        vis /= 3;
+        for (const auto& l : lines)
+            cv::line(vis, l.at(l.lo), l.at(l.hi), cv::Scalar(255, 60, 60), 1);
+        dump.write("edges_and_lines", vis);
+    }
+    const double maxGap = 0.75 * std::min(m_small.cols, m_small.rows);
+    const std::vector<Pair> pairs = facingPairs(lines, maxGap);
+    const float cosPerp = float(std::cos(70 * CV_PI / 180));
+    for (size_t m = 0; m < pairs.size(); ++m) {
+        const Pair& p = pairs[m];
+        const Segment &a = lines[size_t(p.a)], &b = lines[size_t(p.b)];
+        // Both other sides found as lines as well.
+        for (size_t k = m + 1; k < pairs.size(); ++k) {
+            const Pair& o = pairs[k];
+            const Segment &c = lines[size_t(o.a)], &e = lines[size_t(o.b)];
+            if (std::abs(a.d.dot(c.d)) > cosPerp)
+                continue;
+            const float ratio = std::max(p.gap, o.gap) / std::min(p.gap, o.gap);
+            if (ratio < 1.25f || ratio > 2.0f)
+                continue;
+            cv::Point2f x[4];
+            if (!crossing(a, c, x[0]) || !crossing(c, b, x[1]) || !crossing(b, e, x[2]) ||
+                !crossing(e, a, x[3]))
+                continue;
+            const Quad q = Quad::ordered({x[0], x[1], x[2], x[3]});
+            if (q.isConvex(kMinShort * kMinShort))
+                out.push_back(q);
+        }
+        // Only this pair: the card's proportions place the other sides, at either end of what
+        // was seen or about its middle.
+        for (const float length : {p.gap * float(kAspect), p.gap / float(kAspect)}) {
+            const float seen = p.hi - p.lo;
+            if (length < kMinShort || seen > length * 1.15f)
+                continue;
+            complete(a, b, p.lo, length, out);
+            complete(a, b, p.hi - length, length, out);
+            complete(a, b, 0.5f * (p.lo + p.hi - length), length, out);
+        }
+    }
+}
+
+double CardFinder::sideSupport(cv::Point2f a, cv::Point2f b, double& contrast,
+                               int& contrastSamples) const {
+    const cv::Rect frame(0, 0, m_mag.cols, m_mag.rows);
+    const float len = float(cv::norm(b - a));
+    const cv::Point2f d = (b - a) * (1 / len);
+    const cv::Point2f n(-d.y, d.x);  // inwards for a clockwise outline
+    const int N = 24;
+    int supported = 0, samples = 0;
+    for (int k = 0; k < N; ++k) {
+        // The rounded corners take the ends of each side.
+        const cv::Point2f p = a + (b - a) * (0.1f + 0.8f * (k + 0.5f) / N);
+        const cv::Point in(cvRound(p.x + 3 * n.x), cvRound(p.y + 3 * n.y));
+        const cv::Point out(cvRound(p.x - 3 * n.x), cvRound(p.y - 3 * n.y));
+        if (!frame.contains(in) || !frame.contains(out))
+            continue;
+        ++samples;
+        bool hit = false;
+        for (int t = -2; t <= 2 && !hit; ++t) {
+            const cv::Point r(cvRound(p.x + n.x * t), cvRound(p.y + n.y * t));
+            if (!frame.contains(r) || m_mag.at<ushort>(r) < m_level)
+                continue;
+            // Only an edge running along the side counts, not one crossing it.
+            const float gx = m_dx.at<short>(r), gy = m_dy.at<short>(r);
+            const float across = std::abs(gx * n.x + gy * n.y);
+            hit = across * across >= 0.7f * (gx * gx + gy * gy);
+        }
+        // Edges on both sides of it as well: the side lies in a texture (fur, grain, print),
+        // which runs along any line drawn through it.
+        auto busy = [&](float sign) {
+            for (int t = 4; t <= 6; ++t) {
+                const cv::Point r(cvRound(p.x + sign * n.x * t), cvRound(p.y + sign * n.y * t));
+                if (frame.contains(r) && m_mag.at<ushort>(r) >= m_level)
+                    return true;
+            }
+            return false;
+        };
+        supported += hit;
+        m_busy += hit && busy(1) && busy(-1);
+        const cv::Vec3b ci = m_small.at<cv::Vec3b>(in), co = m_small.at<cv::Vec3b>(out);
+        contrast += std::abs(ci[0] - co[0]) + std::abs(ci[1] - co[1]) + std::abs(ci[2] - co[2]);
+        ++contrastSamples;
+    }
+    return samples < N / 2 ? -1.0 : double(supported) / samples;
+}
+
+// Whether the edge under a side goes on past its corner (the side is a piece of a longer line of
+// the desk), unless edges crowd both sides of it there as well (grain, which says nothing).
+bool CardFinder::runsOn(cv::Point2f corner, cv::Point2f dir, double len) const {
+    const cv::Point2f n(-dir.y, dir.x);
+    const cv::Rect inner(1, 1, m_mag.cols - 2, m_mag.rows - 2);
+    int on = 0, n0 = 0, beside = 0;
+    for (int k = 0; k < 8; ++k) {
+        const cv::Point2f p = corner + dir * float(len * (0.06 + 0.015 * k));
+        const cv::Point r(cvRound(p.x), cvRound(p.y));
+        const cv::Point r1(cvRound(p.x + 4 * n.x), cvRound(p.y + 4 * n.y));
+        const cv::Point r2(cvRound(p.x - 4 * n.x), cvRound(p.y - 4 * n.y));
+        if (!inner.contains(r) || !inner.contains(r1) || !inner.contains(r2))
+            continue;
+        ++n0;
+        int best = 0;
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx)
+                best = std::max(best, int(m_mag.at<ushort>(r.y + dy, r.x + dx)));
+        on += best >= m_level;
+        beside += m_mag.at<ushort>(r1) >= m_level && m_mag.at<ushort>(r2) >= m_level;
+    }
+    return n0 >= 4 && on >= n0 * 7 / 8 && beside <= n0 / 3;
+}
+
+double CardFinder::score(const Quad& q) const {
+    if (m_level <= 0 || !q.isConvex())
+        return 0;
+    // A card lies whole in the picture; an outline running into the frame's edge is the desk's
+    // pattern cut off by it.
+    for (const auto& c : q)
+        if (c.x < 3 || c.y < 3 || c.x > m_small.cols - 4 || c.y > m_small.rows - 4)
+            return 0;
+    double len[4];
+    for (int i = 0; i < 4; ++i) {
+        len[i] = cv::norm(q[size_t((i + 1) % 4)] - q[size_t(i)]);
+        if (len[i] < kMinShort * 0.8)
+            return 0;
+    }
+    for (int i = 0; i < 4; ++i) {
+        const cv::Point2f u = q[size_t((i + 3) % 4)] - q[size_t(i)],
+                          v = q[size_t((i + 1) % 4)] - q[size_t(i)];
+        if (std::abs(u.dot(v)) > 0.22 * len[i] * len[(i + 3) % 4])
+            return 0;
+    }
+    // Opposite sides of a card seen from above differ only by a little perspective.
+    if (std::max(len[0], len[2]) > 1.3 * std::min(len[0], len[2]) ||
+        std::max(len[1], len[3]) > 1.3 * std::min(len[1], len[3]))
+        return 0;
+    const double w = (len[0] + len[2]) / 2, h = (len[1] + len[3]) / 2;
+    const double ratio = std::max(w, h) / std::min(w, h);
+    if (ratio < 1.3 || ratio > 1.95)
+        return 0;
+    const double area = q.area();
+    const double frameArea = double(m_small.cols) * m_small.rows;
+    if (area < 0.01 * frameArea || area > 0.35 * frameArea)
+        return 0;
+
+    m_busy = 0;
+    double contrast = 0, support = 0, weakest = 1;
+    int contrastSamples = 0, measured = 0;
+    for (int i = 0; i < 4; ++i) {
+        const double s =
+            sideSupport(q[size_t(i)], q[size_t((i + 1) % 4)], contrast, contrastSamples);
+        if (s < 0)  // beyond the frame: a card is not cut by it, but its corner may touch it
+            continue;
+        ++measured;
+        support += s;
+        weakest = std::min(weakest, s);
+    }
+    if (measured < 3 || contrastSamples == 0)
+        return 0;
+    support /= measured;
+    contrast /= contrastSamples;
+    const double texture = double(m_busy) / contrastSamples;
+    if (support < 0.6 || weakest < 0.35 || contrast < 15 || texture > 0.6)
+        return 0;
+    int continuing = 0;
+    for (int i = 0; i < 4; ++i) {
+        const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
+        const cv::Point2f d = (b - a) * float(1 / len[i]);
+        continuing += runsOn(b, d, len[i]) + runsOn(a, -d, len[i]);
+    }
+    if (continuing >= 4)
+        return 0;
+    const double shape = std::exp(-std::pow((ratio / kAspect - 1) / 0.1, 2));
+    return shape * support * support * std::sqrt(area) * std::min(1.0, contrast / 45) *
+           (1 - texture) * std::pow(0.7, continuing);
+}
+
+}  // namespace imageproc

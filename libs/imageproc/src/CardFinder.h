@@ -1,0 +1,46 @@
+#pragma once
+
+#include "visioncore/Quad.h"
+
+#include <opencv2/core.hpp>
+
+#include <vector>
+
+namespace imageproc {
+
+using visioncore::Quad;
+
+// What is known of an ID-1 card (85.6 x 54 mm, rounded corners, lying flat) turned into outlines
+// and a judgement of them. A card is small beside the desk around it, so a textured desk or a
+// pen gives far more and longer lines than the card itself; its own edges are short straight
+// lines in pairs at a known distance, and one pair of sides with the known proportions is enough
+// to place the other pair where the desk's pattern hides it.
+class CardFinder {
+public:
+    // small: the reduced photo (CV_8UC3); dx, dy (CV_16S) and mag (CV_16U): its colour gradient.
+    // All four must outlive the finder.
+    CardFinder(const cv::Mat& small, const cv::Mat& dx, const cv::Mat& dy, const cv::Mat& mag);
+
+    // Adds outlines, in small's pixels, built from the straight edges of the picture.
+    void collect(std::vector<Quad>& out) const;
+
+    // How much q looks like a card lying on the desk (0: not at all). Comparable between the
+    // outlines of one picture only.
+    double score(const Quad& q) const;
+
+    // The card's proportions, long side over short side.
+    static constexpr double kAspect = 85.6 / 54.0;
+
+private:
+    double sideSupport(cv::Point2f a, cv::Point2f b, double& contrast, int& contrastSamples) const;
+    bool runsOn(cv::Point2f corner, cv::Point2f dir, double len) const;
+
+    const cv::Mat& m_small;
+    const cv::Mat& m_dx;
+    const cv::Mat& m_dy;
+    const cv::Mat& m_mag;
+    mutable int m_busy = 0;  // supported samples amid texture, of the outline being judged
+    double m_level = 0;      // gradient that counts as an edge: well above the desk's own grain
+};
+
+}  // namespace imageproc
