@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     const bool verbose = std::getenv("BENCH_VERBOSE") != nullptr;
 
     std::vector<double> docIoU, cardIoU, aspectErr, detectMs, cutMs, optMs, detectCpu, cutCpu,
-        optCpu;
+        optCpu, kindMs[3];
     int emptyRejected = 0, emptyTotal = 0;
     std::vector<unsigned char> out(size_t(w) * h * 3), opt(size_t(w) * h * 3);
     for (int kind = 0; kind < 3; ++kind) {
@@ -78,6 +78,7 @@ int main(int argc, char** argv) {
             KELM_GetRectCornerPoint(src, c, kind == 1 ? 1 : 0);
             detectCpu.push_back(cpuMs() - c0);
             detectMs.push_back(ms(t0));
+            kindMs[kind].push_back(detectMs.back());
             if (obj == scene::Object::EmptyDesk) {
                 ++emptyTotal;
                 if (allZero(c))
@@ -136,6 +137,8 @@ int main(int argc, char** argv) {
                 share(aspectErr, 0.03, false));
     std::printf("median wall ms: outline %.1f, cut %.1f, optimisation %.1f\n", median(detectMs),
                 median(cutMs), median(optMs));
+    std::printf("median wall ms of the outline: documents %.1f, cards %.1f, empty desks %.1f\n",
+                median(kindMs[0]), median(kindMs[1]), median(kindMs[2]));
     std::printf("median CPU ms (all threads): outline %.1f, cut %.1f, optimisation %.1f\n",
                 median(detectCpu), median(cutCpu), median(optCpu));
     return 0;
