@@ -1,5 +1,7 @@
 #include "CardFinder.h"
 
+#include "EdgeCrowding.h"
+
 #include "visioncore/DebugDump.h"
 
 #include <opencv2/imgproc.hpp>
@@ -48,23 +50,8 @@ bool crossing(const Segment& a, const Segment& b, cv::Point2f& x) {
 // dotted desk, rows of text. A card's side has the desk on one side and its plain rim on the
 // other.
 bool amidTexture(const Segment& s, const cv::Mat& edges) {
-    const cv::Point2f n(-s.d.y, s.d.x);
-    const cv::Rect frame(0, 0, edges.cols, edges.rows);
-    auto hit = [&](cv::Point2f p, float sign) {
-        for (int t = 3; t <= 6; ++t) {
-            const cv::Point r(cvRound(p.x + sign * n.x * t), cvRound(p.y + sign * n.y * t));
-            if (frame.contains(r) && edges.at<uchar>(r))
-                return true;
-        }
-        return false;
-    };
-    int both = 0;
     const int N = 12;
-    for (int k = 0; k < N; ++k) {
-        const cv::Point2f p = s.at(s.lo + s.length() * (k + 0.5f) / N);
-        both += hit(p, 1) && hit(p, -1);
-    }
-    return both > N / 2;
+    return pointsAmidEdges(s.p, s.d, s.lo, s.hi, N, 6, edges) > N / 2;
 }
 
 // Straight pieces of the edge map, pieces of one line joined across small gaps (a glare spot or

@@ -1,5 +1,7 @@
 #include "LineQuads.h"
 
+#include "EdgeCrowding.h"
+
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
@@ -43,23 +45,8 @@ bool intersect(const Line& a, const Line& b, cv::Point2f& x) {
 // sides; a sheet's edge has its plain margin on one side. Crowded lines would fill the few places
 // kept for long lines and push out a page's faint side.
 bool crowded(const Line& l, const cv::Mat& edges) {
-    const cv::Point2f n(-l.d.y, l.d.x);
-    const cv::Rect frame(0, 0, edges.cols, edges.rows);
-    auto edgeBeside = [&](cv::Point2f p, float sign) {
-        for (int t = 3; t <= 8; ++t) {
-            const cv::Point r(cvRound(p.x + sign * n.x * t), cvRound(p.y + sign * n.y * t));
-            if (frame.contains(r) && edges.at<uchar>(r))
-                return true;
-        }
-        return false;
-    };
     const int N = 16;
-    int both = 0;
-    for (int k = 0; k < N; ++k) {
-        const cv::Point2f p = l.p + l.d * (l.lo + (l.hi - l.lo) * (k + 0.5f) / N);
-        both += edgeBeside(p, 1) && edgeBeside(p, -1);
-    }
-    return both > N * 4 / 10;
+    return pointsAmidEdges(l.p, l.d, l.lo, l.hi, N, 8, edges) > N * 4 / 10;
 }
 
 // Segments that lie on one line (a side broken by a gap) become one line with their summed
