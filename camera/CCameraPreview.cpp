@@ -16,11 +16,7 @@
 
 CCameraPreview::CCameraPreview(QWidget* parent)
     : QWidget(parent), m_label(new CCamLabel()), m_watcher(std::make_unique<OutlineWatcher>()) {
-    connect(m_watcher.get(), &OutlineWatcher::detected, this,
-            [this](const OutlineWatcher::Found& f) {
-                std::array<int, 8> quad = f.quad;
-                showOutline(f, quad.data());
-            });
+    connect(m_watcher.get(), &OutlineWatcher::detected, this, &CCameraPreview::showOutline);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(m_label, 0, 0);
@@ -123,12 +119,13 @@ void CCameraPreview::detect(const QImage* shown) {
     m_watcher->submit(*shown, m_mode, m_ticket, m_processor);
 }
 
-void CCameraPreview::showOutline(const OutlineWatcher::Found& found, int* quad) {
+void CCameraPreview::showOutline(OutlineWatcher::Found found) {
     if (found.ticket != m_ticket)
         return;  // found for a picture that is no longer shown this way
     const QSize frame = found.frameSize;
     const bool valid = found.valid;
     const ControlMode mode = found.mode;
+    int* quad = found.quad.data();
     switch (mode) {
         case IDMode:
             if (valid)

@@ -56,8 +56,8 @@ protected:
 
 private:
     void detect(const QImage* frame);
-    // `quad`: the found outline, turned here with the preview.
-    void showOutline(const OutlineWatcher::Found& found, int* quad);
+    // Draws what the watcher found; taken by value because the outline is turned in place.
+    void showOutline(OutlineWatcher::Found found);
     void freeze(const QImage& frame);
 
     CCamLabel* m_label;
