@@ -31,6 +31,11 @@ bool nearBorder(cv::Point2f a, cv::Point2f b, cv::Size s, float tol);
 
 void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, double maxArea,
                       cv::Size frame, std::vector<Quad>& out) {
+    // Most contours are specks of texture or print: their box, which holds the hull, is already
+    // too small, and that is far cheaper to see than the hull.
+    const cv::Rect box = cv::boundingRect(contour);
+    if (double(box.width) * box.height < minArea)
+        return;
     std::vector<cv::Point> hull;
     cv::convexHull(contour, hull);
     const double area = cv::contourArea(hull);
