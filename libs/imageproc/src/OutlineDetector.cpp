@@ -1,6 +1,7 @@
 #include "OutlineDetector.h"
 
 #include "CardFinder.h"
+#include "ChannelRange.h"
 #include "ColourGradient.h"
 #include "CornerRefiner.h"
 #include "Downscaler.h"
@@ -282,13 +283,8 @@ void edgeQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads) 
 
 // View 2: the brightest, least coloured region (paper), at Otsu's split of min(R, G, B).
 void paperQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads) {
-    cv::Mat mn(v.small.size(), CV_8U);
-    for (int y = 0; y < v.small.rows; ++y) {
-        const auto* s = v.small.ptr<cv::Vec3b>(y);
-        uchar* o = mn.ptr<uchar>(y);
-        for (int x = 0; x < v.small.cols; ++x)
-            o[x] = std::min({s[x][0], s[x][1], s[x][2]});
-    }
+    cv::Mat mn, mx;
+    ChannelRange::compute(v.small, mn, mx);
     cv::Mat mask;
     cv::threshold(mn, mask, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
     cv::morphologyEx(mask, mask, cv::MORPH_OPEN,
@@ -305,7 +301,7 @@ void paperQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads)
     if (v.kind != OutlineDetector::Document)
         return;
     // On a grey or white desk the neutral region is the desk itself and tells the page nothing.
-    const cv::Mat grey = PaperRegion::neutral(v.small);
+    const cv::Mat grey = PaperRegion::neutral(mn, mx);
     dump.write("3_neutral_region", grey);
     if (cv::countNonZero(grey) < 0.6 * grey.total())
         PaperRegion::collect({mask, grey}, v.minArea, v.maxArea, quads);
