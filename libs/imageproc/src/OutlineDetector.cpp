@@ -1,5 +1,6 @@
 #include "OutlineDetector.h"
 
+#include "CannyEdges.h"
 #include "CardFinder.h"
 #include "ChannelRange.h"
 #include "ColourGradient.h"
@@ -254,9 +255,9 @@ struct Views {
 
 // View 1: closed colour edges at two sensitivities.
 void edgeQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads) {
+    const CannyEdges canny(v.dx, v.dy, v.mag, 30);
     for (const auto& th : {std::pair<double, double>(30, 80), std::pair<double, double>(60, 160)}) {
-        cv::Mat edges;
-        cv::Canny(v.dx, v.dy, edges, th.first, th.second);
+        cv::Mat edges = canny.edges(th.first, th.second);
         cv::dilate(edges, edges, cv::Mat());
         if (dump.enabled())
             dump.write(th.first < 50 ? "2_edges_low" : "2_edges_high", edges);
@@ -319,8 +320,7 @@ void faintQuads(const Views& v, const DebugDump& dump, cv::Mat& sdx, cv::Mat& sd
     cv::GaussianBlur(v.small, blurred, cv::Size(5, 5), 0);
     ColourGradient::compute(blurred, sdx, sdy, smag);
     const double high = sensitiveThreshold(smag);
-    cv::Mat edges;
-    cv::Canny(sdx, sdy, edges, high * 0.5, high);
+    cv::Mat edges = CannyEdges(sdx, sdy, smag, high * 0.5).edges(high * 0.5, high);
     dump.write("2_edges_faint", edges);
     LineQuads::collect(edges, std::sqrt(v.minArea) * 0.4, quads);
     cv::dilate(edges, edges, cv::Mat());
