@@ -12,10 +12,13 @@
 
 #include "visioncore/DebugDump.h"
 
+#include <opencv2/core/utility.hpp>
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <optional>
 
 namespace imageproc {
 
@@ -247,6 +250,19 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
            std::pow(0.8, borderSides);
 }
 
+// The views and their parts do not depend on each other: where OpenCV's threads have a core to
+// spare they run side by side, else one after the other. Each job writes only its own results,
+// which are joined in a fixed order afterwards, so the outcome is the same either way.
+void sideBySide(const std::vector<std::function<void()>>& jobs) {
+    cv::parallel_for_(
+        cv::Range(0, int(jobs.size())),
+        [&](const cv::Range& r) {
+            for (int i = r.start; i < r.end; ++i)
+                jobs[size_t(i)]();
+        },
+        double(jobs.size()));
+}
+
 struct Views {
     cv::Mat small, dx, dy, mag;
     double minArea = 0, maxArea = 0;
@@ -322,12 +338,17 @@ void faintQuads(const Views& v, const DebugDump& dump, cv::Mat& sdx, cv::Mat& sd
     const double high = sensitiveThreshold(smag);
     cv::Mat edges = CannyEdges(sdx, sdy, smag, high * 0.5).edges(high * 0.5, high);
     dump.write("2_edges_faint", edges);
-    LineQuads::collect(edges, std::sqrt(v.minArea) * 0.4, quads);
-    cv::dilate(edges, edges, cv::Mat());
-    std::vector<std::vector<cv::Point>> contours;
-    cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
-    for (const auto& c : contours)
-        quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
+    std::vector<Quad> contoured;
+    sideBySide({[&] { LineQuads::collect(edges, std::sqrt(v.minArea) * 0.4, quads); },
+                [&] {
+                    cv::Mat thick;
+                    cv::dilate(edges, thick, cv::Mat());
+                    std::vector<std::vector<cv::Point>> contours;
+                    cv::findContours(thick, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+                    for (const auto& c : contours)
+                        quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), contoured);
+                }});
+    quads.insert(quads.end(), contoured.begin(), contoured.end());
 }
 
 // A card whose coloured title band melts into the desk is found without it, too long for its
@@ -405,16 +426,23 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     // A card is small beside the frame of a document camera; a page may nearly fill it.
     v.maxArea = frameArea * (kind == Card ? 0.35 : 0.985);
 
-    std::vector<Quad> quads;
-    edgeQuads(v, dump, quads);
-    paperQuads(v, dump, quads);
+    std::optional<CardFinder> finder;
+    if (kind == Card)
+        finder.emplace(v.small, v.dx, v.dy, v.mag);
+    std::vector<Quad> quads, paper, cardLines;
+    sideBySide({[&] { edgeQuads(v, dump, quads); },
+                [&] {
+                    paperQuads(v, dump, paper);
+                    if (finder)
+                        finder->collect(cardLines);
+                }});
+    quads.insert(quads.end(), paper.begin(), paper.end());
     std::vector<Candidate> cands;
-    if (kind == Card) {
+    if (finder) {
         growCards(quads);
-        const CardFinder finder(v.small, v.dx, v.dy, v.mag);
-        finder.collect(quads);
+        quads.insert(quads.end(), cardLines.begin(), cardLines.end());
         for (const auto& q : quads)
-            if (const double s = finder.score(q); s > 0)
+            if (const double s = finder->score(q); s > 0)
                 cands.push_back({q, s});
     }
     for (const auto& q : kind == Document ? quads : std::vector<Quad>()) {
