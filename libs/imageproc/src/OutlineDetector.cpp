@@ -1,6 +1,7 @@
 #include "OutlineDetector.h"
 
 #include "CardFinder.h"
+#include "ColourGradient.h"
 #include "CornerRefiner.h"
 #include "Downscaler.h"
 #include "LineQuads.h"
@@ -24,42 +25,6 @@ struct Candidate {
     Quad q;
     double score = 0;
 };
-
-// Colour gradient: per pixel the Sobel derivatives of the channel with the strongest change.
-void colourGradient(const cv::Mat& small, cv::Mat& dx, cv::Mat& dy, cv::Mat& mag) {
-    std::vector<cv::Mat> ch;
-    cv::split(small, ch);
-    std::vector<cv::Mat> gx(3), gy(3);
-    for (int i = 0; i < 3; ++i) {
-        cv::Sobel(ch[size_t(i)], gx[size_t(i)], CV_16S, 1, 0, 3);
-        cv::Sobel(ch[size_t(i)], gy[size_t(i)], CV_16S, 0, 1, 3);
-    }
-    dx.create(small.size(), CV_16S);
-    dy.create(small.size(), CV_16S);
-    mag.create(small.size(), CV_16U);
-    for (int y = 0; y < small.rows; ++y) {
-        short* ox = dx.ptr<short>(y);
-        short* oy = dy.ptr<short>(y);
-        ushort* om = mag.ptr<ushort>(y);
-        const short* x0 = gx[0].ptr<short>(y);
-        const short* x1 = gx[1].ptr<short>(y);
-        const short* x2 = gx[2].ptr<short>(y);
-        const short* y0 = gy[0].ptr<short>(y);
-        const short* y1 = gy[1].ptr<short>(y);
-        const short* y2 = gy[2].ptr<short>(y);
-        for (int x = 0; x < small.cols; ++x) {
-            const int m0 = std::abs(x0[x]) + std::abs(y0[x]);
-            const int m1 = std::abs(x1[x]) + std::abs(y1[x]);
-            const int m2 = std::abs(x2[x]) + std::abs(y2[x]);
-            if (m0 >= m1 && m0 >= m2)
-                ox[x] = x0[x], oy[x] = y0[x], om[x] = ushort(m0);
-            else if (m1 >= m2)
-                ox[x] = x1[x], oy[x] = y1[x], om[x] = ushort(m1);
-            else
-                ox[x] = x2[x], oy[x] = y2[x], om[x] = ushort(m2);
-        }
-    }
-}
 
 // Four-cornered approximations of the convex hull of a contour.
 bool nearBorder(cv::Point2f a, cv::Point2f b, cv::Size s, float tol);
@@ -351,7 +316,7 @@ void faintQuads(const Views& v, const DebugDump& dump, cv::Mat& sdx, cv::Mat& sd
                 std::vector<Quad>& quads) {
     cv::Mat blurred;
     cv::GaussianBlur(v.small, blurred, cv::Size(5, 5), 0);
-    colourGradient(blurred, sdx, sdy, smag);
+    ColourGradient::compute(blurred, sdx, sdy, smag);
     const double high = sensitiveThreshold(smag);
     cv::Mat edges;
     cv::Canny(sdx, sdy, edges, high * 0.5, high);
@@ -433,7 +398,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     v.kind = kind;
     v.small = Downscaler::reduce(rgb, Downscaler::factorFor(rgb.size()));
     dump.write("1_small", v.small);
-    colourGradient(v.small, v.dx, v.dy, v.mag);
+    ColourGradient::compute(v.small, v.dx, v.dy, v.mag);
     const double frameArea = double(v.small.cols) * v.small.rows;
     v.minArea = frameArea * (kind == Card ? 0.004 : 0.04);
     // A card is small beside the frame of a document camera; a page may nearly fill it.
