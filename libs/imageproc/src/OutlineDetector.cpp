@@ -6,6 +6,7 @@
 #include "ColourGradient.h"
 #include "CornerRefiner.h"
 #include "Downscaler.h"
+#include "EnclosingPage.h"
 #include "LineQuads.h"
 #include "PageEvidence.h"
 #include "PaperRegion.h"
@@ -409,6 +410,58 @@ std::vector<Quad> pick(std::vector<Candidate>& cands, int maxCount) {
     return chosen;
 }
 
+// The faint view, where the clear views found no confident outline or where the best of them
+// may be a picture or the text on a page whose own rim is faint. An outline round it with paper
+// all between the two outranks it.
+void addFaintCandidates(const Views& v, const DebugDump& dump, std::vector<Candidate>& cands) {
+    const auto best =
+        std::max_element(cands.begin(), cands.end(),
+                         [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
+    const bool sure = confident(cands, v.small.size());
+    std::optional<EnclosingPage> page;
+    double inner = 0;
+    if (best != cands.end()) {
+        page.emplace(v.small, best->q);
+        inner = best->score;
+        if (!page->possible())
+            page.reset();
+    }
+    if (sure && !page)
+        return;
+    std::vector<Quad> quads;
+    cv::Mat sdx, sdy, smag;
+    faintQuads(v, dump, sdx, sdy, smag, quads);
+    // The outlines grown from the inner one have shown their steps and their paper already.
+    const size_t grown = quads.size();
+    if (page)
+        page->collect(quads);
+    const double faint = sensitiveThreshold(smag);
+    for (size_t k = 0; k < quads.size(); ++k) {
+        const Quad& q = quads[k];
+        // An outline of faint edges must run along them on the smoothed picture instead.
+        // A side in a shadow is faint while the others are clear, so the better of the two
+        // measures counts (the faint one a little less). That one counts the edge as Canny's
+        // weaker threshold does: the candidate has earned its place by its steps already.
+        // Faint lines ending at the frame's edge are as often the desk's own pattern or
+        // things lying on it; a page cut by the frame shows clear edges to the other views.
+        bool atFrame = false;
+        for (int i = 0; i < 4; ++i)
+            atFrame =
+                atFrame || nearBorder(q[size_t(i)], q[size_t((i + 1) % 4)], v.small.size(), 6.f);
+        if (atFrame || (k < grown && !PageEvidence::earned(q, v.small, sdx, sdy, smag, faint)))
+            continue;
+        double s = scoreQuad(q, v.mag, v.small, v.kind, 60);
+        s = std::max(s, 0.95 * scoreQuad(q, smag, v.small, v.kind, 0.5 * faint));
+        if (s <= 0)
+            continue;
+        if (page && page->encloses(q))
+            s += inner;
+        else if (sure)
+            continue;
+        cands.push_back({q, s});
+    }
+}
+
 }  // namespace
 
 std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int maxCount) {
@@ -452,30 +505,8 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         if (s > 0)
             cands.push_back({q, s});
     }
-    if (kind == Document && !confident(cands, v.small.size())) {
-        quads.clear();
-        cv::Mat sdx, sdy, smag;
-        faintQuads(v, dump, sdx, sdy, smag, quads);
-        const double faint = sensitiveThreshold(smag);
-        for (const auto& q : quads) {
-            // An outline of faint edges must run along them on the smoothed picture instead.
-            // A side in a shadow is faint while the others are clear, so the better of the two
-            // measures counts (the faint one a little less). That one counts the edge as Canny's
-            // weaker threshold does: the candidate has earned its place by its steps already.
-            // Faint lines ending at the frame's edge are as often the desk's own pattern or
-            // things lying on it; a page cut by the frame shows clear edges to the other views.
-            bool atFrame = false;
-            for (int i = 0; i < 4; ++i)
-                atFrame = atFrame ||
-                          nearBorder(q[size_t(i)], q[size_t((i + 1) % 4)], v.small.size(), 6.f);
-            if (atFrame || !PageEvidence::earned(q, v.small, sdx, sdy, smag, faint))
-                continue;
-            double s = scoreQuad(q, v.mag, v.small, kind, 60);
-            s = std::max(s, 0.95 * scoreQuad(q, smag, v.small, kind, 0.5 * faint));
-            if (s > 0)
-                cands.push_back({q, s});
-        }
-    }
+    if (kind == Document)
+        addFaintCandidates(v, dump, cands);
     const std::vector<Quad> chosen = pick(cands, maxCount);
     const float f = float(rgb.cols) / v.small.cols, fy = float(rgb.rows) / v.small.rows;
     for (auto q : chosen) {
