@@ -327,15 +327,19 @@ void paperQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads)
         PaperRegion::collect({mask}, v.minArea, v.maxArea, quads);
 }
 
-// View 3: a page that barely stands out (white on a light desk, or in a shadow) gives edges too
-// weak for the fixed sensitivities above. Smoothed, the colour edges are measured against the
-// picture's own noise, and the long straight lines among them give outlines that survive gaps
-// (a shadow across a side, a cable over it). sdx, sdy, smag receive the smoothed gradient.
-void faintQuads(const Views& v, const DebugDump& dump, cv::Mat& sdx, cv::Mat& sdy, cv::Mat& smag,
-                std::vector<Quad>& quads) {
+// The colour gradient of the smoothed photo, in which faint edges are measured.
+void smoothGradient(const Views& v, cv::Mat& sdx, cv::Mat& sdy, cv::Mat& smag) {
     cv::Mat blurred;
     cv::GaussianBlur(v.small, blurred, cv::Size(5, 5), 0);
     ColourGradient::compute(blurred, sdx, sdy, smag);
+}
+
+// View 3: a page that barely stands out (white on a light desk, or in a shadow) gives edges too
+// weak for the fixed sensitivities above. Smoothed, the colour edges are measured against the
+// picture's own noise, and the long straight lines among them give outlines that survive gaps
+// (a shadow across a side, a cable over it).
+void faintQuads(const Views& v, const DebugDump& dump, const cv::Mat& sdx, const cv::Mat& sdy,
+                const cv::Mat& smag, std::vector<Quad>& quads) {
     const double high = sensitiveThreshold(smag);
     cv::Mat edges = CannyEdges(sdx, sdy, smag, high * 0.5).edges(high * 0.5, high);
     dump.write("2_edges_faint", edges);
@@ -430,7 +434,10 @@ void addFaintCandidates(const Views& v, const DebugDump& dump, std::vector<Candi
         return;
     std::vector<Quad> quads;
     cv::Mat sdx, sdy, smag;
-    faintQuads(v, dump, sdx, sdy, smag, quads);
+    smoothGradient(v, sdx, sdy, smag);
+    // Beside a confident outline only the outlines round it are wanted.
+    if (!sure)
+        faintQuads(v, dump, sdx, sdy, smag, quads);
     // The outlines grown from the inner one have shown their steps and their paper already.
     const size_t grown = quads.size();
     if (page)
