@@ -13,6 +13,8 @@ constexpr int kRing = 24;     // samples per side round the inner outline
 constexpr int kAcross = 32;   // profiles per side in the search for the page's rim
 constexpr int kMinStep = 12;  // the least step of the channels' sum that is a sheet's rim
 
+using Profiles = std::vector<std::vector<int>>;
+
 cv::Point2f outwards(cv::Point2f a, cv::Point2f b) {
     const cv::Point2f d = (b - a) * float(1 / std::max(1e-6, cv::norm(b - a)));
     return {d.y, -d.x};  // a clockwise outline's inside is to the right of each side
@@ -68,6 +70,38 @@ bool paperRound(const cv::Mat& small, const Quad& q, bool& rimOfSheet) {
     return n >= kRing * 2 && light >= n * 3 / 4 && plain >= n * 2 / 3;
 }
 
+// Lines nearly along a side (a page's rim and the picture on it differ only by the
+// perspective), found by their count of clean steps in the profiles across the side: each step
+// votes for the lines through it, a line of a given turn at most once per profile. For each
+// distance t0 at the side's start: the most votes of a line from there, and its turn (the
+// change of distance from the first profile to the last).
+void lineSupport(const Profiles& prof, int turn, std::vector<int>& support,
+                 std::vector<int>& bend) {
+    const int reach = int(prof[0].size()), turns = 2 * turn + 1;
+    auto at = [&](int k, int t) { return t < 0 || t >= reach ? -1 : prof[size_t(k)][size_t(t)]; };
+    std::vector<int> votes(size_t(reach * turns), 0);
+    for (int k = 0; k < kAcross; ++k) {
+        int last = -2;
+        for (int t = 4; t < reach; ++t) {
+            if (!cleanStep(at(k, t - 2), at(k, t - 5), at(k, t + 2), at(k, t + 5)))
+                continue;
+            for (int u = std::max(t - 1, last + 2); u <= t + 1; ++u)
+                for (int e = -turn; e <= turn; ++e) {
+                    const int t0 = u - int(std::lround(e * (k + 0.5) / kAcross));
+                    if (t0 >= 0 && t0 < reach)
+                        ++votes[size_t(t0 * turns + e + turn)];
+                }
+            last = t;
+        }
+    }
+    support.assign(size_t(reach), 0);
+    bend.assign(size_t(reach), 0);
+    for (int t0 = 0; t0 < reach; ++t0)
+        for (int e = -turn; e <= turn; ++e)
+            if (votes[size_t(t0 * turns + e + turn)] > support[size_t(t0)])
+                support[size_t(t0)] = votes[size_t(t0 * turns + e + turn)], bend[size_t(t0)] = e;
+}
+
 bool intersect(cv::Point2f a0, cv::Point2f a1, cv::Point2f b0, cv::Point2f b1, cv::Point2f& x) {
     const cv::Point2f r = a1 - a0, s = b1 - b0;
     const float den = r.x * s.y - r.y * s.x;
@@ -100,7 +134,7 @@ std::vector<EnclosingPage::Line> EnclosingPage::linesBeyond(size_t side) const {
     const cv::Point2f a = m_inner[side], b = m_inner[(side + 1) % 4], o = outwards(a, b);
     const int reach = std::max(m_level.cols, m_level.rows) / 2;
     // Profiles outwards from points along the side; -1 beyond the frame.
-    std::vector<std::vector<int>> prof(kAcross, std::vector<int>(size_t(reach), -1));
+    Profiles prof(kAcross, std::vector<int>(size_t(reach), -1));
     const cv::Rect frame(0, 0, m_level.cols, m_level.rows);
     std::vector<cv::Point2f> base(kAcross);
     for (int k = 0; k < kAcross; ++k) {
@@ -114,26 +148,9 @@ std::vector<EnclosingPage::Line> EnclosingPage::linesBeyond(size_t side) const {
         }
     }
     auto at = [&](int k, int t) { return t < 0 || t >= reach ? -1 : prof[size_t(k)][size_t(t)]; };
-    std::vector<std::vector<uchar>> clean(kAcross, std::vector<uchar>(size_t(reach), 0));
-    for (int k = 0; k < kAcross; ++k)
-        for (int t = 4; t < reach; ++t)
-            if (cleanStep(at(k, t - 2), at(k, t - 5), at(k, t + 2), at(k, t + 5)))
-                for (int u = std::max(0, t - 1); u <= std::min(reach - 1, t + 1); ++u)
-                    clean[size_t(k)][size_t(u)] = 1;
-    // Lines nearly along the side (a page's rim and the picture on it differ only by the
-    // perspective), found by their count of clean steps.
     const int turn = std::max(2, int(0.06 * cv::norm(b - a)));
-    std::vector<int> support(size_t(reach), 0), bend(size_t(reach), 0);
-    for (int t0 = 4; t0 < reach; ++t0)
-        for (int e = -turn; e <= turn; ++e) {
-            int n = 0;
-            for (int k = 0; k < kAcross; ++k) {
-                const int t = t0 + int(std::lround(e * (k + 0.5) / kAcross));
-                n += t >= 0 && t < reach && clean[size_t(k)][size_t(t)];
-            }
-            if (n > support[size_t(t0)])
-                support[size_t(t0)] = n, bend[size_t(t0)] = e;
-        }
+    std::vector<int> support, bend;
+    lineSupport(prof, turn, support, bend);
     std::vector<Line> lines{{a, b}};
     int strongest = -1, outermost = -1;
     for (int t0 = 5; t0 + 1 < reach; ++t0) {

@@ -33,8 +33,6 @@ struct Candidate {
 };
 
 // Four-cornered approximations of the convex hull of a contour.
-bool nearBorder(cv::Point2f a, cv::Point2f b, cv::Size s, float tol);
-
 void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, double maxArea,
                       cv::Size frame, std::vector<Quad>& out) {
     // Most contours are specks of texture or print: their box, which holds the hull, is already
@@ -63,7 +61,7 @@ void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, dou
             // goes, and the two sides next to it meet where the corner really is.
             for (int i = 0; i < 5; ++i) {
                 const cv::Point2f a(poly[size_t(i)]), b(poly[size_t((i + 1) % 5)]);
-                if (!nearBorder(a, b, frame, 6.f))
+                if (!PageEvidence::alongFrame(a, b, frame))
                     continue;
                 const cv::Point2f p0(poly[size_t((i + 4) % 5)]), p1(poly[size_t((i + 2) % 5)]);
                 const cv::Vec3f l0 = cv::Vec3f(p0.x, p0.y, 1).cross(cv::Vec3f(a.x, a.y, 1));
@@ -79,12 +77,6 @@ void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, dou
             }
         }
     }
-}
-
-bool nearBorder(cv::Point2f a, cv::Point2f b, cv::Size s, float tol) {
-    auto on = [&](float v, float lim) { return v < tol || v > lim - 1 - tol; };
-    return (on(a.x, float(s.width)) && on(b.x, float(s.width)) && std::abs(a.x - b.x) < 2 * tol) ||
-           (on(a.y, float(s.height)) && on(b.y, float(s.height)) && std::abs(a.y - b.y) < 2 * tol);
 }
 
 // The sensitivity for faint edges: well above what the picture's noise and grain give (most
@@ -137,7 +129,7 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     std::vector<cv::Vec3b> rim;
     for (int i = 0; i < 4; ++i) {
         const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
-        if (nearBorder(a, b, size, 6.f)) {
+        if (PageEvidence::alongFrame(a, b, size)) {
             ++borderSides;
             onBorder[i] = true;
             continue;
@@ -388,7 +380,7 @@ bool confident(const std::vector<Candidate>& cands, cv::Size frame) {
     for (const auto& c : cands) {
         double full = std::sqrt(c.q.area());
         for (int i = 0; i < 4; ++i)
-            if (nearBorder(c.q[size_t(i)], c.q[size_t((i + 1) % 4)], frame, 6.f))
+            if (PageEvidence::alongFrame(c.q[size_t(i)], c.q[size_t((i + 1) % 4)], frame))
                 full *= 0.8;
         best = std::max(best, c.score / full);
     }
@@ -453,8 +445,8 @@ void addFaintCandidates(const Views& v, const DebugDump& dump, std::vector<Candi
         // things lying on it; a page cut by the frame shows clear edges to the other views.
         bool atFrame = false;
         for (int i = 0; i < 4; ++i)
-            atFrame =
-                atFrame || nearBorder(q[size_t(i)], q[size_t((i + 1) % 4)], v.small.size(), 6.f);
+            atFrame = atFrame || PageEvidence::alongFrame(q[size_t(i)], q[size_t((i + 1) % 4)],
+                                                          v.small.size());
         if (atFrame || (k < grown && !PageEvidence::earned(q, v.small, sdx, sdy, smag, faint)))
             continue;
         double s = scoreQuad(q, v.mag, v.small, v.kind, 60);

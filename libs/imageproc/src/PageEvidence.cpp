@@ -88,6 +88,13 @@ SideEvidence measureSide(cv::Point2f a, cv::Point2f b, const cv::Mat& small, con
 
 }  // namespace
 
+bool PageEvidence::alongFrame(cv::Point2f a, cv::Point2f b, cv::Size s) {
+    const float tol = 6.f;
+    auto on = [&](float v, float lim) { return v < tol || v > lim - 1 - tol; };
+    return (on(a.x, float(s.width)) && on(b.x, float(s.width)) && std::abs(a.x - b.x) < 2 * tol) ||
+           (on(a.y, float(s.height)) && on(b.y, float(s.height)) && std::abs(a.y - b.y) < 2 * tol);
+}
+
 bool PageEvidence::earned(const Quad& q, const cv::Mat& small, const cv::Mat& dx, const cv::Mat& dy,
                           const cv::Mat& mag, double threshold) {
     if (!squareCorners(q, small.size()))

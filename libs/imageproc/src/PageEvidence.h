@@ -23,6 +23,9 @@ public:
     // changes them by a few degrees); outlines that lines of the desk or clutter happen to make
     // need not. Corners on the edge of a frame of that size are not judged.
     static bool squareCorners(const Quad& q, cv::Size frame);
+
+    // Whether the side from a to b runs along an edge of a frame of that size.
+    static bool alongFrame(cv::Point2f a, cv::Point2f b, cv::Size frame);
 };
 
 }  // namespace imageproc

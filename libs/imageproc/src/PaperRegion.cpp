@@ -1,6 +1,7 @@
 #include "PaperRegion.h"
 
 #include "LineQuads.h"
+#include "PageEvidence.h"
 
 #include <opencv2/core/hal/intrin.hpp>
 #include <opencv2/imgproc.hpp>
@@ -22,13 +23,6 @@ bool at(const cv::Mat& mask, cv::Point2f p) {
     if (r.x < 0 || r.y < 0 || r.x >= mask.cols || r.y >= mask.rows)
         return false;
     return mask.at<uchar>(r) != 0;
-}
-
-bool alongFrame(cv::Point2f a, cv::Point2f b, cv::Size s) {
-    const float tol = 6.f;
-    auto on = [&](float v, float lim) { return v < tol || v > lim - 1 - tol; };
-    return (on(a.x, float(s.width)) && on(b.x, float(s.width)) && std::abs(a.x - b.x) < 2 * tol) ||
-           (on(a.y, float(s.height)) && on(b.y, float(s.height)) && std::abs(a.y - b.y) < 2 * tol);
 }
 
 // The region with its holes (print, pictures on the page) filled, and the rims of its large parts.
@@ -77,7 +71,7 @@ double PaperRegion::agreement(const Quad& q, const cv::Mat& mask) {
         }
         // A side along the frame stands for a page running out of the picture: the region must
         // reach the frame all along it, not end on a slant short of it.
-        if (alongFrame(a, b, mask.size())) {
+        if (PageEvidence::alongFrame(a, b, mask.size())) {
             if (inner < kSideSamples * 9 / 10)
                 return 0;
             continue;
