@@ -468,7 +468,8 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         for (const auto& q : quads) {
             // An outline of faint edges must run along them on the smoothed picture instead.
             // A side in a shadow is faint while the others are clear, so the better of the two
-            // measures counts (the faint one a little less).
+            // measures counts (the faint one a little less). That one counts the edge as Canny's
+            // weaker threshold does: the candidate has earned its place by its steps already.
             // Faint lines ending at the frame's edge are as often the desk's own pattern or
             // things lying on it; a page cut by the frame shows clear edges to the other views.
             bool atFrame = false;
@@ -478,8 +479,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
             if (atFrame || !PageEvidence::earned(q, v.small, sdx, sdy, smag, faint))
                 continue;
             double s = scoreQuad(q, v.mag, v.small, kind, 60);
-            if (faint < 60)
-                s = std::max(s, 0.95 * scoreQuad(q, smag, v.small, kind, faint));
+            s = std::max(s, 0.95 * scoreQuad(q, smag, v.small, kind, 0.5 * faint));
             if (s > 0)
                 cands.push_back({q, s});
         }
