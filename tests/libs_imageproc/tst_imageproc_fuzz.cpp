@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "CannyEdges.h"
 #include "ColourGradient.h"
 #include "GuardedBuffer.h"
 #include "KELM_ImageProcessingMod.h"
@@ -17,7 +18,7 @@ class TestImageprocFuzz : public QObject {
 private slots:
     void nullAndDegenerateArguments();
     void randomCallsStayInsideTheirBuffers();
-    void colourGradientIsTheStrongestChannelsSobel();
+    void colourGradientAndEdgesMatchOpenCvs();
 };
 
 void TestImageprocFuzz::nullAndDegenerateArguments() {
@@ -110,12 +111,15 @@ void TestImageprocFuzz::randomCallsStayInsideTheirBuffers() {
 }
 
 // Pictures from one pixel up, some cut out of a larger one, with levels coarse enough for ties
-// between channels: the borders and the choice of channel are where a fault would hide.
-void TestImageprocFuzz::colourGradientIsTheStrongestChannelsSobel() {
+// between channels and neighbours: the borders, the choice of channel and the thinning of the
+// edges are where a fault would hide.
+void TestImageprocFuzz::colourGradientAndEdgesMatchOpenCvs() {
     cv::RNG rng(11);
     for (int round = 0; round < 300; ++round) {
         cv::Mat whole(1 + rng.uniform(0, 40), 1 + rng.uniform(0, 40), CV_8UC3);
         rng.fill(whole, cv::RNG::UNIFORM, 0, round % 2 ? 256 : 4);
+        if (round % 4 == 1)
+            cv::GaussianBlur(whole, whole, cv::Size(5, 5), 0);
         const cv::Mat rgb = round % 3 || whole.cols < 3 || whole.rows < 3
                                 ? whole
                                 : whole(cv::Rect(1, 1, whole.cols - 2, whole.rows - 2));
@@ -137,6 +141,12 @@ void TestImageprocFuzz::colourGradientIsTheStrongestChannelsSobel() {
                 QCOMPARE(dy.at<short>(y, x), gy[size_t(k)].at<short>(y, x));
                 QCOMPARE(int(mag.at<ushort>(y, x)), m[k]);
             }
+        const imageproc::CannyEdges edges(dx, dy, mag, 12);
+        for (const double low : {12.5, 30.0}) {
+            cv::Mat expected;
+            cv::Canny(dx, dy, expected, low, low * 2.5);
+            QCOMPARE(cv::countNonZero(edges.edges(low, low * 2.5) != expected), 0);
+        }
     }
 }
 
