@@ -4,26 +4,41 @@
 // bench adds fresh sensor noise to every frame, as a real camera would.
 //
 //   bench_steadiness [scenes = 6] [noise sigma = 3] [part = tune | held] [hard = scenes / 2]
+//                    [object = document | card]
+//   bench_steadiness --trace SEED[,SEED...] [part = tune] [frames = 8] [noise sigma = 3]
+//                    [object = document | card]
 //
-// Shows `scenes` documents of the varied desk photographs as they come, then `hard` more with a
-// shadow over the page and `hard` more on a light desk, where the outline has least to hold on
-// to. part: the tuning desk photographs or the held-aside ones (report those, never tune on them).
-// Reports, for all scenes and for each hard kind, how far the corners move between consecutive
-// frames of a still page (median, 95th percentile and largest, in pixels of the 3264 x 2448
-// frame) and after how many frames the outline has settled on a page that moved (within 2 px of
-// where it then stays): as the library's entry point returns it, and as the preview draws it
-// after its overlay filter. BENCH_VERBOSE=1 lists every frame's corners for each photo.
+// Shows `scenes` documents (or identity cards, as the preview outlines them in card mode) of the
+// varied desk photographs as they come, then `hard` more with a shadow over them and `hard` more
+// on a light desk, where the outline has least to hold on to. part: the tuning desk photographs or
+// the held-aside ones (report those, never tune on them). Reports, for all scenes and for each hard
+// kind, how far the corners move between consecutive frames of a still page (median, 95th
+// percentile and largest, in pixels of the 3264 x 2448 frame; and the largest from the 4th frame of
+// a photo on, once a moved page must have been followed) and after how many frames the outline has
+// settled on a page that moved (within 2 px of where it then stays; frames without an outline
+// before count, as the page was not followed yet): as the library's entry point returns it, and as
+// the preview draws it after its overlay filter, and how often an outline shown on a still page
+// vanished for a frame (the preview would blink). Then the worst photos with their seeds, to look
+// at one by one. BENCH_VERBOSE=1 lists every frame's corners for each photo ("-" where nothing was
+// found).
+// --trace renders the named document scenes itself, without the camera, and shows each frame by
+// frame: `frames` noisy frames still, as many moved, as many of an empty desk. Per frame the
+// outlines the detection ranks first (no memory of earlier frames) and the one the entry point
+// reports, each with its IoU against the truth (MIRAVELO_DEBUG_DUMP adds the detection's
+// intermediate images).
 // Needs the photographs of gnome-backgrounds and opencv-doc.
 
 #include "KELM_CamCtl.h"
 #include "camera/OutlineSteadier.h"
 #include "KELM_ImageProcessingMod.h"
+#include "scene/Scene.h"
 #include "scene/VariedScene.h"
 
 #include <opencv2/imgcodecs.hpp>
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -33,6 +48,7 @@
 #include <filesystem>
 #include <string>
 #include <thread>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -76,74 +92,161 @@ cv::Mat thumbnail(const cv::Mat& bgr) {
     return probe;
 }
 
-// What one photo gave while it was shown: the outline of each frame in the camera's order.
+// What one photo gave while it was shown: the outline of each frame in the camera's order, empty
+// where nothing was found.
 struct Photo {
     size_t index = 0;
-    int missed = 0;
     std::vector<std::vector<int>> raw;
     std::vector<std::vector<int>> drawn;  // the same through the preview's overlay filter
 };
 
+std::vector<std::vector<int>> found(const std::vector<std::vector<int>>& frames) {
+    std::vector<std::vector<int>> out;
+    for (const auto& f : frames)
+        if (!f.empty())
+            out.push_back(f);
+    return out;
+}
+
 void printPhoto(const Photo& p, const Shown& s) {
-    std::printf("photo %zu (seed %u%s, %s): %zu outlines, %d frames without\n", p.index, s.seed,
-                p.index % 2 ? " moved" : "", s.traits.c_str(), p.raw.size(), p.missed);
+    std::printf("photo %zu (seed %u%s, %s): %zu frames\n", p.index, s.seed,
+                p.index % 2 ? " moved" : "", s.traits.c_str(), p.raw.size());
+    const std::vector<int>* before = nullptr;
     for (size_t i = 0; i < p.raw.size(); ++i) {
         const int* c = p.raw[i].data();
         std::printf("  %3zu:", i);
+        if (p.raw[i].empty()) {
+            std::printf(" -\n");
+            continue;
+        }
         for (int k = 0; k < 4; ++k)
             std::printf(" (%4d,%4d)", c[2 * k], c[2 * k + 1]);
-        if (i > 0)
-            std::printf("  moved %.1f", cornerMove(p.raw[i - 1].data(), c));
+        if (before)
+            std::printf("  moved %.1f", cornerMove(before->data(), c));
         std::printf("\n");
+        before = &p.raw[i];
     }
 }
 
-// Frames until the outline stays within 2 px of where it ends up on this photo, and how far it
-// moves between frames meanwhile.
-void measure(const std::vector<std::vector<int>>& run, std::vector<double>& moves,
-             std::vector<double>& settle) {
-    if (run.size() < 2)
-        return;
+// What one photo's frames say: how far the outline moved between frames that had one, after how
+// many of them it stayed within 2 px of where it ends up, and how often an outline vanished.
+struct Steadiness {
+    std::vector<double> moves;
+    std::vector<double> followed;  // those from the 4th frame of the photo on
+
+    double settle = NAN;
+    int missed = 0, blinks = 0;
+};
+
+Steadiness measure(const std::vector<std::vector<int>>& frames) {
+    Steadiness m;
+    bool seen = false;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        m.missed += frames[i].empty();
+        m.blinks += seen && frames[i].empty() && !frames[i - 1].empty();
+        seen = seen || !frames[i].empty();
+    }
+    const auto run = found(frames);
+    if (run.empty())
+        return m;
+    // Settled from the frame on which the outline is where it stays, and stays there (frames
+    // without one before it count: the page was not followed yet).
     const int* rest = run.back().data();
-    int k = 0;
-    while (k < int(run.size()) && cornerMove(run[size_t(k)].data(), rest) > 2)
+    size_t k = frames.size();
+    while (k > 0 && (frames[k - 1].empty() || cornerMove(frames[k - 1].data(), rest) <= 2))
+        --k;
+    while (k < frames.size() && frames[k].empty())
         ++k;
-    settle.push_back(k + 1);
-    for (size_t i = 1; i < run.size(); ++i)
-        moves.push_back(cornerMove(run[i - 1].data(), run[i].data()));
+    m.settle = double(k + 1);
+    const std::vector<int>* before = nullptr;
+    for (size_t i = 0; i < frames.size(); ++i) {
+        if (frames[i].empty())
+            continue;
+        if (before) {
+            m.moves.push_back(cornerMove(before->data(), frames[i].data()));
+            if (i >= 3)
+                m.followed.push_back(m.moves.back());
+        }
+        before = &frames[i];
+    }
+    return m;
 }
 
 void report(const char* title, const std::vector<Photo>& done, const std::vector<Shown>& shown,
             const std::string& trait) {
-    std::vector<double> moves, settle, drawnMoves, drawnSettle;
-    int missed = 0, photos = 0;
+    std::vector<double> moves, followed, settle, drawnMoves, drawnSettle;
+    int missed = 0, blinks = 0, drawnBlinks = 0, photos = 0;
     for (const Photo& p : done) {
         if (!trait.empty() && shown[p.index].traits.find(trait) == std::string::npos)
             continue;
         ++photos;
-        missed += p.missed;
-        measure(p.raw, moves, settle);
-        measure(p.drawn, drawnMoves, drawnSettle);
+        const Steadiness raw = measure(p.raw), drawn = measure(p.drawn);
+        missed += raw.missed;
+        blinks += raw.blinks;
+        drawnBlinks += drawn.blinks;
+        moves.insert(moves.end(), raw.moves.begin(), raw.moves.end());
+        followed.insert(followed.end(), raw.followed.begin(), raw.followed.end());
+        drawnMoves.insert(drawnMoves.end(), drawn.moves.begin(), drawn.moves.end());
+        if (!std::isnan(raw.settle))
+            settle.push_back(raw.settle);
+        if (!std::isnan(drawn.settle))
+            drawnSettle.push_back(drawn.settle);
     }
     std::printf(
-        "%s: %d photos, %zu frame pairs, %d frames without an outline\n"
+        "%s: %d photos, %zu frame pairs, %d frames without an outline, %d times an outline "
+        "vanished\n"
         "  corner movement between frames of a still page: median %.2f px, 95th pct %.2f px, "
-        "largest %.2f px\n"
+        "largest %.2f px; from the 4th frame of a photo on %.2f px\n"
         "  frames until the outline settled on a newly shown (moved) page: median %.0f, "
         "largest %.0f\n",
-        title, photos, moves.size(), missed, percentile(moves, 0.5), percentile(moves, 0.95),
-        percentile(moves, 1.0), percentile(settle, 0.5), percentile(settle, 1.0));
+        title, photos, moves.size(), missed, blinks, percentile(moves, 0.5),
+        percentile(moves, 0.95), percentile(moves, 1.0), percentile(followed, 1.0),
+        percentile(settle, 0.5), percentile(settle, 1.0));
     std::printf(
         "  as the preview draws it: movement median %.2f px, 95th pct %.2f px, largest %.2f px; "
-        "settled after median %.0f, largest %.0f frames\n",
+        "settled after median %.0f, largest %.0f frames; vanished %d times\n",
         percentile(drawnMoves, 0.5), percentile(drawnMoves, 0.95), percentile(drawnMoves, 1.0),
-        percentile(drawnSettle, 0.5), percentile(drawnSettle, 1.0));
+        percentile(drawnSettle, 0.5), percentile(drawnSettle, 1.0), drawnBlinks);
+}
+
+// The photos that held least still, worst first: by largest movement, then by frames to settle,
+// then by how often the outline vanished.
+void reportWorst(const std::vector<Photo>& done, const std::vector<Shown>& shown, bool heldAside,
+                 size_t count) {
+    struct Row {
+        const Photo* photo;
+        Steadiness m;
+        double largest;
+    };
+    std::vector<Row> rows;
+    for (const Photo& p : done) {
+        Steadiness m = measure(p.raw);
+        const double largest = m.moves.empty() ? 0 : percentile(m.moves, 1.0);
+        rows.push_back({&p, std::move(m), largest});
+    }
+    auto badness = [](const Row& r) {
+        return std::make_tuple(r.largest, std::isnan(r.m.settle) ? 0 : r.m.settle, r.m.blinks);
+    };
+    std::stable_sort(rows.begin(), rows.end(),
+                     [&](const Row& a, const Row& b) { return badness(a) > badness(b); });
+    std::printf("least steady photos (%s part; --trace SEED shows one frame by frame):\n",
+                heldAside ? "held" : "tune");
+    for (size_t i = 0; i < std::min(count, rows.size()); ++i) {
+        const Row& r = rows[i];
+        const Shown& s = shown[r.photo->index];
+        std::printf(
+            "  seed %u%s (%s): %zu frames, largest move %.1f px, settled after %.0f, %d without, "
+            "vanished %d times\n",
+            s.seed, r.photo->index % 2 ? " moved" : "", s.traits.c_str(), r.photo->raw.size(),
+            r.largest, r.m.settle, r.m.missed, r.m.blinks);
+    }
 }
 
 // The photos the camera shows: each scene still, then moved by a few millimetres. First `plain`
 // documents as they come, then `hard` more of each hard kind (a shadow over the page, a light
 // desk), which are where the outline has least to hold on to.
-std::string writeScenes(int plain, int hard, bool heldAside, std::vector<Shown>& shown) {
+std::string writeScenes(scene::VariedObject object, int plain, int hard, bool heldAside,
+                        std::vector<Shown>& shown) {
     char dir[] = "/tmp/steadinessXXXXXX";
     if (!mkdtemp(dir))
         return {};
@@ -155,14 +258,13 @@ std::string writeScenes(int plain, int hard, bool heldAside, std::vector<Shown>&
     uint32_t seed = 500000u;
     for (int i = 0; i < plain; ++i) {
         seeds.push_back(seed);
-        scenes.push_back(scene::renderVaried(scene::VariedObject::Document, seed++, lib, kW, kH));
+        scenes.push_back(scene::renderVaried(object, seed++, lib, kW, kH));
     }
     for (const char* kind : {"shadow", "light-desk"}) {
         // Trait draws are cheap beside the render, but a scene is only known once drawn.
         uint32_t s = 600000u + (std::strcmp(kind, "shadow") == 0 ? 0u : 50000u);
         for (int found = 0, tries = 0; found < hard && tries < 200; ++tries) {
-            scene::VariedScene v =
-                scene::renderVaried(scene::VariedObject::Document, s++, lib, kW, kH);
+            scene::VariedScene v = scene::renderVaried(object, s++, lib, kW, kH);
             if (v.truth.traits.find(kind) == std::string::npos)
                 continue;
             scenes.push_back(std::move(v));
@@ -180,22 +282,97 @@ std::string writeScenes(int plain, int hard, bool heldAside, std::vector<Shown>&
         cv::imwrite(dir + std::string(name), bgr);
         std::snprintf(name, sizeof name, "/%03zu_b.png", i);
         cv::imwrite(dir + std::string(name), moved);
-        shown.push_back({seeds[i], scenes[i].truth.traits, thumbnail(bgr)});
+        // The camera delivers R,G,B: so are the thumbnails it is told apart by.
+        cv::cvtColor(moved, moved, cv::COLOR_BGR2RGB);
+        shown.push_back({seeds[i], scenes[i].truth.traits, thumbnail(scenes[i].rgb)});
         shown.push_back({seeds[i], scenes[i].truth.traits, thumbnail(moved)});
     }
     return dir;
 }
 
+std::array<cv::Point2f, 4> outlineOf(const int* c) {
+    // The entry points' order: top-right, bottom-left, top-left, bottom-right.
+    return {cv::Point2f(float(c[4]), float(c[5])), cv::Point2f(float(c[0]), float(c[1])),
+            cv::Point2f(float(c[6]), float(c[7])), cv::Point2f(float(c[2]), float(c[3]))};
+}
+
+// One scene frame by frame, straight into the library: still, moved, then taken away.
+void trace(uint32_t seed, const scene::PhotoLibrary& lib, int frames, double sigma, bool card) {
+    const scene::VariedScene v = scene::renderVaried(
+        card ? scene::VariedObject::Card : scene::VariedObject::Document, seed, lib, kW, kH);
+    const cv::Mat desk = scene::renderVaried(scene::VariedObject::EmptyDesk, seed, lib, kW, kH).rgb;
+    std::printf("seed %u (%s)\n", seed, v.truth.traits.c_str());
+    const cv::Point2f shift(40, 25);
+    cv::RNG rng(seed);
+    cv::Mat noise(v.rgb.size(), CV_16SC3), shown;
+    for (int f = 0; f < 3 * frames; ++f) {
+        const int stage = f / frames;  // still, moved, empty desk
+        auto truth = v.truth.corners;
+        cv::Mat picture = stage == 2 ? desk : v.rgb;
+        if (stage == 1) {
+            picture = cv::Mat();  // not into the scene's own pixels
+            cv::warpAffine(v.rgb, picture, cv::Matx23d(1, 0, shift.x, 0, 1, shift.y), v.rgb.size(),
+                           cv::INTER_LINEAR, cv::BORDER_REPLICATE);
+            for (auto& p : truth)
+                p += shift;
+        }
+        rng.fill(noise, cv::RNG::NORMAL, 0, sigma);
+        cv::add(picture, noise, shown, cv::noArray(), CV_8UC3);
+        const SImage src{shown.data, shown.cols, shown.rows};
+        int ranked[3 * 8] = {0}, c[8] = {0};
+        const int n = KELM_GetMoreRectPoint(src, ranked, 3, card);
+        std::printf("  %2d %-5s detected:", f,
+                    stage == 0   ? "still"
+                    : stage == 1 ? "moved"
+                                 : "desk");
+        for (int i = 0; i < n; ++i)
+            std::printf(" %.3f", stage == 2
+                                     ? 0.0
+                                     : scene::quadIoU(outlineOf(ranked + 8 * i), truth, kW, kH));
+        if (n <= 0)
+            std::printf(" none");
+        if (KELM_GetRectCornerPoint(src, c, card) > 0) {
+            std::printf("  reported: %.3f",
+                        stage == 2 ? 0.0 : scene::quadIoU(outlineOf(c), truth, kW, kH));
+            for (int k = 0; k < 4; ++k)
+                std::printf(" (%d,%d)", c[2 * k], c[2 * k + 1]);
+        } else {
+            std::printf("  reported: none");
+        }
+        std::printf("\n");
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 2 && std::strcmp(argv[1], "--trace") == 0) {
+        const bool held = argc > 3 && std::strcmp(argv[3], "held") == 0;
+        const int frames = argc > 4 ? std::max(1, std::atoi(argv[4])) : 8;
+        const double sigma = argc > 5 ? std::atof(argv[5]) : 3.0;
+        const bool card = argc > 6 && std::strcmp(argv[6], "card") == 0;
+        const scene::PhotoLibrary lib = scene::PhotoLibrary::load(held);
+        if (!lib.usable()) {
+            std::fprintf(stderr, "needs gnome-backgrounds and opencv-doc for the pages\n");
+            return 2;
+        }
+        for (std::string seeds = argv[2]; !seeds.empty();) {
+            const size_t comma = seeds.find(',');
+            trace(uint32_t(std::stoul(seeds.substr(0, comma))), lib, frames, sigma, card);
+            seeds = comma == std::string::npos ? "" : seeds.substr(comma + 1);
+        }
+        return 0;
+    }
     const int plain = argc > 1 ? std::atoi(argv[1]) : 6;
     const double sigma = argc > 2 ? std::atof(argv[2]) : 3.0;
     const bool heldAside = argc > 3 && std::strcmp(argv[3], "held") == 0;
     const int hard = argc > 4 ? std::atoi(argv[4]) : std::max(2, plain / 2);
+    const bool card = argc > 5 && std::strcmp(argv[5], "card") == 0;
     const bool verbose = std::getenv("BENCH_VERBOSE") != nullptr;
     std::vector<Shown> shown;
-    const std::string folder = writeScenes(plain, hard, heldAside, shown);
+    const std::string folder =
+        writeScenes(card ? scene::VariedObject::Card : scene::VariedObject::Document, plain, hard,
+                    heldAside, shown);
     if (folder.empty() || shown.empty()) {
         std::fprintf(stderr, "needs gnome-backgrounds and opencv-doc for the pages\n");
         return 2;
@@ -286,8 +463,9 @@ int main(int argc, char** argv) {
         cv::add(frame, noise(cv::Rect(at, frame.size())), noisy, cv::noArray(), CV_8UC3);
         int c[8] = {0};
         SImage src{noisy.data, noisy.cols, noisy.rows};
-        if (KELM_GetRectCornerPoint(src, c, 0) <= 0) {
-            ++now.missed;
+        if (KELM_GetRectCornerPoint(src, c, card) <= 0) {
+            now.raw.emplace_back();
+            now.drawn.emplace_back();
             overlay.reset();
             continue;
         }
@@ -304,10 +482,12 @@ int main(int argc, char** argv) {
     if (verbose)
         for (const Photo& p : done)
             printPhoto(p, shown[p.index]);
-    std::printf("%d photos shown (%zu scenes, %s part), noise sigma %.1f\n", photos,
-                shown.size() / 2, heldAside ? "held-aside" : "tuning", sigma);
+    std::printf("%d photos shown (%zu %s scenes, %s part), noise sigma %.1f\n", photos,
+                shown.size() / 2, card ? "card" : "document", heldAside ? "held-aside" : "tuning",
+                sigma);
     report("all scenes", done, shown, "");
     report("with a shadow", done, shown, "shadow");
     report("on a light desk", done, shown, "light-desk");
+    reportWorst(done, shown, heldAside, 5);
     return 0;
 }

@@ -5,8 +5,12 @@
 #include <random>
 #include <vector>
 
+#include "CannyEdges.h"
+#include "ColourGradient.h"
 #include "GuardedBuffer.h"
 #include "KELM_ImageProcessingMod.h"
+
+#include <opencv2/imgproc.hpp>
 
 class TestImageprocFuzz : public QObject {
     Q_OBJECT
@@ -14,6 +18,7 @@ class TestImageprocFuzz : public QObject {
 private slots:
     void nullAndDegenerateArguments();
     void randomCallsStayInsideTheirBuffers();
+    void colourGradientAndEdgesMatchOpenCvs();
 };
 
 void TestImageprocFuzz::nullAndDegenerateArguments() {
@@ -102,6 +107,46 @@ void TestImageprocFuzz::randomCallsStayInsideTheirBuffers() {
         calls[pick(rng)]();
         QVERIFY2(in.intact() && out.intact() && aux.intact() && full.intact(),
                  qPrintable(QString("round %1, %2 x %3").arg(round).arg(w).arg(h)));
+    }
+}
+
+// Pictures from one pixel up, some cut out of a larger one, with levels coarse enough for ties
+// between channels and neighbours: the borders, the choice of channel and the thinning of the
+// edges are where a fault would hide.
+void TestImageprocFuzz::colourGradientAndEdgesMatchOpenCvs() {
+    cv::RNG rng(11);
+    for (int round = 0; round < 300; ++round) {
+        cv::Mat whole(1 + rng.uniform(0, 40), 1 + rng.uniform(0, 40), CV_8UC3);
+        rng.fill(whole, cv::RNG::UNIFORM, 0, round % 2 ? 256 : 4);
+        if (round % 4 == 1)
+            cv::GaussianBlur(whole, whole, cv::Size(5, 5), 0);
+        const cv::Mat rgb = round % 3 || whole.cols < 3 || whole.rows < 3
+                                ? whole
+                                : whole(cv::Rect(1, 1, whole.cols - 2, whole.rows - 2));
+        cv::Mat dx, dy, mag;
+        imageproc::ColourGradient::compute(round % 2 ? rgb : rgb * 60, dx, dy, mag);
+        std::vector<cv::Mat> ch, gx(3), gy(3);
+        cv::split(round % 2 ? rgb : rgb * 60, ch);
+        for (size_t c = 0; c < 3; ++c) {
+            cv::Sobel(ch[c], gx[c], CV_16S, 1, 0, 3);
+            cv::Sobel(ch[c], gy[c], CV_16S, 0, 1, 3);
+        }
+        for (int y = 0; y < rgb.rows; ++y)
+            for (int x = 0; x < rgb.cols; ++x) {
+                int m[3], k = 0;
+                for (size_t c = 0; c < 3; ++c)
+                    m[c] = std::abs(gx[c].at<short>(y, x)) + std::abs(gy[c].at<short>(y, x));
+                k = m[0] >= m[1] && m[0] >= m[2] ? 0 : m[1] >= m[2] ? 1 : 2;
+                QCOMPARE(dx.at<short>(y, x), gx[size_t(k)].at<short>(y, x));
+                QCOMPARE(dy.at<short>(y, x), gy[size_t(k)].at<short>(y, x));
+                QCOMPARE(int(mag.at<ushort>(y, x)), m[k]);
+            }
+        const imageproc::CannyEdges edges(dx, dy, mag, 12);
+        for (const double low : {12.5, 30.0}) {
+            cv::Mat expected;
+            cv::Canny(dx, dy, expected, low, low * 2.5);
+            QCOMPARE(cv::countNonZero(edges.edges(low, low * 2.5) != expected), 0);
+        }
     }
 }
 

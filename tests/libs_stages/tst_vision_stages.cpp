@@ -1,6 +1,7 @@
 // Stages of the image algorithms that can go wrong on their own, tested directly.
 
 #include "Downscaler.h"
+#include "OutlineMemory.h"
 #include "PageEvidence.h"
 #include "visioncore/DebugDump.h"
 #include "visioncore/Quad.h"
@@ -61,6 +62,7 @@ private slots:
     void reductionFactorForCameraSizes();
     void faintOutlineMustLookLikeAPage();
     void debugDumpOnlyWhenAsked();
+    void liveOutlineKeptOnlyWhileThePageIs();
 };
 
 void TestVisionStages::quadOrderAndCornerArray() {
@@ -186,6 +188,49 @@ void TestVisionStages::debugDumpOnlyWhenAsked() {
     qputenv("MIRAVELO_DEBUG_DUMP", "/nonexistent/folder");
     DebugDump("lost").write("x", cv::Mat(2, 2, CV_8UC3));
     qunsetenv("MIRAVELO_DEBUG_DUMP");
+}
+
+void TestVisionStages::liveOutlineKeptOnlyWhileThePageIs() {
+    // A page with a big picture printed on it, whose edge is as clear as the page's, on a grey
+    // desk; each frame with fresh sensor noise.
+    using imageproc::OutlineMemory;
+    const Quad page = Quad::ordered(rotated({{{30, 20}, {330, 20}, {330, 230}, {30, 230}}}, 4));
+    const Quad printed = Quad::ordered(rotated({{{50, 40}, {310, 40}, {310, 210}, {50, 210}}}, 4));
+    cv::RNG rng(3);
+    auto photo = [&](bool withPage, cv::Point2f shift) {
+        cv::Mat img(280, 360, CV_8UC3, cv::Scalar(60, 50, 40)), noise(img.size(), CV_16SC3);
+        if (withPage) {
+            const cv::Matx23f move(1, 0, shift.x, 0, 1, shift.y);
+            std::vector<cv::Point> p = page.polygon(), q = printed.polygon();
+            cv::transform(p, p, move), cv::transform(q, q, move);
+            cv::fillConvexPoly(img, p, cv::Scalar(235, 235, 228), cv::LINE_AA);
+            cv::fillConvexPoly(img, q, cv::Scalar(120, 110, 100), cv::LINE_AA);
+        }
+        rng.fill(noise, cv::RNG::NORMAL, 0, 3);
+        cv::add(img, noise, img, cv::noArray(), CV_8UC3);
+        return img;
+    };
+    auto same = [](const std::optional<Quad>& a, const Quad& b) {
+        return a && std::equal(a->begin(), a->end(), b.begin());
+    };
+    // Still: an outline along no edge gives way to a clear one; the detection taking turns
+    // between two equally clear outlines is not followed, nor a frame on which it found nothing.
+    OutlineMemory::forget();
+    const Quad inside = Quad::ordered({{{80, 70}, {200, 70}, {200, 150}, {80, 150}}});
+    QVERIFY(same(OutlineMemory::steady(photo(true, {}), inside), inside));
+    QVERIFY(same(OutlineMemory::steady(photo(true, {}), printed), printed));
+    for (int frame = 0; frame < 4; ++frame) {
+        const std::optional<Quad> found =
+            frame == 2 ? std::nullopt : std::optional<Quad>(frame % 2 ? printed : page);
+        QVERIFY2(same(OutlineMemory::steady(photo(true, {}), found), printed),
+                 qPrintable(QString::number(frame)));
+    }
+    // The page moved: followed on the first frame that shows it; then taken away: gone at once.
+    Quad moved = page;
+    for (auto& p : moved)
+        p += cv::Point2f(12, 9);
+    QVERIFY(same(OutlineMemory::steady(photo(true, {12, 9}), moved), moved));
+    QVERIFY(!OutlineMemory::steady(photo(false, {}), std::nullopt));
 }
 
 QTEST_GUILESS_MAIN(TestVisionStages)

@@ -2,6 +2,7 @@
 
 #include "Profile.h"
 #include "SpreadLines.h"
+#include "SpreadSearch.h"
 
 #include <opencv2/imgproc.hpp>
 
@@ -205,20 +206,37 @@ Quad completeSpread(const Quad& q, const cv::Mat& grey) {
 }
 
 // Where brightness alone misled (a shadow, a light desk, a picture or cable cutting the
-// paper), the spread's straight sides tell better: keeps the outline the edges support more.
-// Returns whether there is a spread at all.
-bool preferLines(const cv::Mat& grey, bool found, Quad& spread, cv::Mat& mask,
+// paper), outlines from straight lines tell better: of the outline found by brightness, the one
+// of the nested lines and the best line combination, keeps the one whose sides the photo bears
+// out most. Returns whether there is a spread at all.
+bool preferLines(const cv::Mat& rgb, const cv::Mat& grey, bool found, Quad& spread, cv::Mat& mask,
                  const DebugDump& dump) {
-    Quad lined;
-    double lineSupport = 0;
-    if (!SpreadLines(dump).find(grey, lined, &lineSupport) ||
-        (found && lineSupport <= SpreadLines::outlineSupport(grey, spread)))
+    const SpreadSearch judge(rgb, grey, dump);
+    double best = found ? judge.score(spread) : -1;
+    // An outline of lines alone must be borne out along most of its length: a desk's pattern
+    // or clutter makes lines too.
+    const double minimum = 0.35;
+    bool chosen = false;
+    Quad candidate;
+    double support = 0;
+    auto consider = [&](const Quad& q) {
+        const double s = judge.score(q);
+        if (s >= minimum && s > best) {
+            best = s;
+            spread = q;
+            chosen = true;
+        }
+    };
+    if (SpreadLines(dump).find(grey, candidate, &support))
+        consider(candidate);
+    if (judge.find(candidate, &support))
+        consider(candidate);
+    if (!chosen)
         return found;
-    spread = lined;
-    if (!found || mask.empty()) {
-        mask = cv::Mat(grey.size(), CV_8U, cv::Scalar(0));
-        cv::fillConvexPoly(mask, spread.polygon(), cv::Scalar(255));
-    }
+    cv::Mat filled(grey.size(), CV_8U, cv::Scalar(0));
+    cv::fillConvexPoly(filled, spread.polygon(), cv::Scalar(255));
+    // The bright paper within the outline keeps the notch the gutter cuts into head and tail.
+    mask = found && !mask.empty() ? (mask & filled) : filled;
     return true;
 }
 
@@ -258,7 +276,7 @@ bool SpreadDetector::detect(const cv::Mat& rgb, Quad& left, Quad& right) const {
         spread = completeSpread(spread, grey);
         spread = snapToPaper(spread, grey);
     }
-    found = preferLines(grey, found, spread, mask, m_dump);
+    found = preferLines(small, grey, found, spread, mask, m_dump);
     if (!found)
         return false;
     cv::Point2f gTop, gBottom;

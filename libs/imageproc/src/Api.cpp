@@ -116,10 +116,13 @@ short KELM_GetRectCornerPoint(SImage src, int* corners, int mode) {
         const cv::Mat image = view(src);
         const auto found = OutlineDetector::detect(
             image, mode == 1 ? OutlineDetector::Card : OutlineDetector::Document);
-        if (found.empty())
+        // Called frame after frame by the live preview: the outline holds still, and is not
+        // dropped for a frame on which its edges are there but the detection missed them.
+        const auto shown = OutlineMemory::steady(
+            image, found.empty() ? std::nullopt : std::optional<Quad>(found[0]), mode);
+        if (!shown)
             return 0;
-        // Called frame after frame by the live preview: the page's outline holds still.
-        (mode == 0 ? OutlineMemory::steady(image, found[0]) : found[0]).toCorners(corners);
+        shown->toCorners(corners);
         return 1;
     });
 }

@@ -176,7 +176,7 @@ bool measureSide(const cv::Mat& rgb, cv::Point2f a, cv::Point2f b, double reach,
 }  // namespace
 
 double CornerRefiner::support(const Quad& q, const cv::Mat& rgb) {
-    const int R = 6, N = 32;
+    const int R = 6, N = 64;
     int places = 0, onStep = 0;
     std::vector<cv::Vec3f> prof;
     std::vector<Step> at;

@@ -110,8 +110,21 @@ double coverage(const Line& l, cv::Point2f a, cv::Point2f b) {
 
 struct Scored {
     Quad q;
-    double cover;
+    double weight;  // the sides' coverage, and the size: a page outranks the block of text on it
 };
+
+// Broken sides give several lines a pixel or two apart, and so many outlines that differ by no
+// more; one of each keeps the places for outlines that differ.
+bool nearlySame(const Quad& q, const std::vector<Quad>& kept) {
+    for (const auto& k : kept) {
+        bool same = true;
+        for (size_t i = 0; i < 4 && same; ++i)
+            same = std::abs(q[i].x - k[i].x) <= 2.5f && std::abs(q[i].y - k[i].y) <= 2.5f;
+        if (same)
+            return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -172,12 +185,15 @@ void LineQuads::collect(const cv::Mat& edges, double minSide, std::vector<Quad>&
                 continue;
             const Quad q = Quad::ordered(c);
             if (q.isConvex(minSide * minSide))
-                found.push_back({q.clamped(edges.cols, edges.rows), cover});
+                found.push_back({q.clamped(edges.cols, edges.rows), cover * std::sqrt(q.area())});
         }
     std::sort(found.begin(), found.end(),
-              [](const Scored& a, const Scored& b) { return a.cover > b.cover; });
-    for (size_t i = 0; i < found.size() && i < kMaxQuads; ++i)
-        out.push_back(found[i].q);
+              [](const Scored& a, const Scored& b) { return a.weight > b.weight; });
+    std::vector<Quad> kept;
+    for (size_t i = 0; i < found.size() && kept.size() < kMaxQuads; ++i)
+        if (!nearlySame(found[i].q, kept))
+            kept.push_back(found[i].q);
+    out.insert(out.end(), kept.begin(), kept.end());
 }
 
 }  // namespace imageproc

@@ -1,6 +1,9 @@
 #include "OutlineDetector.h"
 
+#include "CannyEdges.h"
 #include "CardFinder.h"
+#include "ChannelRange.h"
+#include "ColourGradient.h"
 #include "CornerRefiner.h"
 #include "Downscaler.h"
 #include "LineQuads.h"
@@ -9,10 +12,13 @@
 
 #include "visioncore/DebugDump.h"
 
+#include <opencv2/core/utility.hpp>
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
+#include <optional>
 
 namespace imageproc {
 
@@ -25,47 +31,16 @@ struct Candidate {
     double score = 0;
 };
 
-// Colour gradient: per pixel the Sobel derivatives of the channel with the strongest change.
-void colourGradient(const cv::Mat& small, cv::Mat& dx, cv::Mat& dy, cv::Mat& mag) {
-    std::vector<cv::Mat> ch;
-    cv::split(small, ch);
-    std::vector<cv::Mat> gx(3), gy(3);
-    for (int i = 0; i < 3; ++i) {
-        cv::Sobel(ch[size_t(i)], gx[size_t(i)], CV_16S, 1, 0, 3);
-        cv::Sobel(ch[size_t(i)], gy[size_t(i)], CV_16S, 0, 1, 3);
-    }
-    dx.create(small.size(), CV_16S);
-    dy.create(small.size(), CV_16S);
-    mag.create(small.size(), CV_16U);
-    for (int y = 0; y < small.rows; ++y) {
-        short* ox = dx.ptr<short>(y);
-        short* oy = dy.ptr<short>(y);
-        ushort* om = mag.ptr<ushort>(y);
-        const short* x0 = gx[0].ptr<short>(y);
-        const short* x1 = gx[1].ptr<short>(y);
-        const short* x2 = gx[2].ptr<short>(y);
-        const short* y0 = gy[0].ptr<short>(y);
-        const short* y1 = gy[1].ptr<short>(y);
-        const short* y2 = gy[2].ptr<short>(y);
-        for (int x = 0; x < small.cols; ++x) {
-            const int m0 = std::abs(x0[x]) + std::abs(y0[x]);
-            const int m1 = std::abs(x1[x]) + std::abs(y1[x]);
-            const int m2 = std::abs(x2[x]) + std::abs(y2[x]);
-            if (m0 >= m1 && m0 >= m2)
-                ox[x] = x0[x], oy[x] = y0[x], om[x] = ushort(m0);
-            else if (m1 >= m2)
-                ox[x] = x1[x], oy[x] = y1[x], om[x] = ushort(m1);
-            else
-                ox[x] = x2[x], oy[x] = y2[x], om[x] = ushort(m2);
-        }
-    }
-}
-
 // Four-cornered approximations of the convex hull of a contour.
 bool nearBorder(cv::Point2f a, cv::Point2f b, cv::Size s, float tol);
 
 void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, double maxArea,
                       cv::Size frame, std::vector<Quad>& out) {
+    // Most contours are specks of texture or print: their box, which holds the hull, is already
+    // too small, and that is far cheaper to see than the hull.
+    const cv::Rect box = cv::boundingRect(contour);
+    if (double(box.width) * box.height < minArea)
+        return;
     std::vector<cv::Point> hull;
     cv::convexHull(contour, hull);
     const double area = cv::contourArea(hull);
@@ -275,50 +250,57 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
            std::pow(0.8, borderSides);
 }
 
+// The views and their parts do not depend on each other: where OpenCV's threads have a core to
+// spare they run side by side, else one after the other. Each job writes only its own results,
+// which are joined in a fixed order afterwards, so the outcome is the same either way.
+void sideBySide(const std::vector<std::function<void()>>& jobs) {
+    cv::parallel_for_(
+        cv::Range(0, int(jobs.size())),
+        [&](const cv::Range& r) {
+            for (int i = r.start; i < r.end; ++i)
+                jobs[size_t(i)]();
+        },
+        double(jobs.size()));
+}
+
 struct Views {
     cv::Mat small, dx, dy, mag;
     double minArea = 0, maxArea = 0;
     OutlineDetector::Kind kind = OutlineDetector::Document;
 };
 
-// View 1: closed colour edges at two sensitivities.
-void edgeQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads) {
-    for (const auto& th : {std::pair<double, double>(30, 80), std::pair<double, double>(60, 160)}) {
-        cv::Mat edges;
-        cv::Canny(v.dx, v.dy, edges, th.first, th.second);
-        cv::dilate(edges, edges, cv::Mat());
-        if (dump.enabled())
-            dump.write(th.first < 50 ? "2_edges_low" : "2_edges_high", edges);
-        std::vector<std::vector<cv::Point>> contours;
-        cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
-        for (const auto& c : contours)
-            quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
-        // View 1b: what the edges enclose, filled, then opened, so that lines running into
-        // the outline from outside (a desk seam, a cable, wood grain) fall away.
-        cv::Mat filled = edges.clone();
-        cv::rectangle(filled, cv::Rect(0, 0, filled.cols, filled.rows), cv::Scalar(0), 1);
-        cv::floodFill(filled, cv::Point(0, 0), cv::Scalar(128));
-        cv::Mat enclosed = filled != 128;
-        cv::morphologyEx(enclosed, enclosed, cv::MORPH_OPEN,
-                         cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
-        if (dump.enabled())
-            dump.write(th.first < 50 ? "2_enclosed_low" : "2_enclosed_high", enclosed);
-        contours.clear();
-        cv::findContours(enclosed, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
-        for (const auto& c : contours)
-            quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
-    }
+// View 1: closed colour edges at one sensitivity, th: Canny's thresholds (one thinning of the
+// gradient, canny, serves both sensitivities).
+void edgeQuads(const Views& v, const CannyEdges& canny, std::pair<double, double> th,
+               const DebugDump& dump, std::vector<Quad>& quads) {
+    cv::Mat edges = canny.edges(th.first, th.second);
+    cv::dilate(edges, edges, cv::Mat());
+    if (dump.enabled())
+        dump.write(th.first < 50 ? "2_edges_low" : "2_edges_high", edges);
+    std::vector<std::vector<cv::Point>> contours;
+    cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+    for (const auto& c : contours)
+        quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
+    // View 1b: what the edges enclose, filled, then opened, so that lines running into
+    // the outline from outside (a desk seam, a cable, wood grain) fall away.
+    cv::Mat filled = edges.clone();
+    cv::rectangle(filled, cv::Rect(0, 0, filled.cols, filled.rows), cv::Scalar(0), 1);
+    cv::floodFill(filled, cv::Point(0, 0), cv::Scalar(128));
+    cv::Mat enclosed = filled != 128;
+    cv::morphologyEx(enclosed, enclosed, cv::MORPH_OPEN,
+                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
+    if (dump.enabled())
+        dump.write(th.first < 50 ? "2_enclosed_low" : "2_enclosed_high", enclosed);
+    contours.clear();
+    cv::findContours(enclosed, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
+    for (const auto& c : contours)
+        quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
 }
 
 // View 2: the brightest, least coloured region (paper), at Otsu's split of min(R, G, B).
 void paperQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads) {
-    cv::Mat mn(v.small.size(), CV_8U);
-    for (int y = 0; y < v.small.rows; ++y) {
-        const auto* s = v.small.ptr<cv::Vec3b>(y);
-        uchar* o = mn.ptr<uchar>(y);
-        for (int x = 0; x < v.small.cols; ++x)
-            o[x] = std::min({s[x][0], s[x][1], s[x][2]});
-    }
+    cv::Mat mn, mx;
+    ChannelRange::compute(v.small, mn, mx);
     cv::Mat mask;
     cv::threshold(mn, mask, 0, 255, cv::THRESH_BINARY | cv::THRESH_OTSU);
     cv::morphologyEx(mask, mask, cv::MORPH_OPEN,
@@ -335,7 +317,7 @@ void paperQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads)
     if (v.kind != OutlineDetector::Document)
         return;
     // On a grey or white desk the neutral region is the desk itself and tells the page nothing.
-    const cv::Mat grey = PaperRegion::neutral(v.small);
+    const cv::Mat grey = PaperRegion::neutral(mn, mx);
     dump.write("3_neutral_region", grey);
     if (cv::countNonZero(grey) < 0.6 * grey.total())
         PaperRegion::collect({mask, grey}, v.minArea, v.maxArea, quads);
@@ -351,17 +333,21 @@ void faintQuads(const Views& v, const DebugDump& dump, cv::Mat& sdx, cv::Mat& sd
                 std::vector<Quad>& quads) {
     cv::Mat blurred;
     cv::GaussianBlur(v.small, blurred, cv::Size(5, 5), 0);
-    colourGradient(blurred, sdx, sdy, smag);
+    ColourGradient::compute(blurred, sdx, sdy, smag);
     const double high = sensitiveThreshold(smag);
-    cv::Mat edges;
-    cv::Canny(sdx, sdy, edges, high * 0.5, high);
+    cv::Mat edges = CannyEdges(sdx, sdy, smag, high * 0.5).edges(high * 0.5, high);
     dump.write("2_edges_faint", edges);
-    LineQuads::collect(edges, std::sqrt(v.minArea) * 0.4, quads);
-    cv::dilate(edges, edges, cv::Mat());
-    std::vector<std::vector<cv::Point>> contours;
-    cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
-    for (const auto& c : contours)
-        quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
+    std::vector<Quad> contoured;
+    sideBySide({[&] { LineQuads::collect(edges, std::sqrt(v.minArea) * 0.4, quads); },
+                [&] {
+                    cv::Mat thick;
+                    cv::dilate(edges, thick, cv::Mat());
+                    std::vector<std::vector<cv::Point>> contours;
+                    cv::findContours(thick, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+                    for (const auto& c : contours)
+                        quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), contoured);
+                }});
+    quads.insert(quads.end(), contoured.begin(), contoured.end());
 }
 
 // A card whose coloured title band melts into the desk is found without it, too long for its
@@ -433,22 +419,38 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     v.kind = kind;
     v.small = Downscaler::reduce(rgb, Downscaler::factorFor(rgb.size()));
     dump.write("1_small", v.small);
-    colourGradient(v.small, v.dx, v.dy, v.mag);
+    ColourGradient::compute(v.small, v.dx, v.dy, v.mag);
     const double frameArea = double(v.small.cols) * v.small.rows;
     v.minArea = frameArea * (kind == Card ? 0.004 : 0.04);
     // A card is small beside the frame of a document camera; a page may nearly fill it.
     v.maxArea = frameArea * (kind == Card ? 0.35 : 0.985);
 
-    std::vector<Quad> quads;
-    edgeQuads(v, dump, quads);
-    paperQuads(v, dump, quads);
+    std::optional<CardFinder> finder;
+    if (kind == Card)
+        finder.emplace(v.small, v.dx, v.dy, v.mag);
+    const CannyEdges canny(v.dx, v.dy, v.mag, 30);
+    std::vector<Quad> quads, high, paper, cardLines;
+    // The card lines, where they are looked for, take longest: first, so that the other views
+    // fill the time beside them.
+    sideBySide({[&] {
+                    if (finder)
+                        finder->collect(cardLines);
+                },
+                [&] {
+                    edgeQuads(v, canny, {30, 80}, dump, quads);
+                },
+                [&] {
+                    edgeQuads(v, canny, {60, 160}, dump, high);
+                },
+                [&] { paperQuads(v, dump, paper); }});
+    for (const auto* more : {&high, &paper})
+        quads.insert(quads.end(), more->begin(), more->end());
     std::vector<Candidate> cands;
-    if (kind == Card) {
+    if (finder) {
         growCards(quads);
-        const CardFinder finder(v.small, v.dx, v.dy, v.mag);
-        finder.collect(quads);
+        quads.insert(quads.end(), cardLines.begin(), cardLines.end());
         for (const auto& q : quads)
-            if (const double s = finder.score(q); s > 0)
+            if (const double s = finder->score(q); s > 0)
                 cands.push_back({q, s});
     }
     for (const auto& q : kind == Document ? quads : std::vector<Quad>()) {
@@ -466,7 +468,8 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         for (const auto& q : quads) {
             // An outline of faint edges must run along them on the smoothed picture instead.
             // A side in a shadow is faint while the others are clear, so the better of the two
-            // measures counts (the faint one a little less).
+            // measures counts (the faint one a little less). That one counts the edge as Canny's
+            // weaker threshold does: the candidate has earned its place by its steps already.
             // Faint lines ending at the frame's edge are as often the desk's own pattern or
             // things lying on it; a page cut by the frame shows clear edges to the other views.
             bool atFrame = false;
@@ -476,8 +479,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
             if (atFrame || !PageEvidence::earned(q, v.small, sdx, sdy, smag, faint))
                 continue;
             double s = scoreQuad(q, v.mag, v.small, kind, 60);
-            if (faint < 60)
-                s = std::max(s, 0.95 * scoreQuad(q, smag, v.small, kind, faint));
+            s = std::max(s, 0.95 * scoreQuad(q, smag, v.small, kind, 0.5 * faint));
             if (s > 0)
                 cands.push_back({q, s});
         }

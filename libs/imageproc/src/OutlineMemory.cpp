@@ -1,51 +1,163 @@
 #include "OutlineMemory.h"
 
 #include "CornerRefiner.h"
+#include "FrameSignature.h"
 
+#include <opencv2/imgproc.hpp>
+
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <mutex>
-#include <utility>
+#include <tuple>
+#include <vector>
 
 namespace imageproc {
 
 namespace {
 
+// An outline the detection gave on the current still scene: how often it gave it (or one covering
+// nearly the same area), and how well it ran along the edges of each frame of that scene since
+// (sensor noise spreads the measure of one frame by a few hundredths; the mean over frames
+// settles).
+struct Candidate {
+    Quad outline;
+    double sum = 0;
+    int frames = 0;
+    double latest = 0;
+    int votes = 1;
+
+    Candidate(const Quad& q, double support)
+        : outline(q), sum(support), frames(1), latest(support) {}
+    void add(double support) { sum += support, ++frames, latest = support; }
+    double mean() const { return sum / frames; }
+};
+
+struct Remembered {
+    std::vector<Candidate> seen;  // the first is the outline reported
+    FrameSignature lastFrame;     // the frame of this size and kind looked at last
+    int unseen = 0;               // frames in a row on which it was kept though nothing was found
+};
+
+using Key = std::tuple<int, int, int>;
+
+// The noise of a sound detection (about a pixel) and rounding, and far below what an outline may
+// be off by.
+constexpr double kBand = 2.0;
+// At most this many outlines of one still scene are weighed against each other.
+constexpr size_t kCandidates = 4;
+
 std::mutex lock;
-std::map<std::pair<int, int>, Quad>& remembered() {
-    static std::map<std::pair<int, int>, Quad> outlines;
+std::map<Key, Remembered>& remembered() {
+    static std::map<Key, Remembered> outlines;
     return outlines;
 }
 
-bool within(const Quad& a, const Quad& b, double band) {
+bool within(const Quad& a, const Quad& b) {
     for (size_t i = 0; i < 4; ++i)
-        if (cv::norm(a[i] - b[i]) > band)
+        if (cv::norm(a[i] - b[i]) > kBand)
             return false;
     return true;
 }
 
+// Two answers of the detection that are one outline: on noisy frames of a faint page it gives the
+// same outline with a corner some pixels apart, which covers nearly the same area.
+bool alike(const Quad& a, const Quad& b) {
+    std::vector<cv::Point2f> inter, pa(a.begin(), a.end()), pb(b.begin(), b.end());
+    const double both = cv::intersectConvexConvex(pa, pb, inter, true);
+    const double either = a.area() + b.area() - both;
+    return either > 0 && both >= 0.97 * either;
+}
+
+// A frame showing another scene than the one before: what was measured on that one no longer
+// counts. The outline shown stays if it still lies on clear edges at least as well as the new
+// one (a near tie goes to it); a moved page left it on plain desk, and on a page too faint for
+// edges, where neither has any, the newest one is the better guess.
+void changedScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& found) {
+    const double kept = CornerRefiner::support(r.seen[0].outline, rgb);
+    r.seen.erase(r.seen.begin() + 1, r.seen.end());
+    r.seen[0] = Candidate(r.seen[0].outline, kept);
+    r.seen[0].votes = found && within(*found, r.seen[0].outline);
+    if (!found || within(*found, r.seen[0].outline))
+        return;
+    const double fresh = CornerRefiner::support(*found, rgb);
+    if (kept >= 0.5 && kept >= 0.95 * fresh)
+        r.seen.emplace_back(*found, fresh);  // weighed again on the frames to come
+    else
+        r.seen[0] = Candidate(*found, fresh);
+}
+
+// The same scene as the frame before: the detection changing its mind is noise. Every outline
+// seen on this scene is measured again, and the one shown gives way only to one that runs along
+// clearly more of the edges and that the detection gave at least as often, or that it gave twice
+// more often and runs along the edges as well: two of near equal merit never take turns, and the
+// one the detection keeps coming back to wins in the end (a capture of the scene gets it too).
+void stillScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& found) {
+    for (Candidate& c : r.seen)
+        c.add(CornerRefiner::support(c.outline, rgb));
+    if (!found)
+        return;
+    const auto known = std::find_if(r.seen.begin(), r.seen.end(),
+                                    [&](const Candidate& c) { return alike(*found, c.outline); });
+    if (known != r.seen.end()) {
+        ++known->votes;
+    } else {
+        if (r.seen.size() >= kCandidates) {
+            auto worst = std::min_element(
+                r.seen.begin() + 1, r.seen.end(),
+                [](const Candidate& a, const Candidate& b) { return a.mean() < b.mean(); });
+            r.seen.erase(worst);
+        }
+        r.seen.emplace_back(*found, CornerRefiner::support(*found, rgb));
+    }
+    auto best = std::max_element(
+        r.seen.begin() + 1, r.seen.end(),
+        [](const Candidate& a, const Candidate& b) { return a.mean() < b.mean(); });
+    if (best == r.seen.end())
+        return;
+    const Candidate& shown = r.seen[0];
+    if ((best->mean() > shown.mean() + 0.1 && best->votes >= shown.votes) ||
+        (best->votes >= shown.votes + 2 && best->mean() >= shown.mean() - 0.02))
+        std::iter_swap(r.seen.begin(), best);
+}
+
 }  // namespace
 
-Quad OutlineMemory::steady(const cv::Mat& rgb, const Quad& found) {
-    // The band: the noise of a sound detection (about a pixel) and rounding, and far below what
-    // an outline may be off by.
-    const double band = 2.0;
+std::optional<Quad> OutlineMemory::steady(const cv::Mat& rgb, const std::optional<Quad>& found,
+                                          int kind) {
+    FrameSignature frame = FrameSignature::of(rgb);
     std::lock_guard<std::mutex> guard(lock);
     auto& outlines = remembered();
-    const auto key = std::make_pair(rgb.cols, rgb.rows);
+    const Key key(rgb.cols, rgb.rows, kind);
     const auto it = outlines.find(key);
-    if (it != outlines.end()) {
-        const Quad& before = it->second;
-        if (within(found, before, band))
-            return before;
-        // A near tie goes to the outline already shown, if it still lies on clear edges: on a
-        // page too faint for them, where neither has any, the newest one is the better guess.
-        const double kept = CornerRefiner::support(before, rgb);
-        if (kept >= 0.5 && kept >= 0.95 * CornerRefiner::support(found, rgb))
-            return before;
+    if (it == outlines.end()) {
+        if (found)
+            outlines[key] = {
+                {Candidate(*found, CornerRefiner::support(*found, rgb))}, std::move(frame), 0};
+        return found;
     }
-    outlines[key] = found;
-    return found;
+    Remembered& r = it->second;
+    const bool still = r.lastFrame.sameScene(frame);
+    r.lastFrame = std::move(frame);
+    const double before = r.seen[0].mean();
+    if (still)
+        stillScene(r, rgb, found);
+    else
+        changedScene(r, rgb, found);
+    if (found) {
+        r.unseen = 0;
+        return r.seen[0].outline;
+    }
+    // Missed on this frame. While nothing at all has changed, what was there still is; otherwise
+    // kept for a frame or two, and only while clear edges still run along it: a removed page takes
+    // them along.
+    const double kept = r.seen[0].latest;
+    if (kept >= 0.7 * before && (still || (kept >= 0.4 && r.unseen < 2))) {
+        ++r.unseen;
+        return r.seen[0].outline;
+    }
+    outlines.erase(it);
+    return std::nullopt;
 }
 
 void OutlineMemory::forget() {

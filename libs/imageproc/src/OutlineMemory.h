@@ -4,24 +4,34 @@
 
 #include <opencv2/core.hpp>
 
+#include <optional>
+
 namespace imageproc {
 
 using visioncore::Quad;
 
-// Keeps the page outline found on a stream of frames (the live preview calls the detection
-// frame after frame) from flickering while the page lies still. Sensor noise moves the measured
-// corners by a pixel or so, and now and then lets another outline win by a hair (a shadow's edge
-// instead of the page's). Remembers the last outline per frame size:
+// Keeps the outline found on a stream of frames (the live preview calls the detection frame
+// after frame) from flickering while the page lies still. Sensor noise moves the measured corners
+// by a pixel or so, lets another outline win by a hair now and then (a shadow's edge instead of
+// the page's, the text block instead of a faint page), and on a page with faint edges makes the
+// detection miss it on some frames. Remembers the last outline per frame size and kind:
 // - a new outline within a small dead band of it is reported as the remembered one;
-// - a different outline replaces it only when it runs along the photo's edges at least as well
-//   as the remembered one still does on this photo. A moved page leaves the remembered outline
-//   on plain desk, so it is followed at once.
+// - while the scene is still (the frame shows what the one before showed, see FrameSignature),
+//   another outline replaces it only when it runs clearly better along the photo's edges;
+// - once the scene changed, another outline replaces it unless the remembered one still runs
+//   along the edges at least as well. A moved page leaves the remembered outline on plain desk,
+//   so it is followed at once;
+// - a frame on which nothing is found keeps the remembered outline only while it still lies on
+//   this frame's edges, and, unless the scene is still, for two frames at most. A removed page
+//   takes its edges along and disappears at once.
 // A one-shot caller is safe: on another photo the remembered outline lies on no edges and the
-// new detection stands; nothing is ever reported where the detection found nothing.
+// new detection, or the lack of one, stands.
 class OutlineMemory {
 public:
-    // found: the outline detected on rgb. Returns the outline to report.
-    static Quad steady(const cv::Mat& rgb, const Quad& found);
+    // found: the outline detected on rgb, if any; kind: the detection's kind (kept apart).
+    // Returns the outline to report, if any.
+    static std::optional<Quad> steady(const cv::Mat& rgb, const std::optional<Quad>& found,
+                                      int kind = 0);
     // Forgets every remembered outline.
     static void forget();
 };

@@ -49,7 +49,7 @@ SideEvidence measureSide(cv::Point2f a, cv::Point2f b, const cv::Mat& small, con
     const cv::Point2f n(-d.y, d.x);  // inwards for a clockwise outline
     const cv::Rect frame(0, 0, small.cols, small.rows);
     std::vector<double> steps, ramps;
-    int supported = 0;
+    int supported = 0, stepped = 0;
     for (int k = 0; k < kSamples; ++k) {
         const cv::Point2f p = a + (b - a) * (0.1f + 0.8f * (k + 0.5f) / kSamples);
         const double in = level(small, p + n * 3.f, d), out = level(small, p - n * 3.f, d);
@@ -59,7 +59,12 @@ SideEvidence measureSide(cv::Point2f a, cv::Point2f b, const cv::Mat& small, con
         ++e.samples;
         steps.push_back(in - out);
         e.stepSum += in - out;
-        ramps.push_back(std::max(std::abs(farIn - in), std::abs(out - farOut)));
+        const double ramp = std::max(std::abs(farIn - in), std::abs(out - farOut));
+        ramps.push_back(ramp);
+        // A clean step of the paper's brightness, flat on both sides, is the sheet's rim even
+        // where it is too faint for the edge threshold (white paper on a light desk).
+        if (in - out >= 4 && in - out >= 2 * ramp)
+            ++stepped;
         // The edge must cross the side: noise, grain and the rims of round things give edges
         // turned every which way, which a loose threshold would otherwise count.
         for (int t = -2; t <= 2; ++t) {
@@ -75,7 +80,7 @@ SideEvidence measureSide(cv::Point2f a, cv::Point2f b, const cv::Mat& small, con
         }
     }
     if (e.samples > 0)
-        e.support = double(supported) / e.samples;
+        e.support = double(std::max(supported, stepped)) / e.samples;
     e.step = median(steps);
     e.ramp = median(ramps);
     return e;

@@ -24,8 +24,9 @@ public:
 
     // The pixels of a grey or white colour, at any brightness: paper under a shadow keeps its
     // colour and only darkens, so this region goes on across a shadow's edge where a threshold of
-    // brightness stops. small: the reduced photo, CV_8UC3.
-    static cv::Mat neutral(const cv::Mat& small);
+    // brightness stops. lo, hi: the least and the largest channel of each pixel of the reduced
+    // photo (CV_8U, see ChannelRange).
+    static cv::Mat neutral(const cv::Mat& lo, const cv::Mat& hi);
 
     // How well the outline q agrees with mask: 0 when the region does not fill it or runs on
     // beyond its sides, up to 1.
