@@ -147,11 +147,20 @@ double SpreadSearch::score(const Quad& q) const {
 bool SpreadSearch::find(Quad& spread, double* bestScore) const {
     const int W = m_grey.cols, H = m_grey.rows;
     const int rhoMax = int(std::ceil(std::hypot(W, H)));
-    std::vector<Line> lines =
-        peaks(vote(m_field, rhoMax), rhoMax, std::max(20, int(0.1 * std::min(W, H))));
-    lines = aroundMiddle(std::move(lines), W, H);
+    const cv::Mat acc = vote(m_field, rhoMax);
+    const int minVotes = std::max(20, int(0.1 * std::min(W, H)));
+    std::vector<Line> lines = aroundMiddle(peaks(acc, rhoMax, minVotes), W, H);
     const int phi = bookDirection(lines);
     std::array<std::vector<Line>, 4> byDir = byDirection(lines, phi);
+    // A side along which paper and desk barely differ leaves only short pieces of edge: look
+    // again with less support for the directions that found nothing.
+    if (std::any_of(byDir.begin(), byDir.end(), [](const auto& v) { return v.empty(); })) {
+        const std::array<std::vector<Line>, 4> faint =
+            byDirection(aroundMiddle(peaks(acc, rhoMax, minVotes / 3), W, H), phi);
+        for (size_t d = 0; d < 4; ++d)
+            if (byDir[d].empty())
+                byDir[d] = faint[d];
+    }
     std::array<cv::Mat, 4> maps;
     for (size_t d = 0; d < 4; ++d) {
         if (byDir[d].empty())

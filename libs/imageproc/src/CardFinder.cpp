@@ -1,5 +1,6 @@
 #include "CardFinder.h"
 
+#include "CannyEdges.h"
 #include "EdgeCrowding.h"
 #include "PlainPatches.h"
 
@@ -247,8 +248,8 @@ CardFinder::CardFinder(const cv::Mat& small, const cv::Mat& dx, const cv::Mat& d
 void CardFinder::collect(std::vector<Quad>& out) const {
     if (m_level <= 0)
         return;
-    cv::Mat edges;
-    cv::Canny(m_dx, m_dy, edges, m_level * 0.5, m_level);
+    const cv::Mat edges =
+        CannyEdges(m_dx, m_dy, m_mag, m_level * 0.5).edges(m_level * 0.5, m_level);
     const std::vector<Segment> lines = straightEdges(edges, m_dx, m_dy);
     const visioncore::DebugDump dump("card_lines");
     if (dump.enabled()) {
