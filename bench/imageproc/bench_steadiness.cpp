@@ -4,20 +4,23 @@
 // bench adds fresh sensor noise to every frame, as a real camera would.
 //
 //   bench_steadiness [scenes = 6] [noise sigma = 3] [part = tune | held] [hard = scenes / 2]
+//                    [object = document | card]
 //   bench_steadiness --trace SEED[,SEED...] [part = tune] [frames = 8] [noise sigma = 3]
+//                    [object = document | card]
 //
-// Shows `scenes` documents of the varied desk photographs as they come, then `hard` more with a
-// shadow over the page and `hard` more on a light desk, where the outline has least to hold on
-// to. part: the tuning desk photographs or the held-aside ones (report those, never tune on them).
-// Reports, for all scenes and for each hard kind, how far the corners move between consecutive
-// frames of a still page (median, 95th percentile and largest, in pixels of the 3264 x 2448
-// frame; and the largest from the 4th frame of a photo on, once a moved page must have been
-// followed) and after how many frames the outline has settled on a page that moved (within 2 px
-// of where it then stays; frames without an outline before count, as the page was not followed
-// yet): as the library's entry point returns it, and as the preview draws it
-// after its overlay filter, and how often an outline shown on a still page vanished for a frame
-// (the preview would blink). Then the worst photos with their seeds, to look at one by one.
-// BENCH_VERBOSE=1 lists every frame's corners for each photo ("-" where nothing was found).
+// Shows `scenes` documents (or identity cards, as the preview outlines them in card mode) of the
+// varied desk photographs as they come, then `hard` more with a shadow over them and `hard` more
+// on a light desk, where the outline has least to hold on to. part: the tuning desk photographs or
+// the held-aside ones (report those, never tune on them). Reports, for all scenes and for each hard
+// kind, how far the corners move between consecutive frames of a still page (median, 95th
+// percentile and largest, in pixels of the 3264 x 2448 frame; and the largest from the 4th frame of
+// a photo on, once a moved page must have been followed) and after how many frames the outline has
+// settled on a page that moved (within 2 px of where it then stays; frames without an outline
+// before count, as the page was not followed yet): as the library's entry point returns it, and as
+// the preview draws it after its overlay filter, and how often an outline shown on a still page
+// vanished for a frame (the preview would blink). Then the worst photos with their seeds, to look
+// at one by one. BENCH_VERBOSE=1 lists every frame's corners for each photo ("-" where nothing was
+// found).
 // --trace renders the named document scenes itself, without the camera, and shows each frame by
 // frame: `frames` noisy frames still, as many moved, as many of an empty desk. Per frame the
 // outlines the detection ranks first (no memory of earlier frames) and the one the entry point
@@ -242,7 +245,8 @@ void reportWorst(const std::vector<Photo>& done, const std::vector<Shown>& shown
 // The photos the camera shows: each scene still, then moved by a few millimetres. First `plain`
 // documents as they come, then `hard` more of each hard kind (a shadow over the page, a light
 // desk), which are where the outline has least to hold on to.
-std::string writeScenes(int plain, int hard, bool heldAside, std::vector<Shown>& shown) {
+std::string writeScenes(scene::VariedObject object, int plain, int hard, bool heldAside,
+                        std::vector<Shown>& shown) {
     char dir[] = "/tmp/steadinessXXXXXX";
     if (!mkdtemp(dir))
         return {};
@@ -254,14 +258,13 @@ std::string writeScenes(int plain, int hard, bool heldAside, std::vector<Shown>&
     uint32_t seed = 500000u;
     for (int i = 0; i < plain; ++i) {
         seeds.push_back(seed);
-        scenes.push_back(scene::renderVaried(scene::VariedObject::Document, seed++, lib, kW, kH));
+        scenes.push_back(scene::renderVaried(object, seed++, lib, kW, kH));
     }
     for (const char* kind : {"shadow", "light-desk"}) {
         // Trait draws are cheap beside the render, but a scene is only known once drawn.
         uint32_t s = 600000u + (std::strcmp(kind, "shadow") == 0 ? 0u : 50000u);
         for (int found = 0, tries = 0; found < hard && tries < 200; ++tries) {
-            scene::VariedScene v =
-                scene::renderVaried(scene::VariedObject::Document, s++, lib, kW, kH);
+            scene::VariedScene v = scene::renderVaried(object, s++, lib, kW, kH);
             if (v.truth.traits.find(kind) == std::string::npos)
                 continue;
             scenes.push_back(std::move(v));
@@ -294,9 +297,9 @@ std::array<cv::Point2f, 4> outlineOf(const int* c) {
 }
 
 // One scene frame by frame, straight into the library: still, moved, then taken away.
-void trace(uint32_t seed, const scene::PhotoLibrary& lib, int frames, double sigma) {
-    const scene::VariedScene v =
-        scene::renderVaried(scene::VariedObject::Document, seed, lib, kW, kH);
+void trace(uint32_t seed, const scene::PhotoLibrary& lib, int frames, double sigma, bool card) {
+    const scene::VariedScene v = scene::renderVaried(
+        card ? scene::VariedObject::Card : scene::VariedObject::Document, seed, lib, kW, kH);
     const cv::Mat desk = scene::renderVaried(scene::VariedObject::EmptyDesk, seed, lib, kW, kH).rgb;
     std::printf("seed %u (%s)\n", seed, v.truth.traits.c_str());
     const cv::Point2f shift(40, 25);
@@ -317,7 +320,7 @@ void trace(uint32_t seed, const scene::PhotoLibrary& lib, int frames, double sig
         cv::add(picture, noise, shown, cv::noArray(), CV_8UC3);
         const SImage src{shown.data, shown.cols, shown.rows};
         int ranked[3 * 8] = {0}, c[8] = {0};
-        const int n = KELM_GetMoreRectPoint(src, ranked, 3, 0);
+        const int n = KELM_GetMoreRectPoint(src, ranked, 3, card);
         std::printf("  %2d %-5s detected:", f,
                     stage == 0   ? "still"
                     : stage == 1 ? "moved"
@@ -328,7 +331,7 @@ void trace(uint32_t seed, const scene::PhotoLibrary& lib, int frames, double sig
                                      : scene::quadIoU(outlineOf(ranked + 8 * i), truth, kW, kH));
         if (n <= 0)
             std::printf(" none");
-        if (KELM_GetRectCornerPoint(src, c, 0) > 0) {
+        if (KELM_GetRectCornerPoint(src, c, card) > 0) {
             std::printf("  reported: %.3f",
                         stage == 2 ? 0.0 : scene::quadIoU(outlineOf(c), truth, kW, kH));
             for (int k = 0; k < 4; ++k)
@@ -347,6 +350,7 @@ int main(int argc, char** argv) {
         const bool held = argc > 3 && std::strcmp(argv[3], "held") == 0;
         const int frames = argc > 4 ? std::max(1, std::atoi(argv[4])) : 8;
         const double sigma = argc > 5 ? std::atof(argv[5]) : 3.0;
+        const bool card = argc > 6 && std::strcmp(argv[6], "card") == 0;
         const scene::PhotoLibrary lib = scene::PhotoLibrary::load(held);
         if (!lib.usable()) {
             std::fprintf(stderr, "needs gnome-backgrounds and opencv-doc for the pages\n");
@@ -354,7 +358,7 @@ int main(int argc, char** argv) {
         }
         for (std::string seeds = argv[2]; !seeds.empty();) {
             const size_t comma = seeds.find(',');
-            trace(uint32_t(std::stoul(seeds.substr(0, comma))), lib, frames, sigma);
+            trace(uint32_t(std::stoul(seeds.substr(0, comma))), lib, frames, sigma, card);
             seeds = comma == std::string::npos ? "" : seeds.substr(comma + 1);
         }
         return 0;
@@ -363,9 +367,12 @@ int main(int argc, char** argv) {
     const double sigma = argc > 2 ? std::atof(argv[2]) : 3.0;
     const bool heldAside = argc > 3 && std::strcmp(argv[3], "held") == 0;
     const int hard = argc > 4 ? std::atoi(argv[4]) : std::max(2, plain / 2);
+    const bool card = argc > 5 && std::strcmp(argv[5], "card") == 0;
     const bool verbose = std::getenv("BENCH_VERBOSE") != nullptr;
     std::vector<Shown> shown;
-    const std::string folder = writeScenes(plain, hard, heldAside, shown);
+    const std::string folder =
+        writeScenes(card ? scene::VariedObject::Card : scene::VariedObject::Document, plain, hard,
+                    heldAside, shown);
     if (folder.empty() || shown.empty()) {
         std::fprintf(stderr, "needs gnome-backgrounds and opencv-doc for the pages\n");
         return 2;
@@ -456,7 +463,7 @@ int main(int argc, char** argv) {
         cv::add(frame, noise(cv::Rect(at, frame.size())), noisy, cv::noArray(), CV_8UC3);
         int c[8] = {0};
         SImage src{noisy.data, noisy.cols, noisy.rows};
-        if (KELM_GetRectCornerPoint(src, c, 0) <= 0) {
+        if (KELM_GetRectCornerPoint(src, c, card) <= 0) {
             now.raw.emplace_back();
             now.drawn.emplace_back();
             overlay.reset();
@@ -475,8 +482,9 @@ int main(int argc, char** argv) {
     if (verbose)
         for (const Photo& p : done)
             printPhoto(p, shown[p.index]);
-    std::printf("%d photos shown (%zu scenes, %s part), noise sigma %.1f\n", photos,
-                shown.size() / 2, heldAside ? "held-aside" : "tuning", sigma);
+    std::printf("%d photos shown (%zu %s scenes, %s part), noise sigma %.1f\n", photos,
+                shown.size() / 2, card ? "card" : "document", heldAside ? "held-aside" : "tuning",
+                sigma);
     report("all scenes", done, shown, "");
     report("with a shadow", done, shown, "shadow");
     report("on a light desk", done, shown, "light-desk");

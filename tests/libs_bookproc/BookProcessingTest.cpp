@@ -82,9 +82,9 @@ private slots:
 };
 
 void BookProcessingTest::findsAndSplitsSpreads() {
-    // Seed 213 has a desk nearly as bright as the paper: only the print tells where the pages
-    // are, so the outline is coarser there, but found.
-    for (auto [seed, minIoU] : {std::pair{11u, 0.93}, {213u, 0.7}}) {
+    // Seed 213 has a desk nearly as bright as the paper: its page edges are faint steps of
+    // brightness and colour, and still give the outline.
+    for (auto [seed, minIoU] : {std::pair{11u, 0.93}, {213u, 0.95}}) {
         Spread s(seed);
         QVERIFY2(s.iou > minIoU, qPrintable(QString("seed %1 IoU %2").arg(seed).arg(s.iou)));
         if (seed == 213)

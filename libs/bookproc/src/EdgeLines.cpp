@@ -6,17 +6,20 @@
 
 namespace bookproc::edgelines {
 
-EdgeField edgeField(const cv::Mat& grey) {
-    EdgeField f;
-    cv::Mat logGrey;
-    grey.convertTo(logGrey, CV_32F);
+namespace {
+
+cv::Mat logBrightness(const cv::Mat& channel) {
+    cv::Mat out;
+    channel.convertTo(out, CV_32F);
     // A step between paper and the darker sheet stack keeps its size in a shadow: 15 % darker
     // is about ten units here wherever it lies.
-    cv::log(logGrey + 6.f, logGrey);
-    logGrey *= 64.f;
-    cv::GaussianBlur(logGrey, logGrey, cv::Size(0, 0), 1.0);
-    cv::Sobel(logGrey, f.dx, CV_32F, 1, 0, 3);
-    cv::Sobel(logGrey, f.dy, CV_32F, 0, 1, 3);
+    cv::log(out + 6.f, out);
+    out *= 64.f;
+    cv::GaussianBlur(out, out, cv::Size(0, 0), 1.0);
+    return out;
+}
+
+void finish(EdgeField& f, const cv::Mat& grey) {
     cv::Mat dx16, dy16;
     f.dx.convertTo(dx16, CV_16S);
     f.dy.convertTo(dy16, CV_16S);
@@ -25,6 +28,42 @@ EdgeField edgeField(const cv::Mat& grey) {
     cv::morphologyEx(grey, hat, cv::MORPH_BLACKHAT,
                      cv::getStructuringElement(cv::MORPH_RECT, cv::Size(5, 5)));
     f.print = hat > 25;
+}
+
+}  // namespace
+
+EdgeField edgeField(const cv::Mat& grey) {
+    EdgeField f;
+    const cv::Mat logGrey = logBrightness(grey);
+    cv::Sobel(logGrey, f.dx, CV_32F, 1, 0, 3);
+    cv::Sobel(logGrey, f.dy, CV_32F, 0, 1, 3);
+    finish(f, grey);
+    return f;
+}
+
+EdgeField colourEdgeField(const cv::Mat& rgb, const cv::Mat& grey) {
+    EdgeField f;
+    std::vector<cv::Mat> channels;
+    cv::split(rgb, channels);
+    cv::Mat best;
+    for (const cv::Mat& ch : channels) {
+        const cv::Mat logCh = logBrightness(ch);
+        cv::Mat dx, dy, mag;
+        cv::Sobel(logCh, dx, CV_32F, 1, 0, 3);
+        cv::Sobel(logCh, dy, CV_32F, 0, 1, 3);
+        mag = dx.mul(dx) + dy.mul(dy);
+        if (best.empty()) {
+            f.dx = dx;
+            f.dy = dy;
+            best = mag;
+            continue;
+        }
+        const cv::Mat stronger = mag > best;
+        dx.copyTo(f.dx, stronger);
+        dy.copyTo(f.dy, stronger);
+        mag.copyTo(best, stronger);
+    }
+    finish(f, grey);
     return f;
 }
 
@@ -144,8 +183,7 @@ void bands(const cv::Mat& grey, const cv::Point2f& a, const cv::Point2f& b, cons
 }
 
 bool paperBeyond(const cv::Mat& grey, const cv::Mat& print, const cv::Point2f& a,
-                 const cv::Point2f& b, const cv::Point2f& n, double paper, float reach,
-                 double brightLevel, double brightShare) {
+                 const cv::Point2f& b, const cv::Point2f& n, double paper, float reach) {
     int bright = 0, ink = 0, total = 0;
     alongSide(a, b, [&](const cv::Point2f& p) {
         for (float k = 0.3f * reach; k <= reach; k += std::max(1.f, 0.1f * reach)) {
@@ -155,11 +193,32 @@ bool paperBeyond(const cv::Mat& grey, const cv::Mat& print, const cv::Point2f& a
                 continue;
             const double v = grey.at<uchar>(y, x);
             ++total;
-            bright += v >= brightLevel * paper;
+            bright += v >= 0.7 * paper;
             ink += v < 0.5 * paper || print.at<uchar>(y, x);
         }
     });
-    return total > 0 && bright >= brightShare * total && ink >= 0.02 * total;
+    return total > 0 && bright >= 0.3 * total && ink >= 0.02 * total;
+}
+
+bool printedPaperBeyond(const cv::Mat& grey, const cv::Mat& print, const cv::Point2f& a,
+                        const cv::Point2f& b, const cv::Point2f& n, double paper, float reach) {
+    const cv::Rect frame(0, 0, grey.cols, grey.rows);
+    int bright = 0, samples = 0, inkedRays = 0, rays = 0;
+    alongSide(a, b, [&](const cv::Point2f& p) {
+        bool inked = false, seen = false;
+        for (float k = 0.3f * reach; k <= reach; k += 1.f) {
+            const cv::Point q(cvRound(p.x - n.x * k), cvRound(p.y - n.y * k));
+            if (!frame.contains(q))
+                break;
+            seen = true;
+            ++samples;
+            bright += grey.at<uchar>(q) >= 0.85 * paper;
+            inked = inked || print.at<uchar>(q);
+        }
+        rays += seen;
+        inkedRays += inked;
+    });
+    return samples > 0 && bright >= 0.6 * samples && inkedRays >= 0.35 * rays;
 }
 
 double paperLevel(const cv::Mat& grey, const cv::Rect& where) {

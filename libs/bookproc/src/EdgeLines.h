@@ -38,6 +38,9 @@ void alongSide(const cv::Point2f& a, const cv::Point2f& b, Visit visit) {
 }
 
 EdgeField edgeField(const cv::Mat& grey);
+// The same from whichever colour channel changes most at each pixel: a white page on a pale
+// green desk differs little in brightness but much in blue.
+EdgeField colourEdgeField(const cv::Mat& rgb, const cv::Mat& grey);
 
 cv::Point2f normalOf(int degrees);
 
@@ -59,11 +62,15 @@ void bands(const cv::Mat& grey, const cv::Point2f& a, const cv::Point2f& b, cons
 
 // Whether the far side of a line is more paper with print on it: the gutter, or a table rule,
 // seen from one page, and not yet the book's edge. Sampled over a band beyond the line, so the
-// narrow sheet stack along a real edge does not hide a desk or cover behind it. Paper is what is
-// at least brightLevel of the paper's brightness, and must make brightShare of the band.
+// narrow sheet stack along a real edge does not hide a desk or cover behind it.
 bool paperBeyond(const cv::Mat& grey, const cv::Mat& print, const cv::Point2f& a,
-                 const cv::Point2f& b, const cv::Point2f& n, double paper, float reach,
-                 double brightLevel = 0.7, double brightShare = 0.3);
+                 const cv::Point2f& b, const cv::Point2f& n, double paper, float reach);
+
+// The stricter test of the same: beyond the line lies mostly paper as bright as the page, and
+// print runs along most of the line's length, as text does. A light desk with a pen on it, or a
+// patterned desk of bright tiles and dark seams, is not taken for more of the page.
+bool printedPaperBeyond(const cv::Mat& grey, const cv::Mat& print, const cv::Point2f& a,
+                        const cv::Point2f& b, const cv::Point2f& n, double paper, float reach);
 
 // The paper's brightness: the bright pixels of a part of the photo where the book lies.
 double paperLevel(const cv::Mat& grey, const cv::Rect& where);

@@ -209,9 +209,9 @@ Quad completeSpread(const Quad& q, const cv::Mat& grey) {
 // paper), outlines from straight lines tell better: of the outline found by brightness, the one
 // of the nested lines and the best line combination, keeps the one whose sides the photo bears
 // out most. Returns whether there is a spread at all.
-bool preferLines(const cv::Mat& grey, bool found, Quad& spread, cv::Mat& mask,
+bool preferLines(const cv::Mat& rgb, const cv::Mat& grey, bool found, Quad& spread, cv::Mat& mask,
                  const DebugDump& dump) {
-    const SpreadSearch judge(grey, dump);
+    const SpreadSearch judge(rgb, grey, dump);
     double best = found ? judge.score(spread) : -1;
     // An outline of lines alone must be borne out along most of its length: a desk's pattern
     // or clutter makes lines too.
@@ -276,7 +276,7 @@ bool SpreadDetector::detect(const cv::Mat& rgb, Quad& left, Quad& right) const {
         spread = completeSpread(spread, grey);
         spread = snapToPaper(spread, grey);
     }
-    found = preferLines(grey, found, spread, mask, m_dump);
+    found = preferLines(small, grey, found, spread, mask, m_dump);
     if (!found)
         return false;
     cv::Point2f gTop, gBottom;

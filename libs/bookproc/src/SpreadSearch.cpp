@@ -101,26 +101,32 @@ struct Candidate {
 
 }  // namespace
 
-SpreadSearch::SpreadSearch(const cv::Mat& grey, const DebugDump& dump)
-    : m_grey(grey), m_dump(dump), m_field(edgeField(grey)) {}
+SpreadSearch::SpreadSearch(const cv::Mat& rgb, const cv::Mat& grey, const DebugDump& dump)
+    : m_grey(grey), m_dump(dump), m_field(colourEdgeField(rgb, grey)) {
+    cv::split(rgb, m_channels);
+    // The book lies about the middle of the picture: its paper is the bright part there.
+    m_paper =
+        paperLevel(grey, cv::Rect(grey.cols / 4, grey.rows / 4, grey.cols / 2, grey.rows / 2));
+}
 
 double SpreadSearch::sideScore(const cv::Point2f& a, const cv::Point2f& b,
                                const cv::Point2f& inward, double paper) const {
     // Paper is mostly brighter than what surrounds it, but a cream page on a white desk is
     // darker: the other way round counts a little less.
     double cov = std::max(coverage(m_field, a, b, inward), 0.85 * coverage(m_field, a, b, -inward));
+    // The same brightness and colour on both sides: print or a fold, not where the paper ends.
+    double step = 0;
+    for (const cv::Mat& ch : m_channels) {
+        double chIn = 0, chOut = 0;
+        bands(ch, a, b, inward, &chIn, &chOut);
+        step = std::max(step, std::fabs(chOut - chIn) / std::max(1.0, std::max(chIn, chOut)));
+    }
+    if (step < 0.05)
+        cov *= 0.3;
     double in = 0, out = 0;
     bands(m_grey, a, b, inward, &in, &out);
-    // The same brightness on both sides: print or a fold, not where the paper ends.
-    if (std::fabs(out - in) < 0.05 * std::max(in, out))
-        cov *= 0.3;
     const float beyond = 0.08f * float(std::min(m_grey.cols, m_grey.rows));
-    // Strictly: a patterned desk beyond a page edge has bright parts and dark lines too, but
-    // printed paper is mostly bright. Where it is brighter outside (a white desk beyond a cream
-    // page), the sheet lines of the stack would pass for print: more of the page would not be
-    // brighter than the page itself.
-    const bool pb =
-        in > out && paperBeyond(m_grey, m_field.print, a, b, inward, paper, beyond, 0.85, 0.6);
+    const bool pb = printedPaperBeyond(m_grey, m_field.print, a, b, inward, paper, beyond);
     if (pb)
         cov *= 0.2;
     return cov;
@@ -128,12 +134,11 @@ double SpreadSearch::sideScore(const cv::Point2f& a, const cv::Point2f& b,
 
 double SpreadSearch::score(const Quad& q) const {
     const cv::Point2f centre = (q.tl() + q.tr() + q.br() + q.bl()) * 0.25f;
-    const double paper = paperLevel(m_grey, cv::boundingRect(q.polygon()));
     double sum = 0, length = 0;
     for (size_t s = 0; s < 4; ++s) {
         const cv::Point2f a = q[s], b = q[(s + 1) % 4];
         const double len = cv::norm(b - a);
-        sum += len * sideScore(a, b, lineThrough(a, b, centre).n, paper);
+        sum += len * sideScore(a, b, lineThrough(a, b, centre).n, m_paper);
         length += len;
     }
     return length > 0 ? sum / length : 0;
@@ -142,11 +147,20 @@ double SpreadSearch::score(const Quad& q) const {
 bool SpreadSearch::find(Quad& spread, double* bestScore) const {
     const int W = m_grey.cols, H = m_grey.rows;
     const int rhoMax = int(std::ceil(std::hypot(W, H)));
-    std::vector<Line> lines =
-        peaks(vote(m_field, rhoMax), rhoMax, std::max(20, int(0.1 * std::min(W, H))));
-    lines = aroundMiddle(std::move(lines), W, H);
+    const cv::Mat acc = vote(m_field, rhoMax);
+    const int minVotes = std::max(20, int(0.1 * std::min(W, H)));
+    std::vector<Line> lines = aroundMiddle(peaks(acc, rhoMax, minVotes), W, H);
     const int phi = bookDirection(lines);
     std::array<std::vector<Line>, 4> byDir = byDirection(lines, phi);
+    // A side along which paper and desk barely differ leaves only short pieces of edge: look
+    // again with less support for the directions that found nothing.
+    if (std::any_of(byDir.begin(), byDir.end(), [](const auto& v) { return v.empty(); })) {
+        const std::array<std::vector<Line>, 4> faint =
+            byDirection(aroundMiddle(peaks(acc, rhoMax, minVotes / 3), W, H), phi);
+        for (size_t d = 0; d < 4; ++d)
+            if (byDir[d].empty())
+                byDir[d] = faint[d];
+    }
     std::array<cv::Mat, 4> maps;
     for (size_t d = 0; d < 4; ++d) {
         if (byDir[d].empty())

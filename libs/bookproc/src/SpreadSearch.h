@@ -7,6 +7,8 @@
 
 #include <opencv2/core.hpp>
 
+#include <vector>
+
 namespace bookproc {
 
 using visioncore::DebugDump;
@@ -22,8 +24,8 @@ using visioncore::Quad;
 // depend on which method happened to find them.
 class SpreadSearch {
 public:
-    // grey: the reduced photo, CV_8U.
-    SpreadSearch(const cv::Mat& grey, const DebugDump& dump);
+    // rgb: the reduced photo, CV_8UC3; grey: the same in grey, CV_8U.
+    SpreadSearch(const cv::Mat& rgb, const cv::Mat& grey, const DebugDump& dump);
 
     // The share of q's outline, weighted by length, that is borne out (0 to 1).
     double score(const Quad& q) const;
@@ -37,6 +39,8 @@ private:
                      double paper) const;
 
     const cv::Mat& m_grey;
+    std::vector<cv::Mat> m_channels;
+    double m_paper = 0;
     const DebugDump& m_dump;
     edgelines::EdgeField m_field;
 };

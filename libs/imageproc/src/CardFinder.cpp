@@ -1,6 +1,8 @@
 #include "CardFinder.h"
 
+#include "CannyEdges.h"
 #include "EdgeCrowding.h"
+#include "PlainPatches.h"
 
 #include "visioncore/DebugDump.h"
 
@@ -54,11 +56,54 @@ bool amidTexture(const Segment& s, const cv::Mat& edges) {
     return pointsAmidEdges(s.p, s.d, s.lo, s.hi, N, 6, edges) > N / 2;
 }
 
+// Two lines across each other that meet near an end of each (a rounded corner keeps the ends a
+// little short of the crossing).
+bool makeCorner(const Segment& a, const Segment& b) {
+    if (std::abs(a.d.dot(b.d)) > 0.5f)
+        return false;
+    cv::Point2f x;
+    if (!crossing(a, b, x))
+        return false;
+    auto nearEnd = [&](const Segment& s) {
+        const float t = s.along(x), tol = std::max(4.0f, 0.15f * s.length());
+        return std::abs(s.offset(x)) < 2 && (std::abs(t - s.lo) < tol || std::abs(t - s.hi) < tol);
+    };
+    return nearEnd(a) && nearEnd(b);
+}
+
 // Straight pieces of the edge map, pieces of one line joined across small gaps (a glare spot or
 // a pen over a side), longest first.
-std::vector<Segment> straightEdges(const cv::Mat& edges) {
+std::vector<Segment> straightEdges(const cv::Mat& edges, const cv::Mat& dx, const cv::Mat& dy) {
+    // Each direction of line is looked for among the edge pixels that run its way only: where
+    // the stripes of a desk end against a card's side, their pixels would otherwise be taken by
+    // the stripes' lines and leave the side full of gaps.
+    cv::Mat byWay[4];
+    for (auto& m : byWay)
+        m = cv::Mat::zeros(edges.size(), CV_8U);
+    for (int y = 0; y < edges.rows; ++y) {
+        const uchar* e = edges.ptr<uchar>(y);
+        const short* gx = dx.ptr<short>(y);
+        const short* gy = dy.ptr<short>(y);
+        for (int x = 0; x < edges.cols; ++x) {
+            if (!e[x])
+                continue;
+            float a = cv::fastAtan2(gy[x], gx[x]);  // 0..360
+            if (a >= 180)
+                a -= 180;
+            for (int k = 0; k < 4; ++k) {
+                float off = std::abs(a - 45.f * k);
+                off = std::min(off, 180 - off);
+                if (off < 30)
+                    byWay[k].at<uchar>(y, x) = 255;
+            }
+        }
+    }
     std::vector<cv::Vec4i> raw;
-    cv::HoughLinesP(edges, raw, 1, CV_PI / 180, 10, kMinShort * 0.6, 2);
+    for (const auto& m : byWay) {
+        std::vector<cv::Vec4i> some;
+        cv::HoughLinesP(m, some, 1, CV_PI / 180, 10, kMinShort * 0.6, 2);
+        raw.insert(raw.end(), some.begin(), some.end());
+    }
     std::vector<Segment> pieces;
     for (const auto& r : raw) {
         const cv::Point2f a{float(r[0]), float(r[1])}, b{float(r[2]), float(r[3])};
@@ -97,13 +142,28 @@ std::vector<Segment> straightEdges(const cv::Mat& edges) {
     lines.erase(std::remove_if(lines.begin(), lines.end(),
                                [&](const Segment& s) { return amidTexture(s, edges); }),
                 lines.end());
-    std::sort(lines.begin(), lines.end(),
-              [](const Segment& x, const Segment& y) { return x.length() > y.length(); });
+    // A card's sides meet at its corners, each end near the end of a line running across it;
+    // the stripes of a desk or the rules of a pad end nowhere in particular. Lines that make such
+    // a corner go first.
+    std::vector<char> cornered(lines.size(), 0);
+    for (size_t i = 0; i < lines.size(); ++i)
+        for (size_t j = i + 1; j < lines.size(); ++j)
+            if (makeCorner(lines[i], lines[j]))
+                cornered[i] = cornered[j] = 1;
+    std::vector<size_t> order(lines.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(), [&](size_t x, size_t y) {
+        if (cornered[x] != cornered[y])
+            return cornered[x] > cornered[y];
+        return lines[x].length() > lines[y].length();
+    });
     // A striped desk or a ruled pad gives many long lines of one direction; the card's other two
     // sides run across them and must keep their place.
     int perDirection[18] = {0};
     std::vector<Segment> kept;
-    for (const auto& l : lines) {
+    for (const size_t i : order) {
+        const Segment& l = lines[i];
         const double angle = std::atan2(l.d.y, l.d.x) * 180 / CV_PI + 180;  // 0..360
         int& n = perDirection[int(angle / 10) % 18];
         if (n < 6 && kept.size() < kMaxLines) {
@@ -188,9 +248,9 @@ CardFinder::CardFinder(const cv::Mat& small, const cv::Mat& dx, const cv::Mat& d
 void CardFinder::collect(std::vector<Quad>& out) const {
     if (m_level <= 0)
         return;
-    cv::Mat edges;
-    cv::Canny(m_dx, m_dy, edges, m_level * 0.5, m_level);
-    const std::vector<Segment> lines = straightEdges(edges);
+    const cv::Mat edges =
+        CannyEdges(m_dx, m_dy, m_mag, m_level * 0.5).edges(m_level * 0.5, m_level);
+    const std::vector<Segment> lines = straightEdges(edges, m_dx, m_dy);
     const visioncore::DebugDump dump("card_lines");
     if (dump.enabled()) {
         cv::Mat vis;
@@ -200,6 +260,8 @@ void CardFinder::collect(std::vector<Quad>& out) const {
             cv::line(vis, l.at(l.lo), l.at(l.hi), cv::Scalar(255, 60, 60), 1);
         dump.write("edges_and_lines", vis);
     }
+    const double frameArea = double(m_small.cols) * m_small.rows;
+    PlainPatches::collect(m_small, m_mag, m_level, 0.01 * frameArea, 0.35 * frameArea, out);
     const double maxGap = 0.75 * std::min(m_small.cols, m_small.rows);
     const std::vector<Pair> pairs = facingPairs(lines, maxGap);
     const float cosPerp = float(std::cos(70 * CV_PI / 180));
@@ -295,11 +357,19 @@ bool CardFinder::runsOn(cv::Point2f corner, cv::Point2f dir, double len) const {
         if (!inner.contains(r) || !inner.contains(r1) || !inner.contains(r2))
             continue;
         ++n0;
-        int best = 0;
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                best = std::max(best, int(m_mag.at<ushort>(r.y + dy, r.x + dx)));
-        on += best >= m_level;
+        // Only an edge running the side's way continues it: the stripes of a desk met at a
+        // slant are strong edges too, but they cross the line.
+        bool along = false;
+        for (int dy = -1; dy <= 1 && !along; ++dy)
+            for (int dx = -1; dx <= 1 && !along; ++dx) {
+                const int y = r.y + dy, x = r.x + dx;
+                if (m_mag.at<ushort>(y, x) < m_level)
+                    continue;
+                const float gx = m_dx.at<short>(y, x), gy = m_dy.at<short>(y, x);
+                const float across = gx * n.x + gy * n.y;
+                along = across * across >= 0.93f * (gx * gx + gy * gy);
+            }
+        on += along;
         beside += m_mag.at<ushort>(r1) >= m_level && m_mag.at<ushort>(r2) >= m_level;
     }
     return n0 >= 4 && on >= n0 * 7 / 8 && beside <= n0 / 3;
@@ -355,7 +425,7 @@ double CardFinder::score(const Quad& q) const {
     support /= measured;
     contrast /= contrastSamples;
     const double texture = double(m_busy) / contrastSamples;
-    if (support < 0.6 || weakest < 0.35 || contrast < 15 || texture > 0.6)
+    if (support < 0.8 || weakest < 0.35 || contrast < 15 || texture > 0.6)
         return 0;
     int continuing = 0;
     for (int i = 0; i < 4; ++i) {

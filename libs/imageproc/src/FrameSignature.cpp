@@ -6,8 +6,8 @@
 namespace imageproc {
 
 namespace {
-constexpr int kColumns = 48, kRows = 36;
-constexpr int kPatch = 6;  // pixels square
+constexpr int kColumns = 40, kRows = 30;
+constexpr int kPatch = 4;  // pixels square
 }  // namespace
 
 FrameSignature FrameSignature::of(const cv::Mat& rgb) {

@@ -9,7 +9,7 @@ namespace imageproc {
 // A coarse fingerprint of a photo: the mean brightness of small patches on a fixed grid. Two
 // frames of a still scene differ only by sensor noise, which averages out within a patch; a page
 // moved by a pixel or two, a hand coming in or a lamp switched on changes some patches by far
-// more. Cheap enough to take on every live frame (a few thousand patches, not every pixel).
+// more. Cheap enough to take on every live frame (some thousand patches, not every pixel).
 class FrameSignature {
 public:
     FrameSignature() = default;

@@ -262,33 +262,32 @@ struct Views {
     OutlineDetector::Kind kind = OutlineDetector::Document;
 };
 
-// View 1: closed colour edges at two sensitivities.
-void edgeQuads(const Views& v, const DebugDump& dump, std::vector<Quad>& quads) {
-    const CannyEdges canny(v.dx, v.dy, v.mag, 30);
-    for (const auto& th : {std::pair<double, double>(30, 80), std::pair<double, double>(60, 160)}) {
-        cv::Mat edges = canny.edges(th.first, th.second);
-        cv::dilate(edges, edges, cv::Mat());
-        if (dump.enabled())
-            dump.write(th.first < 50 ? "2_edges_low" : "2_edges_high", edges);
-        std::vector<std::vector<cv::Point>> contours;
-        cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
-        for (const auto& c : contours)
-            quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
-        // View 1b: what the edges enclose, filled, then opened, so that lines running into
-        // the outline from outside (a desk seam, a cable, wood grain) fall away.
-        cv::Mat filled = edges.clone();
-        cv::rectangle(filled, cv::Rect(0, 0, filled.cols, filled.rows), cv::Scalar(0), 1);
-        cv::floodFill(filled, cv::Point(0, 0), cv::Scalar(128));
-        cv::Mat enclosed = filled != 128;
-        cv::morphologyEx(enclosed, enclosed, cv::MORPH_OPEN,
-                         cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
-        if (dump.enabled())
-            dump.write(th.first < 50 ? "2_enclosed_low" : "2_enclosed_high", enclosed);
-        contours.clear();
-        cv::findContours(enclosed, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
-        for (const auto& c : contours)
-            quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
-    }
+// View 1: closed colour edges at one sensitivity, th: Canny's thresholds (one thinning of the
+// gradient, canny, serves both sensitivities).
+void edgeQuads(const Views& v, const CannyEdges& canny, std::pair<double, double> th,
+               const DebugDump& dump, std::vector<Quad>& quads) {
+    cv::Mat edges = canny.edges(th.first, th.second);
+    cv::dilate(edges, edges, cv::Mat());
+    if (dump.enabled())
+        dump.write(th.first < 50 ? "2_edges_low" : "2_edges_high", edges);
+    std::vector<std::vector<cv::Point>> contours;
+    cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
+    for (const auto& c : contours)
+        quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
+    // View 1b: what the edges enclose, filled, then opened, so that lines running into
+    // the outline from outside (a desk seam, a cable, wood grain) fall away.
+    cv::Mat filled = edges.clone();
+    cv::rectangle(filled, cv::Rect(0, 0, filled.cols, filled.rows), cv::Scalar(0), 1);
+    cv::floodFill(filled, cv::Point(0, 0), cv::Scalar(128));
+    cv::Mat enclosed = filled != 128;
+    cv::morphologyEx(enclosed, enclosed, cv::MORPH_OPEN,
+                     cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
+    if (dump.enabled())
+        dump.write(th.first < 50 ? "2_enclosed_low" : "2_enclosed_high", enclosed);
+    contours.clear();
+    cv::findContours(enclosed, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
+    for (const auto& c : contours)
+        quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
 }
 
 // View 2: the brightest, least coloured region (paper), at Otsu's split of min(R, G, B).
@@ -481,14 +480,23 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     std::optional<CardFinder> finder;
     if (kind == Card)
         finder.emplace(v.small, v.dx, v.dy, v.mag);
-    std::vector<Quad> quads, paper, cardLines;
-    sideBySide({[&] { edgeQuads(v, dump, quads); },
-                [&] {
-                    paperQuads(v, dump, paper);
+    const CannyEdges canny(v.dx, v.dy, v.mag, 30);
+    std::vector<Quad> quads, high, paper, cardLines;
+    // The card lines, where they are looked for, take longest: first, so that the other views
+    // fill the time beside them.
+    sideBySide({[&] {
                     if (finder)
                         finder->collect(cardLines);
-                }});
-    quads.insert(quads.end(), paper.begin(), paper.end());
+                },
+                [&] {
+                    edgeQuads(v, canny, {30, 80}, dump, quads);
+                },
+                [&] {
+                    edgeQuads(v, canny, {60, 160}, dump, high);
+                },
+                [&] { paperQuads(v, dump, paper); }});
+    for (const auto* more : {&high, &paper})
+        quads.insert(quads.end(), more->begin(), more->end());
     std::vector<Candidate> cands;
     if (finder) {
         growCards(quads);

@@ -89,8 +89,10 @@ void changedScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& 
 
 // The same scene as the frame before: the detection changing its mind is noise. Every outline
 // seen on this scene is measured again, and the one shown gives way only to one that runs along
-// clearly more of the edges and that the detection gave at least as often, so two of near equal
-// merit never take turns.
+// clearly more of the edges and that the detection gave at least as often, or that it gave twice
+// as often (and two times more) and runs along the edges as well: two of near equal merit never
+// take turns, and the one the detection keeps coming back to wins in the end (a capture of the
+// scene gets it too).
 void stillScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& found) {
     for (Candidate& c : r.seen)
         c.add(CornerRefiner::support(c.outline, rgb));
@@ -114,7 +116,10 @@ void stillScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& fo
         [](const Candidate& a, const Candidate& b) { return a.mean() < b.mean(); });
     if (best == r.seen.end())
         return;
-    if (best->mean() > r.seen[0].mean() + 0.1 && best->votes >= r.seen[0].votes)
+    const Candidate& shown = r.seen[0];
+    if ((best->mean() > shown.mean() + 0.1 && best->votes >= shown.votes) ||
+        (best->votes >= std::max(shown.votes + 2, 2 * shown.votes) &&
+         best->mean() >= shown.mean() - 0.02))
         std::iter_swap(r.seen.begin(), best);
 }
 
