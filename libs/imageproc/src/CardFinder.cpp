@@ -71,13 +71,12 @@ bool makeCorner(const Segment& a, const Segment& b) {
     return nearEnd(a) && nearEnd(b);
 }
 
-// Straight pieces of the edge map, pieces of one line joined across small gaps (a glare spot or
-// a pen over a side), longest first.
-std::vector<Segment> straightEdges(const cv::Mat& edges, const cv::Mat& dx, const cv::Mat& dy) {
-    // Each direction of line is looked for among the edge pixels that run its way only: where
-    // the stripes of a desk end against a card's side, their pixels would otherwise be taken by
-    // the stripes' lines and leave the side full of gaps.
-    cv::Mat byWay[4];
+// Each direction of line is looked for among the edge pixels that run its way only: where the
+// stripes of a desk end against a card's side, their pixels would otherwise be taken by the
+// stripes' lines and leave the side full of gaps. byWay[k]: the edge pixels within 30 degrees of
+// 45 * k degrees.
+void directionBands(const cv::Mat& edges, const cv::Mat& dx, const cv::Mat& dy,
+                    cv::Mat (&byWay)[CardFinder::kBands]) {
     for (auto& m : byWay)
         m = cv::Mat::zeros(edges.size(), CV_8U);
     for (int y = 0; y < edges.rows; ++y) {
@@ -90,7 +89,7 @@ std::vector<Segment> straightEdges(const cv::Mat& edges, const cv::Mat& dx, cons
             float a = cv::fastAtan2(gy[x], gx[x]);  // 0..360
             if (a >= 180)
                 a -= 180;
-            for (int k = 0; k < 4; ++k) {
+            for (int k = 0; k < CardFinder::kBands; ++k) {
                 float off = std::abs(a - 45.f * k);
                 off = std::min(off, 180 - off);
                 if (off < 30)
@@ -98,12 +97,11 @@ std::vector<Segment> straightEdges(const cv::Mat& edges, const cv::Mat& dx, cons
             }
         }
     }
-    std::vector<cv::Vec4i> raw;
-    for (const auto& m : byWay) {
-        std::vector<cv::Vec4i> some;
-        cv::HoughLinesP(m, some, 1, CV_PI / 180, 10, kMinShort * 0.6, 2);
-        raw.insert(raw.end(), some.begin(), some.end());
-    }
+}
+
+// Straight pieces of the edge map, raw: the pieces found in each direction band, pieces of one
+// line joined across small gaps (a glare spot or a pen over a side), longest first.
+std::vector<Segment> straightEdges(const std::vector<cv::Vec4i>& raw, const cv::Mat& edges) {
     std::vector<Segment> pieces;
     for (const auto& r : raw) {
         const cv::Point2f a{float(r[0]), float(r[1])}, b{float(r[2]), float(r[3])};
@@ -245,23 +243,46 @@ CardFinder::CardFinder(const cv::Mat& small, const cv::Mat& dx, const cv::Mat& d
     m_level = std::clamp(3.0 * sample[sample.size() / 2], 24.0, 70.0);
 }
 
+void CardFinder::prepare() {
+    if (m_level <= 0)
+        return;
+    m_edges = CannyEdges(m_dx, m_dy, m_mag, m_level * 0.5).edges(m_level * 0.5, m_level);
+    directionBands(m_edges, m_dx, m_dy, m_byWay);
+}
+
+std::vector<std::function<void()>> CardFinder::searches() {
+    std::vector<std::function<void()>> jobs;
+    if (m_level <= 0)
+        return jobs;
+    for (int k = 0; k < kBands; ++k)
+        jobs.emplace_back([this, k] {
+            cv::HoughLinesP(m_byWay[k], m_found[k], 1, CV_PI / 180, 10, kMinShort * 0.6, 2);
+        });
+    jobs.emplace_back([this] {
+        const double frameArea = double(m_small.cols) * m_small.rows;
+        PlainPatches::collect(m_small, m_mag, m_level, 0.01 * frameArea, 0.35 * frameArea,
+                              m_patches);
+    });
+    return jobs;
+}
+
 void CardFinder::collect(std::vector<Quad>& out) const {
     if (m_level <= 0)
         return;
-    const cv::Mat edges =
-        CannyEdges(m_dx, m_dy, m_mag, m_level * 0.5).edges(m_level * 0.5, m_level);
-    const std::vector<Segment> lines = straightEdges(edges, m_dx, m_dy);
+    std::vector<cv::Vec4i> raw;
+    for (const auto& some : m_found)
+        raw.insert(raw.end(), some.begin(), some.end());
+    const std::vector<Segment> lines = straightEdges(raw, m_edges);
     const visioncore::DebugDump dump("card_lines");
     if (dump.enabled()) {
         cv::Mat vis;
-        cv::cvtColor(edges, vis, cv::COLOR_GRAY2RGB);
+        cv::cvtColor(m_edges, vis, cv::COLOR_GRAY2RGB);
         vis /= 3;
         for (const auto& l : lines)
             cv::line(vis, l.at(l.lo), l.at(l.hi), cv::Scalar(255, 60, 60), 1);
         dump.write("edges_and_lines", vis);
     }
-    const double frameArea = double(m_small.cols) * m_small.rows;
-    PlainPatches::collect(m_small, m_mag, m_level, 0.01 * frameArea, 0.35 * frameArea, out);
+    out.insert(out.end(), m_patches.begin(), m_patches.end());
     const double maxGap = 0.75 * std::min(m_small.cols, m_small.rows);
     const std::vector<Pair> pairs = facingPairs(lines, maxGap);
     const float cosPerp = float(std::cos(70 * CV_PI / 180));

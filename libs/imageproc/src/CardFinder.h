@@ -4,6 +4,7 @@
 
 #include <opencv2/core.hpp>
 
+#include <functional>
 #include <vector>
 
 namespace imageproc {
@@ -21,7 +22,13 @@ public:
     // All four must outlive the finder.
     CardFinder(const cv::Mat& small, const cv::Mat& dx, const cv::Mat& dy, const cv::Mat& mag);
 
-    // Adds outlines, in small's pixels, built from the straight edges of the picture.
+    // The search comes in steps, so that its parts can share the cores with other work: first
+    // prepare(), then every job of searches() (they do not depend on each other), then collect().
+    void prepare();
+    std::vector<std::function<void()>> searches();
+
+    // Adds outlines, in small's pixels, built from the straight edges of the picture and from
+    // its plain patches.
     void collect(std::vector<Quad>& out) const;
 
     // How much q looks like a card lying on the desk (0: not at all). Comparable between the
@@ -31,6 +38,9 @@ public:
     // The card's proportions, long side over short side.
     static constexpr double kAspect = 85.6 / 54.0;
 
+    // The directions of line searched separately, 45 degrees apart.
+    static constexpr int kBands = 4;
+
 private:
     double sideSupport(cv::Point2f a, cv::Point2f b, double& contrast, int& contrastSamples) const;
     bool runsOn(cv::Point2f corner, cv::Point2f dir, double len) const;
@@ -39,6 +49,10 @@ private:
     const cv::Mat& m_dx;
     const cv::Mat& m_dy;
     const cv::Mat& m_mag;
+    cv::Mat m_edges;                         // Canny's edges at the finder's level
+    cv::Mat m_byWay[kBands];                 // those edges, split by direction
+    std::vector<cv::Vec4i> m_found[kBands];  // the straight pieces found in each
+    std::vector<Quad> m_patches;             // the outlines of plain patches
     mutable int m_busy = 0;  // supported samples amid texture, of the outline being judged
     double m_level = 0;      // gradient that counts as an edge: well above the desk's own grain
 };

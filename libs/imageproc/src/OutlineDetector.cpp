@@ -482,11 +482,11 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         finder.emplace(v.small, v.dx, v.dy, v.mag);
     const CannyEdges canny(v.dx, v.dy, v.mag, 30);
     std::vector<Quad> quads, high, paper, cardLines;
-    // The card lines, where they are looked for, take longest: first, so that the other views
-    // fill the time beside them.
+    // The card finder's edge maps go first, so that its searches, the longest part of the work,
+    // can then share the cores among themselves.
     sideBySide({[&] {
                     if (finder)
-                        finder->collect(cardLines);
+                        finder->prepare();
                 },
                 [&] {
                     edgeQuads(v, canny, {30, 80}, dump, quads);
@@ -495,6 +495,10 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
                     edgeQuads(v, canny, {60, 160}, dump, high);
                 },
                 [&] { paperQuads(v, dump, paper); }});
+    if (finder) {
+        sideBySide(finder->searches());
+        finder->collect(cardLines);
+    }
     for (const auto* more : {&high, &paper})
         quads.insert(quads.end(), more->begin(), more->end());
     std::vector<Candidate> cands;
