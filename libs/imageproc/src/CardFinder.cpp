@@ -243,10 +243,10 @@ CardFinder::CardFinder(const cv::Mat& small, const cv::Mat& dx, const cv::Mat& d
     m_level = std::clamp(3.0 * sample[sample.size() / 2], 24.0, 70.0);
 }
 
-void CardFinder::prepare() {
+void CardFinder::prepare(const CannyEdges& canny) {
     if (m_level <= 0)
         return;
-    m_edges = CannyEdges(m_dx, m_dy, m_mag, m_level * 0.5).edges(m_level * 0.5, m_level);
+    m_edges = canny.edges(edgeFloor(), m_level);
     directionBands(m_edges, m_dx, m_dy, m_byWay);
 }
 

@@ -11,6 +11,8 @@ namespace imageproc {
 
 using visioncore::Quad;
 
+class CannyEdges;
+
 // What is known of an ID-1 card (85.6 x 54 mm, rounded corners, lying flat) turned into outlines
 // and a judgement of them. A card is small beside the desk around it, so a textured desk or a
 // pen gives far more and longer lines than the card itself; its own edges are short straight
@@ -24,7 +26,8 @@ public:
 
     // The search comes in steps, so that its parts can share the cores with other work: first
     // prepare(), then every job of searches() (they do not depend on each other), then collect().
-    void prepare();
+    // canny: the thinned gradient given to the constructor, its floor at most edgeFloor().
+    void prepare(const CannyEdges& canny);
     std::vector<std::function<void()>> searches();
 
     // Adds outlines, in small's pixels, built from the straight edges of the picture and from
@@ -34,6 +37,9 @@ public:
     // How much q looks like a card lying on the desk (0: not at all). Comparable between the
     // outlines of one picture only.
     double score(const Quad& q) const;
+
+    // The weakest gradient the finder's edges take.
+    double edgeFloor() const { return m_level * 0.5; }
 
     // The card's proportions, long side over short side.
     static constexpr double kAspect = 85.6 / 54.0;

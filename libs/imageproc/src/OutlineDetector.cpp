@@ -480,13 +480,14 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     std::optional<CardFinder> finder;
     if (kind == Card)
         finder.emplace(v.small, v.dx, v.dy, v.mag);
-    const CannyEdges canny(v.dx, v.dy, v.mag, 30);
+    // One thinning of the gradient serves the card finder's edges as well.
+    const CannyEdges canny(v.dx, v.dy, v.mag, finder ? std::min(30.0, finder->edgeFloor()) : 30);
     std::vector<Quad> quads, high, paper, cardLines;
     // The card finder's edge maps go first, so that its searches, the longest part of the work,
     // can then share the cores among themselves.
     sideBySide({[&] {
                     if (finder)
-                        finder->prepare();
+                        finder->prepare(canny);
                 },
                 [&] {
                     edgeQuads(v, canny, {30, 80}, dump, quads);
