@@ -1,5 +1,7 @@
 #include "Downscaler.h"
 
+#include <opencv2/core/utility.hpp>
+
 #include <algorithm>
 #include <cmath>
 
@@ -17,16 +19,21 @@ cv::Mat Downscaler::reduce(const cv::Mat& rgb, int factor) {
         return rgb;
     cv::Mat small(rgb.rows / factor, rgb.cols / factor, CV_8UC3);
     const int off = factor / 2 - 1;
-    for (int y = 0; y < small.rows; ++y) {
-        const auto* r0 = rgb.ptr<cv::Vec3b>(y * factor + off);
-        const auto* r1 = rgb.ptr<cv::Vec3b>(y * factor + off + 1);
-        auto* o = small.ptr<cv::Vec3b>(y);
-        for (int x = 0; x < small.cols; ++x) {
-            const int sx = x * factor + off;
-            for (int c = 0; c < 3; ++c)
-                o[x][c] = uchar((r0[sx][c] + r0[sx + 1][c] + r1[sx][c] + r1[sx + 1][c] + 2) >> 2);
+    // The reads are spread over the whole photo and wait mostly on memory, which two cores
+    // fetch faster than one; every row of the result is made alone, so the split changes nothing.
+    cv::parallel_for_(cv::Range(0, small.rows), [&](const cv::Range& rows) {
+        for (int y = rows.start; y < rows.end; ++y) {
+            const auto* r0 = rgb.ptr<cv::Vec3b>(y * factor + off);
+            const auto* r1 = rgb.ptr<cv::Vec3b>(y * factor + off + 1);
+            auto* o = small.ptr<cv::Vec3b>(y);
+            for (int x = 0; x < small.cols; ++x) {
+                const int sx = x * factor + off;
+                for (int c = 0; c < 3; ++c)
+                    o[x][c] =
+                        uchar((r0[sx][c] + r0[sx + 1][c] + r1[sx][c] + r1[sx + 1][c] + 2) >> 2);
+            }
         }
-    }
+    });
     return small;
 }
 
