@@ -258,12 +258,12 @@ std::vector<std::function<void()>> CardFinder::searches() {
         jobs.emplace_back([this, k] {
             cv::HoughLinesP(m_byWay[k], m_found[k], 1, CV_PI / 180, 10, kMinShort * 0.6, 2);
         });
-    jobs.emplace_back([this] {
-        const double frameArea = double(m_small.cols) * m_small.rows;
-        PlainPatches::collect(m_small, m_mag, m_level, 0.01 * frameArea, 0.35 * frameArea,
-                              m_patches);
-    });
     return jobs;
+}
+
+void CardFinder::findPatches() {
+    const double frameArea = double(m_small.cols) * m_small.rows;
+    PlainPatches::collect(m_small, m_mag, m_level, 0.01 * frameArea, 0.35 * frameArea, m_patches);
 }
 
 void CardFinder::collect(std::vector<Quad>& out) const {

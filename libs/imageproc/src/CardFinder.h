@@ -25,10 +25,12 @@ public:
     CardFinder(const cv::Mat& small, const cv::Mat& dx, const cv::Mat& dy, const cv::Mat& mag);
 
     // The search comes in steps, so that its parts can share the cores with other work: first
-    // prepare(), then every job of searches() (they do not depend on each other), then collect().
+    // prepare(), then every job of searches() (they do not depend on each other), and
+    // findPatches() at any time before collect().
     // canny: the thinned gradient given to the constructor, its floor at most edgeFloor().
     void prepare(const CannyEdges& canny);
     std::vector<std::function<void()>> searches();
+    void findPatches();
 
     // Adds outlines, in small's pixels, built from the straight edges of the picture and from
     // its plain patches.

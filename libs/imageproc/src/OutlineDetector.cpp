@@ -490,6 +490,10 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
                         finder->prepare(canny);
                 },
                 [&] {
+                    if (finder)
+                        finder->findPatches();
+                },
+                [&] {
                     edgeQuads(v, canny, {30, 80}, dump, quads);
                 },
                 [&] {
