@@ -156,6 +156,17 @@ std::vector<cv::Point> colourRegion(const cv::Mat& small, const cv::Mat& labels,
     return points;
 }
 
+// The first and last point of every row of a region given row by row: only they can be corners
+// of its convex hull, which is found far faster from them than from the whole region.
+std::vector<cv::Point> rowEnds(const std::vector<cv::Point>& region) {
+    std::vector<cv::Point> ends;
+    for (size_t k = 0; k < region.size(); ++k)
+        if (k == 0 || k + 1 == region.size() || region[k - 1].y != region[k].y ||
+            region[k + 1].y != region[k].y)
+            ends.push_back(region[k]);
+    return ends;
+}
+
 }  // namespace
 
 void PlainPatches::collect(const cv::Mat& small, const cv::Mat& mag, double level, double minArea,
@@ -195,7 +206,7 @@ void PlainPatches::collect(const cv::Mat& small, const cv::Mat& mag, double leve
         if (region.size() < 0.3 * minArea)
             continue;
         std::vector<cv::Point> hull;
-        cv::convexHull(region, hull);
+        cv::convexHull(rowEnds(region), hull);
         const double hullArea = cv::contourArea(hull);
         if (hullArea < minArea || hullArea > maxArea || double(region.size()) < 0.4 * hullArea)
             continue;
