@@ -18,6 +18,16 @@ bool allZero(const int* c) {
     return std::all_of(c, c + 8, [](int v) { return v == 0; });
 }
 
+// The page outline the library finds on a rendered scene, as its overlap with the truth; -1
+// when it finds none.
+double foundPageIoU(const scene::Scene& s) {
+    SImage src{s.rgb.data, s.rgb.cols, s.rgb.rows};
+    int c[8] = {0};
+    if (KELM_GetRectCornerPoint(src, c, 0) != 1)
+        return -1;
+    return scene::quadIoU(Quad::fromCorners(c).corners(), s.truth.corners, src.width, src.height);
+}
+
 }  // namespace
 
 class TestImageprocLibrary : public QObject {
@@ -79,12 +89,7 @@ void TestImageprocLibrary::faintPageUnderAShadowOnALightDesk() {
         p.desk = scene::Desk::Light, p.deskColor = cv::Vec3b(232, 231, 226);
         p.paperColor = cv::Vec3b(247, 247, 244), p.dropShadow = 0, p.castShadow = true;
         p.shadowDepth = 0.3, p.centerMm = {10, 5}, p.rotationDeg = 7, p.fieldWidthMm = 470;
-        scene::Scene s = scene::render(p);
-        SImage src{s.rgb.data, s.rgb.cols, s.rgb.rows};
-        int c[8] = {0};
-        QCOMPARE(KELM_GetRectCornerPoint(src, c, 0), short(1));
-        const double iou =
-            scene::quadIoU(Quad::fromCorners(c).corners(), s.truth.corners, src.width, src.height);
+        const double iou = foundPageIoU(scene::render(p));
         QVERIFY2(iou > 0.95, qPrintable(QString("seed %1: IoU %2").arg(seed).arg(iou)));
     }
 }
@@ -102,12 +107,7 @@ void TestImageprocLibrary::pictureOnAPageOnALightDesk() {
         cv::randu(picture, cv::Scalar(30, 40, 50), cv::Scalar(120, 110, 100));
         cv::GaussianBlur(picture, picture, cv::Size(0, 0), 6);
         p.printedFace = face;
-        scene::Scene s = scene::render(p);
-        SImage src{s.rgb.data, s.rgb.cols, s.rgb.rows};
-        int c[8] = {0};
-        QCOMPARE(KELM_GetRectCornerPoint(src, c, 0), short(1));
-        const double iou =
-            scene::quadIoU(Quad::fromCorners(c).corners(), s.truth.corners, src.width, src.height);
+        const double iou = foundPageIoU(scene::render(p));
         QVERIFY2(iou > 0.95, qPrintable(QString("seed %1: IoU %2").arg(seed).arg(iou)));
     }
 }

@@ -1,5 +1,7 @@
 #include "EnclosingPage.h"
 
+#include "LineCrossing.h"
+
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
@@ -102,16 +104,6 @@ void lineSupport(const Profiles& prof, int turn, std::vector<int>& support,
                 support[size_t(t0)] = votes[size_t(t0 * turns + e + turn)], bend[size_t(t0)] = e;
 }
 
-bool intersect(cv::Point2f a0, cv::Point2f a1, cv::Point2f b0, cv::Point2f b1, cv::Point2f& x) {
-    const cv::Point2f r = a1 - a0, s = b1 - b0;
-    const float den = r.x * s.y - r.y * s.x;
-    if (std::abs(den) < 1e-6f)
-        return false;
-    const cv::Point2f w = b0 - a0;
-    x = a0 + r * ((w.x * s.y - w.y * s.x) / den);
-    return true;
-}
-
 }  // namespace
 
 EnclosingPage::EnclosingPage(const cv::Mat& small, const Quad& inner) : m_inner(inner) {
@@ -197,7 +189,7 @@ void EnclosingPage::collect(std::vector<Quad>& out) const {
                     bool ok = true;
                     for (size_t i = 0; i < 4 && ok; ++i) {
                         const Line &p = *side[(i + 3) % 4], &q = *side[i];
-                        ok = intersect(p.a, p.b, q.a, q.b, c[i]);
+                        ok = lineCrossing(p.a, p.b, q.a, q.b, c[i]);
                     }
                     if (!ok)
                         continue;

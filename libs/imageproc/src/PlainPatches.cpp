@@ -1,6 +1,7 @@
 #include "PlainPatches.h"
 
 #include "CardFinder.h"
+#include "LineCrossing.h"
 
 #include "visioncore/DebugDump.h"
 
@@ -27,16 +28,6 @@ double stepAlong(const cv::Mat& mag, cv::Point2f a, cv::Point2f b) {
     return sum;
 }
 
-bool meet(cv::Point2f a0, cv::Point2f a1, cv::Point2f b0, cv::Point2f b1, cv::Point2f& x) {
-    const cv::Point2f da = a1 - a0, db = b1 - b0;
-    const float den = da.x * db.y - da.y * db.x;
-    if (std::abs(den) < 1e-6f)
-        return false;
-    const cv::Point2f w = b0 - a0;
-    x = a0 + da * ((w.x * db.y - w.y * db.x) / den);
-    return true;
-}
-
 // The patch lies a few pixels inside the card's edge (the edge's own gradient and the erosion
 // take them): each side moves outwards onto the strongest step near it.
 bool snapped(const Quad& q, const cv::Mat& mag, Quad& out) {
@@ -59,7 +50,8 @@ bool snapped(const Quad& q, const cv::Mat& mag, Quad& out) {
     }
     std::array<cv::Point2f, 4> c;
     for (int i = 0; i < 4; ++i)
-        if (!meet(ends[(i + 3) % 4][0], ends[(i + 3) % 4][1], ends[i][0], ends[i][1], c[size_t(i)]))
+        if (!lineCrossing(ends[(i + 3) % 4][0], ends[(i + 3) % 4][1], ends[i][0], ends[i][1],
+                          c[size_t(i)]))
             return false;
     out = Quad(c[0], c[1], c[2], c[3]);
     return out.isConvex();
