@@ -1,5 +1,7 @@
 #include "CornerRefiner.h"
 
+#include "PageEvidence.h"
+
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
@@ -11,10 +13,7 @@ namespace {
 
 // A side lying on the frame's edge has no step to measure: the page runs on beyond the picture.
 bool alongFrame(cv::Point2f a, cv::Point2f b, cv::Size s) {
-    const float tol = 2.f;
-    auto on = [&](float v, float lim) { return v < tol || v > lim - 1 - tol; };
-    return (on(a.x, float(s.width)) && on(b.x, float(s.width)) && std::abs(a.x - b.x) < 2 * tol) ||
-           (on(a.y, float(s.height)) && on(b.y, float(s.height)) && std::abs(a.y - b.y) < 2 * tol);
+    return PageEvidence::alongFrame(a, b, s, 2.f);
 }
 
 // A colour step found across a side: where, and how strong.

@@ -442,11 +442,8 @@ void addFaintCandidates(const Views& v, const DebugDump& dump, std::vector<Candi
         // weaker threshold does: the candidate has earned its place by its steps already.
         // Faint lines ending at the frame's edge are as often the desk's own pattern or
         // things lying on it; a page cut by the frame shows clear edges to the other views.
-        bool atFrame = false;
-        for (int i = 0; i < 4; ++i)
-            atFrame = atFrame || PageEvidence::alongFrame(q[size_t(i)], q[size_t((i + 1) % 4)],
-                                                          v.small.size());
-        if (atFrame || (k < grown && !PageEvidence::earned(q, v.small, sdx, sdy, smag, faint)))
+        if (PageEvidence::touchesFrame(q, v.small.size()) ||
+            (k < grown && !PageEvidence::earned(q, v.small, sdx, sdy, smag, faint)))
             continue;
         double s = scoreQuad(q, v.mag, v.small, v.kind, 60);
         s = std::max(s, 0.95 * scoreQuad(q, smag, v.small, v.kind, 0.5 * faint));

@@ -88,11 +88,17 @@ SideEvidence measureSide(cv::Point2f a, cv::Point2f b, const cv::Mat& small, con
 
 }  // namespace
 
-bool PageEvidence::alongFrame(cv::Point2f a, cv::Point2f b, cv::Size s) {
-    const float tol = 6.f;
+bool PageEvidence::alongFrame(cv::Point2f a, cv::Point2f b, cv::Size s, float tol) {
     auto on = [&](float v, float lim) { return v < tol || v > lim - 1 - tol; };
     return (on(a.x, float(s.width)) && on(b.x, float(s.width)) && std::abs(a.x - b.x) < 2 * tol) ||
            (on(a.y, float(s.height)) && on(b.y, float(s.height)) && std::abs(a.y - b.y) < 2 * tol);
+}
+
+bool PageEvidence::touchesFrame(const Quad& q, cv::Size frame) {
+    for (size_t i = 0; i < 4; ++i)
+        if (alongFrame(q[i], q[(i + 1) % 4], frame))
+            return true;
+    return false;
 }
 
 bool PageEvidence::earned(const Quad& q, const cv::Mat& small, const cv::Mat& dx, const cv::Mat& dy,

@@ -24,8 +24,12 @@ public:
     // need not. Corners on the edge of a frame of that size are not judged.
     static bool squareCorners(const Quad& q, cv::Size frame);
 
-    // Whether the side from a to b runs along an edge of a frame of that size.
-    static bool alongFrame(cv::Point2f a, cv::Point2f b, cv::Size frame);
+    // Whether the side from a to b runs along an edge of a frame of that size, within tolerance
+    // pixels of it (a few on the reduced picture, where outlines are found; fewer on the full
+    // photo, where sides are measured).
+    static bool alongFrame(cv::Point2f a, cv::Point2f b, cv::Size frame, float tolerance = 6.f);
+    // Whether any side of q runs along an edge of the frame.
+    static bool touchesFrame(const Quad& q, cv::Size frame);
 };
 
 }  // namespace imageproc
