@@ -112,8 +112,9 @@ private slots:
         QCOMPARE(api.startAt(1280, 720), 1);
         QCOMPARE(api.status(10), 1);
         const QVector<int> delivered = api.waitFrame();
-        // No frame twice: right after a delivery the next query has nothing new.
-        QCOMPARE(api.queryOnce(), KELM_CAMCTL_NO_FRAME);
+        // No frame twice: queries soon find nothing new. The camera keeps sending, so on a busy
+        // machine a newer frame may come first; a frame handed out again would never let up.
+        QVERIFY(QTest::qWaitFor([&] { return api.queryOnce() == KELM_CAMCTL_NO_FRAME; }));
         QCOMPARE(delivered, QVector<int>({1, 1280, 720, 1280 * 720 * 3}));
         const Stats first = stats(api.buf, 1280, 720);
         QVERIFY2(first.edges > 2, "a rendered scene has structure, not a flat colour");
