@@ -43,7 +43,16 @@ double DeskPattern::bestCopy(const cv::Mat& small, const Quad& q) {
                   cv::Rect(self - cv::Point(near.width, near.height), near * 2 + cv::Size(1, 1)),
                   cv::Scalar(-1), cv::FILLED);
     double best = -1;
-    cv::minMaxLoc(match, nullptr, &best);
+    cv::Point at;
+    cv::minMaxLoc(match, nullptr, &best, nullptr, &at);
+    // The correlation ignores brightness and contrast; a tile's copy has them as well, while a
+    // faint match of a card's print to the desk's shading does not.
+    cv::Scalar m0, s0, m1, s1;
+    cv::meanStdDev(tile, m0, s0, mask);
+    cv::meanStdDev(around(cv::Rect(at, tile.size())), m1, s1, mask);
+    const double spread = std::max(s0[0], s1[0]) / std::max(1.0, std::min(s0[0], s1[0]));
+    if (std::abs(m0[0] - m1[0]) > 25 || spread > 1.5)
+        return std::min(best, 0.0);
     return best;
 }
 

@@ -18,7 +18,8 @@ public:
     // away, in the same orientation.
     static bool repeats(const cv::Mat& small, const Quad& q);
 
-    // How alike the best copy found nearby is (normalised correlation, -1 to 1).
+    // How alike the best copy found nearby is (normalised correlation, -1 to 1); at most 0 when
+    // it differs in brightness or contrast.
     static double bestCopy(const cv::Mat& small, const Quad& q);
 };
 
