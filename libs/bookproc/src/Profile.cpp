@@ -43,6 +43,20 @@ int Profile::peak(const std::vector<float>& v, int lo, int hi) {
     return extremum(v, lo, hi, [](float a, float b) { return a > b; });
 }
 
+std::vector<float> Profile::dip(const std::vector<float>& v, int reach) {
+    const int n = int(v.size());
+    std::vector<float> out(v.size(), 0.f);
+    for (int i = 0; i < n; ++i) {
+        float left = v[size_t(i)], right = v[size_t(i)];
+        for (int k = std::max(0, i - reach); k < i; ++k)
+            left = std::max(left, v[size_t(k)]);
+        for (int k = i + 1; k <= std::min(n - 1, i + reach); ++k)
+            right = std::max(right, v[size_t(k)]);
+        out[size_t(i)] = std::min(left, right) - v[size_t(i)];
+    }
+    return out;
+}
+
 std::vector<float> Profile::textLines(const cv::Mat& ink, int x0, int x1, double xh) {
     cv::Mat prof(ink.rows, 1, CV_32F, cv::Scalar(0));
     for (int y = 0; y < ink.rows; ++y) {

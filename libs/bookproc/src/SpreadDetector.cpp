@@ -480,32 +480,41 @@ bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const 
 
     // The paper's own brightness per column (a high percentile ignores the print), in the upper
     // and lower halves separately, so a spine that is not quite parallel to the sides is followed.
-    auto columnProfile = [&](int y0, int y1) {
+    // Over the whole height a higher one: the gutter darkens every row, while a picture or a cast
+    // shadow leaves some paper in its column bright.
+    auto columnProfile = [&](int y0, int y1, int percent) {
         std::vector<float> prof(RW);
         std::vector<uchar> col;
         for (int x = 0; x < RW; ++x) {
             col.clear();
             for (int y = y0; y < y1; ++y)
                 col.push_back(rect.at<uchar>(y, x));
-            size_t k = col.size() * 85 / 100;
+            size_t k = col.size() * size_t(percent) / 100;
             std::nth_element(col.begin(), col.begin() + k, col.end());
             prof[x] = col[k];
         }
         return Profile::smooth(prof, 3);
     };
-    std::vector<float> whole = columnProfile(RH / 10, RH * 9 / 10);
+    std::vector<float> whole = columnProfile(RH / 10, RH * 9 / 10, 95);
     const int lo = RW * 3 / 10, hi = RW * 7 / 10;
-    std::vector<float> sorted(whole.begin() + lo, whole.begin() + hi);
-    std::sort(sorted.begin(), sorted.end());
-    const float median = sorted[sorted.size() / 2];
+    // The gutter is darker than the paper on both sides of it. Measured against the brighter
+    // paper nearby on each side, the edge of a cast shadow or of a wide picture (dark on one side
+    // only) is no valley. The fold itself is a narrow crease within the wider shading, which
+    // tells it from a shadow that merely happens to be darkest a little beside it.
+    auto relativeDip = [&](int reach) {
+        std::vector<float> d = Profile::dip(whole, reach);
+        for (size_t x = 0; x < d.size(); ++x)
+            d[x] /= std::max(1.f, whole[x] + d[x]);
+        return d;
+    };
+    const std::vector<float> wide = relativeDip(RW / 6), crease = relativeDip(RW / 40);
     // The two pages are of one size, so the gutter lies near the middle of the straightened
     // spread; a dark column far from it is more likely a picture's edge than the binding.
     std::vector<float> cost(whole.size());
     for (size_t x = 0; x < whole.size(); ++x)
-        cost[x] =
-            whole[x] / std::max(1.f, median) + kGutterOffCentre * std::fabs(float(x) / RW - 0.5f);
+        cost[x] = 1.f - wide[x] - crease[x] + kGutterOffCentre * std::fabs(float(x) / RW - 0.5f);
     int g = Profile::valley(cost, lo, hi);
-    bool shadow = whole[g] < 0.93f * median;
+    bool shadow = wide[size_t(g)] > 0.07f;
 
     // The notch the bend cuts into head and tail: how far the paper starts from the outline.
     std::vector<float> notch(RW, 0.f);
@@ -534,8 +543,8 @@ bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const 
     int gTop = g, gBot = g;
     if (shadow) {
         const int win = RW / 20;
-        std::vector<float> upper = columnProfile(RH / 10, RH / 2);
-        std::vector<float> lower = columnProfile(RH / 2, RH * 9 / 10);
+        std::vector<float> upper = columnProfile(RH / 10, RH / 2, 85);
+        std::vector<float> lower = columnProfile(RH / 2, RH * 9 / 10, 85);
         gTop = Profile::valley(upper, std::max(lo, g - win), std::min(hi, g + win));
         gBot = Profile::valley(lower, std::max(lo, g - win), std::min(hi, g + win));
     }

@@ -126,7 +126,11 @@ double SpreadSearch::sideScore(const cv::Point2f& a, const cv::Point2f& b,
     double in = 0, out = 0;
     bands(m_grey, a, b, inward, &in, &out);
     const float beyond = 0.08f * float(std::min(m_grey.cols, m_grey.rows));
-    const bool pb = printedPaperBeyond(m_grey, m_field.print, a, b, inward, paper, beyond);
+    // Against the paper just inside the side rather than the book's brightest paper: under
+    // glare or a shadow the far page of a table's rule is dimmer than the brightest paper, yet
+    // as bright as the paper beside the rule.
+    const double near = in > 0 ? std::min(paper, in) : paper;
+    const bool pb = printedPaperBeyond(m_grey, m_field.print, a, b, inward, near, beyond);
     if (pb)
         cov *= 0.2;
     return cov;
