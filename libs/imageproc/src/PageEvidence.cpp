@@ -16,6 +16,7 @@ constexpr int kSamples = 24;
 struct Patch {
     cv::Vec3f colour;
     float darkest = 0;
+    bool clipped = false;  // white at the sensor's limit, where hue is lost (glare)
 };
 
 bool patchAt(const cv::Mat& small, cv::Point2f p, cv::Point2f d, Patch& out) {
@@ -27,6 +28,7 @@ bool patchAt(const cv::Mat& small, cv::Point2f p, cv::Point2f d, Patch& out) {
         const cv::Vec3b c = small.at<cv::Vec3b>(r);
         out.colour += cv::Vec3f(c[0], c[1], c[2]) / 3.f;
         out.darkest += std::min({c[0], c[1], c[2]}) / 3.f;
+        out.clipped = out.clipped || std::min({c[0], c[1], c[2]}) >= 250;
     }
     // Only the hue and strength of the colour: light falling off across the desk brightens the
     // paper and the desk alike, and may make either the brighter one on different sides.
@@ -62,9 +64,14 @@ struct Sample {
 // The side's median step of colour, and along it: the share of samples that show a clean step
 // that way (or an edge), and the median change further out on either side.
 void measureTint(const std::vector<Sample>& samples, SideEvidence& e) {
+    // Glare bleaches what it falls on to white: a step of hue where either side is clipped says
+    // nothing of the sheet.
+    auto clipped = [](const Sample& s) {
+        return s.in.clipped || s.out.clipped || s.farIn.clipped || s.farOut.clipped;
+    };
     std::vector<double> channel[3];
     for (const auto& s : samples)
-        for (int c = 0; c < 3; ++c)
+        for (int c = 0; c < 3 && !clipped(s); ++c)
             channel[c].push_back(s.in.colour[c] - s.out.colour[c]);
     for (int c = 0; c < 3; ++c)
         e.tint[c] = float(median(channel[c]));
@@ -75,6 +82,8 @@ void measureTint(const std::vector<Sample>& samples, SideEvidence& e) {
     std::vector<double> ramps;
     int stepped = 0;
     for (const auto& s : samples) {
+        if (clipped(s))
+            continue;
         const double in = s.in.colour.dot(u), out = s.out.colour.dot(u);
         const double ramp =
             std::max(std::abs(s.farIn.colour.dot(u) - in), std::abs(out - s.farOut.colour.dot(u)));
