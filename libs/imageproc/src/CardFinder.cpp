@@ -3,6 +3,7 @@
 #include "CannyEdges.h"
 #include "EdgeCrowding.h"
 #include "PlainPatches.h"
+#include "SideFitter.h"
 
 #include "visioncore/DebugDump.h"
 
@@ -341,16 +342,20 @@ double CardFinder::sideSupport(cv::Point2f a, cv::Point2f b, double& contrast,
         if (!frame.contains(in) || !frame.contains(out))
             continue;
         ++samples;
-        bool hit = false;
-        for (int t = -2; t <= 2 && !hit; ++t) {
-            const cv::Point r(cvRound(p.x + n.x * t), cvRound(p.y + n.y * t));
-            if (!frame.contains(r) || m_mag.at<ushort>(r) < m_level)
-                continue;
-            // Only an edge running along the side counts, not one crossing it.
-            const float gx = m_dx.at<short>(r), gy = m_dy.at<short>(r);
-            const float across = std::abs(gx * n.x + gy * n.y);
-            hit = across * across >= 0.7f * (gx * gx + gy * gy);
-        }
+        // Only an edge running along the side counts, not one crossing it.
+        auto alongSide = [&](auto isEdge) {
+            for (int t = -2; t <= 2; ++t) {
+                const cv::Point r(cvRound(p.x + n.x * t), cvRound(p.y + n.y * t));
+                if (!frame.contains(r) || !isEdge(r))
+                    continue;
+                const float gx = m_dx.at<short>(r), gy = m_dy.at<short>(r);
+                const float across = std::abs(gx * n.x + gy * n.y);
+                if (across * across >= 0.7f * (gx * gx + gy * gy))
+                    return true;
+            }
+            return false;
+        };
+        const bool hit = alongSide([&](cv::Point r) { return m_mag.at<ushort>(r) >= m_level; });
         // Edges on both sides of it as well: the side lies in a texture (fur, grain, print),
         // which runs along any line drawn through it.
         auto busy = [&](float sign) {
@@ -363,6 +368,7 @@ double CardFinder::sideSupport(cv::Point2f a, cv::Point2f b, double& contrast,
         };
         supported += hit;
         m_busy += hit && busy(1) && busy(-1);
+        m_ridge += alongSide([&](cv::Point r) { return m_edges.at<uchar>(r) != 0; });
         const cv::Vec3b ci = m_small.at<cv::Vec3b>(in), co = m_small.at<cv::Vec3b>(out);
         contrast += std::abs(ci[0] - co[0]) + std::abs(ci[1] - co[1]) + std::abs(ci[2] - co[2]);
         ++contrastSamples;
@@ -402,7 +408,9 @@ bool CardFinder::runsOn(cv::Point2f corner, cv::Point2f dir, double len) const {
     return n0 >= 4 && on >= n0 * 7 / 8 && beside <= n0 / 3;
 }
 
-double CardFinder::score(const Quad& q) const {
+// The long side over the short one when q has about a card's shape and size seen from above,
+// else 0. slack > 1 widens every tolerance, for outlines still to be fitted to the edges.
+double CardFinder::proportions(const Quad& q, double slack) const {
     if (m_level <= 0 || !q.isConvex())
         return 0;
     // A card lies whole in the picture; an outline running into the frame's edge is the desk's
@@ -413,29 +421,72 @@ double CardFinder::score(const Quad& q) const {
     double len[4];
     for (int i = 0; i < 4; ++i) {
         len[i] = cv::norm(q[size_t((i + 1) % 4)] - q[size_t(i)]);
-        if (len[i] < kMinShort * 0.8)
+        if (len[i] < kMinShort * 0.8 / slack)
             return 0;
     }
     for (int i = 0; i < 4; ++i) {
         const cv::Point2f u = q[size_t((i + 3) % 4)] - q[size_t(i)],
                           v = q[size_t((i + 1) % 4)] - q[size_t(i)];
-        if (std::abs(u.dot(v)) > 0.22 * len[i] * len[(i + 3) % 4])
+        if (std::abs(u.dot(v)) > 0.22 * slack * len[i] * len[(i + 3) % 4])
             return 0;
     }
     // Opposite sides of a card seen from above differ only by a little perspective.
-    if (std::max(len[0], len[2]) > 1.3 * std::min(len[0], len[2]) ||
-        std::max(len[1], len[3]) > 1.3 * std::min(len[1], len[3]))
+    const double skew = 1.3 * slack;
+    if (std::max(len[0], len[2]) > skew * std::min(len[0], len[2]) ||
+        std::max(len[1], len[3]) > skew * std::min(len[1], len[3]))
         return 0;
     const double w = (len[0] + len[2]) / 2, h = (len[1] + len[3]) / 2;
     const double ratio = std::max(w, h) / std::min(w, h);
-    if (ratio < 1.3 || ratio > 1.95)
+    if (ratio < 1.3 / slack || ratio > 1.95 * slack)
         return 0;
     const double area = q.area();
     const double frameArea = double(m_small.cols) * m_small.rows;
-    if (area < 0.01 * frameArea || area > 0.35 * frameArea)
+    if (area < 0.01 * frameArea / slack || area > 0.35 * frameArea * slack)
         return 0;
+    return ratio;
+}
+
+std::vector<std::pair<Quad, double>> CardFinder::judged(const std::vector<Quad>& quads) const {
+    std::vector<std::pair<Quad, double>> passed;
+    for (const auto& q : quads)
+        if (const double s = score(q); s > 0)
+            passed.emplace_back(q, s);
+    if (!passed.empty())
+        return passed;
+    // The sides of an outline from a region's hull, from the card's proportions or from a
+    // contour broken by a coin or a glare spot lie a few pixels off the card's edges. Fitted
+    // onto them, it is judged again; only where nothing passed as found, since the print inside
+    // a card has straight edges as well, which a fitted side can take.
+    const SideFitter fitter(m_dx, m_dy, m_mag, m_level);
+    for (const auto& q : quads) {
+        if (proportions(q, 1.25) <= 0)
+            continue;
+        double shortest = 1e9;
+        for (int i = 0; i < 4; ++i)
+            shortest = std::min(shortest, cv::norm(q[size_t((i + 1) % 4)] - q[size_t(i)]));
+        // Far enough for those outlines, not so far that a side jumps to a line of the desk.
+        const int reach = std::clamp(int(std::lround(0.08 * shortest)), 2, 6);
+        Quad fitted;
+        if (!fitter.fit(q, reach, fitted))
+            continue;
+        fitted = fitted.reordered();
+        if (const double s = score(fitted, true); s > 0)
+            passed.emplace_back(fitted, s);
+    }
+    return passed;
+}
+
+double CardFinder::score(const Quad& q, bool fitted) const {
+    const double ratio = proportions(q, 1.0);
+    if (ratio <= 0)
+        return 0;
+    double len[4];
+    for (int i = 0; i < 4; ++i)
+        len[i] = cv::norm(q[size_t((i + 1) % 4)] - q[size_t(i)]);
+    const double area = q.area();
 
     m_busy = 0;
+    m_ridge = 0;
     double contrast = 0, support = 0, weakest = 1;
     int contrastSamples = 0, measured = 0;
     for (int i = 0; i < 4; ++i) {
@@ -454,6 +505,11 @@ double CardFinder::score(const Quad& q) const {
     const double texture = double(m_busy) / contrastSamples;
     if (support < 0.8 || weakest < 0.35 || contrast < 15 || texture > 0.6)
         return 0;
+    // A fitted side finds some edge nearly anywhere: it must be a sharp step nearly all along,
+    // not the broad slope round a blurred ball, a glare spot or a shadow, which a straight line
+    // can follow only where it touches it.
+    if (fitted && m_ridge < 0.75 * contrastSamples)
+        return 0;
     int continuing = 0;
     for (int i = 0; i < 4; ++i) {
         const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
@@ -463,8 +519,11 @@ double CardFinder::score(const Quad& q) const {
     if (continuing >= 4)
         return 0;
     const double shape = std::exp(-std::pow((ratio / kAspect - 1) / 0.1, 2));
-    return shape * support * support * std::sqrt(area) * std::min(1.0, contrast / 45) *
-           (1 - texture) * std::pow(0.7, continuing);
+    const double worth = shape * support * support * std::min(1.0, contrast / 45) * (1 - texture) *
+                         std::pow(0.7, continuing);
+    if (fitted && worth < 0.12)
+        return 0;
+    return worth * std::sqrt(area);
 }
 
 }  // namespace imageproc

@@ -5,6 +5,7 @@
 #include <opencv2/core.hpp>
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace imageproc {
@@ -37,8 +38,12 @@ public:
     void collect(std::vector<Quad>& out) const;
 
     // How much q looks like a card lying on the desk (0: not at all). Comparable between the
-    // outlines of one picture only.
-    double score(const Quad& q) const;
+    // outlines of one picture only. fitted: q was moved onto the edges, and must show more.
+    double score(const Quad& q, bool fitted = false) const;
+
+    // The outlines among quads that look like a card, with their scores; where none does, those
+    // that do once their sides are moved onto the straight edges beside them.
+    std::vector<std::pair<Quad, double>> judged(const std::vector<Quad>& quads) const;
 
     // The weakest gradient the finder's edges take.
     double edgeFloor() const { return m_level * 0.5; }
@@ -50,6 +55,7 @@ public:
     static constexpr int kBands = 4;
 
 private:
+    double proportions(const Quad& q, double slack) const;
     double sideSupport(cv::Point2f a, cv::Point2f b, double& contrast, int& contrastSamples) const;
     bool runsOn(cv::Point2f corner, cv::Point2f dir, double len) const;
 
@@ -61,8 +67,9 @@ private:
     cv::Mat m_byWay[kBands];                 // those edges, split by direction
     std::vector<cv::Vec4i> m_found[kBands];  // the straight pieces found in each
     std::vector<Quad> m_patches;             // the outlines of plain patches
-    mutable int m_busy = 0;  // supported samples amid texture, of the outline being judged
-    double m_level = 0;      // gradient that counts as an edge: well above the desk's own grain
+    mutable int m_ridge = 0;  // samples on one of Canny's edges, of the outline being judged
+    mutable int m_busy = 0;   // supported samples amid texture, of the outline being judged
+    double m_level = 0;       // gradient that counts as an edge: well above the desk's own grain
 };
 
 }  // namespace imageproc

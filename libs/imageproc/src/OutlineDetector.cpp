@@ -507,9 +507,8 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     if (finder) {
         growCards(quads);
         quads.insert(quads.end(), cardLines.begin(), cardLines.end());
-        for (const auto& q : quads)
-            if (const double s = finder->score(q); s > 0)
-                cands.push_back({q, s});
+        for (const auto& [q, s] : finder->judged(quads))
+            cands.push_back({q, s});
     }
     for (const auto& q : kind == Document ? quads : std::vector<Quad>()) {
         if (!PageEvidence::squareCorners(q, v.small.size()))

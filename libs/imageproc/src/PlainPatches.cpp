@@ -1,7 +1,7 @@
 #include "PlainPatches.h"
 
 #include "CardFinder.h"
-#include "LineCrossing.h"
+#include "QuadFromSides.h"
 
 #include "visioncore/DebugDump.h"
 
@@ -48,13 +48,7 @@ bool snapped(const Quad& q, const cv::Mat& mag, Quad& out) {
         ends[i][0] = a + n * float(bestT);
         ends[i][1] = b + n * float(bestT);
     }
-    std::array<cv::Point2f, 4> c;
-    for (int i = 0; i < 4; ++i)
-        if (!lineCrossing(ends[(i + 3) % 4][0], ends[(i + 3) % 4][1], ends[i][0], ends[i][1],
-                          c[size_t(i)]))
-            return false;
-    out = Quad(c[0], c[1], c[2], c[3]);
-    return out.isConvex();
+    return quadFromSides(ends, out);
 }
 
 void offer(const Quad& q, const cv::Mat& mag, std::vector<Quad>& out) {
