@@ -5,6 +5,7 @@
 #include "ChannelRange.h"
 #include "ColourGradient.h"
 #include "CornerRefiner.h"
+#include "CutPage.h"
 #include "Downscaler.h"
 #include "EnclosingPage.h"
 #include "LineQuads.h"
@@ -262,14 +263,12 @@ struct Views {
     OutlineDetector::Kind kind = OutlineDetector::Document;
 };
 
-// View 1: closed colour edges at one sensitivity, th: Canny's thresholds (one thinning of the
-// gradient, canny, serves both sensitivities).
-void edgeQuads(const Views& v, const CannyEdges& canny, std::pair<double, double> th,
-               const DebugDump& dump, std::vector<Quad>& quads) {
-    cv::Mat edges = canny.edges(th.first, th.second);
+// View 1: closed colour edges at one sensitivity (low: the lower of the two).
+void edgeQuads(const Views& v, cv::Mat edges, bool low, const DebugDump& dump,
+               std::vector<Quad>& quads) {
     cv::dilate(edges, edges, cv::Mat());
     if (dump.enabled())
-        dump.write(th.first < 50 ? "2_edges_low" : "2_edges_high", edges);
+        dump.write(low ? "2_edges_low" : "2_edges_high", edges);
     std::vector<std::vector<cv::Point>> contours;
     cv::findContours(edges, contours, cv::RETR_LIST, cv::CHAIN_APPROX_SIMPLE);
     for (const auto& c : contours)
@@ -283,11 +282,38 @@ void edgeQuads(const Views& v, const CannyEdges& canny, std::pair<double, double
     cv::morphologyEx(enclosed, enclosed, cv::MORPH_OPEN,
                      cv::getStructuringElement(cv::MORPH_RECT, cv::Size(7, 7)));
     if (dump.enabled())
-        dump.write(th.first < 50 ? "2_enclosed_low" : "2_enclosed_high", enclosed);
+        dump.write(low ? "2_enclosed_low" : "2_enclosed_high", enclosed);
     contours.clear();
     cv::findContours(enclosed, contours, cv::RETR_EXTERNAL, cv::CHAIN_APPROX_SIMPLE);
     for (const auto& c : contours)
         quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), quads);
+}
+
+// View 1c: a page cut by the frame's edge has no closed outline of its own; the frame's edge
+// closes it. The regions so closed are mostly the desk's, which the outline's rim tells apart.
+void framedQuads(const Views& v, const cv::Mat& edges, std::vector<Quad>& quads) {
+    cv::Mat closed;
+    cv::dilate(edges, closed, cv::Mat());
+    cv::rectangle(closed, cv::Rect(0, 0, closed.cols, closed.rows), cv::Scalar(255), 1);
+    std::vector<std::vector<cv::Point>> contours;
+    cv::findContours(closed, contours, cv::RETR_LIST, cv::CHAIN_APPROX_NONE);
+    const cv::Rect inner(2, 2, closed.cols - 4, closed.rows - 4);
+    std::vector<Quad> found;
+    for (const auto& c : contours) {
+        const cv::Rect box = cv::boundingRect(c);
+        if ((box & inner) == box)
+            continue;
+        found.clear();
+        quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), found);
+        for (const auto& q : found) {
+            quads.push_back(q);
+            const Quad f = CutPage::fitted(q, c, v.small.size());
+            if (cv::norm(f[0] - q[0]) + cv::norm(f[1] - q[1]) + cv::norm(f[2] - q[2]) +
+                    cv::norm(f[3] - q[3]) >
+                2)
+                quads.push_back(f);
+        }
+    }
 }
 
 // View 2: the brightest, least coloured region (paper), at Otsu's split of min(R, G, B).
@@ -479,7 +505,9 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         finder.emplace(v.small, v.dx, v.dy, v.mag);
     // One thinning of the gradient serves the card finder's edges as well.
     const CannyEdges canny(v.dx, v.dy, v.mag, finder ? std::min(30.0, finder->edgeFloor()) : 30);
-    std::vector<Quad> quads, high, paper, cardLines;
+    std::vector<Quad> quads, high, paper, cut, cardLines;
+    // One thinning of the gradient, canny, serves both sensitivities.
+    const cv::Mat lowEdges = canny.edges(30, 80);
     // The card finder's edge maps go first, so that its searches, the longest part of the work,
     // can then share the cores among themselves.
     sideBySide({[&] {
@@ -490,11 +518,11 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
                     if (finder)
                         finder->findPatches();
                 },
+                [&] { edgeQuads(v, lowEdges, true, dump, quads); },
+                [&] { edgeQuads(v, canny.edges(60, 160), false, dump, high); },
                 [&] {
-                    edgeQuads(v, canny, {30, 80}, dump, quads);
-                },
-                [&] {
-                    edgeQuads(v, canny, {60, 160}, dump, high);
+                    if (kind == Document)
+                        framedQuads(v, lowEdges, cut);
                 },
                 [&] { paperQuads(v, dump, paper); }});
     if (finder) {
@@ -512,6 +540,15 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     }
     for (const auto& q : kind == Document ? quads : std::vector<Quad>()) {
         if (!PageEvidence::squareCorners(q, v.small.size()))
+            continue;
+        const double s = scoreQuad(q, v.mag, v.small, kind, 60);
+        if (s > 0)
+            cands.push_back({q, s});
+    }
+    // A page cut by the frame: the frame's edge closes any region of the desk, so the sides seen
+    // must be a sheet's rim all along.
+    for (const auto& q : cut) {
+        if (!PageEvidence::squareCorners(q, v.small.size()) || !CutPage::sheetSeen(q, v.small))
             continue;
         const double s = scoreQuad(q, v.mag, v.small, kind, 60);
         if (s > 0)
