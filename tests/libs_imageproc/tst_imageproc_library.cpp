@@ -40,6 +40,7 @@ private slots:
     void pictureOnAPageOnALightDesk();
     void optimisationWhitensPaperAndKeepsInkAndColour();
     void cardIsCalibratedUprightAndComposedAtTrueSize();
+    void tilesOfACardsShapeAreNoCard();
     void severalPagesAndThreshold();
     void liveOutlineHoldsStillAndFollowsTheCamera();
 };
@@ -187,6 +188,23 @@ void TestImageprocLibrary::cardIsCalibratedUprightAndComposedAtTrueSize() {
     QVERIFY(!r.empty() && !b.empty() && r.br().y <= b.y);
     QVERIFY(std::abs(r.width * mmPerPx - 85.6) < 1.0 && std::abs(r.height * mmPerPx - 54.0) < 1.0);
     QCOMPARE(page.at<cv::Vec3b>(20, 20), cv::Vec3b(255, 255, 255));
+}
+
+void TestImageprocLibrary::tilesOfACardsShapeAreNoCard() {
+    // A floor of tiles with a card's proportions, sharp joints and a plain face: every tile
+    // looks like a card but for its copies round it.
+    cv::Mat desk(1224, 1632, CV_8UC3, cv::Scalar(60, 60, 70));
+    for (int y = -40; y < desk.rows; y += 190)
+        for (int x = -60; x < desk.cols; x += 290) {
+            const int shift = (y / 190) % 2 ? 140 : 0;
+            cv::rectangle(desk, cv::Rect(x + shift, y, 270, 170), cv::Scalar(200, 190, 170),
+                          cv::FILLED);
+            cv::circle(desk, cv::Point(x + shift + 60, y + 60), 25, cv::Scalar(120, 90, 80),
+                       cv::FILLED);
+        }
+    int c[8] = {7, 7, 7, 7, 7, 7, 7, 7};
+    QCOMPARE(KELM_GetRectCornerPoint({desk.data, desk.cols, desk.rows}, c, 1), short(0));
+    QVERIFY(allZero(c));
 }
 
 void TestImageprocLibrary::severalPagesAndThreshold() {

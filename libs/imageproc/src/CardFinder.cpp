@@ -453,8 +453,14 @@ void CardFinder::dropTiles(std::vector<std::pair<Quad, double>>& passed) const {
     std::sort(passed.begin(), passed.end(),
               [](const auto& x, const auto& y) { return x.second > y.second; });
     std::vector<Quad> tiles;
-    for (size_t k = 0; k < passed.size() && tiles.size() < 6;) {
-        const Quad& q = passed[k].first;
+    while (!passed.empty()) {
+        // A floor of many tiles: what scores below two dozen of them is no card that can be
+        // told from them.
+        if (tiles.size() >= 24) {
+            passed.clear();
+            break;
+        }
+        const Quad& q = passed.front().first;
         const cv::Point2f centre = (q[0] + q[1] + q[2] + q[3]) * 0.25f;
         const bool known = std::any_of(tiles.begin(), tiles.end(), [&](const Quad& t) {
             return cv::pointPolygonTest(t.polygon(), centre, false) >= 0;
@@ -463,7 +469,7 @@ void CardFinder::dropTiles(std::vector<std::pair<Quad, double>>& passed) const {
             break;
         if (!known)
             tiles.push_back(q);
-        passed.erase(passed.begin() + long(k));
+        passed.erase(passed.begin());
     }
 }
 
