@@ -1,6 +1,7 @@
 #include "CardFinder.h"
 
 #include "CannyEdges.h"
+#include "DeskPattern.h"
 #include "EdgeCrowding.h"
 #include "PlainPatches.h"
 #include "SideFitter.h"
@@ -446,11 +447,32 @@ double CardFinder::proportions(const Quad& q, double slack) const {
     return ratio;
 }
 
+// The best outlines, one after the other, until one is no tile of the desk; the rest of each
+// tile's outlines go with it.
+void CardFinder::dropTiles(std::vector<std::pair<Quad, double>>& passed) const {
+    std::sort(passed.begin(), passed.end(),
+              [](const auto& x, const auto& y) { return x.second > y.second; });
+    std::vector<Quad> tiles;
+    for (size_t k = 0; k < passed.size() && tiles.size() < 6;) {
+        const Quad& q = passed[k].first;
+        const cv::Point2f centre = (q[0] + q[1] + q[2] + q[3]) * 0.25f;
+        const bool known = std::any_of(tiles.begin(), tiles.end(), [&](const Quad& t) {
+            return cv::pointPolygonTest(t.polygon(), centre, false) >= 0;
+        });
+        if (!known && !DeskPattern::repeats(m_small, q))
+            break;
+        if (!known)
+            tiles.push_back(q);
+        passed.erase(passed.begin() + long(k));
+    }
+}
+
 std::vector<std::pair<Quad, double>> CardFinder::judged(const std::vector<Quad>& quads) const {
     std::vector<std::pair<Quad, double>> passed;
     for (const auto& q : quads)
         if (const double s = score(q); s > 0)
             passed.emplace_back(q, s);
+    dropTiles(passed);
     if (!passed.empty())
         return passed;
     // The sides of an outline from a region's hull, from the card's proportions or from a
@@ -473,6 +495,7 @@ std::vector<std::pair<Quad, double>> CardFinder::judged(const std::vector<Quad>&
         if (const double s = score(fitted, true); s > 0)
             passed.emplace_back(fitted, s);
     }
+    dropTiles(passed);
     return passed;
 }
 

@@ -55,6 +55,7 @@ public:
     static constexpr int kBands = 4;
 
 private:
+    void dropTiles(std::vector<std::pair<Quad, double>>& passed) const;
     double proportions(const Quad& q, double slack) const;
     double sideSupport(cv::Point2f a, cv::Point2f b, double& contrast, int& contrastSamples) const;
     bool runsOn(cv::Point2f corner, cv::Point2f dir, double len) const;
