@@ -307,6 +307,12 @@ void framedQuads(const Views& v, const cv::Mat& edges, std::vector<Quad>& quads)
         quadsFromContour(c, v.minArea, v.maxArea, v.small.size(), found);
         for (const auto& q : found) {
             quads.push_back(q);
+            // Only a corner on the frame's edge may be one cut off by it.
+            if (q.inside(v.small.cols, v.small.rows) &&
+                std::none_of(q.begin(), q.end(), [&](const cv::Point2f& p) {
+                    return p.x < 2 || p.y < 2 || p.x > v.small.cols - 3 || p.y > v.small.rows - 3;
+                }))
+                continue;
             const Quad f = CutPage::fitted(q, c, v.small.size());
             if (cv::norm(f[0] - q[0]) + cv::norm(f[1] - q[1]) + cv::norm(f[2] - q[2]) +
                     cv::norm(f[3] - q[3]) >
