@@ -263,10 +263,16 @@ struct Views {
     OutlineDetector::Kind kind = OutlineDetector::Document;
 };
 
-// View 1: closed colour edges at one sensitivity (low: the lower of the two).
-void edgeQuads(const Views& v, cv::Mat edges, bool low, const DebugDump& dump,
+// Edges thickened by a pixel, so that a rim broken by a pixel or two still closes.
+cv::Mat thickened(const cv::Mat& edges) {
+    cv::Mat thick;
+    cv::dilate(edges, thick, cv::Mat());
+    return thick;
+}
+
+// View 1: closed colour edges at one sensitivity (low: the lower of the two), thickened.
+void edgeQuads(const Views& v, const cv::Mat& edges, bool low, const DebugDump& dump,
                std::vector<Quad>& quads) {
-    cv::dilate(edges, edges, cv::Mat());
     if (dump.enabled())
         dump.write(low ? "2_edges_low" : "2_edges_high", edges);
     std::vector<std::vector<cv::Point>> contours;
@@ -291,9 +297,9 @@ void edgeQuads(const Views& v, cv::Mat edges, bool low, const DebugDump& dump,
 
 // View 1c: a page cut by the frame's edge has no closed outline of its own; the frame's edge
 // closes it. The regions so closed are mostly the desk's, which the outline's rim tells apart.
+// edges: thickened, as for view 1.
 void framedQuads(const Views& v, const cv::Mat& edges, std::vector<Quad>& quads) {
-    cv::Mat closed;
-    cv::dilate(edges, closed, cv::Mat());
+    cv::Mat closed = edges.clone();
     cv::rectangle(closed, cv::Rect(0, 0, closed.cols, closed.rows), cv::Scalar(255), 1);
     std::vector<std::vector<cv::Point>> contours;
     cv::findContours(closed, contours, cv::RETR_LIST, cv::CHAIN_APPROX_NONE);
@@ -512,8 +518,9 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     // One thinning of the gradient serves the card finder's edges as well.
     const CannyEdges canny(v.dx, v.dy, v.mag, finder ? std::min(30.0, finder->edgeFloor()) : 30);
     std::vector<Quad> quads, high, paper, cut, cardLines;
-    // One thinning of the gradient, canny, serves both sensitivities.
-    const cv::Mat lowEdges = canny.edges(30, 80);
+    // One thinning of the gradient, canny, serves both sensitivities. The low one is read by two
+    // views at once, so it is made before them and neither changes it.
+    const cv::Mat lowEdges = thickened(canny.edges(30, 80));
     // The card finder's edge maps go first, so that its searches, the longest part of the work,
     // can then share the cores among themselves.
     sideBySide({[&] {
@@ -525,7 +532,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
                         finder->findPatches();
                 },
                 [&] { edgeQuads(v, lowEdges, true, dump, quads); },
-                [&] { edgeQuads(v, canny.edges(60, 160), false, dump, high); },
+                [&] { edgeQuads(v, thickened(canny.edges(60, 160)), false, dump, high); },
                 [&] {
                     if (kind == Document)
                         framedQuads(v, lowEdges, cut);
