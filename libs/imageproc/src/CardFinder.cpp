@@ -327,8 +327,7 @@ void CardFinder::collect(std::vector<Quad>& out) const {
     }
 }
 
-double CardFinder::sideSupport(cv::Point2f a, cv::Point2f b, double& contrast,
-                               int& contrastSamples) const {
+double CardFinder::sideSupport(cv::Point2f a, cv::Point2f b, SideTally& tally) const {
     const cv::Rect frame(0, 0, m_mag.cols, m_mag.rows);
     const float len = float(cv::norm(b - a));
     const cv::Point2f d = (b - a) * (1 / len);
@@ -368,11 +367,12 @@ double CardFinder::sideSupport(cv::Point2f a, cv::Point2f b, double& contrast,
             return false;
         };
         supported += hit;
-        m_busy += hit && busy(1) && busy(-1);
-        m_ridge += alongSide([&](cv::Point r) { return m_edges.at<uchar>(r) != 0; });
+        tally.busy += hit && busy(1) && busy(-1);
+        tally.ridge += alongSide([&](cv::Point r) { return m_edges.at<uchar>(r) != 0; });
         const cv::Vec3b ci = m_small.at<cv::Vec3b>(in), co = m_small.at<cv::Vec3b>(out);
-        contrast += std::abs(ci[0] - co[0]) + std::abs(ci[1] - co[1]) + std::abs(ci[2] - co[2]);
-        ++contrastSamples;
+        tally.contrast +=
+            std::abs(ci[0] - co[0]) + std::abs(ci[1] - co[1]) + std::abs(ci[2] - co[2]);
+        ++tally.samples;
     }
     return samples < N / 2 ? -1.0 : double(supported) / samples;
 }
@@ -514,30 +514,28 @@ double CardFinder::score(const Quad& q, bool fitted) const {
         len[i] = cv::norm(q[size_t((i + 1) % 4)] - q[size_t(i)]);
     const double area = q.area();
 
-    m_busy = 0;
-    m_ridge = 0;
-    double contrast = 0, support = 0, weakest = 1;
-    int contrastSamples = 0, measured = 0;
+    SideTally tally;
+    double support = 0, weakest = 1;
+    int measured = 0;
     for (int i = 0; i < 4; ++i) {
-        const double s =
-            sideSupport(q[size_t(i)], q[size_t((i + 1) % 4)], contrast, contrastSamples);
+        const double s = sideSupport(q[size_t(i)], q[size_t((i + 1) % 4)], tally);
         if (s < 0)  // beyond the frame: a card is not cut by it, but its corner may touch it
             continue;
         ++measured;
         support += s;
         weakest = std::min(weakest, s);
     }
-    if (measured < 3 || contrastSamples == 0)
+    if (measured < 3 || tally.samples == 0)
         return 0;
     support /= measured;
-    contrast /= contrastSamples;
-    const double texture = double(m_busy) / contrastSamples;
+    const double contrast = tally.contrast / tally.samples;
+    const double texture = double(tally.busy) / tally.samples;
     if (support < 0.8 || weakest < 0.35 || contrast < 15 || texture > 0.6)
         return 0;
     // A fitted side finds some edge nearly anywhere: it must be a sharp step nearly all along,
     // not the broad slope round a blurred ball, a glare spot or a shadow, which a straight line
     // can follow only where it touches it.
-    if (fitted && m_ridge < 0.75 * contrastSamples)
+    if (fitted && tally.ridge < 0.75 * tally.samples)
         return 0;
     int continuing = 0;
     for (int i = 0; i < 4; ++i) {

@@ -57,7 +57,14 @@ public:
 private:
     void dropTiles(std::vector<std::pair<Quad, double>>& passed) const;
     double proportions(const Quad& q, double slack) const;
-    double sideSupport(cv::Point2f a, cv::Point2f b, double& contrast, int& contrastSamples) const;
+    // What the samples along an outline's sides show, added up over its sides.
+    struct SideTally {
+        double contrast = 0;  // colour difference across the side
+        int samples = 0;      // samples within the frame on both sides
+        int busy = 0;         // supported samples amid texture
+        int ridge = 0;        // samples on one of Canny's edges
+    };
+    double sideSupport(cv::Point2f a, cv::Point2f b, SideTally& tally) const;
     bool runsOn(cv::Point2f corner, cv::Point2f dir, double len) const;
 
     const cv::Mat& m_small;
@@ -68,9 +75,7 @@ private:
     cv::Mat m_byWay[kBands];                 // those edges, split by direction
     std::vector<cv::Vec4i> m_found[kBands];  // the straight pieces found in each
     std::vector<Quad> m_patches;             // the outlines of plain patches
-    mutable int m_ridge = 0;  // samples on one of Canny's edges, of the outline being judged
-    mutable int m_busy = 0;   // supported samples amid texture, of the outline being judged
-    double m_level = 0;       // gradient that counts as an edge: well above the desk's own grain
+    double m_level = 0;  // gradient that counts as an edge: well above the desk's own grain
 };
 
 }  // namespace imageproc
