@@ -348,9 +348,7 @@ double CardFinder::sideSupport(cv::Point2f a, cv::Point2f b, SideTally& tally) c
                 const cv::Point r(cvRound(p.x + n.x * t), cvRound(p.y + n.y * t));
                 if (!frame.contains(r) || !isEdge(r))
                     continue;
-                const float gx = m_dx.at<short>(r), gy = m_dy.at<short>(r);
-                const float across = std::abs(gx * n.x + gy * n.y);
-                if (across * across >= 0.7f * (gx * gx + gy * gy))
+                if (SideFitter::runsAlong(m_dx.at<short>(r), m_dy.at<short>(r), n))
                     return true;
             }
             return false;

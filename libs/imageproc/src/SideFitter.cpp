@@ -22,9 +22,7 @@ double SideFitter::alongEdge(cv::Point2f p, cv::Point2f n) const {
     const double m = m_mag.at<ushort>(r);
     if (m < m_level)
         return 0;
-    const float gx = m_dx.at<short>(r), gy = m_dy.at<short>(r);
-    const float across = gx * n.x + gy * n.y;
-    if (across * across < 0.7f * (gx * gx + gy * gy))
+    if (!runsAlong(m_dx.at<short>(r), m_dy.at<short>(r), n))
         return 0;
     return 1 + std::min(m, 3 * m_level) / (3 * m_level);
 }

@@ -23,6 +23,13 @@ public:
     // `reach` pixels; false when the sides so placed no longer make a convex outline.
     bool fit(const Quad& q, int reach, Quad& out) const;
 
+    // Whether a gradient (gx, gy) is that of an edge running along a side with normal n, not of
+    // print or a pattern met at a slant.
+    static bool runsAlong(float gx, float gy, cv::Point2f n) {
+        const float across = gx * n.x + gy * n.y;
+        return across * across >= 0.7f * (gx * gx + gy * gy);
+    }
+
 private:
     double alongEdge(cv::Point2f p, cv::Point2f n) const;
 
