@@ -58,10 +58,12 @@ bool amidTexture(const Segment& s, const cv::Mat& edges) {
     return pointsAmidEdges(s.p, s.d, s.lo, s.hi, N, 6, edges) > N / 2;
 }
 
-// Two lines across each other that meet near an end of each (a rounded corner keeps the ends a
-// little short of the crossing).
+// Two lines nearly square to each other that meet near an end of each (a rounded corner keeps
+// the ends a little short of the crossing). A card seen from above keeps its right angles; the
+// zigzags of a tiled or woven desk meet at 60 degrees or so, and would otherwise crowd the card's
+// sides out of the lines kept.
 bool makeCorner(const Segment& a, const Segment& b) {
-    if (std::abs(a.d.dot(b.d)) > 0.5f)
+    if (std::abs(a.d.dot(b.d)) > 0.3f)
         return false;
     cv::Point2f x;
     if (!crossing(a, b, x))
@@ -226,6 +228,17 @@ void complete(const Segment& a, const Segment& b, float start, float length,
     const Quad q = Quad::ordered({c[0], c[1], c[2], c[3]});
     if (q.isConvex(kMinShort * kMinShort))
         out.push_back(q);
+}
+
+// Whether outer lies round inner with room to spare: a picture or a block of print on a card
+// takes well under two thirds of it.
+bool encloses(const Quad& outer, const Quad& inner) {
+    if (outer.area() < 1.5 * inner.area())
+        return false;
+    const std::vector<cv::Point> poly = outer.polygon();
+    return std::all_of(inner.begin(), inner.end(), [&](const cv::Point2f& p) {
+        return cv::pointPolygonTest(poly, p, true) > -2;
+    });
 }
 
 }  // namespace
@@ -471,35 +484,48 @@ void CardFinder::dropTiles(std::vector<std::pair<Quad, double>>& passed) const {
     }
 }
 
+// The outline of q moved onto the straight edges beside it, judged as fitted; 0 when it does
+// not pass.
+double CardFinder::fittedScore(const SideFitter& fitter, const Quad& q, Quad& fitted) const {
+    if (proportions(q, 1.25) <= 0)
+        return 0;
+    double shortest = 1e9;
+    for (int i = 0; i < 4; ++i)
+        shortest = std::min(shortest, cv::norm(q[size_t((i + 1) % 4)] - q[size_t(i)]));
+    // Far enough for those outlines, not so far that a side jumps to a line of the desk.
+    const int reach = std::clamp(int(std::lround(0.08 * shortest)), 2, 6);
+    if (!fitter.fit(q, reach, fitted))
+        return 0;
+    fitted = fitted.reordered();
+    return score(fitted, true);
+}
+
 std::vector<std::pair<Quad, double>> CardFinder::judged(const std::vector<Quad>& quads) const {
     std::vector<std::pair<Quad, double>> passed;
     for (const auto& q : quads)
         if (const double s = score(q); s > 0)
             passed.emplace_back(q, s);
     dropTiles(passed);
-    if (!passed.empty())
-        return passed;
     // The sides of an outline from a region's hull, from the card's proportions or from a
     // contour broken by a coin or a glare spot lie a few pixels off the card's edges. Fitted
-    // onto them, it is judged again; only where nothing passed as found, since the print inside
-    // a card has straight edges as well, which a fitted side can take.
+    // onto them, it is judged again. The print inside a card has straight edges as well, which a
+    // fitted side can take: where an outline passed as found, only outlines round it are fitted,
+    // for it may be a picture or a framed block on the card, whose own rim a cable, a coin or
+    // glare broke.
     const SideFitter fitter(m_dx, m_dy, m_mag, m_level);
+    const bool found = !passed.empty();
+    const Quad inner = found ? passed.front().first : Quad();
+    std::vector<std::pair<Quad, double>> more;
     for (const auto& q : quads) {
-        if (proportions(q, 1.25) <= 0)
+        if (found && !encloses(q, inner))
             continue;
-        double shortest = 1e9;
-        for (int i = 0; i < 4; ++i)
-            shortest = std::min(shortest, cv::norm(q[size_t((i + 1) % 4)] - q[size_t(i)]));
-        // Far enough for those outlines, not so far that a side jumps to a line of the desk.
-        const int reach = std::clamp(int(std::lround(0.08 * shortest)), 2, 6);
         Quad fitted;
-        if (!fitter.fit(q, reach, fitted))
-            continue;
-        fitted = fitted.reordered();
-        if (const double s = score(fitted, true); s > 0)
-            passed.emplace_back(fitted, s);
+        if (const double s = fittedScore(fitter, q, fitted); s > 0)
+            if (!found || encloses(fitted, inner))
+                more.emplace_back(fitted, s);
     }
-    dropTiles(passed);
+    dropTiles(more);
+    passed.insert(passed.end(), more.begin(), more.end());
     return passed;
 }
 

@@ -13,6 +13,7 @@ namespace imageproc {
 using visioncore::Quad;
 
 class CannyEdges;
+class SideFitter;
 
 // What is known of an ID-1 card (85.6 x 54 mm, rounded corners, lying flat) turned into outlines
 // and a judgement of them. A card is small beside the desk around it, so a textured desk or a
@@ -41,8 +42,9 @@ public:
     // outlines of one picture only. fitted: q was moved onto the edges, and must show more.
     double score(const Quad& q, bool fitted = false) const;
 
-    // The outlines among quads that look like a card, with their scores; where none does, those
-    // that do once their sides are moved onto the straight edges beside them.
+    // The outlines among quads that look like a card, with their scores, and those that do once
+    // their sides are moved onto the straight edges beside them: any where none passed as it
+    // was, else only those round the best that passed (it may be a picture on the card).
     std::vector<std::pair<Quad, double>> judged(const std::vector<Quad>& quads) const;
 
     // The weakest gradient the finder's edges take.
@@ -56,6 +58,7 @@ public:
 
 private:
     void dropTiles(std::vector<std::pair<Quad, double>>& passed) const;
+    double fittedScore(const SideFitter& fitter, const Quad& q, Quad& fitted) const;
     double proportions(const Quad& q, double slack) const;
     // What the samples along an outline's sides show, added up over its sides.
     struct SideTally {
