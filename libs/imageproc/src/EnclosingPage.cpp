@@ -1,5 +1,6 @@
 #include "EnclosingPage.h"
 
+#include "LevelImage.h"
 #include "LineCrossing.h"
 
 #include <opencv2/imgproc.hpp>
@@ -111,15 +112,7 @@ EnclosingPage::EnclosingPage(const cv::Mat& small, const Quad& inner) : m_inner(
     if (!inner.isConvex() || !paperRound(small, inner, rimOfSheet) || rimOfSheet)
         return;
     m_possible = true;
-    cv::Mat smooth;
-    cv::blur(small, smooth, cv::Size(3, 3));
-    m_level.create(small.size(), CV_16U);
-    for (int y = 0; y < small.rows; ++y) {
-        const auto* s = smooth.ptr<cv::Vec3b>(y);
-        auto* o = m_level.ptr<ushort>(y);
-        for (int x = 0; x < small.cols; ++x)
-            o[x] = ushort(s[x][0] + s[x][1] + s[x][2]);
-    }
+    m_level = levelImage(small);
 }
 
 std::vector<EnclosingPage::Line> EnclosingPage::linesBeyond(size_t side) const {

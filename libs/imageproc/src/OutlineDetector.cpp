@@ -9,7 +9,9 @@
 #include "Downscaler.h"
 #include "EnclosingPage.h"
 #include "LineQuads.h"
+#include "LevelImage.h"
 #include "PageEvidence.h"
+#include "PagePart.h"
 #include "PaperRegion.h"
 
 #include "visioncore/DebugDump.h"
@@ -498,6 +500,26 @@ void addFaintCandidates(const Views& v, const DebugDump& dump, std::vector<Candi
     }
 }
 
+// The best outline may be a part of the page that a line across it cuts off: the page it is part
+// of outranks it.
+void addWholePage(const Views& v, std::vector<Candidate>& cands) {
+    const auto best =
+        std::max_element(cands.begin(), cands.end(),
+                         [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
+    Quad whole;
+    if (best == cands.end() || !PagePart::whole(levelImage(v.small), best->q, whole))
+        return;
+    double s = scoreQuad(whole, v.mag, v.small, v.kind, 60);
+    if (s <= 0) {
+        // A page on a light desk: its rims, followed, are faint all round.
+        cv::Mat sdx, sdy, smag;
+        smoothGradient(v, sdx, sdy, smag);
+        s = 0.95 * scoreQuad(whole, smag, v.small, v.kind, 0.5 * sensitiveThreshold(smag));
+    }
+    if (s > 0)
+        cands.push_back({whole, best->score + s});
+}
+
 }  // namespace
 
 std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int maxCount) {
@@ -570,8 +592,10 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
         if (s > 0)
             cands.push_back({q, s});
     }
-    if (kind == Document)
+    if (kind == Document) {
         addFaintCandidates(v, dump, cands);
+        addWholePage(v, cands);
+    }
     const std::vector<Quad> chosen = pick(cands, maxCount);
     const float f = float(rgb.cols) / v.small.cols, fy = float(rgb.rows) / v.small.rows;
     for (auto q : chosen) {
