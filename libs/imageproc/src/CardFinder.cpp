@@ -356,8 +356,8 @@ double CardFinder::sideSupport(cv::Point2f a, cv::Point2f b, SideTally& tally) c
             continue;
         ++samples;
         // Only an edge running along the side counts, not one crossing it.
-        auto alongSide = [&](auto isEdge) {
-            for (int t = -2; t <= 2; ++t) {
+        auto alongSide = [&](int reach, auto isEdge) {
+            for (int t = -reach; t <= reach; ++t) {
                 const cv::Point r(cvRound(p.x + n.x * t), cvRound(p.y + n.y * t));
                 if (!frame.contains(r) || !isEdge(r))
                     continue;
@@ -366,7 +366,7 @@ double CardFinder::sideSupport(cv::Point2f a, cv::Point2f b, SideTally& tally) c
             }
             return false;
         };
-        const bool hit = alongSide([&](cv::Point r) { return m_mag.at<ushort>(r) >= m_level; });
+        const bool hit = alongSide(2, [&](cv::Point r) { return m_mag.at<ushort>(r) >= m_level; });
         // Edges on both sides of it as well: the side lies in a texture (fur, grain, print),
         // which runs along any line drawn through it.
         auto busy = [&](float sign) {
@@ -379,7 +379,9 @@ double CardFinder::sideSupport(cv::Point2f a, cv::Point2f b, SideTally& tally) c
         };
         supported += hit;
         tally.busy += hit && busy(1) && busy(-1);
-        tally.ridge += alongSide([&](cv::Point r) { return m_edges.at<uchar>(r) != 0; });
+        // Within a pixel: a fitted side lies on its edge, while one drawn past a rounded object
+        // or a soft shadow meets its thin ridge only about where it touches it.
+        tally.ridge += alongSide(1, [&](cv::Point r) { return m_edges.at<uchar>(r) != 0; });
         const cv::Vec3b ci = m_small.at<cv::Vec3b>(in), co = m_small.at<cv::Vec3b>(out);
         tally.contrast +=
             std::abs(ci[0] - co[0]) + std::abs(ci[1] - co[1]) + std::abs(ci[2] - co[2]);
@@ -556,10 +558,11 @@ double CardFinder::score(const Quad& q, bool fitted) const {
     const double texture = double(tally.busy) / tally.samples;
     if (support < 0.8 || weakest < 0.35 || contrast < 15 || texture > 0.6)
         return 0;
-    // A fitted side finds some edge nearly anywhere: it must be a sharp step nearly all along,
+    // A fitted side finds some edge nearly anywhere: it must be a sharp step along most of it,
     // not the broad slope round a blurred ball, a glare spot or a shadow, which a straight line
-    // can follow only where it touches it.
-    if (fitted && tally.ridge < 0.75 * tally.samples)
+    // can follow only where it touches it. Fitted cards keep three quarters of their samples on
+    // the ridge, the sides drawn past a ball less than half.
+    if (fitted && tally.ridge < 0.6 * tally.samples)
         return 0;
     int continuing = 0;
     for (int i = 0; i < 4; ++i) {

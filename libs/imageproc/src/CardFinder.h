@@ -65,7 +65,7 @@ private:
         double contrast = 0;  // colour difference across the side
         int samples = 0;      // samples within the frame on both sides
         int busy = 0;         // supported samples amid texture
-        int ridge = 0;        // samples on one of Canny's edges
+        int ridge = 0;        // samples within a pixel of one of Canny's edges
     };
     double sideSupport(cv::Point2f a, cv::Point2f b, SideTally& tally) const;
     bool runsOn(cv::Point2f corner, cv::Point2f dir, double len) const;
