@@ -489,8 +489,6 @@ void addFaintCandidates(const Views& v, const DebugDump& dump, std::vector<Candi
     if (page)
         page->collect(quads);
     const double faint = sensitiveThreshold(smag);
-    if (!sure)
-        printedPages(v, cands);
     for (size_t k = 0; k < quads.size(); ++k) {
         const Quad& q = quads[k];
         // An outline of faint edges must run along them on the smoothed picture instead.
@@ -610,6 +608,10 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     if (kind == Document) {
         addFaintCandidates(v, dump, cands);
         addWholePage(v, cands);
+        // Only where no view found anything: on noisy frames of a still page its faint evidence
+        // must not take turns with another outline.
+        if (cands.empty())
+            printedPages(v, cands);
     }
     const std::vector<Quad> chosen = pick(cands, maxCount);
     const float f = float(rgb.cols) / v.small.cols, fy = float(rgb.rows) / v.small.rows;
