@@ -8,11 +8,13 @@
 #include "CutPage.h"
 #include "Downscaler.h"
 #include "EnclosingPage.h"
+#include "FaintPage.h"
 #include "LineQuads.h"
 #include "LevelImage.h"
 #include "PageEvidence.h"
 #include "PagePart.h"
 #include "PaperRegion.h"
+#include "PrintBlock.h"
 
 #include "visioncore/DebugDump.h"
 
@@ -261,6 +263,7 @@ void sideBySide(const std::vector<std::function<void()>>& jobs) {
 
 struct Views {
     cv::Mat small, dx, dy, mag;
+    cv::Mat thin;  // the low sensitivity's edges, not thickened
     double minArea = 0, maxArea = 0;
     OutlineDetector::Kind kind = OutlineDetector::Document;
 };
@@ -390,6 +393,15 @@ void faintQuads(const Views& v, const DebugDump& dump, const cv::Mat& sdx, const
     quads.insert(quads.end(), contoured.begin(), contoured.end());
 }
 
+// View 4: a page whose rim is too faint for any edge, found from its print outwards.
+void printedPages(const Views& v, std::vector<Candidate>& cands) {
+    const auto print = PrintBlock::find(v.thin, v.dx, v.dy, v.minArea);
+    if (!print)
+        return;
+    for (const auto& f : FaintPage::search(v.small, *print, v.minArea, v.maxArea))
+        cands.push_back({f.q, 0.6 * f.quality * std::sqrt(f.q.area())});
+}
+
 // A card whose coloured title band melts into the desk is found without it, too long for its
 // known proportions: offer the outline grown back on either long side.
 void growCards(std::vector<Quad>& quads) {
@@ -477,6 +489,8 @@ void addFaintCandidates(const Views& v, const DebugDump& dump, std::vector<Candi
     if (page)
         page->collect(quads);
     const double faint = sensitiveThreshold(smag);
+    if (!sure)
+        printedPages(v, cands);
     for (size_t k = 0; k < quads.size(); ++k) {
         const Quad& q = quads[k];
         // An outline of faint edges must run along them on the smoothed picture instead.
@@ -545,7 +559,8 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     std::vector<Quad> quads, high, paper, cut, cardLines;
     // One thinning of the gradient, canny, serves both sensitivities. The low one is read by two
     // views at once, so it is made before them and neither changes it.
-    const cv::Mat lowEdges = thickened(canny.edges(30, 80));
+    v.thin = canny.edges(30, 80);
+    const cv::Mat lowEdges = thickened(v.thin);
     // The card finder's edge maps go first, so that its searches, the longest part of the work,
     // can then share the cores among themselves.
     sideBySide({[&] {
