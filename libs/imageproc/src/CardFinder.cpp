@@ -516,7 +516,11 @@ std::vector<std::pair<Quad, double>> CardFinder::judged(const std::vector<Quad>&
     // glare broke.
     const SideFitter fitter(m_dx, m_dy, m_mag, m_level);
     const bool found = !passed.empty();
-    const Quad inner = found ? passed.front().first : Quad();
+    const Quad inner =
+        found ? std::max_element(passed.begin(), passed.end(),
+                                 [](const auto& a, const auto& b) { return a.second < b.second; })
+                    ->first
+              : Quad();
     std::vector<std::pair<Quad, double>> more;
     for (const auto& q : quads) {
         if (found && !encloses(q, inner))
