@@ -371,6 +371,33 @@ void smoothGradient(const Views& v, cv::Mat& sdx, cv::Mat& sdy, cv::Mat& smag) {
     ColourGradient::compute(blurred, sdx, sdy, smag);
 }
 
+// The smoothed gradient, made the first time a step of the document search asks for it: the
+// faint view and the whole-page step both may, and most frames need neither.
+class SmoothedGradient {
+public:
+    explicit SmoothedGradient(const Views& v) : m_v(v) {}
+    const cv::Mat& dx() { return made().m_dx; }
+    const cv::Mat& dy() { return made().m_dy; }
+    const cv::Mat& mag() { return made().m_mag; }
+    double faint() { return made().m_faint; }
+    // How well q runs along the faint edges (a little less than along clear ones).
+    double score(const Quad& q) {
+        return 0.95 * scoreQuad(q, mag(), m_v.small, m_v.kind, 0.5 * faint());
+    }
+
+private:
+    SmoothedGradient& made() {
+        if (m_mag.empty()) {
+            smoothGradient(m_v, m_dx, m_dy, m_mag);
+            m_faint = sensitiveThreshold(m_mag);
+        }
+        return *this;
+    }
+    const Views& m_v;
+    cv::Mat m_dx, m_dy, m_mag;
+    double m_faint = 0;
+};
+
 // View 3: a page that barely stands out (white on a light desk, or in a shadow) gives edges too
 // weak for the fixed sensitivities above. Smoothed, the colour edges are measured against the
 // picture's own noise, and the long straight lines among them give outlines that survive gaps
@@ -463,7 +490,8 @@ std::vector<Quad> pick(std::vector<Candidate>& cands, int maxCount) {
 // The faint view, where the clear views found no confident outline or where the best of them
 // may be a picture or the text on a page whose own rim is faint. An outline round it with paper
 // all between the two outranks it.
-void addFaintCandidates(const Views& v, const DebugDump& dump, std::vector<Candidate>& cands) {
+void addFaintCandidates(const Views& v, const DebugDump& dump, SmoothedGradient& smooth,
+                        std::vector<Candidate>& cands) {
     const auto best =
         std::max_element(cands.begin(), cands.end(),
                          [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
@@ -479,16 +507,13 @@ void addFaintCandidates(const Views& v, const DebugDump& dump, std::vector<Candi
     if (sure && !page)
         return;
     std::vector<Quad> quads;
-    cv::Mat sdx, sdy, smag;
-    smoothGradient(v, sdx, sdy, smag);
     // Beside a confident outline only the outlines round it are wanted.
     if (!sure)
-        faintQuads(v, dump, sdx, sdy, smag, quads);
+        faintQuads(v, dump, smooth.dx(), smooth.dy(), smooth.mag(), quads);
     // The outlines grown from the inner one have shown their steps and their paper already.
     const size_t grown = quads.size();
     if (page)
         page->collect(quads);
-    const double faint = sensitiveThreshold(smag);
     for (size_t k = 0; k < quads.size(); ++k) {
         const Quad& q = quads[k];
         // An outline of faint edges must run along them on the smoothed picture instead.
@@ -498,23 +523,22 @@ void addFaintCandidates(const Views& v, const DebugDump& dump, std::vector<Candi
         // Faint lines ending at the frame's edge are as often the desk's own pattern or
         // things lying on it; a page cut by the frame shows clear edges to the other views.
         if (PageEvidence::touchesFrame(q, v.small.size()) ||
-            (k < grown && !PageEvidence::earned(q, v.small, sdx, sdy, smag, faint)))
+            (k < grown && !PageEvidence::earned(q, v.small, smooth.dx(), smooth.dy(), smooth.mag(),
+                                                smooth.faint())))
             continue;
-        double s = scoreQuad(q, v.mag, v.small, v.kind, 60);
-        s = std::max(s, 0.95 * scoreQuad(q, smag, v.small, v.kind, 0.5 * faint));
+        const double s = std::max(scoreQuad(q, v.mag, v.small, v.kind, 60), smooth.score(q));
         if (s <= 0)
             continue;
         if (page && page->encloses(q))
-            s += inner;
-        else if (sure)
-            continue;
-        cands.push_back({q, s});
+            cands.push_back({q, s + inner});
+        else if (!sure)
+            cands.push_back({q, s});
     }
 }
 
 // The best outline may be a part of the page that a line across it cuts off: the page it is part
 // of outranks it.
-void addWholePage(const Views& v, std::vector<Candidate>& cands) {
+void addWholePage(const Views& v, SmoothedGradient& smooth, std::vector<Candidate>& cands) {
     const auto best =
         std::max_element(cands.begin(), cands.end(),
                          [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
@@ -522,12 +546,8 @@ void addWholePage(const Views& v, std::vector<Candidate>& cands) {
     if (best == cands.end() || !PagePart::whole(levelImage(v.small), best->q, whole))
         return;
     double s = scoreQuad(whole, v.mag, v.small, v.kind, 60);
-    if (s <= 0) {
-        // A page on a light desk: its rims, followed, are faint all round.
-        cv::Mat sdx, sdy, smag;
-        smoothGradient(v, sdx, sdy, smag);
-        s = 0.95 * scoreQuad(whole, smag, v.small, v.kind, 0.5 * sensitiveThreshold(smag));
-    }
+    if (s <= 0)  // a page on a light desk: its rims, followed, are faint all round
+        s = smooth.score(whole);
     if (s > 0)
         cands.push_back({whole, best->score + s});
 }
@@ -606,8 +626,9 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
             cands.push_back({q, s});
     }
     if (kind == Document) {
-        addFaintCandidates(v, dump, cands);
-        addWholePage(v, cands);
+        SmoothedGradient smooth(v);
+        addFaintCandidates(v, dump, smooth, cands);
+        addWholePage(v, smooth, cands);
         // Only where no view found anything: on noisy frames of a still page its faint evidence
         // must not take turns with another outline.
         if (cands.empty())
