@@ -18,8 +18,9 @@ public:
     static Quad refine(const Quad& q, const cv::Mat& rgb, double reach);
 
     // The share of places along q's sides where the clearest colour step across the side lies
-    // on it (within a pixel or two): 0 (none) to 1 (all). Sides along the frame's edge are left
-    // out; an outline with no other side has 0.
+    // on it (within a pixel or two): 0 (none) to 1 (all). Sides along the frame's edge, and the
+    // parts of sides too near it or beyond it to be measured, are left out; an outline with
+    // nothing left to measure has 0.
     static double support(const Quad& q, const cv::Mat& rgb);
 };
 

@@ -69,6 +69,23 @@ bool alike(const Quad& a, const Quad& b) {
     return either > 0 && both >= 0.97 * either;
 }
 
+// Whether `inner` lies within `outer` and covers clearly less of the photo: the detection, on a
+// noisy frame, stopping at a line across the page (a glare's rim, a picture's edge, a cable)
+// instead of the page's edge.
+bool cutShort(const Quad& inner, const Quad& outer) {
+    std::vector<cv::Point2f> pi(inner.begin(), inner.end()), po(outer.begin(), outer.end()), both;
+    const double a = inner.area();
+    return a > 0 && a <= 0.85 * outer.area() &&
+           cv::intersectConvexConvex(pi, po, both, true) >= 0.97 * a;
+}
+
+// An outline whose sides run along this frame's edges at least this well lies on the page's rim
+// (a faint page on a light desk reaches about 0.5, a line laid across plain desk or print 0.1 to
+// 0.3): it is not given up for a part of it, nor for another on a new frame, unless that one runs
+// along clearly more of them.
+constexpr double kStillSupported = 0.4;
+constexpr double kClearlyBetter = 0.1;
+
 // A frame showing another scene than the one before: what was measured on that one no longer
 // counts. The outline shown stays if it still lies on clear edges at least as well as the new
 // one (a near tie goes to it); a moved page left it on plain desk, and on a page too faint for
@@ -81,7 +98,9 @@ void changedScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& 
     if (!found || within(*found, r.seen[0].outline))
         return;
     const double fresh = CornerRefiner::support(*found, rgb);
-    if (kept >= 0.5 && kept >= 0.95 * fresh)
+    const bool part = kept >= kStillSupported && cutShort(*found, r.seen[0].outline);
+    if ((kept >= kStillSupported && kept >= 0.95 * fresh) ||
+        (part && fresh <= kept + kClearlyBetter))
         r.seen.emplace_back(*found, fresh);  // weighed again on the frames to come
     else
         r.seen[0] = Candidate(*found, fresh);
@@ -117,8 +136,12 @@ void stillScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& fo
     if (best == r.seen.end())
         return;
     const Candidate& shown = r.seen[0];
-    if ((best->mean() > shown.mean() + 0.1 && best->votes >= shown.votes) ||
-        (best->votes >= std::max(shown.votes + 2, 2 * shown.votes) &&
+    const bool clearlyBetter = best->mean() > shown.mean() + kClearlyBetter;
+    // A part of the outline shown, given more often while the whole still lies on the edges, is
+    // the detection stopping short on noisy frames, not a better answer.
+    const bool part = shown.latest >= kStillSupported && cutShort(best->outline, shown.outline);
+    if ((clearlyBetter && best->votes >= shown.votes) ||
+        (!part && best->votes >= std::max(shown.votes + 2, 2 * shown.votes) &&
          best->mean() >= shown.mean() - 0.02))
         std::iter_swap(r.seen.begin(), best);
 }
@@ -154,7 +177,7 @@ std::optional<Quad> OutlineMemory::steady(const cv::Mat& rgb, const std::optiona
     // kept for a frame or two, and only while clear edges still run along it: a removed page takes
     // them along.
     const double kept = r.seen[0].latest;
-    if (kept >= 0.7 * before && (still || (kept >= 0.4 && r.unseen < 2))) {
+    if (kept >= 0.7 * before && (still || (kept >= kStillSupported && r.unseen < 2))) {
         ++r.unseen;
         return r.seen[0].outline;
     }
