@@ -555,8 +555,12 @@ bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const 
         // A valley with brighter paper on both sides: the edge of a dark picture beside the
         // gutter is darker still on one side only.
         auto fold = [&](const std::vector<float>& half) {
+            const int from = std::max(lo, g - win), to = std::min(hi, g + win);
             const std::vector<float> d = Profile::dip(half, RW / 40);
-            const int x = Profile::peak(d, std::max(lo, g - win), std::min(hi, g + win));
+            const int darkest = Profile::valley(half, from, to);
+            if (d[size_t(darkest)] > 0)
+                return darkest;
+            const int x = Profile::peak(d, from, to);
             return d[size_t(x)] > 0 ? x : g;
         };
         gTop = fold(upper);
