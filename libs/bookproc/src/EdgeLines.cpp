@@ -242,6 +242,18 @@ bool printedPaperBeyond(const Beyond& beyond) {
     return beyond.inked >= 0.35 && (beyond.paper >= 0.6 || beyond.alike >= 0.3);
 }
 
+double sideWeight(double step, const Beyond& beyond) {
+    double w = 1;
+    // A white page on a white desk changes little too, but print seldom lies beyond its rim.
+    if (step < 0.015 || (step < 0.05 && beyond.inked >= 0.15))
+        w = 0.3;
+    else if (step < 0.05)
+        w = 0.8;
+    if (printedPaperBeyond(beyond))
+        w *= 0.2;
+    return w;
+}
+
 cv::Vec3d paperColour(const std::vector<cv::Mat>& rgb, const cv::Rect& where) {
     cv::Vec3d c;
     for (int i = 0; i < 3; ++i)

@@ -86,6 +86,12 @@ Beyond lookBeyond(const cv::Mat& grey, const std::vector<cv::Mat>& rgb, const cv
 // in colours of its own.
 bool printedPaperBeyond(const Beyond& beyond);
 
+// How much a side's edge evidence counts, given the largest relative change of a colour channel
+// across it (step) and what lies beyond it: a side with paper of one colour on both sides is
+// print or a fold, and one with printed paper beyond is a table's rule, a text block's edge or
+// the gutter.
+double sideWeight(double step, const Beyond& beyond);
+
 // The paper's colour: per channel, the bright pixels of a part of the photo where the book lies.
 cv::Vec3d paperColour(const std::vector<cv::Mat>& rgb, const cv::Rect& where);
 

@@ -4,6 +4,7 @@
 
 #include <opencv2/core.hpp>
 
+#include <array>
 #include <vector>
 
 namespace bookproc {
@@ -23,8 +24,8 @@ public:
               const cv::Mat& print, const cv::Vec3d& paper, float reach);
 
     // How well the stretch from a to b (points on the line, without its ends) bears out a side
-    // of the book: its share on facing edges, much reduced when print lies beyond it on paper,
-    // as beyond a table's rule or the gutter.
+    // of the book: its share on facing edges, weighed as the full score weighs it by the colour
+    // change across it and by what lies beyond it.
     double side(const cv::Point2f& a, const cv::Point2f& b) const;
 
 private:
@@ -33,8 +34,10 @@ private:
     cv::Point2f m_origin, m_dir;
     float m_start = 0;
     // Counts up to each sample: on an edge; rays beyond it; rays that cross print; samples along
-    // the rays, and those of them of the paper's colour.
-    std::vector<int> m_edge, m_rays, m_inked, m_beyond, m_alike;
+    // the rays, and those of them of the paper's colour; samples with both bands in the frame.
+    std::vector<int> m_edge, m_rays, m_inked, m_beyond, m_alike, m_banded;
+    // Sums up to each sample of each channel just inside and just outside the line.
+    std::array<std::vector<double>, 3> m_in, m_out;
 };
 
 }  // namespace bookproc

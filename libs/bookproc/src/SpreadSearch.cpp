@@ -19,7 +19,7 @@ namespace {
 // the strongest few, and the combinations grow with the fourth power of this.
 constexpr size_t kPerDirection = 12;
 // Outlines whose quick measure is among the best this many are judged in full.
-constexpr size_t kJudged = 40;
+constexpr size_t kJudged = 300;
 
 // Edge pixels across which the brightness changes within 30 degrees of the given normal, either
 // way, grown by two pixels: where a side with that normal is borne out, for the quick measure.
@@ -121,14 +121,7 @@ double SpreadSearch::sideScore(const cv::Point2f& a, const cv::Point2f& b,
     const double near = in > 0 ? std::min(paper, in) : paper;
     const Beyond beyond =
         lookBeyond(m_grey, m_channels, m_field.print, a, b, inward, near, colour, reach);
-    // A white page on a white desk changes little too, but print seldom lies beyond its rim.
-    if (step < 0.015 || (step < 0.05 && beyond.inked >= 0.15))
-        cov *= 0.3;
-    else if (step < 0.05)
-        cov *= 0.8;
-    if (printedPaperBeyond(beyond))
-        cov *= 0.2;
-    return cov;
+    return cov * sideWeight(step, beyond);
 }
 
 double SpreadSearch::score(const Quad& q) const {
@@ -151,13 +144,15 @@ bool SpreadSearch::find(Quad& spread, double* bestScore) const {
     std::vector<Line> lines = aroundMiddle(peaks(acc, rhoMax, minVotes), W, H);
     const int phi = bookDirection(lines);
     std::array<std::vector<Line>, 4> byDir = byDirection(lines, phi);
-    // A side along which paper and desk barely differ leaves only short pieces of edge: look
-    // again with less support for the directions that found nothing.
-    if (std::any_of(byDir.begin(), byDir.end(), [](const auto& v) { return v.empty(); })) {
+    // A side along which paper and desk barely differ leaves only short pieces of edge, or
+    // pieces of both polarities where the light changes along it: where a direction has room
+    // for more lines, take weaker ones too.
+    if (std::any_of(byDir.begin(), byDir.end(),
+                    [](const auto& v) { return v.size() < kPerDirection; })) {
         const std::array<std::vector<Line>, 4> faint =
             byDirection(aroundMiddle(peaks(acc, rhoMax, minVotes / 3), W, H), phi);
         for (size_t d = 0; d < 4; ++d)
-            if (byDir[d].empty())
+            if (byDir[d].size() < kPerDirection)
                 byDir[d] = faint[d];
     }
     const float reach = 0.08f * float(std::min(W, H));
