@@ -195,9 +195,9 @@ bool measureSide(const cv::Mat& rgb, cv::Point2f a, cv::Point2f b, double reach,
 // reaches, far below the step of a faint page on a light desk.
 constexpr float kAveragedFloor = 6;
 
-double CornerRefiner::support(const Quad& q, const cv::Mat& rgb) {
+CornerRefiner::SideSupport CornerRefiner::sideSupport(const Quad& q, const cv::Mat& rgb) {
     const int R = 6, N = 64, half = 4;
-    int places = 0, onStep = 0;
+    SideSupport s;
     std::vector<cv::Vec3f> one, prof;
     std::vector<Step> at;
     for (int i = 0; i < 4; ++i) {
@@ -213,15 +213,33 @@ double CornerRefiner::support(const Quad& q, const cv::Mat& rgb) {
             // nothing is known, which is no evidence against it.
             if (!profileAlong(rgb, p, n, d, R, half, one, prof))
                 continue;
-            ++places;
+            ++s.places[size_t(i)];
             at.clear();
             stepsAt(prof, R, p, n, at, kAveragedFloor);
             // The step across the side is the clearest in its neighbourhood: a faint page's
             // edge still is, the grain of paper or desk along a line laid at random is not.
-            onStep += !at.empty() && cv::norm(at[0].at - p) <= 1.5;
+            s.onStep[size_t(i)] += !at.empty() && cv::norm(at[0].at - p) <= 1.5;
         }
     }
-    return places > 0 ? double(onStep) / places : 0.0;
+    return s;
+}
+
+double CornerRefiner::SideSupport::share(unsigned sides) const {
+    int measured = 0, on = 0;
+    for (size_t i = 0; i < 4; ++i)
+        if (sides & (1u << i))
+            measured += places[i], on += onStep[i];
+    return measured > 0 ? double(on) / measured : 0.0;
+}
+
+CornerRefiner::SideSupport& CornerRefiner::SideSupport::operator+=(const SideSupport& o) {
+    for (size_t i = 0; i < 4; ++i)
+        places[i] += o.places[i], onStep[i] += o.onStep[i];
+    return *this;
+}
+
+double CornerRefiner::support(const Quad& q, const cv::Mat& rgb) {
+    return sideSupport(q, rgb).share();
 }
 
 Quad CornerRefiner::refine(const Quad& q, const cv::Mat& rgb, double reach) {

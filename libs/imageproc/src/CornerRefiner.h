@@ -4,6 +4,8 @@
 
 #include <opencv2/core.hpp>
 
+#include <array>
+
 namespace imageproc {
 
 using visioncore::Quad;
@@ -22,6 +24,17 @@ public:
     // parts of sides too near it or beyond it to be measured, are left out; an outline with
     // nothing left to measure has 0.
     static double support(const Quad& q, const cv::Mat& rgb);
+
+    // The same per side (side i runs from corner i to corner i + 1), to weigh two outlines by the
+    // sides they do not share, and to add up over frames.
+    struct SideSupport {
+        std::array<int, 4> places{};  // measured
+        std::array<int, 4> onStep{};  // of those, where the clearest step lies on the side
+        // The share over the sides in the mask (bit i: side i); 0 when none was measured.
+        double share(unsigned sides = 0xF) const;
+        SideSupport& operator+=(const SideSupport& other);
+    };
+    static SideSupport sideSupport(const Quad& q, const cv::Mat& rgb);
 };
 
 }  // namespace imageproc

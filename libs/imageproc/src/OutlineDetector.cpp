@@ -187,8 +187,9 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
         return 0;
     // The edges of a sheet end at its corners; the lines of a tablecloth or a grid of tiles run on
     // beyond them. Count side ends whose line continues past the corner.
-    int continuing = 0;
+    int continuing = 0, runThrough = 0;
     for (int i = 0; i < 4; ++i) {
+        const int before = continuing;
         const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
         const cv::Point2f d = (b - a) * (1.0f / float(len[i]));
         const cv::Point2f nrm(-d.y, d.x);
@@ -218,6 +219,7 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
             if (line && beside <= n / 3)
                 ++continuing;
         }
+        runThrough += continuing - before == 2;
     }
     if (continuing >= 4)
         return 0;
@@ -244,8 +246,11 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     // A card's proportions are known: a candidate that misses its coloured title band is longer.
     const double shape =
         kind == OutlineDetector::Card ? std::exp(-std::pow((ratio / 1.586 - 1) / 0.08, 2)) : 1.0;
+    // A page's side whose line runs on past both its corners is rarely the page's: more likely
+    // a line of the desk (a stripe, a seam) just beside its rim.
+    const double through = kind == OutlineDetector::Document ? std::pow(0.92, runThrough) : 1.0;
     return shape * support * support * std::sqrt(area) * (0.5 + 0.5 * plainShare) *
-           std::pow(0.8, borderSides);
+           std::pow(0.8, borderSides) * through;
 }
 
 // The views and their parts do not depend on each other: where OpenCV's threads have a core to
