@@ -238,10 +238,6 @@ CornerRefiner::SideSupport& CornerRefiner::SideSupport::operator+=(const SideSup
     return *this;
 }
 
-double CornerRefiner::support(const Quad& q, const cv::Mat& rgb) {
-    return sideSupport(q, rgb).share();
-}
-
 Quad CornerRefiner::refine(const Quad& q, const cv::Mat& rgb, double reach) {
     cv::Vec3f lines[4];
     for (int i = 0; i < 4; ++i) {

@@ -19,14 +19,11 @@ public:
     // Sides along the frame's edge keep their place. Returns q when the result is not convex.
     static Quad refine(const Quad& q, const cv::Mat& rgb, double reach);
 
-    // The share of places along q's sides where the clearest colour step across the side lies
-    // on it (within a pixel or two): 0 (none) to 1 (all). Sides along the frame's edge, and the
-    // parts of sides too near it or beyond it to be measured, are left out; an outline with
-    // nothing left to measure has 0.
-    static double support(const Quad& q, const cv::Mat& rgb);
-
-    // The same per side (side i runs from corner i to corner i + 1), to weigh two outlines by the
-    // sides they do not share, and to add up over frames.
+    // How well q's sides run along the photo's edges, counted per side (side i runs from corner
+    // i to corner i + 1) so that two outlines can be weighed by the sides they do not share, and
+    // added up over frames: at places along each side, whether the clearest colour step across
+    // it lies on it (within a pixel or two). Sides along the frame's edge, and the parts of sides
+    // too near it or beyond it to be measured, are left out.
     struct SideSupport {
         std::array<int, 4> places{};  // measured
         std::array<int, 4> onStep{};  // of those, where the clearest step lies on the side
