@@ -2,6 +2,7 @@
 
 #include "PageEvidence.h"
 
+#include <opencv2/core/utility.hpp>
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
@@ -189,38 +190,47 @@ bool measureSide(const cv::Mat& rgb, cv::Point2f a, cv::Point2f b, double reach,
     return fitAlong(line, steps);
 }
 
-}  // namespace
-
 // The weakest colour step counted on profiles averaged along a side: twice what their noise
 // reaches, far below the step of a faint page on a light desk.
 constexpr float kAveragedFloor = 6;
 
-CornerRefiner::SideSupport CornerRefiner::sideSupport(const Quad& q, const cv::Mat& rgb) {
+// Counts, at places along the side from a to b, those measured and those where the clearest
+// colour step across the side lies on it.
+void measureSupport(cv::Point2f a, cv::Point2f b, const cv::Mat& rgb, int& places, int& onStep) {
     const int R = 6, N = 64, half = 4;
-    SideSupport s;
+    const double len = cv::norm(b - a);
+    if (len < 10 || alongFrame(a, b, rgb.size()))
+        return;
     std::vector<cv::Vec3f> one, prof;
     std::vector<Step> at;
-    for (int i = 0; i < 4; ++i) {
-        const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
-        const double len = cv::norm(b - a);
-        if (len < 10 || alongFrame(a, b, rgb.size()))
+    const cv::Point2f d = (b - a) * (1.f / float(len)), n(-d.y, d.x);
+    for (int k = 0; k < N; ++k) {
+        const cv::Point2f p = a + (b - a) * (0.1f + 0.8f * (k + 0.5f) / N);
+        // A side that runs out of the picture (a page cut by the frame, its corner beyond the
+        // border or on it) is judged by the part that can be seen: beyond the border nothing is
+        // known, which is no evidence against it.
+        if (!profileAlong(rgb, p, n, d, R, half, one, prof))
             continue;
-        const cv::Point2f d = (b - a) * (1.f / float(len)), n(-d.y, d.x);
-        for (int k = 0; k < N; ++k) {
-            const cv::Point2f p = a + (b - a) * (0.1f + 0.8f * (k + 0.5f) / N);
-            // A side that runs out of the picture (a page cut by the frame, its corner beyond
-            // the border or on it) is judged by the part that can be seen: beyond the border
-            // nothing is known, which is no evidence against it.
-            if (!profileAlong(rgb, p, n, d, R, half, one, prof))
-                continue;
-            ++s.places[size_t(i)];
-            at.clear();
-            stepsAt(prof, R, p, n, at, kAveragedFloor);
-            // The step across the side is the clearest in its neighbourhood: a faint page's
-            // edge still is, the grain of paper or desk along a line laid at random is not.
-            s.onStep[size_t(i)] += !at.empty() && cv::norm(at[0].at - p) <= 1.5;
-        }
+        ++places;
+        at.clear();
+        stepsAt(prof, R, p, n, at, kAveragedFloor);
+        // The step across the side is the clearest in its neighbourhood: a faint page's edge
+        // still is, the grain of paper or desk along a line laid at random is not.
+        onStep += !at.empty() && cv::norm(at[0].at - p) <= 1.5;
     }
+}
+
+}  // namespace
+
+CornerRefiner::SideSupport CornerRefiner::sideSupport(const Quad& q, const cv::Mat& rgb) {
+    SideSupport s;
+    // Asked for on every live frame, after the detection, with OpenCV's threads idle: the sides
+    // are measured side by side, each into its own counts.
+    cv::parallel_for_(cv::Range(0, 4), [&](const cv::Range& sides) {
+        for (int i = sides.start; i < sides.end; ++i)
+            measureSupport(q[size_t(i)], q[size_t((i + 1) % 4)], rgb, s.places[size_t(i)],
+                           s.onStep[size_t(i)]);
+    });
     return s;
 }
 
