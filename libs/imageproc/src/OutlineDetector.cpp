@@ -4,6 +4,7 @@
 #include "CardFinder.h"
 #include "ChannelRange.h"
 #include "ColourGradient.h"
+#include "ContourHull.h"
 #include "CornerRefiner.h"
 #include "CutPage.h"
 #include "Downscaler.h"
@@ -46,7 +47,7 @@ void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, dou
     if (double(box.width) * box.height < minArea)
         return;
     std::vector<cv::Point> hull;
-    cv::convexHull(contour, hull);
+    ContourHull::of(contour, box, hull);
     const double area = cv::contourArea(hull);
     if (area < minArea || area > maxArea)
         return;
