@@ -1,6 +1,7 @@
 #include "LineQuads.h"
 
 #include "EdgeCrowding.h"
+#include "HoughSegments.h"
 
 #include <opencv2/imgproc.hpp>
 
@@ -178,8 +179,8 @@ bool nearlySame(const Quad& q, const std::vector<Quad>& kept) {
 
 void LineQuads::collect(const cv::Mat& edges, double minSide, std::vector<Quad>& out) {
     std::vector<cv::Vec4i> segs;
-    cv::HoughLinesP(edges, segs, 1, CV_PI / 180, std::max(10, int(minSide * 0.3)), minSide * 0.3,
-                    std::max(3.0, minSide * 0.08));
+    HoughSegments::find(edges, std::max(10, int(minSide * 0.3)), minSide * 0.3,
+                        std::max(3.0, minSide * 0.08), segs);
     std::vector<Line> lines = mergeSegments(segs, edges);
     const float W = float(edges.cols - 1), H = float(edges.rows - 1);
     const cv::Point2f frame[4] = {{0, 0}, {W, 0}, {W, H}, {0, H}};

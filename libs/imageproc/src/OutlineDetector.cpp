@@ -4,11 +4,13 @@
 #include "CardFinder.h"
 #include "ChannelRange.h"
 #include "ColourGradient.h"
+#include "ContourHull.h"
 #include "CornerRefiner.h"
 #include "CutPage.h"
 #include "Downscaler.h"
 #include "EnclosingPage.h"
 #include "FaintPage.h"
+#include "JobGraph.h"
 #include "LineQuads.h"
 #include "LevelImage.h"
 #include "PageEvidence.h"
@@ -46,7 +48,7 @@ void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, dou
     if (double(box.width) * box.height < minArea)
         return;
     std::vector<cv::Point> hull;
-    cv::convexHull(contour, hull);
+    ContourHull::of(contour, box, hull);
     const double area = cv::contourArea(hull);
     if (area < minArea || area > maxArea)
         return;
@@ -629,43 +631,53 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     v.kind = kind;
     v.small = Downscaler::reduce(rgb, Downscaler::factorFor(rgb.size()));
     dump.write("1_small", v.small);
-    ColourGradient::compute(v.small, v.dx, v.dy, v.mag);
     const double frameArea = double(v.small.cols) * v.small.rows;
     v.minArea = frameArea * (kind == Card ? 0.004 : 0.04);
     // A card is small beside the frame of a document camera; a page may nearly fill it.
     v.maxArea = frameArea * (kind == Card ? 0.35 : 0.985);
 
     std::optional<CardFinder> finder;
-    if (kind == Card)
-        finder.emplace(v.small, v.dx, v.dy, v.mag);
-    // One thinning of the gradient serves the card finder's edges as well.
-    const CannyEdges canny(v.dx, v.dy, v.mag, finder ? std::min(30.0, finder->edgeFloor()) : 30);
+    std::optional<CannyEdges> canny;
+    cv::Mat lowEdges;
     std::vector<Quad> quads, high, paper, cut, cardLines;
-    // One thinning of the gradient, canny, serves both sensitivities. The low one is read by two
-    // views at once, so it is made before them and neither changes it.
-    v.thin = canny.edges(30, 80);
-    const cv::Mat lowEdges = thickened(v.thin);
-    // The card finder's edge maps go first, so that its searches, the longest part of the work,
-    // can then share the cores among themselves.
-    sideBySide({[&] {
-                    if (finder)
-                        finder->prepare(canny);
+    Smoothed smooth(v);
+    // The views share the cores: the paper region needs only the reduced photo and goes beside
+    // the gradient, on which all the others wait.
+    JobGraph views;
+    const int edges = views.add([&] {
+        ColourGradient::compute(v.small, v.dx, v.dy, v.mag);
+        if (kind == Card)
+            finder.emplace(v.small, v.dx, v.dy, v.mag);
+        // One thinning of the gradient serves both sensitivities and the card finder's edges.
+        canny.emplace(v.dx, v.dy, v.mag, finder ? std::min(30.0, finder->edgeFloor()) : 30);
+        v.thin = canny->edges(30, 80);
+        lowEdges = thickened(v.thin);
+    });
+    views.add([&] { paperQuads(v, dump, paper); });
+    if (kind == Card) {
+        // The card finder's searches, the longest part of the work, follow its edge maps.
+        const int prepared = views.add([&] { finder->prepare(*canny); }, {edges});
+        // Its searches exist once the finder does: one per direction of line, or none.
+        for (size_t k = 0; k < size_t(CardFinder::kBands); ++k)
+            views.add(
+                [&, k] {
+                    const auto searches = finder->searches();
+                    if (k < searches.size())
+                        searches[k]();
                 },
-                [&] {
-                    if (finder)
-                        finder->findPatches();
-                },
-                [&] { edgeQuads(v, lowEdges, true, dump, quads); },
-                [&] { edgeQuads(v, thickened(canny.edges(60, 160)), false, dump, high); },
-                [&] {
-                    if (kind == Document)
-                        framedQuads(v, lowEdges, cut);
-                },
-                [&] { paperQuads(v, dump, paper); }});
-    if (finder) {
-        sideBySide(finder->searches());
-        finder->collect(cardLines);
+                {prepared});
+        views.add([&] { finder->findPatches(); }, {edges});
     }
+    views.add([&] { edgeQuads(v, thickened(canny->edges(60, 160)), false, dump, high); }, {edges});
+    views.add([&] { edgeQuads(v, lowEdges, true, dump, quads); }, {edges});
+    if (kind == Document) {
+        views.add([&] { framedQuads(v, lowEdges, cut); }, {edges});
+        // Wanted on nearly every frame with a page on it, to follow the page's rim.
+        views.add([&] { smooth.level(); });
+    }
+    views.run();
+    if (finder)
+        finder->collect(cardLines);
     for (const auto* more : {&high, &paper})
         quads.insert(quads.end(), more->begin(), more->end());
     std::vector<Candidate> cands;
@@ -692,7 +704,6 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
             cands.push_back({q, s});
     }
     if (kind == Document) {
-        Smoothed smooth(v);
         addFaintCandidates(v, dump, smooth, cands);
         addWholePage(v, smooth, cands);
         // Only where no view found anything: on noisy frames of a still page its faint evidence
