@@ -103,7 +103,8 @@ void mergeInto(std::vector<Line>& lines, const Line& piece) {
 
 // Segments that lie on one line (a side broken by a gap) become one line with their summed
 // length; the longest segment sets the line.
-std::vector<Line> mergeSegments(const std::vector<cv::Vec4i>& segs, const cv::Mat& edges) {
+std::vector<Line> mergeSegments(const std::vector<cv::Vec4i>& segs, const cv::Mat& edges,
+                                bool refitted) {
     std::vector<Line> pieces;
     for (const auto& s : segs) {
         Line l;
@@ -129,7 +130,7 @@ std::vector<Line> mergeSegments(const std::vector<cv::Vec4i>& segs, const cv::Ma
               [](const Line& x, const Line& y) { return x.length > y.length; });
     std::vector<Line> fitted;
     for (size_t i = 0; i < lines.size(); ++i) {
-        if (i < size_t(3 * kMaxLines))
+        if (refitted && i < size_t(3 * kMaxLines))
             refit(lines[i], edges);
         mergeInto(fitted, lines[i]);
     }
@@ -177,11 +178,11 @@ bool nearlySame(const Quad& q, const std::vector<Quad>& kept) {
 
 }  // namespace
 
-void LineQuads::collect(const cv::Mat& edges, double minSide, std::vector<Quad>& out) {
+void LineQuads::collect(const cv::Mat& edges, double minSide, std::vector<Quad>& out, bool refit) {
     std::vector<cv::Vec4i> segs;
     HoughSegments::find(edges, std::max(10, int(minSide * 0.3)), minSide * 0.3,
                         std::max(3.0, minSide * 0.08), segs);
-    std::vector<Line> lines = mergeSegments(segs, edges);
+    std::vector<Line> lines = mergeSegments(segs, edges, refit);
     const float W = float(edges.cols - 1), H = float(edges.rows - 1);
     const cv::Point2f frame[4] = {{0, 0}, {W, 0}, {W, H}, {0, H}};
     for (int i = 0; i < 4; ++i) {

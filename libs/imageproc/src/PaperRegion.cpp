@@ -134,7 +134,7 @@ void PaperRegion::collect(const std::vector<cv::Mat>& masks, double minArea, dou
         rims |= rim;
     }
     std::vector<Quad> lined;
-    LineQuads::collect(rims, std::sqrt(minArea) * 0.4, lined);
+    LineQuads::collect(rims, std::sqrt(minArea) * 0.4, lined, true);
     for (const auto& q : lined) {
         const double area = q.area();
         if (area < minArea || area > maxArea)
