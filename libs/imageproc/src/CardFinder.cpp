@@ -160,7 +160,7 @@ cv::Vec4i grownAlong(const cv::Vec4i& piece, const cv::Mat& map) {
             }
         }
     }
-    if (on < 0.85 * samples)
+    if (on < 0.9 * samples)
         return piece;
     return {cvRound(a2.x), cvRound(a2.y), cvRound(b2.x), cvRound(b2.y)};
 }
@@ -301,6 +301,26 @@ bool encloses(const Quad& outer, const Quad& inner) {
     return std::all_of(inner.begin(), inner.end(), [&](const cv::Point2f& p) {
         return cv::pointPolygonTest(poly, p, true) > -2;
     });
+}
+
+// A card's portrait, its title band or the print beside the portrait are framed by straight
+// edges of their own and, with the card's sides grown whole, can outscore a card whose outline is
+// weakened by the frame's edge or a shadow. A card holds its parts, not the other way round: an
+// outline that passed and lies round the best one goes first.
+void preferWhole(std::vector<std::pair<Quad, double>>& passed) {
+    for (size_t step = 0; step < passed.size(); ++step) {
+        auto best =
+            std::max_element(passed.begin(), passed.end(),
+                             [](const auto& a, const auto& b) { return a.second < b.second; });
+        auto whole = passed.end();
+        for (auto it = passed.begin(); it != passed.end(); ++it)
+            if (encloses(it->first, best->first) &&
+                (whole == passed.end() || it->second > whole->second))
+                whole = it;
+        if (whole == passed.end())
+            return;
+        whole->second = best->second * 1.01;
+    }
 }
 
 }  // namespace
@@ -596,6 +616,7 @@ std::vector<std::pair<Quad, double>> CardFinder::judged(const std::vector<Quad>&
     }
     dropTiles(more);
     passed.insert(passed.end(), more.begin(), more.end());
+    preferWhole(passed);
     return passed;
 }
 
