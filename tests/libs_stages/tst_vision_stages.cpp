@@ -63,6 +63,7 @@ private slots:
     void faintOutlineMustLookLikeAPage();
     void debugDumpOnlyWhenAsked();
     void liveOutlineKeptOnlyWhileThePageIs();
+    void liveOutlineOfAPageCutByTheFrame();
 };
 
 void TestVisionStages::quadOrderAndCornerArray() {
@@ -231,6 +232,39 @@ void TestVisionStages::liveOutlineKeptOnlyWhileThePageIs() {
         p += cv::Point2f(12, 9);
     QVERIFY(same(OutlineMemory::steady(photo(true, {12, 9}), moved), moved));
     QVERIFY(!OutlineMemory::steady(photo(false, {}), std::nullopt));
+}
+
+void TestVisionStages::liveOutlineOfAPageCutByTheFrame() {
+    // A page running out of the frame at the bottom, with a dark rule printed across it; each
+    // frame with fresh sensor noise.
+    using imageproc::OutlineMemory;
+    cv::RNG rng(5);
+    auto photo = [&] {
+        cv::Mat img(280, 360, CV_8UC3, cv::Scalar(60, 50, 40)), noise(img.size(), CV_16SC3);
+        const std::vector<cv::Point> page{{40, 60}, {320, 50}, {331, 320}, {29, 320}};
+        cv::fillConvexPoly(img, page, cv::Scalar(235, 235, 228), cv::LINE_AA);
+        cv::rectangle(img, cv::Rect(60, 200, 250, 12), cv::Scalar(40, 40, 40), cv::FILLED);
+        rng.fill(noise, cv::RNG::NORMAL, 0, 3);
+        cv::add(img, noise, img, cv::noArray(), CV_8UC3);
+        return img;
+    };
+    auto same = [](const std::optional<Quad>& a, const Quad& b) {
+        return a && std::equal(a->begin(), a->end(), b.begin());
+    };
+    // The outline stopping at the rule, then the page's, whose lower corners lie so near the
+    // border that nothing can be measured across its lower side: that is no evidence against it.
+    const Quad atRule = Quad::ordered({{{40, 60}, {320, 50}, {325.8f, 200}, {34.4f, 200}}});
+    const Quad page = Quad::ordered({{{40, 60}, {320, 50}, {328.9f, 275}, {31.2f, 275}}});
+    OutlineMemory::forget();
+    QVERIFY(same(OutlineMemory::steady(photo(), atRule), atRule));
+    std::optional<Quad> shown;
+    for (int frame = 0; frame < 3; ++frame)
+        shown = OutlineMemory::steady(photo(), page);
+    QVERIFY(same(shown, page));
+    // The detection stopping at the rule again, however often, does not take the page away.
+    for (int frame = 0; frame < 8; ++frame)
+        QVERIFY2(same(OutlineMemory::steady(photo(), atRule), page),
+                 qPrintable(QString::number(frame)));
 }
 
 QTEST_GUILESS_MAIN(TestVisionStages)

@@ -200,10 +200,18 @@ bool paperBeyond(const cv::Mat& grey, const cv::Mat& print, const cv::Point2f& a
     return total > 0 && bright >= 0.3 * total && ink >= 0.02 * total;
 }
 
-bool printedPaperBeyond(const cv::Mat& grey, const cv::Mat& print, const cv::Point2f& a,
-                        const cv::Point2f& b, const cv::Point2f& n, double paper, float reach) {
+bool sameColour(const std::vector<cv::Mat>& rgb, const cv::Point& q, const cv::Vec3d& colour) {
+    for (int c = 0; c < 3; ++c)
+        if (std::fabs(rgb[size_t(c)].at<uchar>(q) - colour[c]) > 0.12 * colour[c])
+            return false;
+    return true;
+}
+
+Beyond lookBeyond(const cv::Mat& grey, const std::vector<cv::Mat>& rgb, const cv::Mat& print,
+                  const cv::Point2f& a, const cv::Point2f& b, const cv::Point2f& n, double paper,
+                  const cv::Vec3d& colour, float reach) {
     const cv::Rect frame(0, 0, grey.cols, grey.rows);
-    int bright = 0, samples = 0, inkedRays = 0, rays = 0;
+    int bright = 0, alike = 0, samples = 0, inkedRays = 0, rays = 0;
     alongSide(a, b, [&](const cv::Point2f& p) {
         bool inked = false, seen = false;
         for (float k = 0.3f * reach; k <= reach; k += 1.f) {
@@ -213,12 +221,44 @@ bool printedPaperBeyond(const cv::Mat& grey, const cv::Mat& print, const cv::Poi
             seen = true;
             ++samples;
             bright += grey.at<uchar>(q) >= 0.85 * paper;
+            alike += sameColour(rgb, q, colour);
             inked = inked || print.at<uchar>(q);
         }
         rays += seen;
         inkedRays += inked;
     });
-    return samples > 0 && bright >= 0.6 * samples && inkedRays >= 0.35 * rays;
+    Beyond r;
+    if (samples > 0) {
+        r.paper = double(bright) / samples;
+        r.alike = double(alike) / samples;
+        r.inked = double(inkedRays) / rays;
+    }
+    return r;
+}
+
+bool printedPaperBeyond(const Beyond& beyond) {
+    // Dense text leaves little of the page at its full brightness, but its ground keeps the
+    // page's colour.
+    return beyond.inked >= 0.35 && (beyond.paper >= 0.6 || beyond.alike >= 0.3);
+}
+
+double sideWeight(double step, const Beyond& beyond) {
+    double w = 1;
+    // A white page on a white desk changes little too, but print seldom lies beyond its rim.
+    if (step < 0.015 || (step < 0.05 && beyond.inked >= 0.15))
+        w = 0.3;
+    else if (step < 0.05)
+        w = 0.8;
+    if (printedPaperBeyond(beyond))
+        w *= 0.2;
+    return w;
+}
+
+cv::Vec3d paperColour(const std::vector<cv::Mat>& rgb, const cv::Rect& where) {
+    cv::Vec3d c;
+    for (int i = 0; i < 3; ++i)
+        c[i] = paperLevel(rgb[size_t(i)], where);
+    return c;
 }
 
 double paperLevel(const cv::Mat& grey, const cv::Rect& where) {

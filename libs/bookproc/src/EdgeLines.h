@@ -66,11 +66,34 @@ void bands(const cv::Mat& grey, const cv::Point2f& a, const cv::Point2f& b, cons
 bool paperBeyond(const cv::Mat& grey, const cv::Mat& print, const cv::Point2f& a,
                  const cv::Point2f& b, const cv::Point2f& n, double paper, float reach);
 
-// The stricter test of the same: beyond the line lies mostly paper as bright as the page, and
-// print runs along most of the line's length, as text does. A light desk with a pen on it, or a
-// patterned desk of bright tiles and dark seams, is not taken for more of the page.
-bool printedPaperBeyond(const cv::Mat& grey, const cv::Mat& print, const cv::Point2f& a,
-                        const cv::Point2f& b, const cv::Point2f& n, double paper, float reach);
+// What lies in a band beyond a side (from 0.3 reach to reach outside it), looked at along rays
+// from the side outwards.
+struct Beyond {
+    double paper = 0;  // share of samples as bright as the page (0.85 of it)
+    double alike = 0;  // share of samples of the page's own colour (each channel within 12 %)
+    double inked = 0;  // share of rays that cross print
+};
+// Whether the pixel at q of the channels rgb has the given colour, each channel within 12 %.
+bool sameColour(const std::vector<cv::Mat>& rgb, const cv::Point& q, const cv::Vec3d& colour);
+
+// paper: the page's brightness; colour: its colour, one value per channel of rgb.
+Beyond lookBeyond(const cv::Mat& grey, const std::vector<cv::Mat>& rgb, const cv::Mat& print,
+                  const cv::Point2f& a, const cv::Point2f& b, const cv::Point2f& n, double paper,
+                  const cv::Vec3d& colour, float reach);
+
+// Whether beyond a side lies more printed paper: print crosses many rays, over ground of the
+// page's own colour. A desk's pattern (tiles, stripes, grain) makes print-like strokes too, but
+// in colours of its own.
+bool printedPaperBeyond(const Beyond& beyond);
+
+// How much a side's edge evidence counts, given the largest relative change of a colour channel
+// across it (step) and what lies beyond it: a side with paper of one colour on both sides is
+// print or a fold, and one with printed paper beyond is a table's rule, a text block's edge or
+// the gutter.
+double sideWeight(double step, const Beyond& beyond);
+
+// The paper's colour: per channel, the bright pixels of a part of the photo where the book lies.
+cv::Vec3d paperColour(const std::vector<cv::Mat>& rgb, const cv::Rect& where);
 
 // The paper's brightness: the bright pixels of a part of the photo where the book lies.
 double paperLevel(const cv::Mat& grey, const cv::Rect& where);

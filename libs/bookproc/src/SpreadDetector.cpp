@@ -117,10 +117,17 @@ Quad snapToPaper(const Quad& q, const cv::Mat& grey, int keepSide = -1, double r
             }
             if (maxStep < 12)
                 continue;
+            // The trailing edge of a letter near the rim is a dark-to-light step too, but paper
+            // lies outside it as well: the paper's edge has nothing as bright outside it.
             int pick = -1;
-            for (size_t i = 1; i + 1 < prof.size(); ++i)
-                if (step[i] >= 0.45f * maxStep && step[i] >= step[i - 1] && step[i] >= step[i + 1])
+            float outsideMax = prof[0];
+            for (size_t i = 1; i + 1 < prof.size(); ++i) {
+                const float paper = prof[std::min(prof.size() - 1, i + 2)];
+                if (step[i] >= 0.45f * maxStep && step[i] >= step[i - 1] &&
+                    step[i] >= step[i + 1] && outsideMax < 0.92f * paper)
                     pick = int(i);
+                outsideMax = std::max(outsideMax, prof[i - 1]);
+            }
             if (pick >= 0)
                 pts.push_back(base + nrm * float(pick - outside));
         }
@@ -545,8 +552,19 @@ bool SpreadDetector::findGutter(const cv::Mat& grey, const cv::Mat& mask, const 
         const int win = RW / 20;
         std::vector<float> upper = columnProfile(RH / 10, RH / 2, 85);
         std::vector<float> lower = columnProfile(RH / 2, RH * 9 / 10, 85);
-        gTop = Profile::valley(upper, std::max(lo, g - win), std::min(hi, g + win));
-        gBot = Profile::valley(lower, std::max(lo, g - win), std::min(hi, g + win));
+        // A valley with brighter paper on both sides: the edge of a dark picture beside the
+        // gutter is darker still on one side only.
+        auto fold = [&](const std::vector<float>& half) {
+            const int from = std::max(lo, g - win), to = std::min(hi, g + win);
+            const std::vector<float> d = Profile::dip(half, RW / 40);
+            const int darkest = Profile::valley(half, from, to);
+            if (d[size_t(darkest)] > 0)
+                return darkest;
+            const int x = Profile::peak(d, from, to);
+            return d[size_t(x)] > 0 ? x : g;
+        };
+        gTop = fold(upper);
+        gBot = fold(lower);
     }
     // The gutter corner sits at the bottom of the notch, not on the straight outline.
     // The gutter column itself may be all shadow; the paper on either side of it, where the

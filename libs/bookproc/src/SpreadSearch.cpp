@@ -1,5 +1,7 @@
 #include "SpreadSearch.h"
 
+#include "LineTally.h"
+
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
@@ -17,9 +19,7 @@ namespace {
 // the strongest few, and the combinations grow with the fourth power of this.
 constexpr size_t kPerDirection = 12;
 // Outlines whose quick measure is among the best this many are judged in full.
-constexpr size_t kJudged = 40;
-// Points along a side for the quick measure.
-constexpr int kSamples = 40;
+constexpr size_t kJudged = 300;
 
 // Edge pixels across which the brightness changes within 30 degrees of the given normal, either
 // way, grown by two pixels: where a side with that normal is borne out, for the quick measure.
@@ -41,18 +41,6 @@ cv::Mat facing(const EdgeField& f, int degrees) {
     }
     cv::dilate(m, m, cv::getStructuringElement(cv::MORPH_RECT, cv::Size(5, 5)));
     return m;
-}
-
-double quickCoverage(const cv::Mat& map, const cv::Point2f& a, const cv::Point2f& b) {
-    int hits = 0, total = 0;
-    for (int i = 0; i < kSamples; ++i) {
-        const cv::Point2f p = a + (b - a) * (0.06f + 0.88f * float(i) / (kSamples - 1));
-        const int x = cvRound(p.x), y = cvRound(p.y);
-        ++total;
-        if (x >= 0 && y >= 0 && x < map.cols && y < map.rows && map.at<uchar>(y, x))
-            ++hits;
-    }
-    return double(hits) / total;
 }
 
 // A spread lies mostly in the frame, takes a fair part of it, and is about two pages wide.
@@ -105,8 +93,9 @@ SpreadSearch::SpreadSearch(const cv::Mat& rgb, const cv::Mat& grey, const DebugD
     : m_grey(grey), m_dump(dump), m_field(colourEdgeField(rgb, grey)) {
     cv::split(rgb, m_channels);
     // The book lies about the middle of the picture: its paper is the bright part there.
-    m_paper =
-        paperLevel(grey, cv::Rect(grey.cols / 4, grey.rows / 4, grey.cols / 2, grey.rows / 2));
+    const cv::Rect middle(grey.cols / 4, grey.rows / 4, grey.cols / 2, grey.rows / 2);
+    m_paper = paperLevel(grey, middle);
+    m_colour = paperColour(m_channels, middle);
 }
 
 double SpreadSearch::sideScore(const cv::Point2f& a, const cv::Point2f& b,
@@ -114,26 +103,25 @@ double SpreadSearch::sideScore(const cv::Point2f& a, const cv::Point2f& b,
     // Paper is mostly brighter than what surrounds it, but a cream page on a white desk is
     // darker: the other way round counts a little less.
     double cov = std::max(coverage(m_field, a, b, inward), 0.85 * coverage(m_field, a, b, -inward));
-    // The same brightness and colour on both sides: print or a fold, not where the paper ends.
-    double step = 0;
-    for (const cv::Mat& ch : m_channels) {
-        double chIn = 0, chOut = 0;
-        bands(ch, a, b, inward, &chIn, &chOut);
-        step = std::max(step, std::fabs(chOut - chIn) / std::max(1.0, std::max(chIn, chOut)));
-    }
-    if (step < 0.05)
-        cov *= 0.3;
     double in = 0, out = 0;
     bands(m_grey, a, b, inward, &in, &out);
-    const float beyond = 0.08f * float(std::min(m_grey.cols, m_grey.rows));
+    // The same brightness and colour on both sides: print or a fold, not where the paper ends.
+    double step = 0;
+    cv::Vec3d colour;
+    for (int c = 0; c < 3; ++c) {
+        double chIn = 0, chOut = 0;
+        bands(m_channels[size_t(c)], a, b, inward, &chIn, &chOut);
+        colour[c] = chIn;
+        step = std::max(step, std::fabs(chOut - chIn) / std::max(1.0, std::max(chIn, chOut)));
+    }
+    const float reach = 0.08f * float(std::min(m_grey.cols, m_grey.rows));
     // Against the paper just inside the side rather than the book's brightest paper: under
     // glare or a shadow the far page of a table's rule is dimmer than the brightest paper, yet
     // as bright as the paper beside the rule.
     const double near = in > 0 ? std::min(paper, in) : paper;
-    const bool pb = printedPaperBeyond(m_grey, m_field.print, a, b, inward, near, beyond);
-    if (pb)
-        cov *= 0.2;
-    return cov;
+    const Beyond beyond =
+        lookBeyond(m_grey, m_channels, m_field.print, a, b, inward, near, colour, reach);
+    return cov * sideWeight(step, beyond);
 }
 
 double SpreadSearch::score(const Quad& q) const {
@@ -156,36 +144,41 @@ bool SpreadSearch::find(Quad& spread, double* bestScore) const {
     std::vector<Line> lines = aroundMiddle(peaks(acc, rhoMax, minVotes), W, H);
     const int phi = bookDirection(lines);
     std::array<std::vector<Line>, 4> byDir = byDirection(lines, phi);
-    // A side along which paper and desk barely differ leaves only short pieces of edge: look
-    // again with less support for the directions that found nothing.
-    if (std::any_of(byDir.begin(), byDir.end(), [](const auto& v) { return v.empty(); })) {
+    // A side along which paper and desk barely differ leaves only short pieces of edge, or
+    // pieces of both polarities where the light changes along it: where a direction has room
+    // for more lines, take weaker ones too.
+    if (std::any_of(byDir.begin(), byDir.end(),
+                    [](const auto& v) { return v.size() < kPerDirection; })) {
         const std::array<std::vector<Line>, 4> faint =
             byDirection(aroundMiddle(peaks(acc, rhoMax, minVotes / 3), W, H), phi);
         for (size_t d = 0; d < 4; ++d)
-            if (byDir[d].empty())
+            if (byDir[d].size() < kPerDirection)
                 byDir[d] = faint[d];
     }
-    std::array<cv::Mat, 4> maps;
+    const float reach = 0.08f * float(std::min(W, H));
+    std::array<std::vector<LineTally>, 4> tally;
     for (size_t d = 0; d < 4; ++d) {
         if (byDir[d].empty())
             return false;
         std::sort(byDir[d].begin(), byDir[d].end(),
                   [](const Line& a, const Line& b) { return a.votes > b.votes; });
         byDir[d].resize(std::min(byDir[d].size(), kPerDirection));
-        maps[d] = facing(m_field, phi + 90 * int(d));
+        const cv::Mat map = facing(m_field, phi + 90 * int(d));
+        for (const Line& l : byDir[d])
+            tally[d].emplace_back(l, map, m_channels, m_field.print, m_colour, reach);
     }
     std::vector<Candidate> found;
-    std::array<const Line*, 4> pick{};
+    std::array<size_t, 4> pick{};
     std::array<cv::Point2f, 4> c;
-    for (const Line& l0 : byDir[0])
-        for (const Line& l1 : byDir[1])
-            for (const Line& l2 : byDir[2])
-                for (const Line& l3 : byDir[3]) {
-                    pick = {&l0, &l1, &l2, &l3};
+    for (pick[0] = 0; pick[0] < byDir[0].size(); ++pick[0])
+        for (pick[1] = 0; pick[1] < byDir[1].size(); ++pick[1])
+            for (pick[2] = 0; pick[2] < byDir[2].size(); ++pick[2])
+                for (pick[3] = 0; pick[3] < byDir[3].size(); ++pick[3]) {
                     bool ok = true;
                     // Corner d lies between the sides of directions d and d + 1.
                     for (size_t d = 0; d < 4 && ok; ++d)
-                        ok = intersect(*pick[d], *pick[(d + 1) % 4], &c[d]);
+                        ok = intersect(byDir[d][pick[d]], byDir[(d + 1) % 4][pick[(d + 1) % 4]],
+                                       &c[d]);
                     if (!ok)
                         continue;
                     const Quad q = Quad::ordered(c);
@@ -195,7 +188,7 @@ bool SpreadSearch::find(Quad& spread, double* bestScore) const {
                     for (size_t d = 0; d < 4; ++d) {
                         const cv::Point2f& a = c[(d + 3) % 4];
                         const double len = cv::norm(c[d] - a);
-                        sum += len * quickCoverage(maps[d], a, c[d]);
+                        sum += len * tally[d][pick[d]].side(a, c[d]);
                         length += len;
                     }
                     found.push_back({q, sum / length});

@@ -41,6 +41,7 @@ private:
     const cv::Mat& m_grey;
     std::vector<cv::Mat> m_channels;
     double m_paper = 0;
+    cv::Vec3d m_colour;
     const DebugDump& m_dump;
     edgelines::EdgeField m_field;
 };

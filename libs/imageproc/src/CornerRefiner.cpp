@@ -2,6 +2,7 @@
 
 #include "PageEvidence.h"
 
+#include <opencv2/core/utility.hpp>
 #include <opencv2/imgproc.hpp>
 
 #include <algorithm>
@@ -45,12 +46,29 @@ bool profile(const cv::Mat& rgb, cv::Point2f p, cv::Point2f n, int R, std::vecto
     return true;
 }
 
+// The colour across the side at p, averaged over 2 * half + 1 profiles a pixel apart along it
+// (d): a page's edge runs on along the side, sensor noise does not, so a faint blurred edge stands
+// out of the noise that a single profile would bury it in. False when it leaves the picture.
+bool profileAlong(const cv::Mat& rgb, cv::Point2f p, cv::Point2f n, cv::Point2f d, int R, int half,
+                  std::vector<cv::Vec3f>& one, std::vector<cv::Vec3f>& out) {
+    out.assign(size_t(2 * R + 3), cv::Vec3f());
+    for (int k = -half; k <= half; ++k) {
+        if (!profile(rgb, p + d * float(k), n, R, one))
+            return false;
+        for (size_t t = 0; t < out.size(); ++t)
+            out[t] += one[t];
+    }
+    for (cv::Vec3f& v : out)
+        v /= float(2 * half + 1);
+    return true;
+}
+
 // The few strongest colour steps across the side at p (local maxima of the colour's derivative
 // over two pixels, placed between pixels by a parabola). Keeping more than the strongest lets the
 // side be chosen by what runs along all of it, not by which of two close edges (the page's and a
 // shadow's) happens to be a little stronger at one place in one frame.
 void stepsAt(const std::vector<cv::Vec3f>& prof, int R, cv::Point2f p, cv::Point2f n,
-             std::vector<Step>& out) {
+             std::vector<Step>& out, float floor = 12) {
     std::vector<float> g(size_t(2 * R + 1));
     for (int t = -R; t <= R; ++t) {
         const cv::Vec3f dv = prof[size_t(t + R + 2)] - prof[size_t(t + R)];
@@ -61,7 +79,7 @@ void stepsAt(const std::vector<cv::Vec3f>& prof, int R, cv::Point2f p, cv::Point
         const float c = g[size_t(t + R)];
         const float l = t > -R ? g[size_t(t + R - 1)] : -1.f,
                     r = t < R ? g[size_t(t + R + 1)] : -1.f;
-        if (c < 12 || c < l || c < r || (c == l && t > -R))
+        if (c < floor || c < l || c < r || (c == l && t > -R))
             continue;
         double off = t;
         if (t > -R && t < R) {
@@ -172,31 +190,62 @@ bool measureSide(const cv::Mat& rgb, cv::Point2f a, cv::Point2f b, double reach,
     return fitAlong(line, steps);
 }
 
+// The weakest colour step counted on profiles averaged along a side: twice what their noise
+// reaches, far below the step of a faint page on a light desk.
+constexpr float kAveragedFloor = 6;
+
+// Counts, at places along the side from a to b, those measured and those where the clearest
+// colour step across the side lies on it.
+void measureSupport(cv::Point2f a, cv::Point2f b, const cv::Mat& rgb, int& places, int& onStep) {
+    const int R = 6, N = 64, half = 4;
+    const double len = cv::norm(b - a);
+    if (len < 10 || alongFrame(a, b, rgb.size()))
+        return;
+    std::vector<cv::Vec3f> one, prof;
+    std::vector<Step> at;
+    const cv::Point2f d = (b - a) * (1.f / float(len)), n(-d.y, d.x);
+    for (int k = 0; k < N; ++k) {
+        const cv::Point2f p = a + (b - a) * (0.1f + 0.8f * (k + 0.5f) / N);
+        // A side that runs out of the picture (a page cut by the frame, its corner beyond the
+        // border or on it) is judged by the part that can be seen: beyond the border nothing is
+        // known, which is no evidence against it.
+        if (!profileAlong(rgb, p, n, d, R, half, one, prof))
+            continue;
+        ++places;
+        at.clear();
+        stepsAt(prof, R, p, n, at, kAveragedFloor);
+        // The step across the side is the clearest in its neighbourhood: a faint page's edge
+        // still is, the grain of paper or desk along a line laid at random is not.
+        onStep += !at.empty() && cv::norm(at[0].at - p) <= 1.5;
+    }
+}
+
 }  // namespace
 
-double CornerRefiner::support(const Quad& q, const cv::Mat& rgb) {
-    const int R = 6, N = 64;
-    int places = 0, onStep = 0;
-    std::vector<cv::Vec3f> prof;
-    std::vector<Step> at;
-    for (int i = 0; i < 4; ++i) {
-        const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
-        const double len = cv::norm(b - a);
-        if (len < 10 || alongFrame(a, b, rgb.size()))
-            continue;
-        const cv::Point2f n(-(b.y - a.y) / float(len), (b.x - a.x) / float(len));
-        for (int k = 0; k < N; ++k) {
-            const cv::Point2f p = a + (b - a) * (0.1f + 0.8f * (k + 0.5f) / N);
-            ++places;
-            at.clear();
-            if (profile(rgb, p, n, R, prof))
-                stepsAt(prof, R, p, n, at);
-            // The step across the side is the clearest in its neighbourhood: a faint page's
-            // edge still is, the grain of paper or desk along a line laid at random is not.
-            onStep += !at.empty() && cv::norm(at[0].at - p) <= 1.5;
-        }
-    }
-    return places > 0 ? double(onStep) / places : 0.0;
+CornerRefiner::SideSupport CornerRefiner::sideSupport(const Quad& q, const cv::Mat& rgb) {
+    SideSupport s;
+    // Asked for on every live frame, after the detection, with OpenCV's threads idle: the sides
+    // are measured side by side, each into its own counts.
+    cv::parallel_for_(cv::Range(0, 4), [&](const cv::Range& sides) {
+        for (int i = sides.start; i < sides.end; ++i)
+            measureSupport(q[size_t(i)], q[size_t((i + 1) % 4)], rgb, s.places[size_t(i)],
+                           s.onStep[size_t(i)]);
+    });
+    return s;
+}
+
+double CornerRefiner::SideSupport::share(unsigned sides) const {
+    int measured = 0, on = 0;
+    for (size_t i = 0; i < 4; ++i)
+        if (sides & (1u << i))
+            measured += places[i], on += onStep[i];
+    return measured > 0 ? double(on) / measured : 0.0;
+}
+
+CornerRefiner::SideSupport& CornerRefiner::SideSupport::operator+=(const SideSupport& o) {
+    for (size_t i = 0; i < 4; ++i)
+        places[i] += o.places[i], onStep[i] += o.onStep[i];
+    return *this;
 }
 
 Quad CornerRefiner::refine(const Quad& q, const cv::Mat& rgb, double reach) {

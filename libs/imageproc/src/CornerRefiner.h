@@ -4,6 +4,8 @@
 
 #include <opencv2/core.hpp>
 
+#include <array>
+
 namespace imageproc {
 
 using visioncore::Quad;
@@ -17,10 +19,19 @@ public:
     // Sides along the frame's edge keep their place. Returns q when the result is not convex.
     static Quad refine(const Quad& q, const cv::Mat& rgb, double reach);
 
-    // The share of places along q's sides where the clearest colour step across the side lies
-    // on it (within a pixel or two): 0 (none) to 1 (all). Sides along the frame's edge are left
-    // out; an outline with no other side has 0.
-    static double support(const Quad& q, const cv::Mat& rgb);
+    // How well q's sides run along the photo's edges, counted per side (side i runs from corner
+    // i to corner i + 1) so that two outlines can be weighed by the sides they do not share, and
+    // added up over frames: at places along each side, whether the clearest colour step across
+    // it lies on it (within a pixel or two). Sides along the frame's edge, and the parts of sides
+    // too near it or beyond it to be measured, are left out.
+    struct SideSupport {
+        std::array<int, 4> places{};  // measured
+        std::array<int, 4> onStep{};  // of those, where the clearest step lies on the side
+        // The share over the sides in the mask (bit i: side i); 0 when none was measured.
+        double share(unsigned sides = 0xF) const;
+        SideSupport& operator+=(const SideSupport& other);
+    };
+    static SideSupport sideSupport(const Quad& q, const cv::Mat& rgb);
 };
 
 }  // namespace imageproc

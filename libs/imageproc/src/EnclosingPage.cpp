@@ -1,6 +1,5 @@
 #include "EnclosingPage.h"
 
-#include "LevelImage.h"
 #include "LineCrossing.h"
 
 #include <opencv2/imgproc.hpp>
@@ -112,15 +111,15 @@ EnclosingPage::EnclosingPage(const cv::Mat& small, const Quad& inner) : m_inner(
     if (!inner.isConvex() || !paperRound(small, inner, rimOfSheet) || rimOfSheet)
         return;
     m_possible = true;
-    m_level = levelImage(small);
 }
 
-std::vector<EnclosingPage::Line> EnclosingPage::linesBeyond(size_t side) const {
+std::vector<EnclosingPage::Line> EnclosingPage::linesBeyond(const cv::Mat& level,
+                                                            size_t side) const {
     const cv::Point2f a = m_inner[side], b = m_inner[(side + 1) % 4], o = outwards(a, b);
-    const int reach = std::max(m_level.cols, m_level.rows) / 2;
+    const int reach = std::max(level.cols, level.rows) / 2;
     // Profiles outwards from points along the side; -1 beyond the frame.
     Profiles prof(kAcross, std::vector<int>(size_t(reach), -1));
-    const cv::Rect frame(0, 0, m_level.cols, m_level.rows);
+    const cv::Rect frame(0, 0, level.cols, level.rows);
     std::vector<cv::Point2f> base(kAcross);
     for (int k = 0; k < kAcross; ++k) {
         base[size_t(k)] = a + (b - a) * (0.1f + 0.8f * (k + 0.5f) / kAcross);
@@ -129,7 +128,7 @@ std::vector<EnclosingPage::Line> EnclosingPage::linesBeyond(size_t side) const {
             const cv::Point r(cvRound(p.x), cvRound(p.y));
             if (!frame.contains(r))
                 break;
-            prof[size_t(k)][size_t(t)] = m_level.at<ushort>(r);
+            prof[size_t(k)][size_t(t)] = level.at<ushort>(r);
         }
     }
     auto at = [&](int k, int t) { return t < 0 || t >= reach ? -1 : prof[size_t(k)][size_t(t)]; };
@@ -167,12 +166,12 @@ std::vector<EnclosingPage::Line> EnclosingPage::linesBeyond(size_t side) const {
     return lines;
 }
 
-void EnclosingPage::collect(std::vector<Quad>& out) const {
+void EnclosingPage::collect(const cv::Mat& level, std::vector<Quad>& out) const {
     if (!m_possible)
         return;
     std::vector<Line> options[4];
     for (size_t i = 0; i < 4; ++i)
-        options[i] = linesBeyond(i);
+        options[i] = linesBeyond(level, i);
     for (const auto& l0 : options[0])
         for (const auto& l1 : options[1])
             for (const auto& l2 : options[2])
@@ -188,7 +187,7 @@ void EnclosingPage::collect(std::vector<Quad>& out) const {
                         continue;
                     const Quad q = Quad::ordered(c);
                     if (q.isConvex() && encloses(q))
-                        out.push_back(q.clamped(m_level.cols, m_level.rows));
+                        out.push_back(q.clamped(level.cols, level.rows));
                 }
 }
 

@@ -25,7 +25,8 @@ public:
     bool possible() const { return m_possible; }
 
     // Adds the outlines made of the steps found beyond each side (or the side itself).
-    void collect(std::vector<Quad>& out) const;
+    // level: the reduced photo's channel sum (levelImage), which the caller may share.
+    void collect(const cv::Mat& level, std::vector<Quad>& out) const;
 
     // Whether outer holds inner, and is larger.
     bool encloses(const Quad& outer) const;
@@ -34,9 +35,8 @@ private:
     struct Line {
         cv::Point2f a, b;  // two points of it
     };
-    std::vector<Line> linesBeyond(size_t side) const;
+    std::vector<Line> linesBeyond(const cv::Mat& level, size_t side) const;
 
-    cv::Mat m_level;  // sum of the colour channels, smoothed (CV_16U)
     Quad m_inner;
     bool m_possible = false;
 };

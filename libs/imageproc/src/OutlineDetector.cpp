@@ -187,8 +187,9 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
         return 0;
     // The edges of a sheet end at its corners; the lines of a tablecloth or a grid of tiles run on
     // beyond them. Count side ends whose line continues past the corner.
-    int continuing = 0;
+    int continuing = 0, runThrough = 0;
     for (int i = 0; i < 4; ++i) {
+        const int before = continuing;
         const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
         const cv::Point2f d = (b - a) * (1.0f / float(len[i]));
         const cv::Point2f nrm(-d.y, d.x);
@@ -218,6 +219,7 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
             if (line && beside <= n / 3)
                 ++continuing;
         }
+        runThrough += continuing - before == 2;
     }
     if (continuing >= 4)
         return 0;
@@ -244,8 +246,11 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     // A card's proportions are known: a candidate that misses its coloured title band is longer.
     const double shape =
         kind == OutlineDetector::Card ? std::exp(-std::pow((ratio / 1.586 - 1) / 0.08, 2)) : 1.0;
+    // A page's side whose line runs on past both its corners is rarely the page's: more likely
+    // a line of the desk (a stripe, a seam) just beside its rim.
+    const double through = kind == OutlineDetector::Document ? std::pow(0.92, runThrough) : 1.0;
     return shape * support * support * std::sqrt(area) * (0.5 + 0.5 * plainShare) *
-           std::pow(0.8, borderSides);
+           std::pow(0.8, borderSides) * through;
 }
 
 // The views and their parts do not depend on each other: where OpenCV's threads have a core to
@@ -371,22 +376,28 @@ void smoothGradient(const Views& v, cv::Mat& sdx, cv::Mat& sdy, cv::Mat& smag) {
     ColourGradient::compute(blurred, sdx, sdy, smag);
 }
 
-// The smoothed gradient, made the first time a step of the document search asks for it: the
-// faint view and the whole-page step both may, and most frames need neither.
-class SmoothedGradient {
+// The smoothed images of the document search, each made the first time a step asks for it: the
+// gradient for the faint view and the whole-page step, the channel sum for the steps that follow
+// a page's rim. Most frames need few of them.
+class Smoothed {
 public:
-    explicit SmoothedGradient(const Views& v) : m_v(v) {}
-    const cv::Mat& dx() { return made().m_dx; }
-    const cv::Mat& dy() { return made().m_dy; }
-    const cv::Mat& mag() { return made().m_mag; }
-    double faint() { return made().m_faint; }
+    explicit Smoothed(const Views& v) : m_v(v) {}
+    const cv::Mat& dx() { return gradient().m_dx; }
+    const cv::Mat& dy() { return gradient().m_dy; }
+    const cv::Mat& mag() { return gradient().m_mag; }
+    double faint() { return gradient().m_faint; }
+    const cv::Mat& level() {
+        if (m_level.empty())
+            m_level = levelImage(m_v.small);
+        return m_level;
+    }
     // How well q runs along the faint edges (a little less than along clear ones).
     double score(const Quad& q) {
         return 0.95 * scoreQuad(q, mag(), m_v.small, m_v.kind, 0.5 * faint());
     }
 
 private:
-    SmoothedGradient& made() {
+    Smoothed& gradient() {
         if (m_mag.empty()) {
             smoothGradient(m_v, m_dx, m_dy, m_mag);
             m_faint = sensitiveThreshold(m_mag);
@@ -394,7 +405,7 @@ private:
         return *this;
     }
     const Views& m_v;
-    cv::Mat m_dx, m_dy, m_mag;
+    cv::Mat m_dx, m_dy, m_mag, m_level;
     double m_faint = 0;
 };
 
@@ -490,7 +501,7 @@ std::vector<Quad> pick(std::vector<Candidate>& cands, int maxCount) {
 // The faint view, where the clear views found no confident outline or where the best of them
 // may be a picture or the text on a page whose own rim is faint. An outline round it with paper
 // all between the two outranks it.
-void addFaintCandidates(const Views& v, const DebugDump& dump, SmoothedGradient& smooth,
+void addFaintCandidates(const Views& v, const DebugDump& dump, Smoothed& smooth,
                         std::vector<Candidate>& cands) {
     const auto best =
         std::max_element(cands.begin(), cands.end(),
@@ -513,7 +524,7 @@ void addFaintCandidates(const Views& v, const DebugDump& dump, SmoothedGradient&
     // The outlines grown from the inner one have shown their steps and their paper already.
     const size_t grown = quads.size();
     if (page)
-        page->collect(quads);
+        page->collect(smooth.level(), quads);
     for (size_t k = 0; k < quads.size(); ++k) {
         const Quad& q = quads[k];
         // An outline of faint edges must run along them on the smoothed picture instead.
@@ -538,12 +549,12 @@ void addFaintCandidates(const Views& v, const DebugDump& dump, SmoothedGradient&
 
 // The best outline may be a part of the page that a line across it cuts off: the page it is part
 // of outranks it.
-void addWholePage(const Views& v, SmoothedGradient& smooth, std::vector<Candidate>& cands) {
+void addWholePage(const Views& v, Smoothed& smooth, std::vector<Candidate>& cands) {
     const auto best =
         std::max_element(cands.begin(), cands.end(),
                          [](const Candidate& a, const Candidate& b) { return a.score < b.score; });
     Quad whole;
-    if (best == cands.end() || !PagePart::whole(levelImage(v.small), best->q, whole))
+    if (best == cands.end() || !PagePart::whole(smooth.level(), best->q, whole))
         return;
     double s = scoreQuad(whole, v.mag, v.small, v.kind, 60);
     if (s <= 0)  // a page on a light desk: its rims, followed, are faint all round
@@ -626,7 +637,7 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
             cands.push_back({q, s});
     }
     if (kind == Document) {
-        SmoothedGradient smooth(v);
+        Smoothed smooth(v);
         addFaintCandidates(v, dump, smooth, cands);
         addWholePage(v, smooth, cands);
         // Only where no view found anything: on noisy frames of a still page its faint evidence

@@ -16,21 +16,21 @@ namespace imageproc {
 
 namespace {
 
+using SideSupport = CornerRefiner::SideSupport;
+
 // An outline the detection gave on the current still scene: how often it gave it (or one covering
-// nearly the same area), and how well it ran along the edges of each frame of that scene since
-// (sensor noise spreads the measure of one frame by a few hundredths; the mean over frames
-// settles).
+// nearly the same area), and how well each of its sides ran along the edges of each frame of that
+// scene since (sensor noise spreads the measure of one frame by a few hundredths; the sum over
+// frames settles).
 struct Candidate {
     Quad outline;
-    double sum = 0;
-    int frames = 0;
-    double latest = 0;
+    SideSupport sum, latest;
     int votes = 1;
 
-    Candidate(const Quad& q, double support)
-        : outline(q), sum(support), frames(1), latest(support) {}
-    void add(double support) { sum += support, ++frames, latest = support; }
-    double mean() const { return sum / frames; }
+    Candidate(const Quad& q, const SideSupport& support)
+        : outline(q), sum(support), latest(support) {}
+    void add(const SideSupport& support) { sum += support, latest = support; }
+    double mean() const { return sum.share(); }
 };
 
 struct Remembered {
@@ -69,33 +69,69 @@ bool alike(const Quad& a, const Quad& b) {
     return either > 0 && both >= 0.97 * either;
 }
 
+// Whether `inner` lies within `outer` and covers clearly less of the photo: the detection, on a
+// noisy frame, stopping at a line across the page (a glare's rim, a picture's edge, a cable)
+// instead of the page's edge.
+bool cutShort(const Quad& inner, const Quad& outer) {
+    std::vector<cv::Point2f> pi(inner.begin(), inner.end()), po(outer.begin(), outer.end()), both;
+    const double a = inner.area();
+    return a > 0 && a <= 0.85 * outer.area() &&
+           cv::intersectConvexConvex(pi, po, both, true) >= 0.97 * a;
+}
+
+// An outline whose sides run along this frame's edges at least this well lies on the page's rim
+// (a faint page on a light desk reaches about 0.5, a line laid across plain desk or print 0.1 to
+// 0.3): it is not given up for a part of it, nor for another on a new frame, unless that one runs
+// along clearly more of them.
+constexpr double kStillSupported = 0.4;
+constexpr double kClearlyBetter = 0.1;
+
+// The sides of a that b does not have (bit i: side i), or all four when they share every side:
+// two outlines that differ at one corner are told apart by the two sides meeting there, which the
+// two shared sides would only water down.
+unsigned ownSides(const Quad& a, const Quad& b) {
+    unsigned mask = 0;
+    for (size_t i = 0; i < 4; ++i)
+        if (cv::norm(a[i] - b[i]) > 2 * kBand ||
+            cv::norm(a[(i + 1) % 4] - b[(i + 1) % 4]) > 2 * kBand)
+            mask |= 1u << i;
+    return mask ? mask : 0xFu;
+}
+
 // A frame showing another scene than the one before: what was measured on that one no longer
 // counts. The outline shown stays if it still lies on clear edges at least as well as the new
 // one (a near tie goes to it); a moved page left it on plain desk, and on a page too faint for
 // edges, where neither has any, the newest one is the better guess.
 void changedScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& found) {
-    const double kept = CornerRefiner::support(r.seen[0].outline, rgb);
+    const SideSupport keptSides = CornerRefiner::sideSupport(r.seen[0].outline, rgb);
+    const double kept = keptSides.share();
     r.seen.erase(r.seen.begin() + 1, r.seen.end());
-    r.seen[0] = Candidate(r.seen[0].outline, kept);
+    r.seen[0] = Candidate(r.seen[0].outline, keptSides);
     r.seen[0].votes = found && within(*found, r.seen[0].outline);
     if (!found || within(*found, r.seen[0].outline))
         return;
-    const double fresh = CornerRefiner::support(*found, rgb);
-    if (kept >= 0.5 && kept >= 0.95 * fresh)
-        r.seen.emplace_back(*found, fresh);  // weighed again on the frames to come
+    const SideSupport freshSides = CornerRefiner::sideSupport(*found, rgb);
+    const double fresh = freshSides.share();
+    const bool part = kept >= kStillSupported && cutShort(*found, r.seen[0].outline);
+    if ((kept >= kStillSupported && kept >= 0.95 * fresh) ||
+        (part && fresh <= kept + kClearlyBetter))
+        r.seen.emplace_back(*found, freshSides);  // weighed again on the frames to come
     else
-        r.seen[0] = Candidate(*found, fresh);
+        r.seen[0] = Candidate(*found, freshSides);
 }
 
 // The same scene as the frame before: the detection changing its mind is noise. Every outline
-// seen on this scene is measured again, and the one shown gives way only to one that runs along
-// clearly more of the edges and that the detection gave at least as often, or that it gave twice
-// as often (and two times more) and runs along the edges as well: two of near equal merit never
-// take turns, and the one the detection keeps coming back to wins in the end (a capture of the
-// scene gets it too).
+// seen on this scene is measured again, and the one shown gives way only to one whose own sides
+// run along clearly more of the edges than the shown one's and that the detection gave at least
+// as often (or at once when by far), or that it gave twice as often (and two times more) and runs
+// along the edges as well: two of near equal merit never take turns, and the one the detection
+// keeps coming back to wins in the end (a capture of the scene gets it too). A part of the outline
+// shown never does while the shown one's own sides still lie on edges: two nested outlines both on
+// edges are the page and something on it (a picture, a glare's rim, a cable), and the page is the
+// outer one.
 void stillScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& found) {
     for (Candidate& c : r.seen)
-        c.add(CornerRefiner::support(c.outline, rgb));
+        c.add(CornerRefiner::sideSupport(c.outline, rgb));
     if (!found)
         return;
     const auto known = std::find_if(r.seen.begin(), r.seen.end(),
@@ -109,7 +145,7 @@ void stillScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& fo
                 [](const Candidate& a, const Candidate& b) { return a.mean() < b.mean(); });
             r.seen.erase(worst);
         }
-        r.seen.emplace_back(*found, CornerRefiner::support(*found, rgb));
+        r.seen.emplace_back(*found, CornerRefiner::sideSupport(*found, rgb));
     }
     auto best = std::max_element(
         r.seen.begin() + 1, r.seen.end(),
@@ -117,9 +153,15 @@ void stillScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& fo
     if (best == r.seen.end())
         return;
     const Candidate& shown = r.seen[0];
-    if ((best->mean() > shown.mean() + 0.1 && best->votes >= shown.votes) ||
-        (best->votes >= std::max(shown.votes + 2, 2 * shown.votes) &&
-         best->mean() >= shown.mean() - 0.02))
+    const unsigned mine = ownSides(shown.outline, best->outline);
+    const double shownOwn = shown.sum.share(mine),
+                 bestOwn = best->sum.share(ownSides(best->outline, shown.outline));
+    if (shown.latest.share(mine) >= kStillSupported && cutShort(best->outline, shown.outline))
+        return;
+    // By far better it wins at once: the shown one cannot win back what it lost by that much.
+    if ((bestOwn > shownOwn + kClearlyBetter &&
+         (best->votes >= shown.votes || bestOwn > shownOwn + 2 * kClearlyBetter)) ||
+        (best->votes >= std::max(shown.votes + 2, 2 * shown.votes) && bestOwn >= shownOwn - 0.02))
         std::iter_swap(r.seen.begin(), best);
 }
 
@@ -135,7 +177,7 @@ std::optional<Quad> OutlineMemory::steady(const cv::Mat& rgb, const std::optiona
     if (it == outlines.end()) {
         if (found)
             outlines[key] = {
-                {Candidate(*found, CornerRefiner::support(*found, rgb))}, std::move(frame), 0};
+                {Candidate(*found, CornerRefiner::sideSupport(*found, rgb))}, std::move(frame), 0};
         return found;
     }
     Remembered& r = it->second;
@@ -153,8 +195,8 @@ std::optional<Quad> OutlineMemory::steady(const cv::Mat& rgb, const std::optiona
     // Missed on this frame. While nothing at all has changed, what was there still is; otherwise
     // kept for a frame or two, and only while clear edges still run along it: a removed page takes
     // them along.
-    const double kept = r.seen[0].latest;
-    if (kept >= 0.7 * before && (still || (kept >= 0.4 && r.unseen < 2))) {
+    const double kept = r.seen[0].latest.share();
+    if (kept >= 0.7 * before && (still || (kept >= kStillSupported && r.unseen < 2))) {
         ++r.unseen;
         return r.seen[0].outline;
     }

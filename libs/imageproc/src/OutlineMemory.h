@@ -17,7 +17,9 @@ using visioncore::Quad;
 // detection miss it on some frames. Remembers the last outline per frame size and kind:
 // - a new outline within a small dead band of it is reported as the remembered one;
 // - while the scene is still (the frame shows what the one before showed, see FrameSignature),
-//   another outline replaces it only when it runs clearly better along the photo's edges;
+//   another outline replaces it only when it runs clearly better along the photo's edges, and a
+//   part of it (the detection stopping at a glare's rim or a cable across the page) never while
+//   its own sides still lie on edges;
 // - once the scene changed, another outline replaces it unless the remembered one still runs
 //   along the edges at least as well. A moved page leaves the remembered outline on plain desk,
 //   so it is followed at once;
