@@ -474,6 +474,14 @@ double CardFinder::sideSupport(cv::Point2f a, cv::Point2f b, SideTally& tally) c
     return samples < N / 2 ? -1.0 : double(supported) / samples;
 }
 
+// Whether a corner of q lies beyond the frame or so close to it that the frame's edge may hide
+// the card's rim there.
+bool CardFinder::cornerCut(const Quad& q) const {
+    return std::any_of(q.begin(), q.end(), [&](const cv::Point2f& c) {
+        return c.x < 3 || c.y < 3 || c.x > m_small.cols - 4 || c.y > m_small.rows - 4;
+    });
+}
+
 // Whether the edge under a side goes on past its corner (the side is a piece of a longer line of
 // the desk), unless edges crowd both sides of it there as well (grain, which says nothing).
 bool CardFinder::runsOn(cv::Point2f corner, cv::Point2f dir, double len) const {
@@ -511,17 +519,19 @@ bool CardFinder::runsOn(cv::Point2f corner, cv::Point2f dir, double len) const {
 double CardFinder::proportions(const Quad& q, double slack) const {
     if (m_level <= 0 || !q.isConvex())
         return 0;
-    // A card lies whole in the picture; an outline running into the frame's edge is the desk's
-    // pattern cut off by it.
-    for (const auto& c : q)
-        if (c.x < 3 || c.y < 3 || c.x > m_small.cols - 4 || c.y > m_small.rows - 4)
-            return 0;
     double len[4];
     for (int i = 0; i < 4; ++i) {
         len[i] = cv::norm(q[size_t((i + 1) % 4)] - q[size_t(i)]);
         if (len[i] < kMinShort * 0.8 / slack)
             return 0;
     }
+    // A card lies in the picture, or the frame's edge cuts a corner off it at most; an outline
+    // running far into the frame's edge is the desk's pattern cut off by it.
+    const float beyond = 0.1f * float(*std::min_element(len, len + 4));
+    for (const auto& c : q)
+        if (c.x < -beyond || c.y < -beyond || c.x > m_small.cols - 1 + beyond ||
+            c.y > m_small.rows - 1 + beyond)
+            return 0;
     for (int i = 0; i < 4; ++i) {
         const cv::Point2f u = q[size_t((i + 3) % 4)] - q[size_t(i)],
                           v = q[size_t((i + 1) % 4)] - q[size_t(i)];
@@ -640,7 +650,9 @@ double CardFinder::score(const Quad& q, bool fitted) const {
         support += s;
         weakest = std::min(weakest, s);
     }
-    if (measured < 3 || tally.samples == 0)
+    // With a corner cut off, all four sides must show: the frame's edge closes any stretch of
+    // the desk's pattern, so it stands for no side of a card.
+    if (measured < (cornerCut(q) ? 4 : 3) || tally.samples == 0)
         return 0;
     support /= measured;
     const double contrast = tally.contrast / tally.samples;

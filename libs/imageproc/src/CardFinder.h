@@ -69,6 +69,7 @@ private:
     };
     double sideSupport(cv::Point2f a, cv::Point2f b, SideTally& tally) const;
     bool runsOn(cv::Point2f corner, cv::Point2f dir, double len) const;
+    bool cornerCut(const Quad& q) const;
 
     const cv::Mat& m_small;
     const cv::Mat& m_dx;
