@@ -303,26 +303,6 @@ bool encloses(const Quad& outer, const Quad& inner) {
     });
 }
 
-// A card's portrait, its title band or the print beside the portrait are framed by straight
-// edges of their own and, with the card's sides grown whole, can outscore a card whose outline is
-// weakened by the frame's edge or a shadow. A card holds its parts, not the other way round: an
-// outline that passed and lies round the best one goes first.
-void preferWhole(std::vector<std::pair<Quad, double>>& passed) {
-    for (size_t step = 0; step < passed.size(); ++step) {
-        auto best =
-            std::max_element(passed.begin(), passed.end(),
-                             [](const auto& a, const auto& b) { return a.second < b.second; });
-        auto whole = passed.end();
-        for (auto it = passed.begin(); it != passed.end(); ++it)
-            if (encloses(it->first, best->first) &&
-                (whole == passed.end() || it->second > whole->second))
-                whole = it;
-        if (whole == passed.end())
-            return;
-        whole->second = best->second * 1.01;
-    }
-}
-
 }  // namespace
 
 CardFinder::CardFinder(const cv::Mat& small, const cv::Mat& dx, const cv::Mat& dy,
@@ -514,6 +494,41 @@ bool CardFinder::runsOn(cv::Point2f corner, cv::Point2f dir, double len) const {
     return n0 >= 4 && on >= n0 * 7 / 8 && beside <= n0 / 3;
 }
 
+// How many of the eight ends of q's sides run on past their corners.
+int CardFinder::runningOn(const Quad& q) const {
+    int n = 0;
+    for (size_t i = 0; i < 4; ++i) {
+        const cv::Point2f a = q[i], b = q[(i + 1) % 4];
+        const double len = cv::norm(b - a);
+        const cv::Point2f d = (b - a) * float(1 / len);
+        n += runsOn(b, d, len) + runsOn(a, -d, len);
+    }
+    return n;
+}
+
+// A card's portrait, its title band or the print beside the portrait are framed by straight
+// edges of their own and, with the card's sides grown whole, can outscore a card whose outline is
+// weakened by the frame's edge or a shadow. A card holds its parts, not the other way round: an
+// outline that passed and lies round the best one goes first, unless more of its sides run on
+// past its corners than the best one's do. Then it is the desk's stripes or a cable closed round
+// a card, while a band or a field cut off a card shares the card's sides, which run on.
+void CardFinder::preferWhole(std::vector<std::pair<Quad, double>>& passed) const {
+    for (size_t step = 0; step < passed.size(); ++step) {
+        auto best =
+            std::max_element(passed.begin(), passed.end(),
+                             [](const auto& a, const auto& b) { return a.second < b.second; });
+        const int bestRunning = runningOn(best->first);
+        auto whole = passed.end();
+        for (auto it = passed.begin(); it != passed.end(); ++it)
+            if (encloses(it->first, best->first) && runningOn(it->first) <= bestRunning &&
+                (whole == passed.end() || it->second > whole->second))
+                whole = it;
+        if (whole == passed.end())
+            return;
+        whole->second = best->second * 1.01;
+    }
+}
+
 // The long side over the short one when q has about a card's shape and size seen from above,
 // else 0. slack > 1 widens every tolerance, for outlines still to be fitted to the edges.
 double CardFinder::proportions(const Quad& q, double slack) const {
@@ -634,9 +649,6 @@ double CardFinder::score(const Quad& q, bool fitted) const {
     const double ratio = proportions(q, 1.0);
     if (ratio <= 0)
         return 0;
-    double len[4];
-    for (int i = 0; i < 4; ++i)
-        len[i] = cv::norm(q[size_t((i + 1) % 4)] - q[size_t(i)]);
     const double area = q.area();
 
     SideTally tally;
@@ -666,12 +678,7 @@ double CardFinder::score(const Quad& q, bool fitted) const {
     // passes once judged() has moved it onto them.
     if (tally.ridge < 0.6 * tally.samples)
         return 0;
-    int continuing = 0;
-    for (int i = 0; i < 4; ++i) {
-        const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
-        const cv::Point2f d = (b - a) * float(1 / len[i]);
-        continuing += runsOn(b, d, len[i]) + runsOn(a, -d, len[i]);
-    }
+    const int continuing = runningOn(q);
     if (continuing >= 4)
         return 0;
     const double shape = std::exp(-std::pow((ratio / kAspect - 1) / 0.1, 2));
