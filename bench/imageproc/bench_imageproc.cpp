@@ -4,6 +4,8 @@
 //   bench_imageproc [scenes per kind = 200] [width = 3264] [height = 2448] [first seed = 1000]
 //
 // Scenes use fixed seeds, so two runs print the same accuracy figures.
+// BENCH_CORNERS=<file> writes every outline found (kind, seed, the eight corner coordinates), so
+// that two builds' results can be compared exactly, not only by their means.
 
 #include "KELM_ImageProcessingMod.h"
 #include "scene/Scene.h"
@@ -67,6 +69,12 @@ int main(int argc, char** argv) {
     const int h = argc > 3 ? std::atoi(argv[3]) : 2448;
     const uint32_t first = argc > 4 ? uint32_t(std::atoi(argv[4])) : 1000u;
     const bool verbose = std::getenv("BENCH_VERBOSE") != nullptr;
+    FILE* corners = nullptr;
+    if (const char* path = std::getenv("BENCH_CORNERS");
+        path && !(corners = std::fopen(path, "w"))) {
+        std::fprintf(stderr, "cannot write %s\n", path);
+        return 2;
+    }
 
     std::vector<double> docIoU, cardIoU, aspectErr, detectMs, cutMs, optMs, detectCpu, cutCpu,
         optCpu, kindMs[3], kindCpu[3], kindThreadCpu[3];
@@ -89,6 +97,9 @@ int main(int argc, char** argv) {
             detectMs.push_back(ms(t0));
             kindMs[kind].push_back(detectMs.back());
             kindCpu[kind].push_back(detectCpu.back());
+            if (corners)
+                std::fprintf(corners, "%d %u %d %d %d %d %d %d %d %d\n", kind, seed, c[0], c[1],
+                             c[2], c[3], c[4], c[5], c[6], c[7]);
             if (obj == scene::Object::EmptyDesk) {
                 ++emptyTotal;
                 if (allZero(c))
@@ -159,5 +170,7 @@ int main(int argc, char** argv) {
         median(kindThreadCpu[0]), median(kindThreadCpu[1]), median(kindThreadCpu[2]));
     std::printf("median CPU ms (all threads): outline %.1f, cut %.1f, optimisation %.1f\n",
                 median(detectCpu), median(cutCpu), median(optCpu));
+    if (corners)
+        std::fclose(corners);
     return 0;
 }

@@ -1,33 +1,39 @@
 // Steadiness of the live page outline: the virtual document camera shows still photographs of a
-// page (each for two seconds, then the same page moved), and every frame goes through the
-// outline detection as in the live preview. The virtual camera repeats a photo exactly, so the
-// bench adds fresh sensor noise to every frame, as a real camera would.
+// page, then the same page moved, and every frame goes through the outline detection's live entry
+// point as in the live preview. The virtual camera repeats a photo exactly, so the bench adds
+// fresh sensor noise to every frame, as a real camera would.
 //
 //   bench_steadiness [scenes = 6] [noise sigma = 3] [part = tune | held] [hard = scenes / 2]
-//                    [object = document | card]
+//                    [object = document | card] [frames = 30]
 //   bench_steadiness --trace SEED[,SEED...] [part = tune] [frames = 8] [noise sigma = 3]
 //                    [object = document | card]
 //
 // Shows `scenes` documents (or identity cards, as the preview outlines them in card mode) of the
 // varied desk photographs as they come, then `hard` more with a shadow over them and `hard` more
 // on a light desk, where the outline has least to hold on to. part: the tuning desk photographs or
-// the held-aside ones (report those, never tune on them). Reports, for all scenes and for each hard
-// kind, how far the corners move between consecutive frames of a still page (median, 95th
-// percentile and largest, in pixels of the 3264 x 2448 frame; and the largest from the 4th frame of
-// a photo on, once a moved page must have been followed) and after how many frames the outline has
-// settled on a page that moved (within 2 px of where it then stays; frames without an outline
-// before count, as the page was not followed yet): as the library's entry point returns it, and as
-// the preview draws it after its overlay filter, and how often an outline shown on a still page
-// vanished for a frame (the preview would blink); and, since an outline held still in the wrong
-// place is no gain, on how many frames from the 4th of a photo on the outline is the page's (IoU
-// with the truth over 0.9). Then the worst photos with their seeds and the IoU of their last
-// frame, to look at one by one. BENCH_VERBOSE=1 lists every frame's corners for each photo ("-"
-// where nothing was found).
-// --trace renders the named document scenes itself, without the camera (but compressed as it
-// does), and shows each frame by frame: `frames` noisy frames still, as many moved, as many of an
-// empty desk. Per frame the outlines the detection ranks first (no memory of earlier frames) and
-// the one the entry point reports, each with its IoU against the truth (MIRAVELO_DEBUG_DUMP adds
-// the detection's intermediate images). Needs the photographs of gnome-backgrounds and opencv-doc.
+// the held-aside ones (report those, never tune on them). Each photo gets `frames` frames (30: the
+// two seconds the virtual camera shows a photo at its 15 frames a second), handed to the entry
+// point one after the other as by a preview that keeps up. The frames are the camera's own
+// (its compression and decoding) with noise drawn from the photo's seed, so that a run gives the
+// same figures on any machine and under any load; the camera's clock, which would decide how many
+// frames a photo gets, is left out by starting it on one photo at a time.
+// Reports, for all scenes and for each hard kind, how far the corners move between consecutive
+// frames of a still page (median, 95th percentile and largest, in pixels of the 3264 x 2448
+// frame; and the largest from the 4th frame of a photo on, once a moved page must have been
+// followed) and after how many frames the outline has settled on a page that moved (within 2 px
+// of where it then stays; frames without an outline before count, as the page was not followed
+// yet): as the library's entry point returns it, and as the preview draws it after its overlay
+// filter, and how often an outline shown on a still page vanished for a frame (the preview would
+// blink); and, since an outline held still in the wrong place is no gain, on how many frames from
+// the 4th of a photo on the outline is the page's (IoU with the truth over 0.9). Then the worst
+// photos with their seeds and the IoU of their last frame, to look at one by one. BENCH_VERBOSE=1
+// lists every frame's corners for each photo ("-" where nothing was found).
+// --trace shows the named scenes frame by frame through the same camera and noise: `frames`
+// frames still, as many moved, as many of an empty desk (the still photo's frames are those of the
+// bench, as far as the trace goes; the bench shows the scene before it first, which the trace does
+// not). Per frame the outlines the detection ranks first (no memory of earlier frames) and the one
+// the entry point reports, each with its IoU against the truth (MIRAVELO_DEBUG_DUMP adds the
+// detection's intermediate images). Needs the photographs of gnome-backgrounds and opencv-doc.
 
 #include "KELM_CamCtl.h"
 #include "camera/OutlineSteadier.h"
@@ -83,15 +89,105 @@ double percentile(std::vector<double> v, double p) {
 // A scene the camera shows, with the hard things in it ("shadow light-desk ...").
 struct Shown {
     uint32_t seed = 0;
+    bool moved = false;
     std::string traits;
-    cv::Mat probe;                     // a thumbnail, to tell which photo a frame shows
+    std::string path;                  // the photo as the camera is given it
     std::array<cv::Point2f, 4> truth;  // where the page or card is
 };
 
-cv::Mat thumbnail(const cv::Mat& bgr) {
-    cv::Mat probe;
-    cv::resize(bgr, probe, cv::Size(160, 120), 0, 0, cv::INTER_AREA);
-    return probe;
+// The virtual document camera, loaded as the program loads it. Started on one photo at a time:
+// what a photo looks like after the camera's compression and decoding, without its clock.
+class Camera {
+public:
+    bool open() {
+        setenv("MIRAVELO_CAMERA", "virtual", 1);
+        void* lib =
+            dlopen((std::string(MIRAVELO_BIN_DIR) + "/libKELM_CamCtl.so").c_str(), RTLD_NOW);
+        if (!lib) {
+            std::fprintf(stderr, "cannot load the camera library: %s\n", dlerror());
+            return false;
+        }
+        auto init = resolve<decltype(&KELM_Camctl_Init)>(lib, "KELM_Camctl_Init");
+        auto devices =
+            resolve<decltype(&KELM_Camctl_GetDeviceList)>(lib, "KELM_Camctl_GetDeviceList");
+        auto resolutions =
+            resolve<decltype(&KELM_Camctl_GetResolutionList)>(lib, "KELM_Camctl_GetResolutionList");
+        m_start = resolve<decltype(&KELM_Camctl_StartPreview)>(lib, "KELM_Camctl_StartPreview");
+        m_query = resolve<decltype(&KELM_Camctl_QueryFrame)>(lib, "KELM_Camctl_QueryFrame");
+        m_stop = resolve<decltype(&KELM_Camctl_StopPreview)>(lib, "KELM_Camctl_StopPreview");
+        KELM_CamInit block{1, 0, 0};
+        init(&block);
+        KELM_CamDevice list[8] = {};
+        KELM_CamResolution res[32] = {};
+        if (devices(list, 8) < 1)
+            return false;
+        const int n = resolutions(0, res, 32);
+        for (int i = 0; i < n; ++i)
+            if (res[i].width == kW && res[i].height == kH &&
+                res[i].format == KELM_CAMCTL_FORMAT_MJPG)
+                m_mode = i;
+        m_buffer.resize(KELM_CAMCTL_FRAME_BUFFER_BYTES);
+        return m_mode >= 0;
+    }
+
+    // The camera's first frame of the photo in `path` (R,G,B), or none.
+    cv::Mat frameOf(const std::string& path) {
+        setenv("MIRAVELO_VCAM_SCENE", path.c_str(), 1);
+        cv::Mat frame;
+        if (m_start(0, m_mode) != 1)
+            return frame;
+        // The camera reads and encodes the photo on its own thread before its first frame.
+        for (int tries = 0; frame.empty() && tries < 24000; ++tries) {
+            int w = 0, h = 0, len = 0;
+            const int got = m_query(m_buffer.data(), &w, &h, &len);
+            if (got == 1)
+                frame = cv::Mat(h, w, CV_8UC3, m_buffer.data()).clone();
+            else if (got < 0)
+                break;
+            else
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        m_stop();
+        return frame;
+    }
+
+private:
+    decltype(&KELM_Camctl_StartPreview) m_start = nullptr;
+    decltype(&KELM_Camctl_QueryFrame) m_query = nullptr;
+    decltype(&KELM_Camctl_StopPreview) m_stop = nullptr;
+    int m_mode = -1;
+    std::vector<unsigned char> m_buffer;
+};
+
+// Fresh sensor noise for every frame without drawing 24 million numbers each time: a window of a
+// larger noise field, at an offset drawn from the photo's own generator and unlike the frame
+// before's, so that a photo's frames are the same whatever was shown before it.
+class SensorNoise {
+public:
+    SensorNoise(cv::Size size, double sigma)
+        : m_field(size.height + 16, size.width + 16, CV_16SC3) {
+        cv::RNG(7).fill(m_field, cv::RNG::NORMAL, 0, sigma);
+    }
+
+    cv::Mat onto(const cv::Mat& frame, cv::RNG& rng) {
+        cv::Point at;
+        do
+            at = cv::Point(rng.uniform(0, 16), rng.uniform(0, 16));
+        while (at == m_last);
+        m_last = at;
+        cv::Mat noisy;
+        cv::add(frame, m_field(cv::Rect(at, frame.size())), noisy, cv::noArray(), CV_8UC3);
+        return noisy;
+    }
+
+private:
+    cv::Mat m_field;
+    cv::Point m_last{-1, -1};
+};
+
+// The generator of a photo's noise: its scene's seed and whether it is the moved one.
+cv::RNG photoNoise(uint32_t seed, int stage) {
+    return cv::RNG(uint64_t(seed) * 3 + uint64_t(stage) + 1);
 }
 
 // What one photo gave while it was shown: the outline of each frame in the camera's order, empty
@@ -112,8 +208,8 @@ std::vector<std::vector<int>> found(const std::vector<std::vector<int>>& frames)
 }
 
 void printPhoto(const Photo& p, const Shown& s) {
-    std::printf("photo %zu (seed %u%s, %s): %zu frames\n", p.index, s.seed,
-                p.index % 2 ? " moved" : "", s.traits.c_str(), p.raw.size());
+    std::printf("photo %zu (seed %u%s, %s): %zu frames\n", p.index, s.seed, s.moved ? " moved" : "",
+                s.traits.c_str(), p.raw.size());
     const std::vector<int>* before = nullptr;
     for (size_t i = 0; i < p.raw.size(); ++i) {
         const int* c = p.raw[i].data();
@@ -249,59 +345,63 @@ void reportWorst(const std::vector<Photo>& done, const std::vector<Shown>& shown
         std::printf(
             "  seed %u%s (%s): %zu frames, largest move %.1f px, settled after %.0f, %d without, "
             "vanished %d times, last IoU %.3f\n",
-            s.seed, r.photo->index % 2 ? " moved" : "", s.traits.c_str(), r.photo->raw.size(),
-            r.largest, r.m.settle, r.m.missed, r.m.blinks,
-            r.photo->iou.empty() ? 0.0 : r.photo->iou.back());
+            s.seed, s.moved ? " moved" : "", s.traits.c_str(), r.photo->raw.size(), r.largest,
+            r.m.settle, r.m.missed, r.m.blinks, r.photo->iou.empty() ? 0.0 : r.photo->iou.back());
     }
 }
 
-// The photos the camera shows: each scene still, then moved by a few millimetres. First `plain`
-// documents as they come, then `hard` more of each hard kind (a shadow over the page, a light
-// desk), which are where the outline has least to hold on to.
+std::string writePhoto(const std::string& dir, const std::string& name, const cv::Mat& rgb) {
+    cv::Mat bgr;
+    cv::cvtColor(rgb, bgr, cv::COLOR_RGB2BGR);
+    const std::string path = dir + "/" + name + ".png";
+    return cv::imwrite(path, bgr) ? path : std::string();
+}
+
+// A page moved by a few millimetres, and where its corners then are.
+const cv::Point2f kShift(40, 25);
+
+cv::Mat moved(const cv::Mat& rgb) {
+    cv::Mat out;
+    cv::warpAffine(rgb, out, cv::Matx23d(1, 0, kShift.x, 0, 1, kShift.y), rgb.size(),
+                   cv::INTER_LINEAR, cv::BORDER_REPLICATE);
+    return out;
+}
+
+std::string temporaryFolder() {
+    char dir[] = "/tmp/steadinessXXXXXX";
+    return mkdtemp(dir) ? std::string(dir) : std::string();
+}
+
+// The photos the camera shows: each scene still, then moved. First `plain` scenes as they come,
+// then `hard` more of each hard kind (a shadow over the page, a light desk), which are where the
+// outline has least to hold on to.
 std::string writeScenes(scene::VariedObject object, int plain, int hard, bool heldAside,
                         std::vector<Shown>& shown) {
-    char dir[] = "/tmp/steadinessXXXXXX";
-    if (!mkdtemp(dir))
-        return {};
+    const std::string dir = temporaryFolder();
     const scene::PhotoLibrary lib = scene::PhotoLibrary::load(heldAside);
-    if (!lib.usable())
+    if (dir.empty() || !lib.usable())
         return {};
-    std::vector<scene::VariedScene> scenes;
-    std::vector<uint32_t> seeds;
-    uint32_t seed = 500000u;
-    for (int i = 0; i < plain; ++i) {
-        seeds.push_back(seed);
-        scenes.push_back(scene::renderVaried(object, seed++, lib, kW, kH));
-    }
+    auto add = [&](const scene::VariedScene& v, uint32_t seed) {
+        const std::string name = std::to_string(seed);
+        Shown still{seed, false, v.truth.traits, writePhoto(dir, name + "a", v.rgb),
+                    v.truth.corners};
+        Shown shifted{seed, true, v.truth.traits, writePhoto(dir, name + "b", moved(v.rgb)),
+                      v.truth.corners};
+        for (auto& p : shifted.truth)
+            p += kShift;
+        shown.push_back(std::move(still));
+        shown.push_back(std::move(shifted));
+    };
+    for (int i = 0; i < plain; ++i)
+        add(scene::renderVaried(object, 500000u + uint32_t(i), lib, kW, kH), 500000u + uint32_t(i));
     for (const char* kind : {"shadow", "light-desk"}) {
         // Trait draws are cheap beside the render, but a scene is only known once drawn.
         uint32_t s = 600000u + (std::strcmp(kind, "shadow") == 0 ? 0u : 50000u);
-        for (int found = 0, tries = 0; found < hard && tries < 200; ++tries) {
-            scene::VariedScene v = scene::renderVaried(object, s++, lib, kW, kH);
-            if (v.truth.traits.find(kind) == std::string::npos)
-                continue;
-            scenes.push_back(std::move(v));
-            seeds.push_back(s - 1);
-            ++found;
+        for (int found = 0, tries = 0; found < hard && tries < 200; ++tries, ++s) {
+            const scene::VariedScene v = scene::renderVaried(object, s, lib, kW, kH);
+            if (v.truth.traits.find(kind) != std::string::npos)
+                add(v, s), ++found;
         }
-    }
-    for (size_t i = 0; i < scenes.size(); ++i) {
-        cv::Mat bgr, moved;
-        cv::cvtColor(scenes[i].rgb, bgr, cv::COLOR_RGB2BGR);
-        const cv::Matx23d shift(1, 0, 40, 0, 1, 25);
-        cv::warpAffine(bgr, moved, shift, bgr.size(), cv::INTER_LINEAR, cv::BORDER_REPLICATE);
-        char name[64];
-        std::snprintf(name, sizeof name, "/%03zu_a.png", i);
-        cv::imwrite(dir + std::string(name), bgr);
-        std::snprintf(name, sizeof name, "/%03zu_b.png", i);
-        cv::imwrite(dir + std::string(name), moved);
-        // The camera delivers R,G,B: so are the thumbnails it is told apart by.
-        cv::cvtColor(moved, moved, cv::COLOR_BGR2RGB);
-        auto truth = scenes[i].truth.corners;
-        shown.push_back({seeds[i], scenes[i].truth.traits, thumbnail(scenes[i].rgb), truth});
-        for (auto& p : truth)
-            p += cv::Point2f(float(shift(0, 2)), float(shift(1, 2)));
-        shown.push_back({seeds[i], scenes[i].truth.traits, thumbnail(moved), truth});
     }
     return dir;
 }
@@ -313,82 +413,113 @@ std::array<cv::Point2f, 4> outlineOf(const int* c) {
 }
 
 // One scene frame by frame, straight into the library: still, moved, then taken away.
-void trace(uint32_t seed, const scene::PhotoLibrary& lib, int frames, double sigma, bool card) {
+void trace(uint32_t seed, const scene::PhotoLibrary& lib, Camera& camera, int frames, double sigma,
+           bool card) {
     const scene::VariedScene v = scene::renderVaried(
         card ? scene::VariedObject::Card : scene::VariedObject::Document, seed, lib, kW, kH);
+    const std::string dir = temporaryFolder();
     const cv::Mat desk = scene::renderVaried(scene::VariedObject::EmptyDesk, seed, lib, kW, kH).rgb;
+    const std::string paths[3] = {writePhoto(dir, "a", v.rgb), writePhoto(dir, "b", moved(v.rgb)),
+                                  writePhoto(dir, "c", desk)};
     std::printf("seed %u (%s)\n", seed, v.truth.traits.c_str());
-    const cv::Point2f shift(40, 25);
-    cv::RNG rng(seed);
-    cv::Mat noise(v.rgb.size(), CV_16SC3), shown;
-    for (int f = 0; f < 3 * frames; ++f) {
-        const int stage = f / frames;  // still, moved, empty desk
+    SensorNoise noise(cv::Size(kW, kH), sigma);
+    for (int stage = 0; stage < 3; ++stage) {  // still, moved, empty desk
+        const cv::Mat frame = camera.frameOf(paths[stage]);
+        if (frame.empty()) {
+            std::printf("  the camera gave no frame\n");
+            break;
+        }
         auto truth = v.truth.corners;
-        cv::Mat picture = stage == 2 ? desk : v.rgb;
-        if (stage == 1) {
-            picture = cv::Mat();  // not into the scene's own pixels
-            cv::warpAffine(v.rgb, picture, cv::Matx23d(1, 0, shift.x, 0, 1, shift.y), v.rgb.size(),
-                           cv::INTER_LINEAR, cv::BORDER_REPLICATE);
-            for (auto& p : truth)
-                p += shift;
+        for (auto& p : truth)
+            p += stage == 1 ? kShift : cv::Point2f();
+        cv::RNG rng = photoNoise(seed, stage);
+        for (int f = 0; f < frames; ++f) {
+            cv::Mat shown = noise.onto(frame, rng);
+            const SImage src{shown.data, shown.cols, shown.rows};
+            int ranked[3 * 8] = {0}, c[8] = {0};
+            const int n = KELM_GetMoreRectPoint(src, ranked, 3, card);
+            std::printf("  %2d %-5s detected:", stage * frames + f,
+                        stage == 0   ? "still"
+                        : stage == 1 ? "moved"
+                                     : "desk");
+            auto iou = [&](const int* q) {
+                return stage == 2 ? 0.0 : scene::quadIoU(outlineOf(q), truth, kW, kH);
+            };
+            for (int i = 0; i < n; ++i)
+                std::printf(" %.3f", iou(ranked + 8 * i));
+            if (n <= 0)
+                std::printf(" none");
+            if (KELM_GetRectCornerPoint(src, c, card) > 0) {
+                std::printf("  reported: %.3f", iou(c));
+                for (int k = 0; k < 4; ++k)
+                    std::printf(" (%d,%d)", c[2 * k], c[2 * k + 1]);
+            } else {
+                std::printf("  reported: none");
+            }
+            std::printf("\n");
         }
-        // As the virtual camera delivers it: JPEG at its quality, then fresh sensor noise.
-        std::vector<uint8_t> jpeg;
-        cv::cvtColor(picture, picture, cv::COLOR_RGB2BGR);
-        cv::imencode(".jpg", picture, jpeg, {cv::IMWRITE_JPEG_QUALITY, 85});
-        cv::cvtColor(cv::imdecode(jpeg, cv::IMREAD_COLOR), picture, cv::COLOR_BGR2RGB);
-        rng.fill(noise, cv::RNG::NORMAL, 0, sigma);
-        cv::add(picture, noise, shown, cv::noArray(), CV_8UC3);
-        const SImage src{shown.data, shown.cols, shown.rows};
-        int ranked[3 * 8] = {0}, c[8] = {0};
-        const int n = KELM_GetMoreRectPoint(src, ranked, 3, card);
-        std::printf("  %2d %-5s detected:", f,
-                    stage == 0   ? "still"
-                    : stage == 1 ? "moved"
-                                 : "desk");
-        for (int i = 0; i < n; ++i)
-            std::printf(" %.3f", stage == 2
-                                     ? 0.0
-                                     : scene::quadIoU(outlineOf(ranked + 8 * i), truth, kW, kH));
-        if (n <= 0)
-            std::printf(" none");
-        if (KELM_GetRectCornerPoint(src, c, card) > 0) {
-            std::printf("  reported: %.3f",
-                        stage == 2 ? 0.0 : scene::quadIoU(outlineOf(c), truth, kW, kH));
-            for (int k = 0; k < 4; ++k)
-                std::printf(" (%d,%d)", c[2 * k], c[2 * k + 1]);
-        } else {
-            std::printf("  reported: none");
-        }
-        std::printf("\n");
     }
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
+}
+
+// One photo's frames through the entry point, as the preview hands them over and draws them.
+Photo showPhoto(size_t index, const Shown& s, const cv::Mat& frame, int frames, SensorNoise& noise,
+                OutlineSteadier& overlay, bool card) {
+    Photo now;
+    now.index = index;
+    cv::RNG rng = photoNoise(s.seed, s.moved ? 1 : 0);
+    for (int f = 0; f < frames; ++f) {
+        cv::Mat noisy = noise.onto(frame, rng);
+        int c[8] = {0};
+        const SImage src{noisy.data, noisy.cols, noisy.rows};
+        if (KELM_GetRectCornerPoint(src, c, card) <= 0) {
+            now.raw.emplace_back();
+            now.drawn.emplace_back();
+            now.iou.push_back(0);
+            overlay.reset();
+            continue;
+        }
+        now.raw.emplace_back(c, c + 8);
+        now.iou.push_back(scene::quadIoU(outlineOf(c), s.truth, noisy.cols, noisy.rows));
+        overlay.steady(c, noisy.cols, noisy.rows);
+        now.drawn.emplace_back(c, c + 8);
+    }
+    return now;
+}
+
+int traceMain(int argc, char** argv) {
+    const bool held = argc > 3 && std::strcmp(argv[3], "held") == 0;
+    const int frames = argc > 4 ? std::max(1, std::atoi(argv[4])) : 8;
+    const double sigma = argc > 5 ? std::atof(argv[5]) : 3.0;
+    const bool card = argc > 6 && std::strcmp(argv[6], "card") == 0;
+    const scene::PhotoLibrary lib = scene::PhotoLibrary::load(held);
+    if (!lib.usable()) {
+        std::fprintf(stderr, "needs gnome-backgrounds and opencv-doc for the pages\n");
+        return 2;
+    }
+    Camera camera;
+    if (!camera.open())
+        return 1;
+    for (std::string seeds = argv[2]; !seeds.empty();) {
+        const size_t comma = seeds.find(',');
+        trace(uint32_t(std::stoul(seeds.substr(0, comma))), lib, camera, frames, sigma, card);
+        seeds = comma == std::string::npos ? "" : seeds.substr(comma + 1);
+    }
+    return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc > 2 && std::strcmp(argv[1], "--trace") == 0) {
-        const bool held = argc > 3 && std::strcmp(argv[3], "held") == 0;
-        const int frames = argc > 4 ? std::max(1, std::atoi(argv[4])) : 8;
-        const double sigma = argc > 5 ? std::atof(argv[5]) : 3.0;
-        const bool card = argc > 6 && std::strcmp(argv[6], "card") == 0;
-        const scene::PhotoLibrary lib = scene::PhotoLibrary::load(held);
-        if (!lib.usable()) {
-            std::fprintf(stderr, "needs gnome-backgrounds and opencv-doc for the pages\n");
-            return 2;
-        }
-        for (std::string seeds = argv[2]; !seeds.empty();) {
-            const size_t comma = seeds.find(',');
-            trace(uint32_t(std::stoul(seeds.substr(0, comma))), lib, frames, sigma, card);
-            seeds = comma == std::string::npos ? "" : seeds.substr(comma + 1);
-        }
-        return 0;
-    }
+    if (argc > 2 && std::strcmp(argv[1], "--trace") == 0)
+        return traceMain(argc, argv);
     const int plain = argc > 1 ? std::atoi(argv[1]) : 6;
     const double sigma = argc > 2 ? std::atof(argv[2]) : 3.0;
     const bool heldAside = argc > 3 && std::strcmp(argv[3], "held") == 0;
     const int hard = argc > 4 ? std::atoi(argv[4]) : std::max(2, plain / 2);
     const bool card = argc > 5 && std::strcmp(argv[5], "card") == 0;
+    const int frames = argc > 6 ? std::max(4, std::atoi(argv[6])) : 30;
     const bool verbose = std::getenv("BENCH_VERBOSE") != nullptr;
     std::vector<Shown> shown;
     const std::string folder =
@@ -398,116 +529,29 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "needs gnome-backgrounds and opencv-doc for the pages\n");
         return 2;
     }
-    setenv("MIRAVELO_CAMERA", "virtual", 1);
-    setenv("MIRAVELO_VCAM_SCENE", folder.c_str(), 1);
-    void* lib = dlopen((std::string(MIRAVELO_BIN_DIR) + "/libKELM_CamCtl.so").c_str(), RTLD_NOW);
-    if (!lib) {
-        std::fprintf(stderr, "cannot load the camera library: %s\n", dlerror());
-        return 2;
-    }
-    auto init = resolve<decltype(&KELM_Camctl_Init)>(lib, "KELM_Camctl_Init");
-    auto devices = resolve<decltype(&KELM_Camctl_GetDeviceList)>(lib, "KELM_Camctl_GetDeviceList");
-    auto resolutions =
-        resolve<decltype(&KELM_Camctl_GetResolutionList)>(lib, "KELM_Camctl_GetResolutionList");
-    auto start = resolve<decltype(&KELM_Camctl_StartPreview)>(lib, "KELM_Camctl_StartPreview");
-    auto query = resolve<decltype(&KELM_Camctl_QueryFrame)>(lib, "KELM_Camctl_QueryFrame");
-    auto stop = resolve<decltype(&KELM_Camctl_StopPreview)>(lib, "KELM_Camctl_StopPreview");
-    KELM_CamInit block{1, 0, 0};
-    init(&block);
-    KELM_CamDevice list[8] = {};
-    KELM_CamResolution res[32] = {};
-    if (devices(list, 8) < 1)
+    Camera camera;
+    if (!camera.open())
         return 1;
-    const int n = resolutions(0, res, 32);
-    int index = -1;
-    for (int i = 0; i < n; ++i)
-        if (res[i].width == kW && res[i].height == kH && res[i].format == KELM_CAMCTL_FORMAT_MJPG)
-            index = i;
-    if (index < 0 || start(0, index) != 1)
-        return 1;
-
-    std::vector<unsigned char> buffer(KELM_CAMCTL_FRAME_BUFFER_BYTES);
     std::vector<Photo> done;
-    Photo now;
-    cv::Mat last;
-    int photos = 0;
-    cv::RNG rng(7);
-    cv::Mat noise;
-    cv::Point lastAt(-1, -1);
     OutlineSteadier overlay;
-    // The camera reads and encodes the photos before its first frame; the clock starts then.
-    auto t0 = std::chrono::steady_clock::now();
-    bool first = true;
-    const double seconds = 2.0 * double(shown.size()) + 1;
-    const auto began = std::chrono::steady_clock::now();
-    auto elapsed = [](std::chrono::steady_clock::time_point t) {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - t).count();
-    };
-    while ((first && elapsed(began) < 300) || (!first && elapsed(t0) < seconds)) {
-        int w = 0, h = 0, len = 0;
-        if (query(buffer.data(), &w, &h, &len) != 1) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            continue;
+    SensorNoise noise(cv::Size(kW, kH), sigma);
+    for (size_t i = 0; i < shown.size(); ++i) {
+        const cv::Mat frame = camera.frameOf(shown[i].path);
+        if (frame.size() != cv::Size(kW, kH)) {
+            std::fprintf(stderr, "the camera gave no frame of %s\n", shown[i].path.c_str());
+            return 1;
         }
-        if (first)
-            t0 = std::chrono::steady_clock::now();
-        first = false;
-        cv::Mat frame(h, w, CV_8UC3, buffer.data());
-        // A new photo: the camera moved on to the next picture (which one depends on how long
-        // the camera took to start, so it is looked up).
-        const cv::Mat probe = thumbnail(frame);
-        if (last.empty() || cv::norm(probe, last, cv::NORM_L1) > 160 * 120 * 3 * 2.0) {
-            if (photos > 0)
-                done.push_back(std::move(now));
-            now = Photo();
-            double best = INFINITY;
-            for (size_t i = 0; i < shown.size(); ++i) {
-                const double d = cv::norm(probe, shown[i].probe, cv::NORM_L1);
-                if (d < best)
-                    best = d, now.index = i;
-            }
-            ++photos;
-        }
-        last = probe;
-        // Fresh noise for every frame without drawing 24 million numbers each time: a window
-        // of a larger noise field at an offset not used by the frame before.
-        if (noise.empty()) {
-            noise.create(h + 16, w + 16, CV_16SC3);
-            rng.fill(noise, cv::RNG::NORMAL, 0, sigma);
-        }
-        cv::Point at;
-        do
-            at = cv::Point(rng.uniform(0, 16), rng.uniform(0, 16));
-        while (at == lastAt);
-        lastAt = at;
-        cv::Mat noisy;
-        cv::add(frame, noise(cv::Rect(at, frame.size())), noisy, cv::noArray(), CV_8UC3);
-        int c[8] = {0};
-        SImage src{noisy.data, noisy.cols, noisy.rows};
-        if (KELM_GetRectCornerPoint(src, c, card) <= 0) {
-            now.raw.emplace_back();
-            now.drawn.emplace_back();
-            now.iou.push_back(0);
-            overlay.reset();
-            continue;
-        }
-        now.raw.emplace_back(c, c + 8);
-        now.iou.push_back(scene::quadIoU(outlineOf(c), shown[now.index].truth, w, h));
-        overlay.steady(c, w, h);
-        now.drawn.emplace_back(c, c + 8);
+        done.push_back(showPhoto(i, shown[i], frame, frames, noise, overlay, card));
     }
-    if (photos > 0)
-        done.push_back(std::move(now));
-    stop();
     // The photos take a few hundred megabytes: they go with the run.
     std::error_code ignored;
     std::filesystem::remove_all(folder, ignored);
     if (verbose)
         for (const Photo& p : done)
             printPhoto(p, shown[p.index]);
-    std::printf("%d photos shown (%zu %s scenes, %s part), noise sigma %.1f\n", photos,
-                shown.size() / 2, card ? "card" : "document", heldAside ? "held-aside" : "tuning",
-                sigma);
+    std::printf("%zu photos shown, %d frames each (%zu %s scenes, %s part), noise sigma %.1f\n",
+                done.size(), frames, shown.size() / 2, card ? "card" : "document",
+                heldAside ? "held-aside" : "tuning", sigma);
     report("all scenes", done, shown, "");
     report("with a shadow", done, shown, "shadow");
     report("on a light desk", done, shown, "light-desk");

@@ -3,6 +3,7 @@
 #include "CannyEdges.h"
 #include "DeskPattern.h"
 #include "EdgeCrowding.h"
+#include "HoughSegments.h"
 #include "PlainPatches.h"
 #include "SideFitter.h"
 
@@ -339,7 +340,7 @@ std::vector<std::function<void()>> CardFinder::searches() {
         return jobs;
     for (int k = 0; k < kBands; ++k)
         jobs.emplace_back([this, k] {
-            cv::HoughLinesP(m_byWay[k], m_found[k], 1, CV_PI / 180, 10, kMinShort * 0.6, 2);
+            HoughSegments::find(m_byWay[k], 10, kMinShort * 0.6, 2, m_found[k]);
             for (auto& piece : m_found[k])
                 piece = grownAlong(piece, m_byWay[k]);
         });

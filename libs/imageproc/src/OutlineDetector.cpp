@@ -4,11 +4,13 @@
 #include "CardFinder.h"
 #include "ChannelRange.h"
 #include "ColourGradient.h"
+#include "ContourHull.h"
 #include "CornerRefiner.h"
 #include "CutPage.h"
 #include "Downscaler.h"
 #include "EnclosingPage.h"
 #include "FaintPage.h"
+#include "JobGraph.h"
 #include "LineQuads.h"
 #include "LevelImage.h"
 #include "PageEvidence.h"
@@ -46,7 +48,7 @@ void quadsFromContour(const std::vector<cv::Point>& contour, double minArea, dou
     if (double(box.width) * box.height < minArea)
         return;
     std::vector<cv::Point> hull;
-    cv::convexHull(contour, hull);
+    ContourHull::of(contour, box, hull);
     const double area = cv::contourArea(hull);
     if (area < minArea || area > maxArea)
         return;
@@ -102,6 +104,55 @@ double sensitiveThreshold(const cv::Mat& mag) {
     return std::clamp(4.0 * median, 20.0, 60.0);
 }
 
+// The tint (colour less its grey) typical of the samples: print or a speck does not move it.
+cv::Vec3f medianTint(const std::vector<cv::Vec3b>& samples) {
+    std::vector<float> ch[3];
+    for (const auto& c : samples) {
+        const float grey = (float(c[0]) + c[1] + c[2]) / 3;
+        for (int k = 0; k < 3; ++k)
+            ch[k].push_back(c[k] - grey);
+    }
+    cv::Vec3f m;
+    for (int k = 0; k < 3; ++k) {
+        auto mid = ch[k].begin() + long(ch[k].size() / 2);
+        std::nth_element(ch[k].begin(), mid, ch[k].end());
+        m[k] = *mid;
+    }
+    return m;
+}
+
+// How many sides have the desk's tint just inside them rather than the paper's: unlike the
+// tint inside the other sides and far more like that just beyond the side itself (a stripe of the
+// desk beside the page's rim). Sides along the frame, with no samples, are not judged. Light tints
+// all sides alike, a shadow darkens one but keeps its tint, and a picture printed up to the page's
+// rim differs from the desk beyond it.
+int deskInsideSides(const std::vector<cv::Vec3b> (&inside)[4],
+                    const std::vector<cv::Vec3b> (&outside)[4]) {
+    constexpr double kUnlike = 15;
+    cv::Vec3f in[4], out[4];
+    int n = 0;
+    for (int i = 0; i < 4; ++i)
+        if (inside[i].size() >= 8) {
+            in[n] = medianTint(inside[i]);
+            out[n++] = medianTint(outside[i]);
+        }
+    if (n < 3)
+        return 0;
+    int odd = 0;
+    for (int a = 0; a < n; ++a) {
+        int unlike = 0;
+        cv::Vec3f others;
+        for (int b = 0; b < n; ++b)
+            if (b != a) {
+                unlike += cv::norm(in[a] - in[b]) > kUnlike;
+                others += in[b] * (1.f / float(n - 1));
+            }
+        odd += unlike == n - 1 && cv::norm(in[a] - out[a]) < 0.5 * cv::norm(in[a] - others);
+    }
+    // Sides all unlike each other leave nothing to compare with.
+    return odd == n ? 0 : odd;
+}
+
 double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
                  OutlineDetector::Kind kind, double edgeThreshold) {
     if (!q.isConvex())
@@ -131,7 +182,7 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     bool onBorder[4] = {false, false, false, false};
     double contrast = 0;
     int contrastSamples = 0;
-    std::vector<cv::Vec3b> rim;
+    std::vector<cv::Vec3b> rim, inside[4], outside[4];
     for (int i = 0; i < 4; ++i) {
         const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
         if (PageEvidence::alongFrame(a, b, size)) {
@@ -162,6 +213,8 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
                 out.inside(cv::Rect(cv::Point(0, 0), size))) {
                 const cv::Vec3b ci = small.at<cv::Vec3b>(in), co = small.at<cv::Vec3b>(out);
                 rim.push_back(ci);
+                inside[i].push_back(ci);
+                outside[i].push_back(co);
                 contrast +=
                     std::abs(ci[0] - co[0]) + std::abs(ci[1] - co[1]) + std::abs(ci[2] - co[2]);
                 ++contrastSamples;
@@ -249,8 +302,12 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     // A page's side whose line runs on past both its corners is rarely the page's: more likely
     // a line of the desk (a stripe, a seam) just beside its rim.
     const double through = kind == OutlineDetector::Document ? std::pow(0.92, runThrough) : 1.0;
+    // A page is one paper just inside all its sides; a side on a stripe of the desk beside its rim
+    // has the desk's colour there instead.
+    const double onePaper =
+        kind == OutlineDetector::Document ? std::pow(0.75, deskInsideSides(inside, outside)) : 1.0;
     return shape * support * support * std::sqrt(area) * (0.5 + 0.5 * plainShare) *
-           std::pow(0.8, borderSides) * through;
+           std::pow(0.8, borderSides) * through * onePaper;
 }
 
 // The views and their parts do not depend on each other: where OpenCV's threads have a core to
@@ -574,43 +631,53 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     v.kind = kind;
     v.small = Downscaler::reduce(rgb, Downscaler::factorFor(rgb.size()));
     dump.write("1_small", v.small);
-    ColourGradient::compute(v.small, v.dx, v.dy, v.mag);
     const double frameArea = double(v.small.cols) * v.small.rows;
     v.minArea = frameArea * (kind == Card ? 0.004 : 0.04);
     // A card is small beside the frame of a document camera; a page may nearly fill it.
     v.maxArea = frameArea * (kind == Card ? 0.35 : 0.985);
 
     std::optional<CardFinder> finder;
-    if (kind == Card)
-        finder.emplace(v.small, v.dx, v.dy, v.mag);
-    // One thinning of the gradient serves the card finder's edges as well.
-    const CannyEdges canny(v.dx, v.dy, v.mag, finder ? std::min(30.0, finder->edgeFloor()) : 30);
+    std::optional<CannyEdges> canny;
+    cv::Mat lowEdges;
     std::vector<Quad> quads, high, paper, cut, cardLines;
-    // One thinning of the gradient, canny, serves both sensitivities. The low one is read by two
-    // views at once, so it is made before them and neither changes it.
-    v.thin = canny.edges(30, 80);
-    const cv::Mat lowEdges = thickened(v.thin);
-    // The card finder's edge maps go first, so that its searches, the longest part of the work,
-    // can then share the cores among themselves.
-    sideBySide({[&] {
-                    if (finder)
-                        finder->prepare(canny);
+    Smoothed smooth(v);
+    // The views share the cores: the paper region needs only the reduced photo and goes beside
+    // the gradient, on which all the others wait.
+    JobGraph views;
+    const int edges = views.add([&] {
+        ColourGradient::compute(v.small, v.dx, v.dy, v.mag);
+        if (kind == Card)
+            finder.emplace(v.small, v.dx, v.dy, v.mag);
+        // One thinning of the gradient serves both sensitivities and the card finder's edges.
+        canny.emplace(v.dx, v.dy, v.mag, finder ? std::min(30.0, finder->edgeFloor()) : 30);
+        v.thin = canny->edges(30, 80);
+        lowEdges = thickened(v.thin);
+    });
+    views.add([&] { paperQuads(v, dump, paper); });
+    if (kind == Card) {
+        // The card finder's searches, the longest part of the work, follow its edge maps.
+        const int prepared = views.add([&] { finder->prepare(*canny); }, {edges});
+        // Its searches exist once the finder does: one per direction of line, or none.
+        for (size_t k = 0; k < size_t(CardFinder::kBands); ++k)
+            views.add(
+                [&, k] {
+                    const auto searches = finder->searches();
+                    if (k < searches.size())
+                        searches[k]();
                 },
-                [&] {
-                    if (finder)
-                        finder->findPatches();
-                },
-                [&] { edgeQuads(v, lowEdges, true, dump, quads); },
-                [&] { edgeQuads(v, thickened(canny.edges(60, 160)), false, dump, high); },
-                [&] {
-                    if (kind == Document)
-                        framedQuads(v, lowEdges, cut);
-                },
-                [&] { paperQuads(v, dump, paper); }});
-    if (finder) {
-        sideBySide(finder->searches());
-        finder->collect(cardLines);
+                {prepared});
+        views.add([&] { finder->findPatches(); }, {edges});
     }
+    views.add([&] { edgeQuads(v, thickened(canny->edges(60, 160)), false, dump, high); }, {edges});
+    views.add([&] { edgeQuads(v, lowEdges, true, dump, quads); }, {edges});
+    if (kind == Document) {
+        views.add([&] { framedQuads(v, lowEdges, cut); }, {edges});
+        // Wanted on nearly every frame with a page on it, to follow the page's rim.
+        views.add([&] { smooth.level(); });
+    }
+    views.run();
+    if (finder)
+        finder->collect(cardLines);
     for (const auto* more : {&high, &paper})
         quads.insert(quads.end(), more->begin(), more->end());
     std::vector<Candidate> cands;
@@ -637,7 +704,6 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
             cands.push_back({q, s});
     }
     if (kind == Document) {
-        Smoothed smooth(v);
         addFaintCandidates(v, dump, smooth, cands);
         addWholePage(v, smooth, cands);
         // Only where no view found anything: on noisy frames of a still page its faint evidence
