@@ -34,9 +34,9 @@ FrameSignature FrameSignature::of(const cv::Mat& rgb) {
     return s;
 }
 
-bool FrameSignature::sameScene(const FrameSignature& other) const {
+int FrameSignature::changedPatches(const FrameSignature& other) const {
     if (m_means.empty() || other.m_size != m_size || other.m_means.size() != m_means.size())
-        return false;
+        return -1;
     std::vector<float> diff(m_means.size());
     for (size_t i = 0; i < diff.size(); ++i)
         diff[i] = other.m_means[i] - m_means[i];
@@ -44,13 +44,25 @@ bool FrameSignature::sameScene(const FrameSignature& other) const {
     std::nth_element(sorted.begin(), sorted.begin() + long(sorted.size() / 2), sorted.end());
     const float exposure = sorted[sorted.size() / 2];
     // Sensor noise of a few levels per pixel leaves a patch's mean within a level or so; the
-    // edge of a page moved by two pixels shifts the patches it crosses by ten and more. A couple
-    // of changed patches are let pass: a flickering spot is no moved scene.
+    // edge of a page moved by two pixels shifts the patches it crosses by ten and more.
     const float changed = 6.f;
     int count = 0;
     for (float d : diff)
         count += std::abs(d - exposure) > changed;
-    return count <= 2;
+    return count;
+}
+
+bool FrameSignature::sameScene(const FrameSignature& other) const {
+    // A couple of changed patches are let pass: a flickering spot is no moved scene.
+    const int changed = changedPatches(other);
+    return changed >= 0 && changed <= 2;
+}
+
+bool FrameSignature::otherPicture(const FrameSignature& other) const {
+    // A page moved on a plain desk changes the patches over the page and its rim, a hand over
+    // the page those under it; three in four is more than either.
+    const int changed = changedPatches(other);
+    return changed < 0 || changed * 4 > 3 * int(m_means.size());
 }
 
 }  // namespace imageproc

@@ -20,8 +20,15 @@ public:
     // no patch changed by more than noise once a change of the whole picture's brightness (the
     // camera's exposure) is set aside.
     bool sameScene(const FrameSignature& other) const;
+    // Whether `other` shows another picture altogether: most patches changed (the camera turned
+    // to another desk, a photo given after another), so that nothing seen on this one is worth
+    // looking for on it.
+    bool otherPicture(const FrameSignature& other) const;
 
 private:
+    // The patches that changed by more than noise, or -1 when the two cannot be compared.
+    int changedPatches(const FrameSignature& other) const;
+
     cv::Size m_size;
     std::vector<float> m_means;
 };

@@ -19,17 +19,19 @@ namespace {
 using SideSupport = CornerRefiner::SideSupport;
 
 // An outline the detection gave on the current still scene: how often it gave it (or one covering
-// nearly the same area), and how well each of its sides ran along the edges of each frame of that
-// scene since (sensor noise spreads the measure of one frame by a few hundredths; the sum over
-// frames settles).
+// nearly the same area), and how well each of its sides ran along the edges of the frames of that
+// scene it was measured on (sensor noise spreads the measure of one frame by a few hundredths; the
+// sum over frames settles). Measuring costs about a millisecond, so an outline is measured only
+// once there is something to weigh it against, and not any more once its sum has settled.
 struct Candidate {
     Quad outline;
-    SideSupport sum, latest;
+    SideSupport sum;
+    int measured = 0;  // frames its sides were measured on
     int votes = 1;
 
-    Candidate(const Quad& q, const SideSupport& support)
-        : outline(q), sum(support), latest(support) {}
-    void add(const SideSupport& support) { sum += support, latest = support; }
+    explicit Candidate(const Quad& q) : outline(q) {}
+    Candidate(const Quad& q, const SideSupport& support) : outline(q), sum(support), measured(1) {}
+    void add(const SideSupport& support) { sum += support, ++measured; }
     double mean() const { return sum.share(); }
 };
 
@@ -46,6 +48,9 @@ using Key = std::tuple<int, int, int>;
 constexpr double kBand = 2.0;
 // At most this many outlines of one still scene are weighed against each other.
 constexpr size_t kCandidates = 4;
+// Frames of a still scene after which an outline's measure has settled: measuring it again would
+// only cost time.
+constexpr int kSettled = 6;
 
 std::mutex lock;
 std::map<Key, Remembered>& remembered() {
@@ -101,20 +106,30 @@ unsigned ownSides(const Quad& a, const Quad& b) {
 // A frame showing another scene than the one before: what was measured on that one no longer
 // counts. The outline shown stays if it still lies on clear edges at least as well as the new
 // one (a near tie goes to it); a moved page left it on plain desk, and on a page too faint for
-// edges, where neither has any, the newest one is the better guess.
-void changedScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& found) {
+// edges, where neither has any, the newest one is the better guess. On another picture altogether
+// it is not looked for at all.
+void changedScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& found,
+                  bool otherPicture) {
+    r.seen.erase(r.seen.begin() + 1, r.seen.end());
+    if (otherPicture) {
+        if (found)
+            r.seen[0] = Candidate(*found);
+        return;
+    }
     const SideSupport keptSides = CornerRefiner::sideSupport(r.seen[0].outline, rgb);
     const double kept = keptSides.share();
-    r.seen.erase(r.seen.begin() + 1, r.seen.end());
     r.seen[0] = Candidate(r.seen[0].outline, keptSides);
     r.seen[0].votes = found && within(*found, r.seen[0].outline);
     if (!found || within(*found, r.seen[0].outline))
         return;
+    if (kept < kStillSupported) {
+        r.seen[0] = Candidate(*found);
+        return;
+    }
     const SideSupport freshSides = CornerRefiner::sideSupport(*found, rgb);
     const double fresh = freshSides.share();
-    const bool part = kept >= kStillSupported && cutShort(*found, r.seen[0].outline);
-    if ((kept >= kStillSupported && kept >= 0.95 * fresh) ||
-        (part && fresh <= kept + kClearlyBetter))
+    if (kept >= 0.95 * fresh ||
+        (cutShort(*found, r.seen[0].outline) && fresh <= kept + kClearlyBetter))
         r.seen.emplace_back(*found, freshSides);  // weighed again on the frames to come
     else
         r.seen[0] = Candidate(*found, freshSides);
@@ -129,13 +144,9 @@ void changedScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& 
 // shown never does while the shown one's own sides still lie on edges: two nested outlines both on
 // edges are the page and something on it (a picture, a glare's rim, a cable), and the page is the
 // outer one.
-void stillScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& found) {
-    for (Candidate& c : r.seen)
-        c.add(CornerRefiner::sideSupport(c.outline, rgb));
-    if (!found)
-        return;
+void stillScene(Remembered& r, const cv::Mat& rgb, const Quad& found) {
     const auto known = std::find_if(r.seen.begin(), r.seen.end(),
-                                    [&](const Candidate& c) { return alike(*found, c.outline); });
+                                    [&](const Candidate& c) { return alike(found, c.outline); });
     if (known != r.seen.end()) {
         ++known->votes;
     } else {
@@ -145,18 +156,21 @@ void stillScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& fo
                 [](const Candidate& a, const Candidate& b) { return a.mean() < b.mean(); });
             r.seen.erase(worst);
         }
-        r.seen.emplace_back(*found, CornerRefiner::sideSupport(*found, rgb));
+        r.seen.emplace_back(found);
     }
+    if (r.seen.size() < 2)
+        return;  // nothing to weigh the shown one against
+    for (Candidate& c : r.seen)
+        if (c.measured < kSettled)
+            c.add(CornerRefiner::sideSupport(c.outline, rgb));
     auto best = std::max_element(
         r.seen.begin() + 1, r.seen.end(),
         [](const Candidate& a, const Candidate& b) { return a.mean() < b.mean(); });
-    if (best == r.seen.end())
-        return;
     const Candidate& shown = r.seen[0];
     const unsigned mine = ownSides(shown.outline, best->outline);
     const double shownOwn = shown.sum.share(mine),
                  bestOwn = best->sum.share(ownSides(best->outline, shown.outline));
-    if (shown.latest.share(mine) >= kStillSupported && cutShort(best->outline, shown.outline))
+    if (shownOwn >= kStillSupported && cutShort(best->outline, shown.outline))
         return;
     // By far better it wins at once: the shown one cannot win back what it lost by that much.
     if ((bestOwn > shownOwn + kClearlyBetter &&
@@ -176,27 +190,31 @@ std::optional<Quad> OutlineMemory::steady(const cv::Mat& rgb, const std::optiona
     const auto it = outlines.find(key);
     if (it == outlines.end()) {
         if (found)
-            outlines[key] = {
-                {Candidate(*found, CornerRefiner::sideSupport(*found, rgb))}, std::move(frame), 0};
+            outlines[key] = {{Candidate(*found)}, std::move(frame), 0};
         return found;
     }
     Remembered& r = it->second;
     const bool still = r.lastFrame.sameScene(frame);
+    const bool otherPicture = !still && r.lastFrame.otherPicture(frame);
     r.lastFrame = std::move(frame);
+    if (still && !found) {
+        // Missed on a frame that shows what the one before showed: what was there still is.
+        ++r.unseen;
+        return r.seen[0].outline;
+    }
     const double before = r.seen[0].mean();
     if (still)
-        stillScene(r, rgb, found);
+        stillScene(r, rgb, *found);
     else
-        changedScene(r, rgb, found);
+        changedScene(r, rgb, found, otherPicture);
     if (found) {
         r.unseen = 0;
         return r.seen[0].outline;
     }
-    // Missed on this frame. While nothing at all has changed, what was there still is; otherwise
-    // kept for a frame or two, and only while clear edges still run along it: a removed page takes
-    // them along.
-    const double kept = r.seen[0].latest.share();
-    if (kept >= 0.7 * before && (still || (kept >= kStillSupported && r.unseen < 2))) {
+    // Missed on a changed frame: kept for a frame or two, and only while clear edges still run
+    // along it; a removed page takes them along.
+    const double kept = r.seen[0].mean();
+    if (!otherPicture && kept >= 0.7 * before && kept >= kStillSupported && r.unseen < 2) {
         ++r.unseen;
         return r.seen[0].outline;
     }

@@ -23,11 +23,14 @@ using visioncore::Quad;
 // - once the scene changed, another outline replaces it unless the remembered one still runs
 //   along the edges at least as well. A moved page leaves the remembered outline on plain desk,
 //   so it is followed at once;
-// - a frame on which nothing is found keeps the remembered outline only while it still lies on
-//   this frame's edges, and, unless the scene is still, for two frames at most. A removed page
-//   takes its edges along and disappears at once.
-// A one-shot caller is safe: on another photo the remembered outline lies on no edges and the
-// new detection, or the lack of one, stands.
+// - a frame on which nothing is found keeps the remembered outline while the scene is still;
+//   once it changed, only while the outline still lies on this frame's edges, and for two frames
+//   at most. A removed page takes its edges along and disappears at once.
+// A one-shot caller is safe: on another picture altogether (most of the frame changed) nothing
+// remembered is looked for, and the new detection, or the lack of one, stands.
+// Measuring how well an outline runs along the edges costs about a millisecond: it is done only
+// where two outlines are to be weighed, or the remembered one is to be looked for on a changed
+// frame, so that a still page whose outline the detection keeps finding costs nothing more.
 class OutlineMemory {
 public:
     // found: the outline detected on rgb, if any; kind: the detection's kind (kept apart).
