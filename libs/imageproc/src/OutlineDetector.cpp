@@ -104,6 +104,55 @@ double sensitiveThreshold(const cv::Mat& mag) {
     return std::clamp(4.0 * median, 20.0, 60.0);
 }
 
+// The tint (colour less its grey) typical of the samples: print or a speck does not move it.
+cv::Vec3f medianTint(const std::vector<cv::Vec3b>& samples) {
+    std::vector<float> ch[3];
+    for (const auto& c : samples) {
+        const float grey = (float(c[0]) + c[1] + c[2]) / 3;
+        for (int k = 0; k < 3; ++k)
+            ch[k].push_back(c[k] - grey);
+    }
+    cv::Vec3f m;
+    for (int k = 0; k < 3; ++k) {
+        auto mid = ch[k].begin() + long(ch[k].size() / 2);
+        std::nth_element(ch[k].begin(), mid, ch[k].end());
+        m[k] = *mid;
+    }
+    return m;
+}
+
+// How many sides have the desk's tint just inside them rather than the paper's: unlike the
+// tint inside the other sides and far more like that just beyond the side itself (a stripe of the
+// desk beside the page's rim). Sides along the frame, with no samples, are not judged. Light tints
+// all sides alike, a shadow darkens one but keeps its tint, and a picture printed up to the page's
+// rim differs from the desk beyond it.
+int deskInsideSides(const std::vector<cv::Vec3b> (&inside)[4],
+                    const std::vector<cv::Vec3b> (&outside)[4]) {
+    constexpr double kUnlike = 15;
+    cv::Vec3f in[4], out[4];
+    int n = 0;
+    for (int i = 0; i < 4; ++i)
+        if (inside[i].size() >= 8) {
+            in[n] = medianTint(inside[i]);
+            out[n++] = medianTint(outside[i]);
+        }
+    if (n < 3)
+        return 0;
+    int odd = 0;
+    for (int a = 0; a < n; ++a) {
+        int unlike = 0;
+        cv::Vec3f others;
+        for (int b = 0; b < n; ++b)
+            if (b != a) {
+                unlike += cv::norm(in[a] - in[b]) > kUnlike;
+                others += in[b] * (1.f / float(n - 1));
+            }
+        odd += unlike == n - 1 && cv::norm(in[a] - out[a]) < 0.5 * cv::norm(in[a] - others);
+    }
+    // Sides all unlike each other leave nothing to compare with.
+    return odd == n ? 0 : odd;
+}
+
 double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
                  OutlineDetector::Kind kind, double edgeThreshold) {
     if (!q.isConvex())
@@ -133,7 +182,7 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     bool onBorder[4] = {false, false, false, false};
     double contrast = 0;
     int contrastSamples = 0;
-    std::vector<cv::Vec3b> rim;
+    std::vector<cv::Vec3b> rim, inside[4], outside[4];
     for (int i = 0; i < 4; ++i) {
         const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
         if (PageEvidence::alongFrame(a, b, size)) {
@@ -164,6 +213,8 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
                 out.inside(cv::Rect(cv::Point(0, 0), size))) {
                 const cv::Vec3b ci = small.at<cv::Vec3b>(in), co = small.at<cv::Vec3b>(out);
                 rim.push_back(ci);
+                inside[i].push_back(ci);
+                outside[i].push_back(co);
                 contrast +=
                     std::abs(ci[0] - co[0]) + std::abs(ci[1] - co[1]) + std::abs(ci[2] - co[2]);
                 ++contrastSamples;
@@ -251,8 +302,12 @@ double scoreQuad(const Quad& q, const cv::Mat& mag, const cv::Mat& small,
     // A page's side whose line runs on past both its corners is rarely the page's: more likely
     // a line of the desk (a stripe, a seam) just beside its rim.
     const double through = kind == OutlineDetector::Document ? std::pow(0.92, runThrough) : 1.0;
+    // A page is one paper just inside all its sides; a side on a stripe of the desk beside its rim
+    // has the desk's colour there instead.
+    const double onePaper =
+        kind == OutlineDetector::Document ? std::pow(0.75, deskInsideSides(inside, outside)) : 1.0;
     return shape * support * support * std::sqrt(area) * (0.5 + 0.5 * plainShare) *
-           std::pow(0.8, borderSides) * through;
+           std::pow(0.8, borderSides) * through * onePaper;
 }
 
 // The views and their parts do not depend on each other: where OpenCV's threads have a core to

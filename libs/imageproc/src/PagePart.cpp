@@ -197,6 +197,58 @@ bool newSide(const cv::Mat& level, const Neighbour& j, const Neighbour& k, float
     return found;
 }
 
+// The frame's edge that a rim followed runs out through (end: a point just beyond where it was
+// seen last), as the new side: a and b where the neighbours' lines cross it.
+bool toFrame(cv::Size frame, const Neighbour& j, const Neighbour& k, cv::Point2f end,
+             cv::Point2f& a, cv::Point2f& b) {
+    const float W = float(frame.width - 1), H = float(frame.height - 1);
+    const float gap[4] = {end.x, end.y, W - end.x, H - end.y};
+    const int edge = int(std::min_element(gap, gap + 4) - gap);
+    const cv::Point2f e0 = edge == 2   ? cv::Point2f(W, 0)
+                           : edge == 3 ? cv::Point2f(0, H)
+                                       : cv::Point2f(0, 0);
+    const cv::Point2f e1 = edge % 2 ? e0 + cv::Point2f(1, 0) : e0 + cv::Point2f(0, 1);
+    return lineCrossing(j.corner, j.corner + j.dir, e0, e1, a) &&
+           lineCrossing(k.corner, k.corner + k.dir, e0, e1, b) && a.x > -0.5f * W &&
+           a.x < 1.5f * W && a.y > -0.5f * H && a.y < 1.5f * H && b.x > -0.5f * W &&
+           b.x < 1.5f * W && b.y > -0.5f * H && b.y < 1.5f * H;
+}
+
+// The median level at the points given, -1 where none lies in the picture.
+int medianLevel(const cv::Mat& level, const std::vector<cv::Point2f>& points) {
+    std::vector<int> v;
+    for (const auto& p : points)
+        if (at(level, p) >= 0)
+            v.push_back(at(level, p));
+    if (v.empty())
+        return -1;
+    std::nth_element(v.begin(), v.begin() + long(v.size() / 2), v.end());
+    return v[v.size() / 2];
+}
+
+// Whether what side i of q grows over, out to a and b, is paper: at least nearly as light as q's
+// inside along the neighbouring rims (paper is the lightest thing on a desk; print darkens it
+// here and there). A desk's stripes or tiles may go on along a page's rims; the desk between
+// them is not paper.
+bool paperBeyond(const cv::Mat& level, const Quad& q, size_t i, cv::Point2f a, cv::Point2f b) {
+    const cv::Point2f c0 = q[i], c1 = q[(i + 1) % 4], p0 = q[(i + 3) % 4], p1 = q[(i + 2) % 4];
+    std::vector<cv::Point2f> grown, inner;
+    for (int u = 1; u < 8; ++u)
+        for (int v = 1; v < 4; ++v) {
+            const float s = u / 8.f, t = v / 4.f;
+            const cv::Point2f near = c0 + (c1 - c0) * s, far = a + (b - a) * s;
+            grown.push_back(near + (far - near) * t);
+        }
+    for (int u = 1; u < 8; ++u) {
+        const float t = 0.04f * float(u);
+        const cv::Point2f side0 = c0 + (p0 - c0) * t, side1 = c1 + (p1 - c1) * t;
+        inner.push_back(side0 + (side1 - side0) * 0.06f);
+        inner.push_back(side1 + (side0 - side1) * 0.06f);
+    }
+    const int g = medianLevel(level, grown), in = medianLevel(level, inner);
+    return g >= 0 && in >= 0 && g >= in - 60;
+}
+
 // Side i of q moved out to where its neighbours' rims end, if they run on past its corners.
 bool growSide(const cv::Mat& level, const Quad& q, size_t i, Quad& out) {
     const size_t i1 = (i + 1) % 4;
@@ -204,8 +256,7 @@ bool growSide(const cv::Mat& level, const Quad& q, size_t i, Quad& out) {
         return false;
     const Neighbour j = neighbour(level, q, (i + 3) % 4, false);
     const Neighbour k = neighbour(level, q, i1, true);
-    if ((j.frame && k.frame) || (!j.frame && j.rim.sign == 0) || (!k.frame && k.rim.sign == 0) ||
-        (!j.frame && !k.frame && j.rim.sign != k.rim.sign))
+    if ((j.frame && k.frame) || (!j.frame && j.rim.sign == 0) || (!k.frame && k.rim.sign == 0))
         return false;
     // The moved side is the same sheet's rim: as faint as the fainter of its neighbours.
     const Rim rim = j.frame   ? k.rim
@@ -221,12 +272,24 @@ bool growSide(const cv::Mat& level, const Quad& q, size_t i, Quad& out) {
         rk = follow(level, k.corner, k.dir, k.normal, k.rim, gap);
     if (std::max(rj.length, rk.length) < minGrow)
         return false;
-    // A rim that runs out of the picture leaves the page's side beyond it, out of sight.
+    // A rim that runs out of the picture leaves the page's side beyond it, out of sight: the
+    // frame's edge stands in for it, where the other rim runs on as well (a shadow or a thing
+    // lying over it may hide the rest of it) and paper lies between them. The desk beside each
+    // rim may differ, and with it which way round the step is.
     cv::Point2f a, b;
-    if (rj.toFrame || rk.toFrame ||
-        !newSide(level, j, k, rj.length, rk.length, unit(q[(i + 2) % 4] - q[(i + 3) % 4]), rim, a,
-                 b))
+    if (rj.toFrame || rk.toFrame) {
+        if (j.frame || k.frame || std::min(rj.length, rk.length) < minGrow ||
+            !toFrame(level.size(), j, k,
+                     rj.toFrame ? j.corner + j.dir * (rj.length + 10.f)
+                                : k.corner + k.dir * (rk.length + 10.f),
+                     a, b) ||
+            !paperBeyond(level, q, i, a, b))
+            return false;
+    } else if ((!j.frame && !k.frame && j.rim.sign != k.rim.sign) ||
+               !newSide(level, j, k, rj.length, rk.length, unit(q[(i + 2) % 4] - q[(i + 3) % 4]),
+                        rim, a, b)) {
         return false;
+    }
     // Moved out by a clear margin, not onto a line just beside the side, and nowhere in.
     const float ma = j.frame ? 0 : (a - q[i]).dot(j.dir), mb = k.frame ? 0 : (b - q[i1]).dot(k.dir);
     if (std::max(ma, mb) < minGrow || std::min(ma, mb) < -2)
