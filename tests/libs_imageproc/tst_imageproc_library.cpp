@@ -43,6 +43,7 @@ private slots:
     void optimisationWhitensPaperAndKeepsInkAndColour();
     void cardIsCalibratedUprightAndComposedAtTrueSize();
     void tilesOfACardsShapeAreNoCard();
+    void cardWithACornerPastTheFrame();
     void severalPagesAndThreshold();
     void liveOutlineHoldsStillAndFollowsTheCamera();
 };
@@ -241,6 +242,32 @@ void TestImageprocLibrary::tilesOfACardsShapeAreNoCard() {
     int c[8] = {7, 7, 7, 7, 7, 7, 7, 7};
     QCOMPARE(KELM_GetRectCornerPoint({desk.data, desk.cols, desk.rows}, c, 1), short(0));
     QVERIFY(allZero(c));
+}
+
+void TestImageprocLibrary::cardWithACornerPastTheFrame() {
+    // A card laid near the frame's bottom edge, turned so that one rounded corner lies just
+    // past it: the outline is still the whole card's, not its print inside it. Pushed far out
+    // of the frame it is no card that can be measured.
+    for (const double pastMm : {2.0, 30.0}) {
+        scene::Params p = scene::randomParams(scene::Object::Card, 21, 1632, 1224);
+        p.tiltXDeg = 0, p.tiltYDeg = 0, p.rotationDeg = 20, p.fieldWidthMm = 420;
+        p.castShadow = false, p.desk = scene::Desk::Dark, p.deskColor = cv::Vec3b(120, 90, 60);
+        const double frameHeightMm = 420.0 * 1224 / 1632;
+        const double reach = (85.6 * std::sin(20 * CV_PI / 180) + 54 * std::cos(20 * CV_PI / 180));
+        p.centerMm = {-40, frameHeightMm / 2 - reach / 2 + pastMm};
+        const scene::Scene s = scene::render(p);
+        SImage src{s.rgb.data, s.rgb.cols, s.rgb.rows};
+        int c[8] = {0};
+        const short found = KELM_GetRectCornerPoint(src, c, 1);
+        if (pastMm > 10) {
+            QCOMPARE(found, short(0));
+            continue;
+        }
+        QCOMPARE(found, short(1));
+        const double iou =
+            scene::quadIoU(Quad::fromCorners(c).corners(), s.truth.corners, src.width, src.height);
+        QVERIFY2(iou > 0.95, qPrintable(QString::number(iou)));
+    }
 }
 
 void TestImageprocLibrary::severalPagesAndThreshold() {

@@ -104,6 +104,68 @@ void directionBands(const cv::Mat& edges, const cv::Mat& dx, const cv::Mat& dy,
     }
 }
 
+// Where the edge under one end of a piece goes on, one pixel further each step: the pixel ahead,
+// or beside it where the edge steps over. Ends after more than two steps without an edge, or
+// where the edge has bent away from the piece's line by more than a straight side drifts.
+cv::Point2f followedTo(cv::Point2f end, cv::Point2f d, const cv::Mat& map) {
+    const cv::Point2f n(-d.y, d.x);
+    const cv::Rect frame(0, 0, map.cols, map.rows);
+    cv::Point2f reached = end;
+    float drift = 0;
+    int gap = 0;
+    for (int t = 1; gap <= 2; ++t) {
+        const cv::Point2f ahead = end + d * float(t);
+        bool found = false;
+        for (const float step : {0.f, -1.f, 1.f}) {
+            const cv::Point2f p = ahead + n * (drift + step);
+            const cv::Point r(cvRound(p.x), cvRound(p.y));
+            if (frame.contains(r) && map.at<uchar>(r)) {
+                drift += step;
+                found = true;
+                reached = p;
+                break;
+            }
+        }
+        gap = found ? 0 : gap + 1;
+        if (std::abs(drift) > 1.5f + 0.03f * t || !frame.contains(cv::Point(ahead)))
+            break;
+    }
+    return reached;
+}
+
+// A piece the line search found, grown at both ends along the edge pixels it lies on: the
+// search returns pieces of a side where the thin edge steps off its exact line, and a side found
+// whole ranks with the long lines of the desk. The growth stands only where the edge stays
+// within a pixel of the grown line nearly all along: a wandering contour (the rim of a glare
+// pool, noise on a plain desk) is no side.
+cv::Vec4i grownAlong(const cv::Vec4i& piece, const cv::Mat& map) {
+    const cv::Point2f a{float(piece[0]), float(piece[1])}, b{float(piece[2]), float(piece[3])};
+    const float len = float(cv::norm(b - a));
+    if (len < 1)
+        return piece;
+    const cv::Point2f d = (b - a) * (1 / len);
+    const cv::Point2f a2 = followedTo(a, -d, map), b2 = followedTo(b, d, map);
+    const float len2 = float(cv::norm(b2 - a2));
+    if (len2 < len + 2)
+        return piece;
+    const cv::Point2f d2 = (b2 - a2) * (1 / len2), n2(-d2.y, d2.x);
+    const cv::Rect frame(0, 0, map.cols, map.rows);
+    int on = 0, samples = 0;
+    for (float t = 0; t <= len2; t += 1.f, ++samples) {
+        const cv::Point2f p = a2 + d2 * t;
+        for (const float o : {0.f, -1.f, 1.f}) {
+            const cv::Point r(cvRound(p.x + n2.x * o), cvRound(p.y + n2.y * o));
+            if (frame.contains(r) && map.at<uchar>(r)) {
+                ++on;
+                break;
+            }
+        }
+    }
+    if (on < 0.9 * samples)
+        return piece;
+    return {cvRound(a2.x), cvRound(a2.y), cvRound(b2.x), cvRound(b2.y)};
+}
+
 // Straight pieces of the edge map, raw: the pieces found in each direction band, pieces of one
 // line joined across small gaps (a glare spot or a pen over a side), longest first.
 std::vector<Segment> straightEdges(const std::vector<cv::Vec4i>& raw, const cv::Mat& edges) {
@@ -279,6 +341,8 @@ std::vector<std::function<void()>> CardFinder::searches() {
     for (int k = 0; k < kBands; ++k)
         jobs.emplace_back([this, k] {
             HoughSegments::find(m_byWay[k], 10, kMinShort * 0.6, 2, m_found[k]);
+            for (auto& piece : m_found[k])
+                piece = grownAlong(piece, m_byWay[k]);
         });
     return jobs;
 }
@@ -391,6 +455,14 @@ double CardFinder::sideSupport(cv::Point2f a, cv::Point2f b, SideTally& tally) c
     return samples < N / 2 ? -1.0 : double(supported) / samples;
 }
 
+// Whether a corner of q lies beyond the frame or so close to it that the frame's edge may hide
+// the card's rim there.
+bool CardFinder::cornerCut(const Quad& q) const {
+    return std::any_of(q.begin(), q.end(), [&](const cv::Point2f& c) {
+        return c.x < 3 || c.y < 3 || c.x > m_small.cols - 4 || c.y > m_small.rows - 4;
+    });
+}
+
 // Whether the edge under a side goes on past its corner (the side is a piece of a longer line of
 // the desk), unless edges crowd both sides of it there as well (grain, which says nothing).
 bool CardFinder::runsOn(cv::Point2f corner, cv::Point2f dir, double len) const {
@@ -423,22 +495,59 @@ bool CardFinder::runsOn(cv::Point2f corner, cv::Point2f dir, double len) const {
     return n0 >= 4 && on >= n0 * 7 / 8 && beside <= n0 / 3;
 }
 
+// How many of the eight ends of q's sides run on past their corners.
+int CardFinder::runningOn(const Quad& q) const {
+    int n = 0;
+    for (size_t i = 0; i < 4; ++i) {
+        const cv::Point2f a = q[i], b = q[(i + 1) % 4];
+        const double len = cv::norm(b - a);
+        const cv::Point2f d = (b - a) * float(1 / len);
+        n += runsOn(b, d, len) + runsOn(a, -d, len);
+    }
+    return n;
+}
+
+// A card's portrait, its title band or the print beside the portrait are framed by straight
+// edges of their own and, with the card's sides grown whole, can outscore a card whose outline is
+// weakened by the frame's edge or a shadow. A card holds its parts, not the other way round: an
+// outline that passed and lies round the best one goes first, unless more of its sides run on
+// past its corners than the best one's do. Then it is the desk's stripes or a cable closed round
+// a card, while a band or a field cut off a card shares the card's sides, which run on.
+void CardFinder::preferWhole(std::vector<std::pair<Quad, double>>& passed) const {
+    for (size_t step = 0; step < passed.size(); ++step) {
+        auto best =
+            std::max_element(passed.begin(), passed.end(),
+                             [](const auto& a, const auto& b) { return a.second < b.second; });
+        const int bestRunning = runningOn(best->first);
+        auto whole = passed.end();
+        for (auto it = passed.begin(); it != passed.end(); ++it)
+            if (encloses(it->first, best->first) && runningOn(it->first) <= bestRunning &&
+                (whole == passed.end() || it->second > whole->second))
+                whole = it;
+        if (whole == passed.end())
+            return;
+        whole->second = best->second * 1.01;
+    }
+}
+
 // The long side over the short one when q has about a card's shape and size seen from above,
 // else 0. slack > 1 widens every tolerance, for outlines still to be fitted to the edges.
 double CardFinder::proportions(const Quad& q, double slack) const {
     if (m_level <= 0 || !q.isConvex())
         return 0;
-    // A card lies whole in the picture; an outline running into the frame's edge is the desk's
-    // pattern cut off by it.
-    for (const auto& c : q)
-        if (c.x < 3 || c.y < 3 || c.x > m_small.cols - 4 || c.y > m_small.rows - 4)
-            return 0;
     double len[4];
     for (int i = 0; i < 4; ++i) {
         len[i] = cv::norm(q[size_t((i + 1) % 4)] - q[size_t(i)]);
         if (len[i] < kMinShort * 0.8 / slack)
             return 0;
     }
+    // A card lies in the picture, or the frame's edge cuts a corner off it at most; an outline
+    // running far into the frame's edge is the desk's pattern cut off by it.
+    const float beyond = 0.1f * float(*std::min_element(len, len + 4));
+    for (const auto& c : q)
+        if (c.x < -beyond || c.y < -beyond || c.x > m_small.cols - 1 + beyond ||
+            c.y > m_small.rows - 1 + beyond)
+            return 0;
     for (int i = 0; i < 4; ++i) {
         const cv::Point2f u = q[size_t((i + 3) % 4)] - q[size_t(i)],
                           v = q[size_t((i + 1) % 4)] - q[size_t(i)];
@@ -533,6 +642,7 @@ std::vector<std::pair<Quad, double>> CardFinder::judged(const std::vector<Quad>&
     }
     dropTiles(more);
     passed.insert(passed.end(), more.begin(), more.end());
+    preferWhole(passed);
     return passed;
 }
 
@@ -540,9 +650,6 @@ double CardFinder::score(const Quad& q, bool fitted) const {
     const double ratio = proportions(q, 1.0);
     if (ratio <= 0)
         return 0;
-    double len[4];
-    for (int i = 0; i < 4; ++i)
-        len[i] = cv::norm(q[size_t((i + 1) % 4)] - q[size_t(i)]);
     const double area = q.area();
 
     SideTally tally;
@@ -556,25 +663,23 @@ double CardFinder::score(const Quad& q, bool fitted) const {
         support += s;
         weakest = std::min(weakest, s);
     }
-    if (measured < 3 || tally.samples == 0)
+    // With a corner cut off, all four sides must show: the frame's edge closes any stretch of
+    // the desk's pattern, so it stands for no side of a card.
+    if (measured < (cornerCut(q) ? 4 : 3) || tally.samples == 0)
         return 0;
     support /= measured;
     const double contrast = tally.contrast / tally.samples;
     const double texture = double(tally.busy) / tally.samples;
     if (support < 0.8 || weakest < 0.35 || contrast < 15 || texture > 0.6)
         return 0;
-    // A fitted side finds some edge nearly anywhere: it must be a sharp step along most of it,
-    // not the broad slope round a blurred ball, a glare spot or a shadow, which a straight line
-    // can follow only where it touches it. Fitted cards keep three quarters of their samples on
-    // the ridge, the sides drawn past a ball less than half.
-    if (fitted && tally.ridge < 0.6 * tally.samples)
+    // A side must be a sharp step along most of it, not the broad slope round a blurred ball, a
+    // glare spot or a shadow, which a straight line can follow only where it touches it. Fitted
+    // cards keep three quarters of their samples on the ridge, the sides drawn past a ball less
+    // than half. An outline found a pixel or two off the card's edges fails here as it was, and
+    // passes once judged() has moved it onto them.
+    if (tally.ridge < 0.6 * tally.samples)
         return 0;
-    int continuing = 0;
-    for (int i = 0; i < 4; ++i) {
-        const cv::Point2f a = q[size_t(i)], b = q[size_t((i + 1) % 4)];
-        const cv::Point2f d = (b - a) * float(1 / len[i]);
-        continuing += runsOn(b, d, len[i]) + runsOn(a, -d, len[i]);
-    }
+    const int continuing = runningOn(q);
     if (continuing >= 4)
         return 0;
     const double shape = std::exp(-std::pow((ratio / kAspect - 1) / 0.1, 2));

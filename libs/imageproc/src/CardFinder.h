@@ -69,6 +69,9 @@ private:
     };
     double sideSupport(cv::Point2f a, cv::Point2f b, SideTally& tally) const;
     bool runsOn(cv::Point2f corner, cv::Point2f dir, double len) const;
+    bool cornerCut(const Quad& q) const;
+    int runningOn(const Quad& q) const;
+    void preferWhole(std::vector<std::pair<Quad, double>>& passed) const;
 
     const cv::Mat& m_small;
     const cv::Mat& m_dx;

@@ -116,11 +116,15 @@ void changedScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& 
             r.seen[0] = Candidate(*found);
         return;
     }
+    if (found && within(*found, r.seen[0].outline)) {
+        r.seen[0] = Candidate(r.seen[0].outline);  // the page is where it was
+        return;
+    }
     const SideSupport keptSides = CornerRefiner::sideSupport(r.seen[0].outline, rgb);
     const double kept = keptSides.share();
     r.seen[0] = Candidate(r.seen[0].outline, keptSides);
-    r.seen[0].votes = found && within(*found, r.seen[0].outline);
-    if (!found || within(*found, r.seen[0].outline))
+    r.seen[0].votes = 0;
+    if (!found)
         return;
     if (kept < kStillSupported) {
         r.seen[0] = Candidate(*found);
@@ -135,13 +139,14 @@ void changedScene(Remembered& r, const cv::Mat& rgb, const std::optional<Quad>& 
         r.seen[0] = Candidate(*found, freshSides);
 }
 
-// The same scene as the frame before: the detection changing its mind is noise. Every outline
-// seen on this scene is measured again, and the one shown gives way only to one whose own sides
-// run along clearly more of the edges than the shown one's and that the detection gave at least
-// as often (or at once when by far), or that it gave twice as often (and two times more) and runs
-// along the edges as well: two of near equal merit never take turns, and the one the detection
-// keeps coming back to wins in the end (a capture of the scene gets it too). A part of the outline
-// shown never does while the shown one's own sides still lie on edges: two nested outlines both on
+// The same scene as the frame before: the detection changing its mind is noise. The outlines
+// seen on this scene are weighed by how well their sides run along the edges, and the one shown
+// gives way only to one whose own sides run along clearly more of them than the shown one's and
+// that the detection gave at least as often (or at once when by far), or that it gave twice as
+// often and runs along the edges as well: two of near equal merit never take turns, and the one
+// the detection keeps coming back to wins (one seen on two frames over one seen on a single frame
+// wins on the third frame, before the outline must have settled). A part of the outline shown
+// never does while the shown one's own sides still lie on edges: two nested outlines both on
 // edges are the page and something on it (a picture, a glare's rim, a cable), and the page is the
 // outer one.
 void stillScene(Remembered& r, const cv::Mat& rgb, const Quad& found) {
@@ -175,7 +180,7 @@ void stillScene(Remembered& r, const cv::Mat& rgb, const Quad& found) {
     // By far better it wins at once: the shown one cannot win back what it lost by that much.
     if ((bestOwn > shownOwn + kClearlyBetter &&
          (best->votes >= shown.votes || bestOwn > shownOwn + 2 * kClearlyBetter)) ||
-        (best->votes >= std::max(shown.votes + 2, 2 * shown.votes) && bestOwn >= shownOwn - 0.02))
+        (best->votes >= std::max(shown.votes + 1, 2 * shown.votes) && bestOwn >= shownOwn - 0.02))
         std::iter_swap(r.seen.begin(), best);
 }
 
