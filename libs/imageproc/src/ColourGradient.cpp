@@ -1,4 +1,5 @@
 #include "ColourGradient.h"
+#include "MirroredBorder.h"
 
 #include <opencv2/core/hal/intrin.hpp>
 
@@ -8,13 +9,6 @@
 namespace imageproc {
 
 namespace {
-
-// The neighbour index of the default border: mirrored about the edge pixel, which is not repeated.
-int mirrored(int i, int n) {
-    if (n == 1)
-        return 0;
-    return i < 0 ? 1 : i >= n ? n - 2 : i;
-}
 
 // Derivatives and their magnitude for one channel of one row, from the rows above (a), at (b) and
 // below (c) it.

@@ -1,4 +1,5 @@
 #include "LevelImage.h"
+#include "MirroredBorder.h"
 
 #include <opencv2/core/hal/intrin.hpp>
 
@@ -7,13 +8,6 @@
 namespace imageproc {
 
 namespace {
-
-// The neighbour index of the default border: mirrored about the edge pixel, which is not repeated.
-int mirrored(int i, int n) {
-    if (n == 1)
-        return 0;
-    return i < 0 ? 1 : i >= n ? n - 2 : i;
-}
 
 // The mean of nine values summing to s, rounded to the nearest (never halfway, nine being odd):
 // (s + 4) / 9 by a multiplication, exact for every sum nine bytes can have.
