@@ -334,17 +334,13 @@ void CardFinder::prepare(const CannyEdges& canny) {
     directionBands(m_edges, m_dx, m_dy, m_byWay);
 }
 
-std::vector<std::function<void()>> CardFinder::searches() {
-    std::vector<std::function<void()>> jobs;
+void CardFinder::search(int direction) {
     if (m_level <= 0)
-        return jobs;
-    for (int k = 0; k < kBands; ++k)
-        jobs.emplace_back([this, k] {
-            HoughSegments::find(m_byWay[k], 10, kMinShort * 0.6, 2, m_found[k]);
-            for (auto& piece : m_found[k])
-                piece = grownAlong(piece, m_byWay[k]);
-        });
-    return jobs;
+        return;  // an empty picture: prepare() made no edge maps
+    const int k = direction;
+    HoughSegments::find(m_byWay[k], 10, kMinShort * 0.6, 2, m_found[k]);
+    for (auto& piece : m_found[k])
+        piece = grownAlong(piece, m_byWay[k]);
 }
 
 void CardFinder::findPatches() {

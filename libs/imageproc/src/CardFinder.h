@@ -4,7 +4,6 @@
 
 #include <opencv2/core.hpp>
 
-#include <functional>
 #include <utility>
 #include <vector>
 
@@ -27,11 +26,11 @@ public:
     CardFinder(const cv::Mat& small, const cv::Mat& dx, const cv::Mat& dy, const cv::Mat& mag);
 
     // The search comes in steps, so that its parts can share the cores with other work: first
-    // prepare(), then every job of searches() (they do not depend on each other), and
-    // findPatches() at any time before collect().
+    // prepare(), then search(k) for every direction k below kBands (they do not depend on each
+    // other), and findPatches() at any time before collect().
     // canny: the thinned gradient given to the constructor, its floor at most edgeFloor().
     void prepare(const CannyEdges& canny);
-    std::vector<std::function<void()>> searches();
+    void search(int direction);
     void findPatches();
 
     // Adds outlines, in small's pixels, built from the straight edges of the picture and from

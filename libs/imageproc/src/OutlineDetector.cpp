@@ -657,15 +657,8 @@ std::vector<Quad> OutlineDetector::detect(const cv::Mat& rgb, Kind kind, int max
     if (kind == Card) {
         // The card finder's searches, the longest part of the work, follow its edge maps.
         const int prepared = views.add([&] { finder->prepare(*canny); }, {edges});
-        // Its searches exist once the finder does: one per direction of line, or none.
-        for (size_t k = 0; k < size_t(CardFinder::kBands); ++k)
-            views.add(
-                [&, k] {
-                    const auto searches = finder->searches();
-                    if (k < searches.size())
-                        searches[k]();
-                },
-                {prepared});
+        for (int k = 0; k < CardFinder::kBands; ++k)
+            views.add([&, k] { finder->search(k); }, {prepared});
         views.add([&] { finder->findPatches(); }, {edges});
     }
     views.add([&] { edgeQuads(v, thickened(canny->edges(60, 160)), false, dump, high); }, {edges});
