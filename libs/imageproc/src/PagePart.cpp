@@ -208,10 +208,12 @@ bool toFrame(cv::Size frame, const Neighbour& j, const Neighbour& k, cv::Point2f
                            : edge == 3 ? cv::Point2f(0, H)
                                        : cv::Point2f(0, 0);
     const cv::Point2f e1 = edge % 2 ? e0 + cv::Point2f(1, 0) : e0 + cv::Point2f(0, 1);
+    // Within half a frame of the picture: a neighbour nearly along the edge crosses it far off.
+    const auto near = [&](cv::Point2f p) {
+        return p.x > -0.5f * W && p.x < 1.5f * W && p.y > -0.5f * H && p.y < 1.5f * H;
+    };
     return lineCrossing(j.corner, j.corner + j.dir, e0, e1, a) &&
-           lineCrossing(k.corner, k.corner + k.dir, e0, e1, b) && a.x > -0.5f * W &&
-           a.x < 1.5f * W && a.y > -0.5f * H && a.y < 1.5f * H && b.x > -0.5f * W &&
-           b.x < 1.5f * W && b.y > -0.5f * H && b.y < 1.5f * H;
+           lineCrossing(k.corner, k.corner + k.dir, e0, e1, b) && near(a) && near(b);
 }
 
 // The median level at the points given, -1 where none lies in the picture.
